@@ -1,0 +1,125 @@
+#include "platform/Files.h"
+
+#include "platform/DriveMap.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace Files {
+
+QString nativ(const QString& pfad) {
+    return DriveMap::global().nativ(pfad);
+}
+
+bool existiert(const QString& pfad) {
+    const QString n = nativ(pfad);
+    return !n.isEmpty() && QFileInfo(n).isFile();
+}
+
+bool ordnerExistiert(const QString& pfad) {
+    const QString n = nativ(pfad);
+    return !n.isEmpty() && QFileInfo(n).isDir();
+}
+
+qint64 groesse(const QString& pfad) {
+    const QFileInfo info(nativ(pfad));
+    return info.isFile() ? info.size() : -1;
+}
+
+QDateTime geaendert(const QString& pfad) {
+    const QFileInfo info(nativ(pfad));
+    return info.isFile() ? info.lastModified().toUTC() : QDateTime();
+}
+
+bool ordnerAnlegen(const QString& pfad) {
+    const QString n = nativ(pfad);
+    if (n.isEmpty())
+        return false;
+    return QFileInfo(n).isDir() || QDir().mkdir(n);
+}
+
+bool loeschen(const QString& pfad) {
+    const QString n = nativ(pfad);
+    return !n.isEmpty() && QFileInfo(n).isFile() && QFile::remove(n);
+}
+
+bool verschieben(const QString& von, const QString& nach) {
+    const QString a = nativ(von), b = nativ(nach);
+    if (a.isEmpty() || b.isEmpty())
+        return false;
+    if (QFileInfo::exists(b) && !QFile::remove(b))
+        return false;
+    return QFile::rename(a, b);
+}
+
+void ordnerLeeren(const QString& ordner) {
+    const QString n = nativ(ordner);
+    if (n.isEmpty())
+        return;
+    QDir dir(n);
+    const QFileInfoList eintraege =
+        dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo& e : eintraege) {
+        if (e.isDir() && !e.isSymLink())
+            QDir(e.absoluteFilePath()).removeRecursively();
+        else
+            QFile::remove(e.absoluteFilePath());
+    }
+}
+
+QStringList dateien(const QString& ordner, const QString& endung) {
+    QStringList out;
+    const QString n = nativ(ordner);
+    if (n.isEmpty())
+        return out;
+    QDirIterator it(n, QDir::Files | QDir::Hidden | QDir::System);
+    while (it.hasNext()) {
+        it.next();
+        const QString name = it.fileName();
+        if (name.endsWith(endung, Qt::CaseInsensitive))
+            out.append(name);
+    }
+    std::sort(out.begin(), out.end(), [](const QString& a, const QString& b) {
+        const QString ga = a.toUpper(), gb = b.toUpper();
+        return ga != gb ? ga < gb : a < b;
+    });
+    return out;
+}
+
+QByteArray lesen(const QString& pfad) {
+    QFile f(nativ(pfad));
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return f.readAll();
+}
+
+bool schreiben(const QString& pfad, const QByteArray& bytes) {
+    const QString n = nativ(pfad);
+    if (n.isEmpty())
+        return false;
+    QSaveFile f(n);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    if (f.write(bytes) != bytes.size()) {
+        f.cancelWriting();
+        return false;
+    }
+    return f.commit();
+}
+
+bool anhaengen(const QString& pfad, const QByteArray& bytes) {
+    const QString n = nativ(pfad);
+    if (n.isEmpty())
+        return false;
+    QFile f(n);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append))
+        return false;
+    return f.write(bytes) == bytes.size();
+}
+
+} // namespace Files

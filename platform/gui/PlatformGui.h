@@ -1,0 +1,5 @@
+#pragma once
+
+#include "platform/Platform.h"
+#include "platform/gui/Farben.h"
+#include "platform/gui/MessageBoxNotifier.h"
