@@ -1,0 +1,30 @@
+#include "app/Anzeigetexte.h"
+
+#include <QLocale>
+
+namespace Anzeigetexte {
+
+QString zeitText(qint64 sekunden) {
+    return QString::number(sekunden / 3600) + QLatin1Char(':') +
+           QString::number(sekunden / 60 % 60) + QLatin1Char(':') + QString::number(sekunden % 60);
+}
+
+qint64 vergangeneSekunden(qint64 startTicksMs, qint64 jetztTicksMs) {
+    return jetztTicksMs / 1000 - startTicksMs / 1000;
+}
+
+QString zaehlerZeile(qint64 anzahlDateien, const QString& zeit) {
+    return QStringLiteral("Anzahl Dateien:     ") + QLocale().toString(anzahlDateien) +
+           QStringLiteral("     Zeit: ") + zeit;
+}
+
+QString geduldPunkte(int zaehler) {
+    if (zaehler < 1 || zaehler > 5)
+        return QString();
+    QString punkte = QStringLiteral("°");
+    for (int i = 1; i < zaehler; ++i)
+        punkte += QStringLiteral(" °");
+    return punkte;
+}
+
+} // namespace Anzeigetexte

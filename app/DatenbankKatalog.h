@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/Programmordner.h"
+
+#include <QString>
+#include <QStringList>
+
+// The databases below "Datenbank": one per "<name>.dat", and every file that belongs to one.
+class DatenbankKatalog {
+public:
+    explicit DatenbankKatalog(const Programmordner& ordner) : ordner_(ordner) {}
+
+    // Names of the databases in the order the catalogue folder lists them; files whose
+    // name contains "_mht.dat" do not count.
+    QStringList namen() const;
+    bool existiert(const QString& name) const;
+
+    // The entries to select in turn after a refill when the new-database dialog holds a
+    // name: those that contain it (case-sensitive), in list order; the last one stays.
+    static QList<int> eintraegeMitDialogname(const QStringList& eintraege,
+                                             const QString& dialogName);
+
+    // Every file of a database, relative to the program folder, in the order they are deleted.
+    static QStringList dateien(const QString& name);
+    // Deletes the database's files that exist; returns those that were deleted. A file that
+    // cannot be deleted stays and the others are still deleted.
+    QStringList loeschen(const QString& name) const;
+
+private:
+    Programmordner ordner_;
+};

@@ -1,0 +1,57 @@
+#include "app/Programmordner.h"
+
+#include "platform/DriveMap.h"
+#include "platform/Files.h"
+#include "platform/Notifier.h"
+
+namespace {
+QString mitSchlussStrich(QString pfad) {
+    if (!pfad.endsWith(QLatin1Char('\\')))
+        pfad += QLatin1Char('\\');
+    return pfad;
+}
+} // namespace
+
+Programmordner::Programmordner(const QString& windowsPfad) : pfad_(mitSchlussStrich(windowsPfad)) {}
+
+Programmordner Programmordner::bestimmen(const QStringList& argumente,
+                                         const QString& aktuellerOrdner,
+                                         const QString& programmVerzeichnis,
+                                         const DriveMap& laufwerke) {
+    const QString nativ = argumente.isEmpty() ? aktuellerOrdner : programmVerzeichnis;
+    return Programmordner(laufwerke.windows(nativ));
+}
+
+QString Programmordner::datenbank(const QString& relativ) const {
+    return pfad_ + QStringLiteral("Datenbank\\") + relativ;
+}
+
+QString Programmordner::temp(const QString& relativ) const {
+    return pfad_ + QStringLiteral("Datenbank\\Temp\\") + relativ;
+}
+
+const QStringList& Programmordner::datenordner() {
+    static const QStringList ordner = {QStringLiteral("Datenbank"),
+                                       QStringLiteral("Datenbank\\Suchwoerterlisten"),
+                                       QStringLiteral("Datenbank\\Temp")};
+    return ordner;
+}
+
+void Programmordner::ordnerAnlegen(Notifier& notifier) const {
+    for (const QString& ordner : datenordner()) {
+        const QString pfad = pfad_ + ordner;
+        if (Files::ordnerExistiert(pfad))
+            continue;
+        if (!Files::ordnerAnlegen(pfad))
+            notifier.warnung(QStringLiteral("Kann das Verzeichnis ") + pfad +
+                             QStringLiteral(" nicht anlegen!"));
+    }
+}
+
+void Programmordner::tempLeeren() const {
+    Files::ordnerLeeren(temp());
+}
+
+bool Programmordner::steuerordnerWirksam(const QString& kelvoraControl) const {
+    return !kelvoraControl.isEmpty() && pfad_.toLower().contains(kelvoraControl.toLower());
+}

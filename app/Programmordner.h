@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class DriveMap;
+class Notifier;
+
+// The base folder of every data path, in Windows form and always ending in "\".
+class Programmordner {
+public:
+    Programmordner() = default;
+    explicit Programmordner(const QString& windowsPfad);
+
+    // Without any command-line argument it is the current folder; with at least one, the
+    // folder of the program's own executable (native paths in, Windows form out).
+    static Programmordner bestimmen(const QStringList& argumente, const QString& aktuellerOrdner,
+                                    const QString& programmVerzeichnis, const DriveMap& laufwerke);
+
+    const QString& pfad() const { return pfad_; }
+    QString datei(const QString& relativ) const { return pfad_ + relativ; }
+    // "Datenbank\" + relative path.
+    QString datenbank(const QString& relativ) const;
+    // "Datenbank\Temp\" + relative path.
+    QString temp(const QString& relativ = QString()) const;
+
+    // The data folders, created at start-up in this order.
+    static const QStringList& datenordner();
+    // Creates the missing data folders; a failure is reported and start-up goes on.
+    void ordnerAnlegen(Notifier& notifier) const;
+    // Deletes every file and subfolder of "Datenbank\Temp".
+    void tempLeeren() const;
+
+    // The control folder named by "Kelvora_Control" is in effect when the value is not
+    // empty and this folder, in lower case, contains it in lower case.
+    bool steuerordnerWirksam(const QString& kelvoraControl) const;
+
+private:
+    QString pfad_;
+};

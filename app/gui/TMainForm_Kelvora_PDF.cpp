@@ -1,0 +1,533 @@
+#include "app/gui/TMainForm_Kelvora_PDF.h"
+
+#include "app/Anzeigetexte.h"
+#include "app/gui/Bilder.h"
+#include "app/gui/DatenbankEintragDelegate.h"
+#include "platform/Platform.h"
+#include "platform/gui/Farben.h"
+#include "searchwin/Suchformp.h"
+#include "settings/einstellformp.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <chrono>
+
+namespace {
+
+qint64 ticks() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+template <typename T> T* benannt(T* w, const char* name) {
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+const QString schliessenText = QStringLiteral("Schli&eßen");
+
+} // namespace
+
+TMainForm_Kelvora_PDF::TMainForm_Kelvora_PDF(const Dienste& dienste, const Programmordner& ordner,
+                                             QWidget* parent)
+    : QMainWindow(parent), dienste_(dienste), ordner_(ordner), katalog_(ordner) {
+    setObjectName(QStringLiteral("MainForm_Kelvora_PDF"));
+    setMinimumSize(700, 506);
+
+    auto* zentrum = new QWidget(this);
+    setCentralWidget(zentrum);
+
+    // Tool bar: caption, spacer, help and settings buttons.
+    auto* toolBar = benannt(new QWidget(zentrum), "ToolBar1");
+    toolBar->setFixedHeight(40);
+    SpeedButton3 = benannt(new QToolButton(toolBar), "SpeedButton3");
+    SpeedButton3->setText(QStringLiteral("  Kelvora-PDF 4.0"));
+    SpeedButton3->setEnabled(false);
+    SpeedButton3->setFixedSize(172, 33);
+    ToolButton1 = benannt(new QWidget(toolBar), "ToolButton1");
+    SpeedButton1 = benannt(new QToolButton(toolBar), "SpeedButton1");
+    SpeedButton1->setText(QStringLiteral("?"));
+    SpeedButton1->setFixedSize(42, 33);
+    QFont fett = SpeedButton1->font();
+    fett.setBold(true);
+    SpeedButton1->setFont(fett);
+    SpeedButton2 = benannt(new QToolButton(toolBar), "SpeedButton2");
+    SpeedButton2->setIcon(QIcon(Bilder::einstellungenSymbol()));
+    SpeedButton2->setToolTip(QStringLiteral("Einstellungen"));
+    SpeedButton2->setFixedSize(43, 33);
+    auto* toolLayout = new QHBoxLayout(toolBar);
+    toolLayout->setContentsMargins(0, 0, 0, 0);
+    toolLayout->setSpacing(0);
+    toolLayout->addWidget(SpeedButton3);
+    toolLayout->addWidget(ToolButton1);
+    toolLayout->addWidget(SpeedButton1);
+    toolLayout->addWidget(SpeedButton2);
+
+    Panel1 = benannt(new QWidget(zentrum), "Panel1");
+    Panel1->setAutoFillBackground(true);
+    Image1 = benannt(new QLabel(Panel1), "Image1");
+    Image1->setPixmap(Bilder::logo());
+    auto* titel = new QLabel(QStringLiteral("Die Suchmaschine für PDF-Dokumente"), Panel1);
+    QFont titelSchrift = titel->font();
+    titelSchrift.setPixelSize(20);
+    titelSchrift.setBold(true);
+    titel->setFont(titelSchrift);
+    auto* panelLayout = new QHBoxLayout(Panel1);
+    panelLayout->addWidget(Image1);
+    panelLayout->addWidget(titel, 1);
+
+    ListBox1 = benannt(new QListWidget(zentrum), "ListBox1");
+    QFont listFont = ListBox1->font();
+    listFont.setBold(true);
+    listFont.setPixelSize(16);
+    ListBox1->setFont(listFont);
+    ListBox1->setUniformItemSizes(true);
+    delegate_ = new DatenbankEintragDelegate(Bilder::datenbankSymbol(), this);
+    ListBox1->setItemDelegate(delegate_);
+    ListBox1->viewport()->installEventFilter(this);
+
+    SuchenBtn = benannt(new QPushButton(QStringLiteral("&Suchen"), zentrum), "SuchenBtn");
+    SuchenBtn->setMinimumHeight(41);
+    SuchenBtn->installEventFilter(this);
+    NeuErstellenBtn = benannt(new QPushButton(QStringLiteral("  &Neue DB erstellen "), zentrum),
+                              "NeuErstellenBtn");
+    DBerneutIndizierenBtn = benannt(
+        new QPushButton(QStringLiteral("DB erneut indizieren"), zentrum), "DBerneutIndizierenBtn");
+    BitBtn2 = benannt(new QPushButton(schliessenText, zentrum), "BitBtn2");
+    for (QPushButton* b : {NeuErstellenBtn, DBerneutIndizierenBtn, BitBtn2})
+        b->setMinimumHeight(33);
+
+    Label1 = benannt(new QLabel(zentrum), "Label1");
+    Label2 = benannt(new QLabel(zentrum), "Label2");
+    GeduldLabel = benannt(new QLabel(zentrum), "GeduldLabel");
+    GeduldLabel->setMinimumWidth(80);
+
+    auto* knoepfe = new QVBoxLayout;
+    knoepfe->addWidget(SuchenBtn);
+    knoepfe->addWidget(NeuErstellenBtn);
+    knoepfe->addWidget(DBerneutIndizierenBtn);
+    knoepfe->addStretch();
+    knoepfe->addWidget(BitBtn2);
+
+    auto* raster = new QGridLayout;
+    raster->addWidget(ListBox1, 0, 0);
+    raster->addLayout(knoepfe, 0, 1);
+    raster->addWidget(Label1, 1, 0, 1, 2);
+    raster->addWidget(Label2, 2, 0, 1, 2);
+    raster->setColumnStretch(0, 1);
+
+    auto* gesamt = new QVBoxLayout(zentrum);
+    gesamt->addWidget(toolBar);
+    gesamt->addWidget(Panel1);
+    gesamt->addLayout(raster, 1);
+
+    PopupMenu1 = benannt(new QMenu(this), "PopupMenu1");
+    QAction* loeschen = PopupMenu1->addAction(QStringLiteral("Datenbank löschen"));
+    loeschen->setObjectName(QStringLiteral("Datenbankloeschen1"));
+    connect(loeschen, &QAction::triggered, this, &TMainForm_Kelvora_PDF::Datenbankloeschen1Click);
+
+    connect(ListBox1, &QListWidget::itemClicked, this, [this] { ListBox1Click(); });
+    connect(BitBtn2, &QPushButton::clicked, this, &TMainForm_Kelvora_PDF::BitBtn2Click);
+    connect(SpeedButton1, &QToolButton::clicked, this, &TMainForm_Kelvora_PDF::SpeedButton1Click);
+    connect(SpeedButton2, &QToolButton::clicked, this, &TMainForm_Kelvora_PDF::SpeedButton2Click);
+
+    GedultTimer = new QTimer(this);
+    GedultTimer->setInterval(1000);
+    connect(GedultTimer, &QTimer::timeout, this, &TMainForm_Kelvora_PDF::GedultTimerTimer);
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(200);
+    connect(Timer1, &QTimer::timeout, this, &TMainForm_Kelvora_PDF::Timer1Timer);
+    checkDefenderTimer = new QTimer(this);
+    checkDefenderTimer->setInterval(1000);
+    connect(checkDefenderTimer, &QTimer::timeout, this,
+            &TMainForm_Kelvora_PDF::checkDefenderTimerTimer);
+
+    nachrichten_ = new Fensternachricht(this);
+    connect(nachrichten_, &Fensternachricht::empfangen, this,
+            &TMainForm_Kelvora_PDF::nachrichtEmpfangen);
+
+    // Start-up.
+    SettingsStore& einstellungen = dienste_.einstellungen;
+    Registrierwerte::erststartWerteSchreiben(einstellungen);
+    const QScreen* bildschirm = QGuiApplication::primaryScreen();
+    standardBreite_ =
+        Registrierwerte::standardBreite(bildschirm ? bildschirm->geometry().width() : 1920);
+    Label1->clear();
+    Label2->clear();
+    anzahlDateien = 0;
+    adressenDatei_ = ordner_.datei(QStringLiteral("Adressen_Webseiten.txt"));
+    ordner_.ordnerAnlegen(dienste_.notifier);
+    steuerordner_ = einstellungen.LeseRegKey(QStringLiteral("Kelvora_Control"));
+    steuerordnerWirksam_ = ordner_.steuerordnerWirksam(steuerordner_);
+    groessen_ = Registrierwerte::groessenLesen(einstellungen, standardBreite_);
+
+    registrierung_ = std::make_unique<WindowRegistry::Eintrag>(
+        QStringLiteral("Kelvora-PDF"), QStringLiteral("TMainForm_Kelvora_PDF"));
+}
+
+TMainForm_Kelvora_PDF::~TMainForm_Kelvora_PDF() = default;
+
+void TMainForm_Kelvora_PDF::setFenster(TSuchForm* suchForm, TEinstellform* einstellform) {
+    suchForm_ = suchForm;
+    einstellform_ = einstellform;
+}
+
+void TMainForm_Kelvora_PDF::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (lauf.ersterShow)
+        erstesZeigen();
+}
+
+void TMainForm_Kelvora_PDF::erstesZeigen() {
+    SettingsStore& e = dienste_.einstellungen;
+
+    const QString schrift = e.LeseRegKey(QStringLiteral("SchriftsizeTextViewer"));
+    if (suchForm_)
+        suchForm_->setViewerSchriftgroesse(Registrierwerte::ganzzahl(schrift, 10));
+
+    if (e.LeseRegKey(QStringLiteral("Browser")).isEmpty())
+        e.SchreibeRegKey(QStringLiteral("Browser"), QStringLiteral("standard"));
+
+    const QString farbe = e.LeseRegKey(QStringLiteral("Farbe"));
+    setFensterfarbe(farbe.isEmpty()
+                        ? QGuiApplication::palette().color(QPalette::Highlight)
+                        : Farben::ausText(farbe, Farben::farbe(Farbtext::Standardfarbe)));
+    QString hinweis = e.LeseRegKey(QStringLiteral("HinweistextFarbe"));
+    if (hinweis.isEmpty())
+        hinweis = QStringLiteral("ClBlack");
+    setHinweisfarbe(Farben::ausText(hinweis, Qt::black));
+
+    if (einstellform_) {
+        const QString zwischenablage =
+            e.LeseRegKey(QStringLiteral("Suchwort_in_Zwischenablage_kopieren"));
+        if (!zwischenablage.isEmpty())
+            einstellform_->suchtextInZwischenablage()->setChecked(zwischenablage ==
+                                                                  QLatin1String("1"));
+        const QString kurzhinweis = e.LeseRegKey(QStringLiteral("Kurzhinweis_imViewer_anzeigen"));
+        if (!kurzhinweis.isEmpty())
+            einstellform_->kurzhinweisImViewer()->setChecked(kurzhinweis == QLatin1String("1"));
+    }
+
+    resize(groessen_.weite, groessen_.hoehe);
+    LiesNamenDatenbanken();
+
+    const int index = Registrierwerte::auswahlIndex(
+        e.LeseRegKey(QStringLiteral("Ausgewaehlte_Datenbank")), ListBox1->count());
+    if (ListBox1->count() > 0) {
+        ListBox1->setCurrentRow(index);
+        ausgewaehlterIndex_ = index;
+        ausgewaehlteDatenbank_ = ListBox1->item(index)->text();
+    }
+
+    const QString suchwoerter =
+        ordner_.datei(ausgewaehlteDatenbank_ + QStringLiteral("_Suchwoerterliste.txt"));
+    if (suchForm_ && Files::existiert(suchwoerter)) {
+        suchForm_->vorschlagsliste()->clear();
+        suchForm_->vorschlagsliste()->addItems(Suchwortliste::laden(suchwoerter));
+    }
+
+    const QString endungen = ordner_.datei(QStringLiteral("AuswahlEndungen.txt"));
+    if (Files::existiert(endungen))
+        auswahlEndungen_ = TextFiles::zeilen(ReadTextFile(endungen));
+
+    BitBtn2->setText(schliessenText);
+
+    lauf.administrator = System::isElevated();
+    setWindowTitle(lauf.administrator
+                       ? QStringLiteral("Kelvora-PDF - Mit Administratorberechtigung gestartet.")
+                       : QStringLiteral("  Kelvora-PDF -  Die Suchmaschine für PDF-Dokumente."));
+
+    if (suchForm_)
+        suchForm_->resize(groessen_.suchWeite, groessen_.suchHoehe);
+
+    if (ListBox1->count() > 0)
+        ListBox1Click();
+
+    lauf.ersterShow = false;
+}
+
+void TMainForm_Kelvora_PDF::LiesNamenDatenbanken() {
+    ListBox1->clear();
+    const QIcon symbol(Bilder::datenbankSymbol());
+    for (const QString& name : katalog_.namen())
+        ListBox1->addItem(new QListWidgetItem(symbol, name));
+
+    const int gespeichert = Registrierwerte::ganzzahl(
+        dienste_.einstellungen.LeseRegKey(QStringLiteral("Ausgewaehlte_Datenbank")), 0);
+    if (lauf.aktualisierung) {
+        if (ListBox1->count() > 0)
+            ListBox1->setCurrentRow(gespeichert);
+        return;
+    }
+    const QString dialogName = dialogName_ ? dialogName_() : QString();
+    QStringList eintraege;
+    for (int i = 0; i < ListBox1->count(); ++i)
+        eintraege.append(ListBox1->item(i)->text());
+    for (int i : DatenbankKatalog::eintraegeMitDialogname(eintraege, dialogName))
+        eintragWaehlen(i);
+}
+
+void TMainForm_Kelvora_PDF::eintragWaehlen(int index) {
+    ListBox1->setCurrentRow(index);
+    ListBox1Click();
+}
+
+void TMainForm_Kelvora_PDF::ListBox1Click() {
+    const int index = ListBox1->currentRow();
+    if (suchForm_) {
+        suchForm_->DokumentSchliessen();
+        suchForm_->ViewerMemoLeeren();
+    }
+    ausgewaehlterIndex_ = index;
+    ausgewaehlteDatenbank_ = index >= 0 ? ListBox1->item(index)->text() : QString();
+    dienste_.einstellungen.SchreibeRegKey(QStringLiteral("Ausgewaehlte_Datenbank"),
+                                          QString::number(index));
+    if (!suchForm_)
+        return;
+    suchForm_->ErgebnisLabelsLeeren();
+    suchForm_->sortierteListeLadenKnopf()->setEnabled(false);
+    suchForm_->SuchzustandZuruecksetzen();
+    if (suchForm_->viewerMemoLeer()) {
+        QListWidget* liste = suchForm_->vorschlagsliste();
+        liste->clear();
+        const QString datei =
+            ordner_.datenbank(QStringLiteral("Suchwoerterlisten\\") + ausgewaehlteDatenbank_ +
+                              QStringLiteral("_Gesamt_OhneDB_Suchwoerterliste.txt"));
+        if (Files::existiert(datei)) {
+            liste->addItems(Suchwortliste::laden(datei));
+            QPalette p = liste->palette();
+            p.setColor(QPalette::Base, QColor(128, 128, 128));
+            liste->setPalette(p);
+        }
+    }
+}
+
+bool TMainForm_Kelvora_PDF::eventFilter(QObject* objekt, QEvent* event) {
+    if (objekt == ListBox1->viewport() && event->type() == QEvent::MouseButtonPress) {
+        auto* maus = static_cast<QMouseEvent*>(event);
+        if (maus->button() == Qt::RightButton) {
+            ListBox1MouseDown(maus->globalPosition().toPoint());
+            return true; // the selection does not move to the clicked entry
+        }
+    }
+    if (objekt == SuchenBtn && event->type() == QEvent::Resize)
+        suchenSchriftAnpassen();
+    return QMainWindow::eventFilter(objekt, event);
+}
+
+void TMainForm_Kelvora_PDF::ListBox1MouseDown(const QPoint& position) {
+    if (ListBox1->count() > 0)
+        PopupMenu1->popup(position + QPoint(10, 10));
+}
+
+void TMainForm_Kelvora_PDF::Datenbankloeschen1Click() {
+    const int index = ListBox1->currentRow();
+    if (index < 0) {
+        dienste_.notifier.information(QStringLiteral(
+            "Sie müssen zuerst eine Datenbank auswählen! Mit linker Maustaste anklicken!"));
+        return;
+    }
+    const QString name = ListBox1->item(index)->text();
+    if (dienste_.notifier.frage(QStringLiteral("Möchten Sie die Datenbank \"") + name +
+                                QStringLiteral("\" wirklich löschen?"))) {
+        if (suchForm_) {
+            suchForm_->DokumentSchliessen();
+            suchForm_->ViewerMemoLeeren();
+            suchForm_->sortierteListeLadenKnopf()->setEnabled(false);
+            suchForm_->ErgebnisLabelsLeeren();
+        }
+        katalog_.loeschen(name);
+    }
+    LiesNamenDatenbanken();
+    if (ListBox1->count() > 0)
+        eintragWaehlen(0);
+    else {
+        ausgewaehlterIndex_ = -1;
+        ausgewaehlteDatenbank_.clear();
+    }
+}
+
+void TMainForm_Kelvora_PDF::BitBtn2Click() {
+    if (!lauf.indizierung && !lauf.sucheLaeuft && !lauf.aktualisierung) {
+        close();
+        return;
+    }
+    if (lauf.aktualisierung) {
+        Label1->setText(QStringLiteral("Aktualisierung wurde abgebrochen! "));
+        lauf.abbruch = true;
+        lauf.aktualisierung = false;
+    }
+    if (lauf.sucheLaeuft) {
+        BitBtn2->setText(schliessenText);
+        lauf.abbruch = true;
+        lauf.sucheLaeuft = false;
+    }
+    if (lauf.indizierung) {
+        Label1->setText(
+            QStringLiteral("Indizierung wurde abgebrochen! Die Daten werden gespeichert"));
+        lauf.abbruch = true;
+        lauf.indizierung = false;
+        BitBtn2->setEnabled(false);
+    }
+    if (Label1->text().contains(QLatin1String("Fertig mit der"))) {
+        lauf.abbruchMeldung = true;
+        for (QPushButton* b : {SuchenBtn, NeuErstellenBtn, DBerneutIndizierenBtn, BitBtn2})
+            b->setEnabled(true);
+    }
+}
+
+void TMainForm_Kelvora_PDF::closeEvent(QCloseEvent* event) {
+    if (!dienste_.notifier.frage(QStringLiteral("Kelvora-PDF wirklich schließen?"))) {
+        event->ignore();
+        return;
+    }
+    schliessen();
+    event->accept();
+}
+
+void TMainForm_Kelvora_PDF::schliessen() {
+    SettingsStore& e = dienste_.einstellungen;
+    int index = ListBox1->currentRow();
+    if (index == -1 && ListBox1->count() > 0)
+        index = 0;
+    e.SchreibeRegKey(QStringLiteral("Ausgewaehlte_Datenbank"), QString::number(index));
+    if (e.LeseRegKey(QStringLiteral("Farbe")).isEmpty())
+        e.SchreibeRegKey(QStringLiteral("Farbe"), Farbtext::text(Farbtext::Standardfarbe));
+    if (suchForm_)
+        e.SchreibeRegKey(QStringLiteral("SchriftsizeTextViewer"),
+                         QString::number(suchForm_->viewerSchriftgroesse()));
+    e.SchreibeRegKey(QStringLiteral("Hoehe"), QString::number(height()));
+    e.SchreibeRegKey(QStringLiteral("Weite"), QString::number(width()));
+    if (suchForm_ && !suchForm_->isMaximized()) {
+        e.SchreibeRegKey(QStringLiteral("SHoehe"), QString::number(suchForm_->height()));
+        e.SchreibeRegKey(QStringLiteral("SWeite"), QString::number(suchForm_->width()));
+    }
+    ordner_.tempLeeren();
+}
+
+void TMainForm_Kelvora_PDF::SpeedButton1Click() {
+    dienste_.shell.oeffnen(ordner_.datei(QStringLiteral("Hilfe_Kelvora_PDF.pdf")));
+}
+
+void TMainForm_Kelvora_PDF::SpeedButton2Click() {
+    if (einstellform_)
+        einstellform_->exec();
+}
+
+void TMainForm_Kelvora_PDF::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    ToolButton1->setFixedWidth(
+        qMax(0, width() - 3 * SpeedButton1->width() - SpeedButton3->width() + 2));
+    geduldLabelPlatzieren();
+}
+
+void TMainForm_Kelvora_PDF::suchenSchriftAnpassen() {
+    const int hoehe = SuchenBtn->height();
+    const int groesse = hoehe > 60 ? 16 : hoehe <= 44 ? 10 : 12;
+    QFont f = SuchenBtn->font();
+    if (f.pointSize() != groesse) {
+        f.setPointSize(groesse);
+        SuchenBtn->setFont(f);
+    }
+}
+
+void TMainForm_Kelvora_PDF::geduldLabelPlatzieren() {
+    GeduldLabel->move(BitBtn2->x() + BitBtn2->width() / 2 - 20, Label1->y() + 2);
+    GeduldLabel->raise();
+}
+
+void TMainForm_Kelvora_PDF::jobAnzeigeStarten() {
+    startTicks_ = ticks();
+    geduldZaehler_ = 0;
+    Timer1->start();
+    GedultTimer->start();
+}
+
+void TMainForm_Kelvora_PDF::jobAnzeigeStoppen() {
+    Timer1->stop();
+    GedultTimer->stop();
+    GeduldLabel->clear();
+}
+
+QString TMainForm_Kelvora_PDF::zeitText() const {
+    return Anzeigetexte::zeitText(Anzeigetexte::vergangeneSekunden(startTicks_, ticks()));
+}
+
+void TMainForm_Kelvora_PDF::GedultTimerTimer() {
+    ++geduldZaehler_;
+    if (geduldZaehler_ >= 6) {
+        GeduldLabel->clear();
+        geduldZaehler_ = 0;
+    } else
+        GeduldLabel->setText(Anzeigetexte::geduldPunkte(geduldZaehler_));
+    geduldLabelPlatzieren();
+}
+
+void TMainForm_Kelvora_PDF::Timer1Timer() {
+    Label2->setText(Anzeigetexte::zaehlerZeile(anzahlDateien, zeitText()));
+}
+
+void TMainForm_Kelvora_PDF::checkDefenderTimerStarten() {
+    virenscanner_.zuruecksetzen();
+    checkDefenderTimer->start();
+}
+
+void TMainForm_Kelvora_PDF::checkDefenderTimerTimer() {
+    const auto schritt = virenscanner_.tick(System::prozessLaeuft(Virenscannerwache::scannerName()),
+                                            Label1->text(), windowTitle(), lauf.aktualisierung);
+    if (schritt.anhalten)
+        checkDefenderTimer->stop();
+    if (schritt.titel)
+        setWindowTitle(*schritt.titel);
+    if (schritt.status)
+        Label1->setText(*schritt.status);
+}
+
+void TMainForm_Kelvora_PDF::setFensterfarbe(const QColor& farbe) {
+    for (QWidget* w : {static_cast<QWidget*>(this), Panel1}) {
+        QPalette p = w->palette();
+        p.setColor(QPalette::Window, farbe);
+        w->setPalette(p);
+        w->setAutoFillBackground(true);
+    }
+    delegate_->setHauptfarbe(farbe);
+    ListBox1->viewport()->update();
+    if (suchForm_)
+        suchForm_->setFensterfarbe(farbe);
+    if (einstellform_)
+        einstellform_->setFensterfarbe(farbe);
+}
+
+QColor TMainForm_Kelvora_PDF::fensterfarbe() const {
+    return palette().color(QPalette::Window);
+}
+
+void TMainForm_Kelvora_PDF::setHinweisfarbe(const QColor& farbe) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{SpeedButton1, SpeedButton2, Label1, Label2, GeduldLabel}) {
+        QPalette p = w->palette();
+        p.setColor(QPalette::WindowText, farbe);
+        p.setColor(QPalette::ButtonText, farbe);
+        w->setPalette(p);
+    }
+    if (suchForm_)
+        suchForm_->setHinweisfarbe(farbe);
+}
+
+void TMainForm_Kelvora_PDF::nachrichtEmpfangen(int nachricht, int parameter) {
+    if (nachricht == Fensternachricht::Schliessnachricht && parameter == 99)
+        close();
+}

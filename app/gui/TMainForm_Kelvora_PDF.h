@@ -1,0 +1,141 @@
+#pragma once
+
+#include "app/DatenbankKatalog.h"
+#include "app/Programmordner.h"
+#include "app/Registrierwerte.h"
+#include "app/Virenscannerwache.h"
+#include "platform/Dienste.h"
+#include "platform/WindowRegistry.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+
+class DatenbankEintragDelegate;
+class Fensternachricht;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QTimer;
+class QToolButton;
+class TEinstellform;
+class TSuchForm;
+
+// The program's first window and its hub: the database list, the buttons that start
+// indexing and searching, the status and counter lines, and the close button that
+// cancels a running job.
+class TMainForm_Kelvora_PDF : public QMainWindow {
+    Q_OBJECT
+public:
+    // Run flags shared with the indexing and search jobs.
+    struct Laufzustand {
+        bool indizierung = false;
+        bool aktualisierung = false;
+        bool sucheLaeuft = false;
+        bool abbruch = false;
+        bool abbruchMeldung = false;
+        bool ersterShow = true;
+        bool administrator = false;
+    };
+
+    TMainForm_Kelvora_PDF(const Dienste& dienste, const Programmordner& ordner,
+                          QWidget* parent = nullptr);
+    ~TMainForm_Kelvora_PDF() override;
+
+    // The windows created after this one at program start.
+    void setFenster(TSuchForm* suchForm, TEinstellform* einstellform);
+    // Where the new-database dialog's name field is read from when the list is refilled.
+    void setDialogNameQuelle(std::function<QString()> quelle) { dialogName_ = std::move(quelle); }
+
+    const Programmordner& programmordner() const { return ordner_; }
+    bool steuerordnerWirksam() const { return steuerordnerWirksam_; }
+    const QString& steuerordner() const { return steuerordner_; }
+    const QStringList& auswahlEndungen() const { return auswahlEndungen_; }
+    const QString& ausgewaehlteDatenbank() const { return ausgewaehlteDatenbank_; }
+    int standardBreite() const { return standardBreite_; }
+
+    Laufzustand lauf;
+    // File count N of the counter line.
+    qint64 anzahlDateien = 0;
+
+    void LiesNamenDatenbanken();
+    void ListBox1Click();
+    void Datenbankloeschen1Click();
+    void BitBtn2Click();
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+
+    // Starts and stops the counter line and the patience dots of a job.
+    void jobAnzeigeStarten();
+    void jobAnzeigeStoppen();
+    QString zeitText() const;
+    void checkDefenderTimerStarten();
+
+    // Colours of the windows and of their hint texts.
+    void setFensterfarbe(const QColor& farbe);
+    void setHinweisfarbe(const QColor& farbe);
+    QColor fensterfarbe() const;
+
+    QListWidget* ListBox1;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* GeduldLabel;
+    QPushButton* BitBtn2;
+    QPushButton* SuchenBtn;
+    QPushButton* NeuErstellenBtn;
+    QPushButton* DBerneutIndizierenBtn;
+    QToolButton* SpeedButton1;
+    QToolButton* SpeedButton2;
+    QToolButton* SpeedButton3;
+    QWidget* ToolButton1;
+    QWidget* Panel1;
+    QLabel* Image1;
+    QMenu* PopupMenu1;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* objekt, QEvent* event) override;
+
+private:
+    void erstesZeigen();
+    void schliessen();
+    void geduldLabelPlatzieren();
+    void suchenSchriftAnpassen();
+    void GedultTimerTimer();
+    void Timer1Timer();
+    void checkDefenderTimerTimer();
+    void ListBox1MouseDown(const QPoint& position);
+    void eintragWaehlen(int index);
+    void nachrichtEmpfangen(int nachricht, int parameter);
+
+    Dienste dienste_;
+    Programmordner ordner_;
+    DatenbankKatalog katalog_;
+    TSuchForm* suchForm_ = nullptr;
+    TEinstellform* einstellform_ = nullptr;
+    std::function<QString()> dialogName_;
+    DatenbankEintragDelegate* delegate_;
+
+    QString adressenDatei_;
+    QString steuerordner_;
+    bool steuerordnerWirksam_ = false;
+    int standardBreite_ = 900;
+    Registrierwerte::Fenstergroessen groessen_;
+    QStringList auswahlEndungen_;
+    QString ausgewaehlteDatenbank_;
+    int ausgewaehlterIndex_ = -1;
+
+    QTimer* GedultTimer;
+    QTimer* Timer1;
+    QTimer* checkDefenderTimer;
+    int geduldZaehler_ = 0;
+    qint64 startTicks_ = 0;
+    Virenscannerwache virenscanner_;
+
+    Fensternachricht* nachrichten_;
+    std::unique_ptr<WindowRegistry::Eintrag> registrierung_;
+};

@@ -1,0 +1,12 @@
+#include "app/gui/Anwendung.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kelvora-PDF"));
+    QStringList argumente = QApplication::arguments();
+    argumente.removeFirst();
+    Anwendung anwendung(argumente);
+    return anwendung.ausfuehren();
+}

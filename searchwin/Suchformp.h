@@ -1,0 +1,4 @@
+#pragma once
+
+#include "searchwin/Suchwortliste.h"
+#include "searchwin/TSuchForm.h"
