@@ -1,0 +1,54 @@
+#include "tests/common/TestUmgebung.h"
+
+#include "platform/DriveMap.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+void Umgebung::SetUp() {
+    ASSERT_TRUE(tmp_.isValid());
+    QDir(tmp_.path()).mkpath("config");
+    QDir(tmp_.path()).mkpath("runtime");
+    QDir(tmp_.path()).mkpath("prog");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(tmp_.filePath("config")));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(tmp_.filePath("runtime")));
+    programmNativ_ = tmp_.filePath("prog");
+    DriveMap::global() = DriveMap();
+    DriveMap::global().setzeWurzel(QLatin1Char('T'), programmNativ_);
+}
+
+void Umgebung::TearDown() {
+    DriveMap::global() = DriveMap();
+}
+
+QString Umgebung::nativ(const QString& relativ) const {
+    QString r = relativ;
+    r.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return r.isEmpty() ? programmNativ_ : programmNativ_ + QLatin1Char('/') + r;
+}
+
+QString Umgebung::win(const QString& relativ) const {
+    QString r = relativ;
+    r.replace(QLatin1Char('/'), QLatin1Char('\\'));
+    return QStringLiteral("T:\\") + r;
+}
+
+void Umgebung::schreibe(const QString& relativ, const QByteArray& inhalt) const {
+    const QString pfad = nativ(relativ);
+    QDir().mkpath(QFileInfo(pfad).path());
+    QFile f(pfad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(inhalt);
+}
+
+QByteArray Umgebung::lies(const QString& relativ) const {
+    QFile f(nativ(relativ));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+bool Umgebung::gibt(const QString& relativ) const {
+    return QFileInfo::exists(nativ(relativ));
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "platform/SettingsStore.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <ostream>
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+// A settings store in memory that remembers every write in order.
+class SpeicherEinstellungen : public SettingsStore {
+public:
+    QString LeseRegKey(const QString& name) const override { return werte.value(name); }
+    void SchreibeRegKey(const QString& name, const QString& text) override {
+        werte.insert(name, text);
+        schreibvorgaenge.emplace_back(name, text);
+    }
+
+    QHash<QString, QString> werte;
+    std::vector<std::pair<QString, QString>> schreibvorgaenge;
+};
+
+// Every test runs in a fresh world: its own config and runtime folders, and a program
+// folder mapped to drive letter T: so that Windows paths of the program work.
+class Umgebung : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Native path of the program folder and of files below it.
+    QString nativ(const QString& relativ = QString()) const;
+    // "T:\" + relative path with backslashes.
+    QString win(const QString& relativ = QString()) const;
+    // Writes bytes to a native file below the program folder, creating folders.
+    void schreibe(const QString& relativ, const QByteArray& inhalt) const;
+    QByteArray lies(const QString& relativ) const;
+    bool gibt(const QString& relativ) const;
+
+    QTemporaryDir tmp_;
+    QString programmNativ_;
+};
+
+// Readable failure output for Qt strings.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+inline void PrintTo(const QByteArray& b, std::ostream* os) {
+    *os << '"' << b.toStdString() << '"';
+}

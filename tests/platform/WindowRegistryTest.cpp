@@ -1,0 +1,37 @@
+#include "platform/WindowRegistry.h"
+
+#include "tests/common/TestUmgebung.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+using WindowRegistryTest = Umgebung;
+
+TEST_F(WindowRegistryTest, FensterSindNurSolangeSieLeben) {
+    EXPECT_FALSE(WindowRegistry::findfenster("Dateiliste").has_value());
+    {
+        WindowRegistry::Eintrag e(QStringLiteral("Erstelle Dateiliste H:"),
+                                  QStringLiteral("TForm1"));
+        const auto f = WindowRegistry::findfenster(QStringLiteral("dateiliste"));
+        ASSERT_TRUE(f.has_value());
+        EXPECT_EQ(f->klasse, QStringLiteral("TForm1"));
+        EXPECT_EQ(f->pid, QCoreApplication::applicationPid());
+        EXPECT_TRUE(WindowRegistry::klasseVorhanden(QStringLiteral("TForm1")));
+        EXPECT_FALSE(WindowRegistry::klasseVorhanden(QStringLiteral("tform1")));
+        e.setTitel(QStringLiteral("Fertig"));
+        EXPECT_FALSE(WindowRegistry::findfenster("Dateiliste").has_value());
+        EXPECT_TRUE(WindowRegistry::findfenster("FERTIG").has_value());
+    }
+    EXPECT_TRUE(WindowRegistry::alle().empty());
+}
+
+TEST_F(WindowRegistryTest, EintraegeToterProzesseZaehlenNicht) {
+    const QString datei = WindowRegistry::ordner() + "/999999999-1.fenster";
+    QDir().mkpath(WindowRegistry::ordner());
+    QFile f(datei);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("Erstelle Dateiliste\nTForm1\n");
+    f.close();
+    EXPECT_FALSE(WindowRegistry::findfenster("Dateiliste").has_value());
+}
