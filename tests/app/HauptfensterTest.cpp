@@ -1,6 +1,7 @@
 #include "app/gui/TMainForm_Kelvora_PDF.h"
 
 #include "platform/Platform.h"
+#include "platform/gui/PlatformGui.h"
 #include "searchwin/Suchformp.h"
 #include "settings/einstellformp.h"
 #include "tests/common/TestUmgebung.h"
@@ -182,4 +183,29 @@ TEST_F(HauptfensterTest, ZaehlerzeileLaeuft) {
         f.Label2->text().startsWith(QStringLiteral("Anzahl Dateien:     1.234     Zeit: 0:0:")))
         << f.Label2->text().toStdString();
     f.jobAnzeigeStoppen();
+}
+
+TEST_F(HauptfensterTest, SchliessnachrichtVonAussen) {
+    fenster().show();
+    notifier.antworten(true);
+    ASSERT_TRUE(
+        Fensternachricht::senden(static_cast<pid_t>(QCoreApplication::applicationPid()), 99));
+    QTRY_VERIFY_WITH_TIMEOUT(!fenster().isVisible(), 5000);
+    EXPECT_EQ(notifier.meldungen().back().text, QStringLiteral("Kelvora-PDF wirklich schließen?"));
+}
+
+TEST_F(HauptfensterTest, AndererParameterSchliesstNicht) {
+    fenster().show();
+    ASSERT_TRUE(
+        Fensternachricht::senden(static_cast<pid_t>(QCoreApplication::applicationPid()), 7));
+    QTest::qWait(200);
+    EXPECT_TRUE(fenster().isVisible());
+    EXPECT_TRUE(notifier.meldungen().empty());
+}
+
+TEST(Farben, AuswahlUmSiebenProzentDunkler) {
+    EXPECT_EQ(Farben::abgedunkelt(QColor(255, 144, 0), -7), QColor(238, 134, 0));
+    EXPECT_EQ(Farben::abgedunkelt(QColor(100, 15, 1), -7), QColor(93, 14, 1));
+    EXPECT_EQ(Farben::farbe(Farbtext::Standardfarbe), QColor(255, 144, 0));
+    EXPECT_EQ(Farben::wert(QColor(255, 144, 0)), Farbtext::Standardfarbe);
 }
