@@ -39,6 +39,16 @@ template <typename T> T* benannt(T* w, const char* name) {
 
 const QString schliessenText = QStringLiteral("Schli&eßen");
 
+// Resizes a window and centres it on its screen, halves rounded towards zero.
+void zentrieren(QWidget* fenster, int hoehe, int weite) {
+    fenster->resize(weite, hoehe);
+    const QScreen* bildschirm = fenster->screen();
+    if (!bildschirm)
+        return;
+    const QRect r = bildschirm->geometry();
+    fenster->move(r.width() / 2 - weite / 2, r.height() / 2 - hoehe / 2);
+}
+
 } // namespace
 
 TMainForm_Kelvora_PDF::TMainForm_Kelvora_PDF(const Dienste& dienste, const Programmordner& ordner,
@@ -183,6 +193,34 @@ TMainForm_Kelvora_PDF::~TMainForm_Kelvora_PDF() = default;
 void TMainForm_Kelvora_PDF::setFenster(TSuchForm* suchForm, TEinstellform* einstellform) {
     suchForm_ = suchForm;
     einstellform_ = einstellform;
+    if (!einstellform_)
+        return;
+    Einstellziele ziele;
+    ziele.fensterfarbe = [this](const QColor& c) {
+        setFensterfarbe(c);
+        Image1->setAttribute(Qt::WA_TranslucentBackground);
+    };
+    ziele.hinweisfarbe = [this](const QColor& c) { setHinweisfarbe(c); };
+    ziele.schriftgroesseAendern = [this](int punkte) {
+        if (suchForm_)
+            suchForm_->setViewerSchriftgroesse(suchForm_->viewerSchriftgroesse() + punkte);
+    };
+    ziele.schriftgroesseSetzen = [this](int punkte) {
+        if (suchForm_)
+            suchForm_->setViewerSchriftgroesse(punkte);
+    };
+    ziele.fenstergroessen = [this](int hoehe, int weite, int suchHoehe, int suchWeite) {
+        zentrieren(this, hoehe, weite);
+        if (suchForm_)
+            zentrieren(suchForm_, suchHoehe, suchWeite);
+    };
+    ziele.suchfensterSichtbar = [this] { return suchForm_ && suchForm_->isVisible(); };
+    ziele.neuAusrichten = [this] {
+        resize(width() + 1, height());
+        resize(width() - 1, height());
+    };
+    einstellform_->setZiele(std::move(ziele));
+    einstellform_->setStandardBreite(standardBreite_);
 }
 
 void TMainForm_Kelvora_PDF::showEvent(QShowEvent* event) {
@@ -525,6 +563,8 @@ void TMainForm_Kelvora_PDF::setHinweisfarbe(const QColor& farbe) {
     }
     if (suchForm_)
         suchForm_->setHinweisfarbe(farbe);
+    if (einstellform_)
+        einstellform_->setHinweisfarbe(farbe);
 }
 
 void TMainForm_Kelvora_PDF::nachrichtEmpfangen(int nachricht, int parameter) {

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QColor>
+
+#include <functional>
+#include <optional>
+
+// What the settings dialog changes in the other windows. The main window fills this in,
+// tests record it.
+struct Einstellziele {
+    // Background colour of every window and panel.
+    std::function<void(const QColor&)> fensterfarbe;
+    // Colour of the explanatory texts of every window.
+    std::function<void(const QColor&)> hinweisfarbe;
+    // Changes the viewer's font size by the points given and scrolls it one line the
+    // same way (down for larger).
+    std::function<void(int)> schriftgroesseAendern;
+    // Sets the viewer's font size and scrolls one line down.
+    std::function<void(int)> schriftgroesseSetzen;
+    std::function<int()> schriftgroesse;
+    std::function<void(bool)> kurzhinweisAnzeigen;
+    // Main and search window to the given sizes, centred on the screen.
+    std::function<void(int hoehe, int weite, int suchHoehe, int suchWeite)> fenstergroessen;
+    std::function<bool()> suchfensterSichtbar;
+    // Lays the main window out anew after a colour change.
+    std::function<void()> neuAusrichten;
+    std::function<void()> sortierungAnzeigen;
+    // The colour dialog; empty when the user cancels it.
+    std::function<std::optional<QColor>(const QColor& start)> farbeWaehlen;
+};
