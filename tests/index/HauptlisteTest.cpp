@@ -1,0 +1,42 @@
+#include "index/Hauptliste.h"
+
+#include "platform/Pump.h"
+#include "tests/common/TestUmgebung.h"
+
+TEST(Hauptliste, Endungsplaetze) {
+    EXPECT_EQ(Hauptliste::endungsplaetze("*.PDF"), (QStringList{".pdf", ".", ".", ".", "."}));
+    EXPECT_EQ(Hauptliste::endungsplaetze(" *.pdf *.txt "),
+              (QStringList{".pdf", ".txt", ".", ".", "."}));
+    EXPECT_EQ(Hauptliste::endungsplaetze("*.a *.b *.c *.d *.e *.f"),
+              (QStringList{".a", ".b", ".c", ".d", ".e"}));
+    EXPECT_EQ(Hauptliste::endungsplaetze(""), (QStringList{".", ".", ".", ".", "."}));
+}
+
+TEST(Hauptliste, KopfzeileMitLeerenPlaetzen) {
+    EXPECT_EQ(Hauptliste::kopfzeile("D:\\Akten", Hauptliste::endungsplaetze("*.pdf")),
+              QStringLiteral("PFAD_UND_ENDUNGEN= D:\\Akten *.pdf    "));
+    EXPECT_EQ(Hauptliste::kopfzeile("D:\\Bär", Hauptliste::endungsplaetze("*.pdf *.txt")),
+              QStringLiteral("PFAD_UND_ENDUNGEN= D:\\B\u00C3\u00A4r *.pdf *.txt   "));
+}
+
+TEST(Hauptliste, FilterMitTeilzeichenketteUndDittozeilen) {
+    const QStringList liste = {"D:\\Akten\\a.pdf",       "\" b.Pdf",          "\" c.txt",
+                               "D:\\Akten2\\d.pdf",      "D:\\Andere\\e.pdf", "\" f.pdf",
+                               "D:\\Akten\\Unter\\g.PDF"};
+    const QStringList pdf = Hauptliste::endungsplaetze("*.PDF");
+    EXPECT_EQ(Hauptliste::filtern(liste, "D:\\Akten", pdf, Pump::still()),
+              (QStringList{"D:\\Akten\\a.pdf", "D:\\Akten\\b.Pdf", "D:\\Akten2\\d.pdf",
+                           "D:\\Akten\\Unter\\g.PDF"}));
+    EXPECT_TRUE(Hauptliste::filtern(liste, "d:\\akten", pdf, Pump::still()).isEmpty());
+    // Two equal slots add a file twice.
+    EXPECT_EQ(Hauptliste::filtern({"D:\\Akten\\a.pdf"}, "D:\\",
+                                  Hauptliste::endungsplaetze("*.pdf *.pdf"), Pump::still()),
+              (QStringList{"D:\\Akten\\a.pdf", "D:\\Akten\\a.pdf"}));
+}
+
+TEST(Hauptliste, DatInByteForm) {
+    const QString text =
+        Hauptliste::datText("D:\\Ä", Hauptliste::endungsplaetze("*.pdf"), {"D:\\Ä\\ö.pdf"});
+    EXPECT_EQ(text.toUtf8(), QByteArray("PFAD_UND_ENDUNGEN= D:\\\xC3\x83\xE2\x80\x9E *.pdf    \r\n"
+                                        "D:\\\xC3\x83\xE2\x80\x9E\\\xC3\x83\xC2\xB6.pdf\r\n"));
+}
