@@ -2,8 +2,10 @@
 
 #include "app/kelvorapdfp.h"
 #include "cli/KonsolenNotifier.h"
+#include "index/Indexlauf.h"
 #include "platform/Platform.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace {
@@ -24,6 +26,10 @@ QString Befehle::hilfe() {
         "\n"
         "Befehle:\n"
         "  list                  zeigt die Datenbanken\n"
+        "  index NAME ORDNER [--endungen \"*.pdf *.txt\"] [--neue-liste]\n"
+        "                        erstellt die Datenbank NAME aus ORDNER (Windows-Form wie\n"
+        "                        H:\\Akten oder ein Linux-Pfad); --neue-liste erstellt die\n"
+        "                        Hauptdateiliste des Laufwerks neu\n"
         "  delete NAME [--ja]    löscht eine Datenbank mit allen ihren Dateien\n"
         "  schliessen            schließt das laufende Kelvora-PDF-Fenster (mit Rückfrage)\n"
         "\n"
@@ -51,6 +57,8 @@ int Befehle::ausfuehren(QStringList argumente) {
     const QString befehl = argumente.takeFirst();
     if (befehl == QLatin1String("list"))
         return liste(argumente);
+    if (befehl == QLatin1String("index"))
+        return indizieren(argumente);
     if (befehl == QLatin1String("delete"))
         return loeschen(argumente);
     if (befehl == QLatin1String("schliessen"))
@@ -135,5 +143,44 @@ int Befehle::schliessen(const QStringList& argumente) {
             ++gesendet;
     if (gesendet == 0)
         return fehler(QStringLiteral("Es läuft kein Kelvora-PDF-Fenster."));
+    return 0;
+}
+
+int Befehle::indizieren(const QStringList& argumenteEin) {
+    QStringList argumente = argumenteEin;
+    Indexlauf::Auftrag auftrag;
+    auftrag.neueListe = schalter(argumente, QStringLiteral("--neue-liste"));
+    const int e = argumente.indexOf(QStringLiteral("--endungen"));
+    if (e >= 0) {
+        if (e + 1 >= argumente.size())
+            return fehler(QStringLiteral("Nach --endungen fehlen die Endungen, z. B. \"*.pdf\"."));
+        auftrag.endungen = argumente.at(e + 1);
+        argumente.remove(e, 2);
+    }
+    if (argumente.size() != 2)
+        return fehler(QStringLiteral(
+            "Aufruf: kelvora index NAME ORDNER [--endungen \"*.pdf\"] [--neue-liste]"));
+    KonsolenNotifier notifier(konsole_.fehler, konsole_.ein, false, true);
+    const Umgebung u = vorbereiten(einstellungen_, ordnerArgument_, notifier);
+    if (!u.ok)
+        return fehler(QStringLiteral("Der Programmordner existiert nicht: ") + ordnerArgument_);
+    auftrag.name = argumente.at(0);
+    auftrag.ordner = argumente.at(1);
+    if (auftrag.ordner.startsWith(QLatin1Char('/'))) {
+        auftrag.ordner = DriveMap::global().windows(auftrag.ordner);
+        if (auftrag.ordner.isEmpty())
+            return fehler(QStringLiteral("Für den Ordner ") + argumente.at(1) +
+                          QStringLiteral(" ist kein Laufwerksbuchstabe eingerichtet."));
+    }
+    if (auftrag.ordner.size() == 2 && auftrag.ordner.at(1) == QLatin1Char(':'))
+        auftrag.ordner += QLatin1Char('\\');
+    Indexlauf lauf(u.ordner, notifier, Pump::still());
+    lauf.setLister(Indexlauf::listerSuchen(u.ordner, QCoreApplication::applicationDirPath()));
+    lauf.setFortschritt([this](const QString& zeile) { konsole_.aus << zeile << Qt::endl; });
+    const Indexlauf::Ergebnis r = lauf.ausfuehren(auftrag);
+    if (!r.ok)
+        return 1;
+    for (const QString& zeile : r.log)
+        konsole_.aus << zeile << Qt::endl;
     return 0;
 }

@@ -25,6 +25,7 @@ public:
 private:
     int liste(const QStringList& argumente);
     int loeschen(const QStringList& argumente);
+    int indizieren(const QStringList& argumente);
     int schliessen(const QStringList& argumente);
     int fehler(const QString& meldung);
 

@@ -1,6 +1,10 @@
 #include "cli/Befehle.h"
 
+#include "platform/Platform.h"
 #include "tests/common/TestUmgebung.h"
+#include "tests/fixtures/PdfSchreiber.h"
+
+#include <QDir>
 
 class BefehleTest : public Umgebung {
 protected:
@@ -10,6 +14,7 @@ protected:
         ein = eingabe;
         QTextStream a(&aus), f(&fehler), e(&ein);
         Befehle b(einstellungen, {a, f, e, interaktiv});
+        einstellungen.werte["Laufwerk_T"] = nativ();
         argumente.prepend(nativ());
         argumente.prepend("--dir");
         return b.ausfuehren(argumente);
@@ -56,4 +61,42 @@ TEST_F(BefehleTest, FehlerMitMeldungUndStatus) {
     EXPECT_TRUE(fehler.startsWith("Unbekannter Befehl: gibtsnicht"));
     EXPECT_EQ(rufe({"schliessen"}), 1);
     EXPECT_EQ(fehler, QStringLiteral("Es läuft kein Kelvora-PDF-Fenster.\n"));
+}
+
+TEST_F(BefehleTest, IndizierenAusVorhandenerHauptliste) {
+    QDir().mkpath(nativ("Akten"));
+    ASSERT_TRUE(PdfSchreiber::schreiben(nativ("Akten/Bär.pdf"), {"Inhalt über Bären"}));
+    schreibe("Akten/notiz.txt", "x");
+    schreibe("Datenbank/Haupt_Dateinamen_Liste_Laufwerk_T.txt",
+             win("Akten\\Bär.pdf").toUtf8() + "\r\n\" notiz.txt\r\n");
+    EXPECT_EQ(rufe({"index", "Akten", "T:\\Akten"}), 0) << fehler.toStdString();
+    EXPECT_EQ(TextFiles::dekodieren(lies("Datenbank/Akten.dat")),
+              "PFAD_UND_ENDUNGEN= T:\\Akten *.pdf    \r\n" +
+                  Ansi::zuByteForm(win("Akten\\Bär.pdf")) + "\r\n");
+    EXPECT_TRUE(lies("Datenbank/Akten_UTF8Dokument.txt")
+                    .contains("Inhalt \xC3\xBC"
+                              "ber B\xC3\xA4ren"));
+    EXPECT_TRUE(aus.contains("Dateien insgesamt: 1\n"));
+    EXPECT_TRUE(aus.contains("1 PDF-Dateien wurden indiziert."));
+    EXPECT_TRUE(gibt("Datenbank/Akten.log"));
+}
+
+TEST_F(BefehleTest, IndizierenMitFalscherEingabe) {
+    EXPECT_EQ(rufe({"index", "Ak/ten", "T:\\"}), 1);
+    EXPECT_TRUE(fehler.contains("Sie haben ungültige Zeichen eingegeben!"));
+    EXPECT_EQ(rufe({"index", "Akten", "T:\\fehlt"}), 1);
+    EXPECT_TRUE(fehler.contains("Der angegebene Ordner existiert nicht"));
+    EXPECT_EQ(rufe({"index", "Akten", "Q:\\"}), 1);
+    EXPECT_TRUE(fehler.contains("Das Laufwerk: \"Q\" hat kein NTFS-Dateisystem!"));
+    EXPECT_EQ(rufe({"index", "Akten", "T:\\"}), 1);
+    EXPECT_EQ(fehler, QStringLiteral("Fehler: ErstelleDateiliste ist nicht vorhanden!\n"));
+}
+
+TEST_F(BefehleTest, VorhandeneDatenbankWirdNeuIndiziert) {
+    schreibe("Datenbank/Akten.dat", "alt");
+    schreibe("Datenbank/Haupt_Dateinamen_Liste_Laufwerk_T.txt", "T:\\x.pdf\r\n");
+    EXPECT_EQ(rufe({"index", "Akten", "T:\\"}), 0);
+    EXPECT_TRUE(aus.startsWith("Datenbank wird aktualisiert.\n"));
+    EXPECT_EQ(lies("Datenbank/Akten.dat"),
+              QByteArray("PFAD_UND_ENDUNGEN= T:\\ *.pdf    \r\nT:\\x.pdf\r\n"));
 }

@@ -1,0 +1,104 @@
+#include "index/Indexlauf.h"
+
+#include "app/Anzeigetexte.h"
+#include "app/DatenbankKatalog.h"
+#include "index/Eingabepruefung.h"
+#include "index/Hauptliste.h"
+#include "index/PdfTextExtraktion.h"
+#include "platform/Platform.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+
+Indexlauf::Indexlauf(const Programmordner& ordner, Notifier& notifier, Pump& pump)
+    : ordner_(ordner), notifier_(notifier), pump_(pump) {}
+
+QString Indexlauf::listerSuchen(const Programmordner& ordner, const QString& programmVerzeichnis) {
+    const QString imOrdner = ordner.datei(QStringLiteral("ErstelleDateiliste"));
+    if (Files::existiert(imOrdner))
+        return imOrdner;
+    const QString daneben = programmVerzeichnis + QStringLiteral("/ErstelleDateiliste");
+    return QFileInfo(daneben).isExecutable() ? daneben : QString();
+}
+
+bool Indexlauf::listeErstellen(QChar laufwerk) {
+    if (lister_.isEmpty()) {
+        notifier_.fehler(QStringLiteral("ErstelleDateiliste ist nicht vorhanden!"));
+        return false;
+    }
+    if (fortschritt_)
+        fortschritt_(QStringLiteral("Erstelle Dateiliste - von Laufwerk ") + laufwerk);
+    const auto e = ProcessRunner::ausfuehren(lister_, {QStringLiteral("open ") + laufwerk}, pump_,
+                                             ordner_.pfad());
+    if (!e.gestartet || e.code != 0) {
+        notifier_.fehler(QStringLiteral("\"ErstelleDateiliste\" ist mit dem Fehler ") +
+                         QString::number(e.code) + QStringLiteral(" beendet worden."));
+        return false;
+    }
+    return true;
+}
+
+Indexlauf::Ergebnis Indexlauf::ausfuehren(const Auftrag& a) {
+    Ergebnis r;
+    QElapsedTimer uhr;
+    uhr.start();
+    const QString name = Eingabepruefung::nameBereinigen(a.name);
+    if (name != a.name) {
+        notifier_.information(Eingabepruefung::ungueltigeZeichenMeldung());
+        return r;
+    }
+    const QString laufwerk = Eingabepruefung::laufwerkMeldung(a.ordner, DriveMap::global());
+    if (!laufwerk.isEmpty()) {
+        notifier_.information(laufwerk);
+        return r;
+    }
+    // An existing database is indexed anew, as "DB erneut indizieren" does.
+    const bool update = DatenbankKatalog(ordner_).existiert(name);
+    const QStringList meldungen =
+        Eingabepruefung::okMeldungen(name, a.ordner, a.endungen, {}, !update);
+    for (const QString& m : meldungen)
+        notifier_.information(m);
+    if (!meldungen.isEmpty())
+        return r;
+
+    if (fortschritt_)
+        fortschritt_(update ? QStringLiteral("Datenbank wird aktualisiert.")
+                            : QStringLiteral("Datenbank wird neu erstellt."));
+    const QChar x = a.ordner.at(0).toUpper();
+    const QString liste = ordner_.datei(Hauptliste::dateiname(x));
+    if ((a.neueListe || !Files::existiert(liste)) && !listeErstellen(x))
+        return r;
+    if (!Files::existiert(liste)) {
+        notifier_.fehler(QStringLiteral("Die Datei ") + liste + QStringLiteral(" fehlt!"));
+        return r;
+    }
+
+    QStringList ausnahmen;
+    const QString ausnahmeDatei = ordner_.datei(QStringLiteral("AusnahmeIndizierung.txt"));
+    if (Files::existiert(ausnahmeDatei))
+        for (const QString& z : TextFiles::zeilen(ReadTextFile(ausnahmeDatei)))
+            if (!z.trimmed().isEmpty())
+                ausnahmen << z.trimmed();
+
+    const QStringList plaetze = Hauptliste::endungsplaetze(a.endungen);
+    const QStringList pfade =
+        Hauptliste::filtern(TextFiles::zeilen(ReadTextFile(liste)), a.ordner, plaetze, pump_);
+    r.dateien = pfade.size();
+    if (!WriteToStream(Hauptliste::datText(a.ordner, plaetze, pfade),
+                       ordner_.datenbank(name + QStringLiteral(".dat")), TextFiles::Utf8)) {
+        notifier_.fehler(QStringLiteral("Die Datei ") +
+                         ordner_.datenbank(name + QStringLiteral(".dat")) +
+                         QStringLiteral(" kann nicht geschrieben werden!"));
+        return r;
+    }
+
+    PdfTextExtraktion extraktion({ordner_, notifier_, pump_, abbruch_, fortschritt_}, name, plaetze,
+                                 ausnahmen);
+    extraktion.ErstelleDiePDFtextDokumente();
+    extraktion.abschliessen();
+    r.konvertiert = extraktion.konvertiert();
+    r.log = extraktion.statistik(r.dateien, Anzeigetexte::zeitText(uhr.elapsed() / 1000));
+    ordner_.tempLeeren();
+    r.ok = true;
+    return r;
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "app/Programmordner.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class Notifier;
+class Pump;
+
+// One indexing run without windows: master list (made by the lister when asked or
+// missing), ".dat", document and log.
+class Indexlauf {
+public:
+    struct Auftrag {
+        QString name;
+        QString ordner; // Windows form, e.g. "H:\Akten"
+        QString endungen = QStringLiteral("*.pdf");
+        bool neueListe = false;
+    };
+    struct Ergebnis {
+        bool ok = false;
+        qint64 dateien = 0;
+        int konvertiert = 0;
+        QStringList log;
+    };
+
+    Indexlauf(const Programmordner& ordner, Notifier& notifier, Pump& pump);
+
+    void setAbbruch(std::function<bool()> abbruch) { abbruch_ = std::move(abbruch); }
+    void setFortschritt(std::function<void(const QString&)> f) { fortschritt_ = std::move(f); }
+    // The lister executable; found below the program folder or beside this program.
+    void setLister(const QString& programm) { lister_ = programm; }
+    static QString listerSuchen(const Programmordner& ordner, const QString& programmVerzeichnis);
+
+    Ergebnis ausfuehren(const Auftrag& auftrag);
+
+private:
+    bool listeErstellen(QChar laufwerk);
+
+    Programmordner ordner_;
+    Notifier& notifier_;
+    Pump& pump_;
+    std::function<bool()> abbruch_;
+    std::function<void(const QString&)> fortschritt_;
+    QString lister_;
+};
