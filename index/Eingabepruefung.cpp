@@ -32,9 +32,10 @@ QStringList okMeldungen(const QString& name, const QString& ordner, const QStrin
     QStringList m;
     if (name.trimmed().isEmpty())
         m << QStringLiteral("Sie haben keinen Namen für die Datenbank angegeben");
+    // An empty folder is reported once, as missing, not also as not existing.
     if (ordner.trimmed().isEmpty())
         m << QStringLiteral("Sie haben keinen Pfad angegeben");
-    if (!Files::ordnerExistiert(ordner))
+    else if (!Files::ordnerExistiert(ordner))
         m << QStringLiteral("Der angegebene Ordner existiert nicht");
     if (endungen.trimmed().isEmpty())
         m << QStringLiteral("Sie haben keine Dateiendung angegeben");

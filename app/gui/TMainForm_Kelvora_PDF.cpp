@@ -3,6 +3,9 @@
 #include "app/Anzeigetexte.h"
 #include "app/gui/Bilder.h"
 #include "app/gui/DatenbankEintragDelegate.h"
+#include "index/Hauptliste.h"
+#include "index/Indexlauf.h"
+#include "index/gui/TOKBottomDlg.h"
 #include "platform/Platform.h"
 #include "platform/gui/Farben.h"
 #include "searchwin/Suchformp.h"
@@ -14,6 +17,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
@@ -151,6 +155,10 @@ TMainForm_Kelvora_PDF::TMainForm_Kelvora_PDF(const Dienste& dienste, const Progr
 
     connect(ListBox1, &QListWidget::itemClicked, this, [this] { ListBox1Click(); });
     connect(BitBtn2, &QPushButton::clicked, this, &TMainForm_Kelvora_PDF::BitBtn2Click);
+    connect(NeuErstellenBtn, &QPushButton::clicked, this,
+            &TMainForm_Kelvora_PDF::NeuErstellenBtnClick);
+    connect(DBerneutIndizierenBtn, &QPushButton::clicked, this,
+            &TMainForm_Kelvora_PDF::DBerneutIndizierenBtnClick);
     connect(SpeedButton1, &QToolButton::clicked, this, &TMainForm_Kelvora_PDF::SpeedButton1Click);
     connect(SpeedButton2, &QToolButton::clicked, this, &TMainForm_Kelvora_PDF::SpeedButton2Click);
 
@@ -183,6 +191,10 @@ TMainForm_Kelvora_PDF::TMainForm_Kelvora_PDF(const Dienste& dienste, const Progr
     steuerordner_ = einstellungen.LeseRegKey(QStringLiteral("Kelvora_Control"));
     steuerordnerWirksam_ = ordner_.steuerordnerWirksam(steuerordner_);
     groessen_ = Registrierwerte::groessenLesen(einstellungen, standardBreite_);
+
+    OKBottomDlg = new TOKBottomDlg(ordner_, dienste_.notifier, dienste_.pump, this);
+    OKBottomDlg->setDatenbanknamen([this] { return katalog_.namen(); });
+    dialogName_ = [this] { return OKBottomDlg->Edit1->text(); };
 
     registrierung_ = std::make_unique<WindowRegistry::Eintrag>(
         QStringLiteral("Kelvora-PDF"), QStringLiteral("TMainForm_Kelvora_PDF"));
@@ -570,4 +582,100 @@ void TMainForm_Kelvora_PDF::setHinweisfarbe(const QColor& farbe) {
 void TMainForm_Kelvora_PDF::nachrichtEmpfangen(int nachricht, int parameter) {
     if (nachricht == Fensternachricht::Schliessnachricht && parameter == 99)
         close();
+}
+
+void TMainForm_Kelvora_PDF::knoepfeFreigeben(bool frei) {
+    for (QPushButton* b : {SuchenBtn, NeuErstellenBtn, DBerneutIndizierenBtn})
+        b->setEnabled(frei);
+}
+
+void TMainForm_Kelvora_PDF::NeuErstellenBtnClick() {
+    lauf.aktualisierung = false;
+    indizierungStarten();
+}
+
+void TMainForm_Kelvora_PDF::DBerneutIndizierenBtnClick() {
+    lauf.abbruch = false;
+    if (ListBox1->currentRow() < 0) {
+        dienste_.notifier.information(
+            ListBox1->count() > 0
+                ? QStringLiteral(
+                      "Sie müssen zuerst eine Datenbank auswählen! Mit linker Maustaste anklicken!")
+                : QStringLiteral(
+                      "Es existiert noch keine Datenbank! Betätigen Sie bitte den Schalter "
+                      "\"Neue Datenbank erstellen\"."));
+        return;
+    }
+    lauf.aktualisierung = true;
+    indizierungStarten();
+    BitBtn2->setText(schliessenText);
+}
+
+void TMainForm_Kelvora_PDF::indizierungStarten() {
+    const bool aktualisierung = lauf.aktualisierung;
+    lauf.indizierung = false;
+    lauf.abbruch = false;
+    lauf.abbruchMeldung = false;
+    Label1->clear();
+    Label2->clear();
+    OKBottomDlg->Edit1->clear();
+    OKBottomDlg->OrdnerEdit->blockSignals(true);
+    OKBottomDlg->OrdnerEdit->clear();
+    if (aktualisierung) {
+        const QString name = ListBox1->currentItem()->text();
+        OKBottomDlg->Edit1->setText(name);
+        QString kopf =
+            TextFiles::zeilen(ReadTextFile(ordner_.datenbank(name + QStringLiteral(".dat"))))
+                .value(0);
+        kopf.remove(QStringLiteral("PFAD_UND_ENDUNGEN="));
+        // The header keeps the folder in byte form; the dialog shows the folder itself.
+        const qsizetype stern = kopf.indexOf(QLatin1String("*."));
+        const QString endungen = stern < 0 ? QString() : kopf.mid(stern);
+        OKBottomDlg->OrdnerEdit->setText(
+            Ansi::ausByteForm(kopf.left(stern < 0 ? kopf.size() : stern).trimmed()));
+        OKBottomDlg->EndungEdit->setText(endungen.toUpper());
+    }
+    OKBottomDlg->OrdnerEdit->blockSignals(false);
+    OKBottomDlg->setAktualisierung(aktualisierung);
+    OKBottomDlg->setAdministrator(lauf.administrator);
+    const int ergebnis = OKBottomDlg->exec();
+    ordner_.tempLeeren();
+    if (ergebnis != QDialog::Accepted) {
+        jobAnzeigeStoppen();
+        lauf.aktualisierung = false;
+        return;
+    }
+    anzahlDateien = 0;
+    jobAnzeigeStarten();
+    Label1->setText(aktualisierung ? QStringLiteral("Datenbank wird aktualisiert.")
+                                   : QStringLiteral("Datenbank wird neu erstellt."));
+    lauf.indizierung = true;
+    knoepfeFreigeben(false);
+    BitBtn2->setText(QStringLiteral("&Abbruch"));
+    checkDefenderTimerStarten();
+
+    Indexlauf indexlauf(ordner_, dienste_.notifier, dienste_.pump);
+    indexlauf.setLister(Indexlauf::listerSuchen(ordner_, QCoreApplication::applicationDirPath()));
+    indexlauf.setAbbruch([this] { return lauf.abbruch; });
+    indexlauf.setFortschritt([this](const QString& t) { setWindowTitle(t); });
+    Indexlauf::Auftrag auftrag;
+    auftrag.name = OKBottomDlg->ausgewaehlteDatenbank();
+    auftrag.ordner = OKBottomDlg->OrdnerEdit->text();
+    auftrag.endungen = OKBottomDlg->EndungEdit->text();
+    auftrag.neueListe = OKBottomDlg->listerNoetig();
+    const Indexlauf::Ergebnis r = indexlauf.ausfuehren(auftrag);
+    anzahlDateien = r.dateien;
+
+    const bool abgebrochen = lauf.abbruch;
+    lauf.indizierung = false;
+    Label1->setText(abgebrochen ? QStringLiteral("Fertig mit der abgebrochenen Indizierung.")
+                                : QStringLiteral("Fertig mit der Indizierung."));
+    setWindowTitle(QString());
+    jobAnzeigeStoppen();
+    Timer1Timer();
+    LiesNamenDatenbanken();
+    knoepfeFreigeben(true);
+    BitBtn2->setEnabled(true);
+    BitBtn2->setText(schliessenText);
+    lauf.aktualisierung = false;
 }

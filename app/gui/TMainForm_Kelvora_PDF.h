@@ -21,6 +21,7 @@ class QPushButton;
 class QTimer;
 class QToolButton;
 class TEinstellform;
+class TOKBottomDlg;
 class TSuchForm;
 
 // The program's first window and its hub: the database list, the buttons that start
@@ -66,6 +67,9 @@ public:
     void BitBtn2Click();
     void SpeedButton1Click();
     void SpeedButton2Click();
+    void NeuErstellenBtnClick();
+    void DBerneutIndizierenBtnClick();
+    TOKBottomDlg* neueDatenbankDialog() const { return OKBottomDlg; }
 
     // Starts and stops the counter line and the patience dots of a job.
     void jobAnzeigeStarten();
@@ -110,6 +114,8 @@ private:
     void checkDefenderTimerTimer();
     void ListBox1MouseDown(const QPoint& position);
     void eintragWaehlen(int index);
+    void indizierungStarten();
+    void knoepfeFreigeben(bool frei);
     void nachrichtEmpfangen(int nachricht, int parameter);
 
     Dienste dienste_;
@@ -117,6 +123,7 @@ private:
     DatenbankKatalog katalog_;
     TSuchForm* suchForm_ = nullptr;
     TEinstellform* einstellform_ = nullptr;
+    TOKBottomDlg* OKBottomDlg;
     std::function<QString()> dialogName_;
     DatenbankEintragDelegate* delegate_;
 

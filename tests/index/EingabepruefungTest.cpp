@@ -17,8 +17,10 @@ TEST_F(EingabepruefungTest, AlleVierPruefungenLaufen) {
     EXPECT_EQ(
         Eingabepruefung::okMeldungen(" ", " ", " ", {}, true),
         (QStringList{"Sie haben keinen Namen für die Datenbank angegeben",
-                     "Sie haben keinen Pfad angegeben", "Der angegebene Ordner existiert nicht",
-                     "Sie haben keine Dateiendung angegeben"}));
+                     "Sie haben keinen Pfad angegeben", "Sie haben keine Dateiendung angegeben"}));
+    EXPECT_EQ(Eingabepruefung::okMeldungen("", win("fehlt"), "*.pdf", {}, true),
+              (QStringList{"Sie haben keinen Namen für die Datenbank angegeben",
+                           "Der angegebene Ordner existiert nicht"}));
     EXPECT_TRUE(Eingabepruefung::okMeldungen("Akten", win(), "*.pdf", {"Post"}, true).isEmpty());
     EXPECT_EQ(Eingabepruefung::okMeldungen("akten", win(), "*.pdf", {"AKTEN"}, true),
               QStringList{"Dieser Name existiert schon! Geben Sie einen anderen ein!"});

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "app/Programmordner.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class Notifier;
+class Pump;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
+// The new-database dialog: name, folder and extensions of an indexing run, and whether
+// the drive's master file list is built anew.
+class TOKBottomDlg : public QDialog {
+    Q_OBJECT
+public:
+    TOKBottomDlg(const Programmordner& ordner, Notifier& notifier, Pump& pump,
+                 QWidget* parent = nullptr);
+
+    // The names in the database list, for the duplicate check.
+    void setDatenbanknamen(std::function<QStringList()> namen) { namen_ = std::move(namen); }
+    void setAdministrator(bool administrator) { administrator_ = administrator; }
+    void setAktualisierung(bool aktualisierung) { aktualisierung_ = aktualisierung; }
+    // The folder dialog; returns a native folder or nothing. Tests answer it.
+    void setOrdnerWahl(std::function<QString(const QString& start)> wahl) {
+        wahl_ = std::move(wahl);
+    }
+
+    bool listerNoetig() const { return listerNoetig_; }
+    const QString& ausgewaehlteDatenbank() const { return ausgewaehlt_; }
+
+    void Edit1Change();
+    void OrdnerEditChange();
+    void OrdnerwaehlenButtonClick();
+    void PfadEinfuegenClick();
+    void OKBtnClick();
+
+    QLineEdit* Edit1;      // name
+    QLineEdit* EndungEdit; // extensions
+    QLineEdit* OrdnerEdit; // folder
+    QPushButton* OrdnerwaehlenButton;
+    QLabel* Infotext;
+    QLabel* Image1;
+    QPushButton* OKBtn;
+    QPushButton* CancelBtn;
+    QMenu* PopupMenu1;
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* event) override;
+
+private:
+    // Asks whether the list is built anew; "Nein" keeps the one on disk.
+    void hauptlisteFragen(const QString& liste, int pauseMs);
+    void bildZeigen(bool zeigen);
+
+    Programmordner ordner_;
+    Notifier& notifier_;
+    Pump& pump_;
+    std::function<QStringList()> namen_;
+    std::function<QString(const QString&)> wahl_;
+    QString letzterOrdner_;
+    QString ausgewaehlt_;
+    bool administrator_ = false;
+    bool aktualisierung_ = false;
+    bool listerNoetig_ = false;
+    bool adminHinweisGezeigt_ = false;
+    bool aendertSich_ = false;
+};

@@ -1,0 +1,103 @@
+#include "app/gui/TMainForm_Kelvora_PDF.h"
+#include "index/gui/TOKBottomDlg.h"
+
+#include "platform/Platform.h"
+#include "tests/common/TestUmgebung.h"
+#include "tests/fixtures/PdfSchreiber.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+class NeueDatenbankTest : public Umgebung {
+protected:
+    void SetUp() override {
+        Umgebung::SetUp();
+        Programmordner(win()).ordnerAnlegen(notifier);
+        dialog = std::make_unique<TOKBottomDlg>(Programmordner(win()), notifier, Pump::still());
+        dialog->setDatenbanknamen([] { return QStringList{"Akten"}; });
+    }
+    ProtokollNotifier notifier;
+    std::unique_ptr<TOKBottomDlg> dialog;
+};
+
+TEST_F(NeueDatenbankTest, UngueltigeZeichenWerdenEntfernt) {
+    QTest::keyClicks(dialog->Edit1, "Akten/2019");
+    EXPECT_EQ(dialog->Edit1->text(), QStringLiteral("Akten2019"));
+    EXPECT_EQ(notifier.texte(), QStringList{"Sie haben ungültige Zeichen eingegeben!"});
+}
+
+TEST_F(NeueDatenbankTest, LaufwerkOhneWurzelLeertDasFeld) {
+    dialog->OrdnerEdit->setText("Q:\\Stick");
+    EXPECT_TRUE(dialog->OrdnerEdit->text().isEmpty());
+    notifier.leeren();
+    dialog->OKBtnClick();
+    EXPECT_EQ(notifier.texte(), (QStringList{"Sie haben keinen Namen für die Datenbank angegeben",
+                                             "Sie haben keinen Pfad angegeben"}));
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+}
+
+TEST_F(NeueDatenbankTest, DoppelterNameInGrossbuchstaben) {
+    dialog->Edit1->setText("akten");
+    dialog->OrdnerEdit->setText(win());
+    dialog->OKBtnClick();
+    EXPECT_EQ(notifier.texte(),
+              QStringList{"Dieser Name existiert schon! Geben Sie einen anderen ein!"});
+    EXPECT_TRUE(dialog->ausgewaehlteDatenbank().isEmpty());
+}
+
+TEST_F(NeueDatenbankTest, OrdnerwahlFragtNachVorhandenerListe) {
+    QDir().mkpath(nativ("Akten"));
+    schreibe("Datenbank/Haupt_Dateinamen_Liste_Laufwerk_T.txt", "");
+    dialog->setOrdnerWahl([this](const QString&) { return nativ("Akten"); });
+    notifier.antworten(false);
+    dialog->OrdnerwaehlenButtonClick();
+    EXPECT_EQ(dialog->OrdnerEdit->text(), win("Akten"));
+    ASSERT_EQ(notifier.meldungen().size(), 1u);
+    EXPECT_EQ(notifier.meldungen()[0].titel, QStringLiteral("Information"));
+    const QStringList zeilen = notifier.meldungen()[0].text.split("\r\n");
+    ASSERT_EQ(zeilen.size(), 13);
+    EXPECT_EQ(zeilen[1],
+              QStringLiteral("Die \"Haupt_Dateinamen_Liste_Laufwerk_T.txt\" ist schon vorhanden."));
+    EXPECT_TRUE(zeilen[3].startsWith("\tSie wurde am: "));
+    EXPECT_EQ(zeilen[5], QStringLiteral("\t\tSoll sie neu erstellt werden?"));
+    EXPECT_FALSE(dialog->listerNoetig());
+    EXPECT_FALSE(dialog->Image1->isHidden());
+
+    // Without a list on disk there is no question; the lister will run.
+    QFile::remove(nativ("Datenbank/Haupt_Dateinamen_Liste_Laufwerk_T.txt"));
+    notifier.leeren();
+    dialog->OrdnerwaehlenButtonClick();
+    EXPECT_TRUE(notifier.meldungen().empty());
+    EXPECT_TRUE(dialog->listerNoetig());
+    EXPECT_TRUE(dialog->Image1->isHidden());
+}
+
+TEST_F(NeueDatenbankTest, HauptfensterIndiziertMitVorhandenerListe) {
+    SpeicherEinstellungen einstellungen;
+    ProtokollShell shell;
+    TMainForm_Kelvora_PDF fenster({einstellungen, notifier, shell, Pump::still()},
+                                  Programmordner(win()));
+    fenster.show();
+    QDir().mkpath(nativ("Akten"));
+    ASSERT_TRUE(PdfSchreiber::schreiben(nativ("Akten/a.pdf"), {"Rechnung Nummer 7"}));
+    schreibe("Datenbank/Haupt_Dateinamen_Liste_Laufwerk_T.txt",
+             win("Akten\\a.pdf").toUtf8() + "\r\n");
+    QTimer::singleShot(0, [&] {
+        auto* d = fenster.neueDatenbankDialog();
+        d->Edit1->setText("Rechnungen");
+        d->OrdnerEdit->setText(win("Akten"));
+        d->OKBtnClick();
+    });
+    fenster.NeuErstellenBtnClick();
+    EXPECT_TRUE(lies("Datenbank/Rechnungen_UTF8Dokument.txt").contains("Rechnung Nummer 7"));
+    EXPECT_EQ(fenster.Label1->text(), QStringLiteral("Fertig mit der Indizierung."));
+    ASSERT_EQ(fenster.ListBox1->count(), 1);
+    EXPECT_EQ(fenster.ListBox1->currentItem()->text(), QStringLiteral("Rechnungen"));
+    EXPECT_TRUE(fenster.SuchenBtn->isEnabled());
+    EXPECT_TRUE(fenster.Label2->text().startsWith("Anzahl Dateien:     1     Zeit: "));
+}
