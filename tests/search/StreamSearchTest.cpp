@@ -1,0 +1,202 @@
+#include "search/StreamSearch.h"
+
+#include "platform/Ansi.h"
+#include "tests/common/TestUmgebung.h"
+
+#include <QBuffer>
+
+namespace {
+
+// A searcher over bytes held in memory.
+struct Puffer {
+    explicit Puffer(const QByteArray& inhalt) : daten(inhalt), buffer(&daten) {
+        buffer.open(QIODevice::ReadOnly);
+        suche.setStream(&buffer);
+    }
+    qint64 finde(const QString& text, quint8 optionen = 0, qint64 start = 0, quint8 kodierung = 0) {
+        return suche.FindFirst(text, kodierung, optionen, start) ? suche.FoundStart() : -1;
+    }
+    QByteArray daten;
+    QBuffer buffer;
+    TStreamSearch suche;
+};
+
+constexpr quint8 Ganz = TStreamSearch::GanzeWoerter;
+
+} // namespace
+
+TEST(StreamSearch, TrefferUeberDerBlockgrenze) {
+    QByteArray d(200000, 'x');
+    d.replace(65533, 6, "Grenze");
+    Puffer p(d);
+    EXPECT_EQ(p.finde("grenze"), 65533);
+    EXPECT_EQ(p.suche.FoundLength(), 6);
+    // The same hit seen from behind.
+    EXPECT_EQ(p.finde("Grenze", TStreamSearch::Rueckwaerts | TStreamSearch::GrossKlein), 65533);
+    // Whole word across the border: delimiters on both sides.
+    d.replace(65532, 1, " ");
+    d.replace(65539, 1, ".");
+    Puffer q(d);
+    EXPECT_EQ(q.finde("Grenze", Ganz), 65533);
+    EXPECT_EQ(q.finde("Grenze", Ganz | TStreamSearch::Rueckwaerts), 65533);
+}
+
+TEST(StreamSearch, SpaeterBlockTrefferNachDreiGrenzen) {
+    QByteArray d(300000, 'a');
+    d.replace(262140, 3, "xyz");
+    Puffer p(d);
+    EXPECT_EQ(p.finde("XYZ"), 262140);
+    EXPECT_EQ(p.finde("xyz", TStreamSearch::Rueckwaerts), 262140);
+}
+
+TEST(StreamSearch, UeberlappendeTrefferMitFindNext) {
+    Puffer p("aaa");
+    EXPECT_EQ(p.finde("aa"), 0);
+    TSuchfensterZustand fenster;
+    ASSERT_TRUE(p.suche.FindNext(false, fenster));
+    EXPECT_EQ(p.suche.FoundStart(), 1);
+    EXPECT_FALSE(p.suche.FindNext(false, fenster));
+    EXPECT_EQ(p.suche.FoundStart(), -1);
+    EXPECT_EQ(p.suche.FoundLength(), 0);
+}
+
+TEST(StreamSearch, FindNextRueckwaertsLaesstDenTrefferAus) {
+    Puffer p("ab ab ab");
+    EXPECT_EQ(p.finde("ab", TStreamSearch::Rueckwaerts), 6);
+    TSuchfensterZustand fenster;
+    ASSERT_TRUE(p.suche.FindNext(true, fenster));
+    EXPECT_EQ(p.suche.FoundStart(), 3);
+    ASSERT_TRUE(p.suche.FindNext(true, fenster));
+    EXPECT_EQ(p.suche.FoundStart(), 0);
+    EXPECT_FALSE(p.suche.FindNext(true, fenster));
+}
+
+TEST(StreamSearch, FindNextNimmtOptionenAusDemFenster) {
+    Puffer p("#T:\\a abcd ABC abc");
+    EXPECT_EQ(p.finde("abc", TStreamSearch::GrossKlein), 6);
+    TSuchfensterZustand fenster;
+    fenster.NurGanzeWoerter = true;
+    ASSERT_TRUE(p.suche.FindNext(false, fenster));
+    EXPECT_EQ(p.suche.FoundStart(), 11); // ABC: case now ignored, whole word
+    fenster.GrossKleinBeachten = true;
+    ASSERT_TRUE(p.suche.FindNext(false, fenster));
+    EXPECT_EQ(p.suche.FoundStart(), 15);
+    // While the run is on, the next text replaces the saved one; a file mark turns whole
+    // words off.
+    EXPECT_EQ(p.finde("abc"), 6);
+    fenster.SucheLaeuft = true;
+    fenster.Dateimarke = "#T:\\";
+    fenster.NaechsterSuchtext = "#T:\\";
+    EXPECT_FALSE(p.suche.FindNext(false, fenster));
+    fenster.NaechsterSuchtext = "#T:\\a ab"; // would fail as a whole word
+    ASSERT_TRUE(p.suche.FindNext(true, fenster));
+    EXPECT_EQ(p.suche.FoundStart(), 0);
+    EXPECT_EQ(p.suche.FoundLength(), 8);
+}
+
+TEST(StreamSearch, GanzeWoerter) {
+    EXPECT_EQ(Puffer("xabc").finde("abc", Ganz), -1);
+    EXPECT_EQ(Puffer("abc_d").finde("abc", Ganz), -1);
+    EXPECT_EQ(Puffer(Ansi::ausUnicode(u"abcä"_qs)).finde("abc", Ganz), -1);
+    EXPECT_EQ(Puffer("3abc").finde("abc", Ganz), -1);
+    EXPECT_EQ(Puffer("(abc)").finde("abc", Ganz), 1);
+    EXPECT_EQ(Puffer("x abc.").finde("abc", Ganz), 2);
+    EXPECT_EQ(Puffer("abc").finde("abc", Ganz), 0);
+    EXPECT_EQ(Puffer("x abc").finde("abc", Ganz), 2);
+    EXPECT_EQ(Puffer("x/abc").finde("abc", Ganz), 2);
+    EXPECT_EQ(Puffer("x-abc").finde("abc", Ganz), 2);
+    EXPECT_EQ(Puffer("xabc abc").finde("abc", Ganz), 5);
+    EXPECT_EQ(Puffer("abc abcx").finde("abc", Ganz | TStreamSearch::Rueckwaerts), 0);
+    // Without the bit the part of a word is a hit.
+    EXPECT_EQ(Puffer("xabc").finde("abc"), 1);
+}
+
+TEST(StreamSearch, GanzesWortAnDerFernenBlockkante) {
+    // The word ends exactly at the first block's end, followed by a letter in the next one.
+    QByteArray d(70000, ' ');
+    d.replace(65533, 4, "abcx");
+    EXPECT_EQ(Puffer(d).finde("abc", Ganz), -1);
+    d[65536] = ' ';
+    EXPECT_EQ(Puffer(d).finde("abc", Ganz), 65533);
+}
+
+TEST(StreamSearch, GrossKleinIn1252) {
+    const QByteArray text = Ansi::ausUnicode(u"ÄÖÜ Straße STRASSE"_qs);
+    Puffer p(text);
+    EXPECT_EQ(p.finde(u"äöü"_qs), 0);
+    EXPECT_EQ(p.finde(u"ÄöÜ"_qs), 0);
+    EXPECT_EQ(p.finde(u"äöü"_qs, TStreamSearch::GrossKlein), -1);
+    EXPECT_EQ(p.finde(u"strasse"_qs), 11);
+    EXPECT_EQ(p.finde(u"STRAßE"_qs), 4);
+    EXPECT_EQ(p.finde(u"ss"_qs, TStreamSearch::Rueckwaerts), 15);
+    EXPECT_EQ(Puffer("Z").finde("z"), 0);
+}
+
+TEST(StreamSearch, Utf16BigEndian) {
+    const QString text = u"Vorwort Änderung"_qs;
+    QByteArray be;
+    for (QChar c : text) {
+        be.append(char(c.unicode() >> 8));
+        be.append(char(c.unicode() & 0xFF));
+    }
+    Puffer p(be);
+    EXPECT_EQ(p.finde(u"änderung"_qs, 0, 0, 72), 16);
+    EXPECT_EQ(p.suche.FoundLength(), 16);
+    EXPECT_EQ(p.finde(u"wort"_qs, Ganz, 0, 72), -1);
+    EXPECT_EQ(p.finde(u"Vorwort"_qs, Ganz | TStreamSearch::Rueckwaerts, 0, 72), 0);
+    // The same bytes taken as little-endian do not hold the word.
+    EXPECT_EQ(p.finde(u"änderung"_qs, 0, 0, 71), -1);
+}
+
+TEST(StreamSearch, Utf16LittleEndianUeberDieGrenze) {
+    QString text(40000, u'.');
+    text.replace(32766, 4, u"Wort"_qs);
+    QByteArray le(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    Puffer p(le);
+    EXPECT_EQ(p.finde(u"wort"_qs, Ganz, 0, 71), 65532);
+    EXPECT_EQ(p.suche.FoundLength(), 8);
+}
+
+TEST(StreamSearch, LeereDateiUndStartHinterDemEnde) {
+    EXPECT_EQ(Puffer("").finde("a"), -1);
+    EXPECT_EQ(Puffer("").finde("a", TStreamSearch::Rueckwaerts), -1);
+    EXPECT_EQ(Puffer("abc").finde("c", 0, 4), -1);
+    EXPECT_EQ(Puffer("abc").finde(""), -1);
+    EXPECT_EQ(Puffer("abc").finde("a", TStreamSearch::Rueckwaerts, -1), -1);
+    EXPECT_EQ(Puffer("abc").finde("a", 0, -5), 0);
+}
+
+TEST(StreamSearch, RueckwaertsVonNullBeginntAmEnde) {
+    Puffer p("ab ab ab");
+    EXPECT_EQ(p.finde("ab", TStreamSearch::Rueckwaerts, 0), 6);
+    // A backward block reaches one character past the start, so a hit must end there.
+    EXPECT_EQ(p.finde("ab", TStreamSearch::Rueckwaerts, 4), 3);
+    EXPECT_EQ(p.finde("ab", TStreamSearch::Rueckwaerts, 3), 0);
+}
+
+TEST(StreamSearch, FortschrittKannAbbrechen) {
+    Puffer p("abc");
+    int aufrufe = 0;
+    p.suche.OnProgress = [&](qint64 pos, qint64 max, bool& weiter) {
+        ++aufrufe;
+        EXPECT_EQ(pos, 0);
+        EXPECT_EQ(max, 3);
+        weiter = false;
+    };
+    EXPECT_EQ(p.finde("c"), -1);
+    EXPECT_EQ(aufrufe, 1);
+}
+
+class StreamSearchDatei : public Umgebung {};
+
+TEST_F(StreamSearchDatei, DateiWirdGeoeffnetUndDurchsucht) {
+    schreibe("Dok.txt", "eins zwei drei");
+    TStreamSearch s;
+    ASSERT_TRUE(s.setFileName(nativ("Dok.txt")));
+    EXPECT_EQ(s.fileName(), nativ("Dok.txt"));
+    ASSERT_TRUE(s.FindFirst(u"drei"_qs, 0, 0, 0));
+    EXPECT_EQ(s.FoundStart(), 10);
+    EXPECT_FALSE(s.setFileName(nativ("fehlt.txt")));
+    EXPECT_FALSE(s.Fehler().isEmpty());
+    EXPECT_FALSE(s.FindFirst(u"drei"_qs, 0, 0, 0));
+}
