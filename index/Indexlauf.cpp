@@ -38,41 +38,53 @@ bool Indexlauf::listeErstellen(QChar laufwerk) {
     return true;
 }
 
-Indexlauf::Ergebnis Indexlauf::ausfuehren(const Auftrag& a) {
-    Ergebnis r;
-    QElapsedTimer uhr;
-    uhr.start();
-    const QString name = Eingabepruefung::nameBereinigen(a.name);
-    if (name != a.name) {
+QString Indexlauf::hauptliste(const Auftrag& a) const {
+    return ordner_.datei(Hauptliste::dateiname(a.ordner.at(0).toUpper()));
+}
+
+bool Indexlauf::pruefen(const Auftrag& a) {
+    if (Eingabepruefung::nameBereinigen(a.name) != a.name) {
         notifier_.information(Eingabepruefung::ungueltigeZeichenMeldung());
-        return r;
+        return false;
     }
     const QString laufwerk = Eingabepruefung::laufwerkMeldung(a.ordner, DriveMap::global());
     if (!laufwerk.isEmpty()) {
         notifier_.information(laufwerk);
-        return r;
+        return false;
     }
     // An existing database is indexed anew, as "DB erneut indizieren" does.
-    const bool update = DatenbankKatalog(ordner_).existiert(name);
+    const bool update = DatenbankKatalog(ordner_).existiert(a.name);
     const QStringList meldungen =
-        Eingabepruefung::okMeldungen(name, a.ordner, a.endungen, {}, !update);
+        Eingabepruefung::okMeldungen(a.name, a.ordner, a.endungen, {}, !update);
     for (const QString& m : meldungen)
         notifier_.information(m);
     if (!meldungen.isEmpty())
-        return r;
-
+        return false;
     if (fortschritt_)
         fortschritt_(update ? QStringLiteral("Datenbank wird aktualisiert.")
                             : QStringLiteral("Datenbank wird neu erstellt."));
-    const QChar x = a.ordner.at(0).toUpper();
-    const QString liste = ordner_.datei(Hauptliste::dateiname(x));
-    if ((a.neueListe || !Files::existiert(liste)) && !listeErstellen(x))
-        return r;
+    return true;
+}
+
+Indexlauf::Ergebnis Indexlauf::ausfuehren(const Auftrag& a) {
+    if (!pruefen(a))
+        return {};
+    if ((a.neueListe || !Files::existiert(hauptliste(a))) &&
+        !listeErstellen(a.ordner.at(0).toUpper()))
+        return {};
+    return nachListe(a);
+}
+
+Indexlauf::Ergebnis Indexlauf::nachListe(const Auftrag& a) {
+    Ergebnis r;
+    QElapsedTimer uhr;
+    uhr.start();
+    const QString name = a.name;
+    const QString liste = hauptliste(a);
     if (!Files::existiert(liste)) {
         notifier_.fehler(QStringLiteral("Die Datei ") + liste + QStringLiteral(" fehlt!"));
         return r;
     }
-
     QStringList ausnahmen;
     const QString ausnahmeDatei = ordner_.datei(QStringLiteral("AusnahmeIndizierung.txt"));
     if (Files::existiert(ausnahmeDatei))

@@ -35,7 +35,14 @@ public:
     void setLister(const QString& programm) { lister_ = programm; }
     static QString listerSuchen(const Programmordner& ordner, const QString& programmVerzeichnis);
 
+    // The whole run: checks, the lister when needed (waiting for it), then the rest.
     Ergebnis ausfuehren(const Auftrag& auftrag);
+
+    // The input checks; each failure is reported. The name must be clean already.
+    bool pruefen(const Auftrag& auftrag);
+    // Everything after the master list is on disk: ".dat", document, log.
+    Ergebnis nachListe(const Auftrag& auftrag);
+    QString hauptliste(const Auftrag& auftrag) const;
 
 private:
     bool listeErstellen(QChar laufwerk);

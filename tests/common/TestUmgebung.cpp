@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 
 void Umgebung::SetUp() {
     ASSERT_TRUE(tmp_.isValid());
@@ -13,6 +14,9 @@ void Umgebung::SetUp() {
     QDir(tmp_.path()).mkpath("prog");
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(tmp_.filePath("config")));
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(tmp_.filePath("runtime")));
+    // Qt reads XDG_CONFIG_HOME only once per process; point it at this test's folder.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, tmp_.filePath("config"));
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, tmp_.filePath("config"));
     programmNativ_ = tmp_.filePath("prog");
     DriveMap::global() = DriveMap();
     DriveMap::global().setzeWurzel(QLatin1Char('T'), programmNativ_);
