@@ -175,7 +175,12 @@ int Befehle::indizieren(const QStringList& argumenteEin) {
     if (auftrag.ordner.size() == 2 && auftrag.ordner.at(1) == QLatin1Char(':'))
         auftrag.ordner += QLatin1Char('\\');
     Indexlauf lauf(u.ordner, notifier, Pump::still());
-    lauf.setLister(Indexlauf::listerSuchen(u.ordner, QCoreApplication::applicationDirPath()));
+    QString steuer = einstellungen_.LeseRegKey(QStringLiteral("Kelvora_Control"));
+    if (!u.ordner.steuerordnerWirksam(steuer))
+        steuer.clear();
+    lauf.setSteuerordner(steuer);
+    lauf.setLister(
+        Indexlauf::listerSuchen(u.ordner, steuer, QCoreApplication::applicationDirPath()));
     lauf.setFortschritt([this](const QString& zeile) { konsole_.aus << zeile << Qt::endl; });
     const Indexlauf::Ergebnis r = lauf.ausfuehren(auftrag);
     if (!r.ok)

@@ -13,10 +13,13 @@
 Indexlauf::Indexlauf(const Programmordner& ordner, Notifier& notifier, Pump& pump)
     : ordner_(ordner), notifier_(notifier), pump_(pump) {}
 
-QString Indexlauf::listerSuchen(const Programmordner& ordner, const QString& programmVerzeichnis) {
-    const QString imOrdner = ordner.datei(QStringLiteral("ErstelleDateiliste"));
-    if (Files::existiert(imOrdner))
-        return imOrdner;
+QString Indexlauf::listerSuchen(const Programmordner& ordner, const QString& steuerordner,
+                                const QString& programmVerzeichnis) {
+    const QString name = QStringLiteral("ErstelleDateiliste");
+    if (!steuerordner.isEmpty() && Files::existiert(steuerordner + name))
+        return steuerordner + name;
+    if (Files::existiert(ordner.datei(name)))
+        return ordner.datei(name);
     const QString daneben = programmVerzeichnis + QStringLiteral("/ErstelleDateiliste");
     return QFileInfo(daneben).isExecutable() ? daneben : QString();
 }
@@ -29,7 +32,7 @@ bool Indexlauf::listeErstellen(QChar laufwerk) {
     if (fortschritt_)
         fortschritt_(QStringLiteral("Erstelle Dateiliste - von Laufwerk ") + laufwerk);
     const auto e = ProcessRunner::ausfuehren(lister_, {QStringLiteral("open ") + laufwerk}, pump_,
-                                             ordner_.pfad());
+                                             listerBasis());
     if (!e.gestartet || e.code != 0) {
         notifier_.fehler(QStringLiteral("\"ErstelleDateiliste\" ist mit dem Fehler ") +
                          QString::number(e.code) + QStringLiteral(" beendet worden."));
@@ -38,8 +41,12 @@ bool Indexlauf::listeErstellen(QChar laufwerk) {
     return true;
 }
 
+QString Indexlauf::listerBasis() const {
+    return steuerordner_.isEmpty() ? ordner_.pfad() : steuerordner_;
+}
+
 QString Indexlauf::hauptliste(const Auftrag& a) const {
-    return ordner_.datei(Hauptliste::dateiname(a.ordner.at(0).toUpper()));
+    return listerBasis() + Hauptliste::dateiname(a.ordner.at(0));
 }
 
 bool Indexlauf::pruefen(const Auftrag& a) {

@@ -33,7 +33,14 @@ public:
     void setFortschritt(std::function<void(const QString&)> f) { fortschritt_ = std::move(f); }
     // The lister executable; found below the program folder or beside this program.
     void setLister(const QString& programm) { lister_ = programm; }
-    static QString listerSuchen(const Programmordner& ordner, const QString& programmVerzeichnis);
+    // The control folder (Windows form, ending in "\"), when it is in effect.
+    void setSteuerordner(const QString& steuerordner) { steuerordner_ = steuerordner; }
+    // Control folder + "ErstelleDateiliste" when that exists, else the program folder's,
+    // else the one beside this program; empty when there is none.
+    static QString listerSuchen(const Programmordner& ordner, const QString& steuerordner,
+                                const QString& programmVerzeichnis);
+    // The folder the lister runs in and writes its list below.
+    QString listerBasis() const;
 
     // The whole run: checks, the lister when needed (waiting for it), then the rest.
     Ergebnis ausfuehren(const Auftrag& auftrag);
@@ -42,6 +49,8 @@ public:
     bool pruefen(const Auftrag& auftrag);
     // Everything after the master list is on disk: ".dat", document, log.
     Ergebnis nachListe(const Auftrag& auftrag);
+    // The master list below the control folder when that is in effect, else below the
+    // program folder.
     QString hauptliste(const Auftrag& auftrag) const;
 
 private:
@@ -53,4 +62,5 @@ private:
     std::function<bool()> abbruch_;
     std::function<void(const QString&)> fortschritt_;
     QString lister_;
+    QString steuerordner_;
 };

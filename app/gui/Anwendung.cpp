@@ -1,6 +1,8 @@
 #include "app/gui/Anwendung.h"
 
 #include "app/gui/TMainForm_Kelvora_PDF.h"
+#include "index/gui/THinweisForm.h"
+#include "index/gui/TOKBottomDlg.h"
 #include "platform/gui/PlatformGui.h"
 #include "searchwin/Suchformp.h"
 #include "settings/einstellformp.h"
@@ -19,6 +21,9 @@ Anwendung::Anwendung(const QStringList& argumente)
 
     hauptfenster_ = std::make_unique<TMainForm_Kelvora_PDF>(dienste, ordner);
     einstellform_ = new TEinstellform(*einstellungen_, hauptfenster_.get());
+    auto* hinweis = new THinweisForm(hauptfenster_.get());
+    hauptfenster_->neueDatenbankDialog()->setHinweisFrage(
+        [hinweis](const QString& text) { return hinweis->fragen(text); });
     suchForm_ = new TSuchForm(hauptfenster_.get());
     hauptfenster_->setFenster(suchForm_, einstellform_);
 }

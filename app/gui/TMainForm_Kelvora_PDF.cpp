@@ -168,6 +168,9 @@ TMainForm_Kelvora_PDF::TMainForm_Kelvora_PDF(const Dienste& dienste, const Progr
     Timer1 = new QTimer(this);
     Timer1->setInterval(200);
     connect(Timer1, &QTimer::timeout, this, &TMainForm_Kelvora_PDF::Timer1Timer);
+    UeberwachTimer = new QTimer(this);
+    UeberwachTimer->setInterval(500);
+    connect(UeberwachTimer, &QTimer::timeout, this, &TMainForm_Kelvora_PDF::UeberwachTimerTimer);
     checkDefenderTimer = new QTimer(this);
     checkDefenderTimer->setInterval(1000);
     connect(checkDefenderTimer, &QTimer::timeout, this,
@@ -652,30 +655,93 @@ void TMainForm_Kelvora_PDF::indizierungStarten() {
     lauf.indizierung = true;
     knoepfeFreigeben(false);
     BitBtn2->setText(QStringLiteral("&Abbruch"));
+
+    indexlauf_ = std::make_unique<Indexlauf>(ordner_, dienste_.notifier, dienste_.pump);
+    const QString steuer = steuerordnerWirksam_ ? steuerordner_ : QString();
+    indexlauf_->setSteuerordner(steuer);
+    indexlauf_->setAbbruch([this] { return lauf.abbruch; });
+    indexlauf_->setFortschritt([this](const QString& t) { setWindowTitle(t); });
+    auftrag_ = {};
+    auftrag_.name = OKBottomDlg->ausgewaehlteDatenbank();
+    auftrag_.ordner = OKBottomDlg->OrdnerEdit->text();
+    auftrag_.endungen = OKBottomDlg->EndungEdit->text();
+    if (!OKBottomDlg->listerNoetig()) {
+        LiesDieListeEin();
+        return;
+    }
+    const QString lister =
+        Indexlauf::listerSuchen(ordner_, steuer, QCoreApplication::applicationDirPath());
+    // Without a lister there is nothing to wait for; say so instead of a minute's watch.
+    if (lister.isEmpty() ||
+        !dienste_.shell.alsAdministratorStarten(
+            lister, {QStringLiteral("open ") + auftrag_.ordner.at(0)}, indexlauf_->listerBasis())) {
+        dienste_.notifier.fehler(QStringLiteral("ErstelleDateiliste ist nicht vorhanden!"));
+        indizierungBeenden(QString());
+        return;
+    }
+    listerwache_ = Listerwache();
+    UeberwachTimer->start();
+}
+
+bool TMainForm_Kelvora_PDF::wartetAufLister() const {
+    return UeberwachTimer->isActive();
+}
+
+void TMainForm_Kelvora_PDF::setUeberwachIntervall(int ms) {
+    UeberwachTimer->setInterval(ms);
+}
+
+void TMainForm_Kelvora_PDF::UeberwachTimerTimer() {
+    const QChar laufwerk = auftrag_.ordner.at(0);
+    const bool gefunden =
+        WindowRegistry::findfenster(Listerwache::fenstertitel(laufwerk)).has_value();
+    if (gefunden) {
+        setWindowTitle(QString());
+    } else {
+        knoepfeFreigeben(false);
+        BitBtn2->setEnabled(false);
+        setWindowTitle(QStringLiteral("Kelvora-PDF wartet auf Erstellung der Hauptdatei-Liste! ") +
+                       zeitText());
+        if (listerwache_.gesehen())
+            BitBtn2->setEnabled(true);
+    }
+    switch (listerwache_.tick(gefunden)) {
+    case Listerwache::Zustand::Wartet:
+        return;
+    case Listerwache::Zustand::Aufgegeben:
+        UeberwachTimer->stop();
+        lauf.indizierung = false;
+        indizierungBeenden(Listerwache::abbruchStatus());
+        dienste_.notifier.information(Listerwache::abbruchMeldung());
+        return;
+    case Listerwache::Zustand::Fertig:
+        UeberwachTimer->stop();
+        setWindowTitle(QString());
+        LiesDieListeEin();
+        return;
+    }
+}
+
+void TMainForm_Kelvora_PDF::LiesDieListeEin() {
+    knoepfeFreigeben(false);
     checkDefenderTimerStarten();
-
-    Indexlauf indexlauf(ordner_, dienste_.notifier, dienste_.pump);
-    indexlauf.setLister(Indexlauf::listerSuchen(ordner_, QCoreApplication::applicationDirPath()));
-    indexlauf.setAbbruch([this] { return lauf.abbruch; });
-    indexlauf.setFortschritt([this](const QString& t) { setWindowTitle(t); });
-    Indexlauf::Auftrag auftrag;
-    auftrag.name = OKBottomDlg->ausgewaehlteDatenbank();
-    auftrag.ordner = OKBottomDlg->OrdnerEdit->text();
-    auftrag.endungen = OKBottomDlg->EndungEdit->text();
-    auftrag.neueListe = OKBottomDlg->listerNoetig();
-    const Indexlauf::Ergebnis r = indexlauf.ausfuehren(auftrag);
+    const Indexlauf::Ergebnis r = indexlauf_->nachListe(auftrag_);
     anzahlDateien = r.dateien;
+    indizierungBeenden(lauf.abbruch ? QStringLiteral("Fertig mit der abgebrochenen Indizierung.")
+                                    : QStringLiteral("Fertig mit der Indizierung."));
+    LiesNamenDatenbanken();
+}
 
-    const bool abgebrochen = lauf.abbruch;
+void TMainForm_Kelvora_PDF::indizierungBeenden(const QString& status) {
     lauf.indizierung = false;
-    Label1->setText(abgebrochen ? QStringLiteral("Fertig mit der abgebrochenen Indizierung.")
-                                : QStringLiteral("Fertig mit der Indizierung."));
+    if (!status.isEmpty())
+        Label1->setText(status);
     setWindowTitle(QString());
     jobAnzeigeStoppen();
     Timer1Timer();
-    LiesNamenDatenbanken();
     knoepfeFreigeben(true);
     BitBtn2->setEnabled(true);
     BitBtn2->setText(schliessenText);
     lauf.aktualisierung = false;
+    indexlauf_.reset();
 }

@@ -4,6 +4,8 @@
 #include "app/Programmordner.h"
 #include "app/Registrierwerte.h"
 #include "app/Virenscannerwache.h"
+#include "index/Indexlauf.h"
+#include "index/Listerwache.h"
 #include "platform/Dienste.h"
 #include "platform/WindowRegistry.h"
 
@@ -70,6 +72,10 @@ public:
     void NeuErstellenBtnClick();
     void DBerneutIndizierenBtnClick();
     TOKBottomDlg* neueDatenbankDialog() const { return OKBottomDlg; }
+    // Whether an indexing run waits for the file lister.
+    bool wartetAufLister() const;
+    // The lister watch ticks every 500 ms; tests make it quicker.
+    void setUeberwachIntervall(int ms);
 
     // Starts and stops the counter line and the patience dots of a job.
     void jobAnzeigeStarten();
@@ -112,6 +118,10 @@ private:
     void GedultTimerTimer();
     void Timer1Timer();
     void checkDefenderTimerTimer();
+    void UeberwachTimerTimer();
+    void LiesDieListeEin();
+    // Ends a run: status line (unless empty), timers, buttons, flags.
+    void indizierungBeenden(const QString& status);
     void ListBox1MouseDown(const QPoint& position);
     void eintragWaehlen(int index);
     void indizierungStarten();
@@ -139,6 +149,10 @@ private:
     QTimer* GedultTimer;
     QTimer* Timer1;
     QTimer* checkDefenderTimer;
+    QTimer* UeberwachTimer;
+    Listerwache listerwache_;
+    std::unique_ptr<Indexlauf> indexlauf_;
+    Indexlauf::Auftrag auftrag_;
     int geduldZaehler_ = 0;
     qint64 startTicks_ = 0;
     Virenscannerwache virenscanner_;

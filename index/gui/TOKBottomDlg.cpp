@@ -135,8 +135,9 @@ void TOKBottomDlg::OrdnerEditChange() {
 
 void TOKBottomDlg::hauptlisteFragen(const QString& liste, int pauseMs) {
     const QChar x = OrdnerEdit->text().isEmpty() ? QChar() : OrdnerEdit->text().at(0);
-    const bool neu = notifier_.frage(Hinweistext::hauptliste(x, Files::geaendert(liste)),
-                                     QStringLiteral("Information"));
+    const QString text = Hinweistext::hauptliste(x, Files::geaendert(liste));
+    const bool neu =
+        hinweisFrage_ ? hinweisFrage_(text) : notifier_.frage(text, QStringLiteral("Information"));
     if (!neu) {
         bildZeigen(true);
         listerNoetig_ = false;

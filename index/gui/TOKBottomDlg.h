@@ -30,6 +30,11 @@ public:
         wahl_ = std::move(wahl);
     }
 
+    // Asks the master-list question; without it the notifier asks. True means build anew.
+    void setHinweisFrage(std::function<bool(const QString&)> frage) {
+        hinweisFrage_ = std::move(frage);
+    }
+
     bool listerNoetig() const { return listerNoetig_; }
     const QString& ausgewaehlteDatenbank() const { return ausgewaehlt_; }
 
@@ -62,6 +67,7 @@ private:
     Pump& pump_;
     std::function<QStringList()> namen_;
     std::function<QString(const QString&)> wahl_;
+    std::function<bool(const QString&)> hinweisFrage_;
     QString letzterOrdner_;
     QString ausgewaehlt_;
     bool administrator_ = false;

@@ -101,3 +101,83 @@ TEST_F(NeueDatenbankTest, HauptfensterIndiziertMitVorhandenerListe) {
     EXPECT_TRUE(fenster.SuchenBtn->isEnabled());
     EXPECT_TRUE(fenster.Label2->text().startsWith("Anzahl Dateien:     1     Zeit: "));
 }
+
+// The lister road: the run waits until the lister's window has come and gone.
+class ListerStrasseTest : public NeueDatenbankTest {
+protected:
+    void SetUp() override {
+        NeueDatenbankTest::SetUp();
+        fenster = std::make_unique<TMainForm_Kelvora_PDF>(
+            Dienste{einstellungen, notifier, shell, Pump::still()}, Programmordner(win()));
+        fenster->setUeberwachIntervall(1);
+        fenster->show();
+        QDir().mkpath(nativ("Akten"));
+        ASSERT_TRUE(PdfSchreiber::schreiben(nativ("Akten/a.pdf"), {"Rechnung Nummer 7"}));
+        schreibe("ErstelleDateiliste", "#!/bin/sh\n");
+    }
+    void starten() {
+        QTimer::singleShot(0, [this] {
+            auto* d = fenster->neueDatenbankDialog();
+            d->Edit1->setText("Rechnungen");
+            d->setOrdnerWahl([this](const QString&) { return nativ("Akten"); });
+            d->OrdnerwaehlenButtonClick();
+            d->OKBtnClick();
+        });
+        fenster->NeuErstellenBtnClick();
+    }
+    SpeicherEinstellungen einstellungen;
+    ProtokollShell shell;
+    std::unique_ptr<TMainForm_Kelvora_PDF> fenster;
+};
+
+TEST_F(ListerStrasseTest, WartetBisDasListerfensterKamUndGing) {
+    starten();
+    ASSERT_EQ(shell.aufrufe.size(), 1u);
+    EXPECT_EQ(shell.aufrufe[0].art, QStringLiteral("runas"));
+    EXPECT_EQ(shell.aufrufe[0].programm, win("ErstelleDateiliste"));
+    EXPECT_EQ(shell.aufrufe[0].parameter, QStringList{"open T"});
+    EXPECT_EQ(shell.aufrufe[0].arbeitsordner, win());
+    ASSERT_TRUE(fenster->wartetAufLister());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !fenster->BitBtn2->isEnabled(); }, 2000));
+    EXPECT_TRUE(fenster->windowTitle().startsWith(
+        "Kelvora-PDF wartet auf Erstellung der Hauptdatei-Liste! "));
+    {
+        WindowRegistry::Eintrag lister("Erstelle Dateiliste - von Laufwerk T", "TListerForm");
+        EXPECT_TRUE(QTest::qWaitFor([&] { return fenster->windowTitle().isEmpty(); }, 2000));
+        schreibe("Datenbank/Haupt_Dateinamen_Liste_Laufwerk_T.txt",
+                 win("Akten\\a.pdf").toUtf8() + "\r\n");
+        EXPECT_FALSE(fenster->SuchenBtn->isEnabled());
+    }
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return fenster->Label1->text() == QStringLiteral("Fertig mit der Indizierung."); },
+        5000));
+    EXPECT_FALSE(fenster->wartetAufLister());
+    EXPECT_TRUE(lies("Datenbank/Rechnungen_UTF8Dokument.txt").contains("Rechnung Nummer 7"));
+    EXPECT_TRUE(fenster->SuchenBtn->isEnabled());
+    EXPECT_TRUE(fenster->BitBtn2->isEnabled());
+}
+
+TEST_F(ListerStrasseTest, GibtNach120TicksOhneFensterAuf) {
+    starten();
+    ASSERT_TRUE(fenster->wartetAufLister());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !fenster->wartetAufLister(); }, 10000));
+    EXPECT_EQ(fenster->Label1->text(),
+              QStringLiteral("\"ErstelleDateiliste.exe\" wurde abgebrochen, Vorgabezeit "
+                             "überschritten oder noch nicht mit \"JA\" bestätigt!"));
+    ASSERT_FALSE(notifier.texte().isEmpty());
+    EXPECT_TRUE(notifier.texte().last().startsWith("Die Vorgabezeit ist überschritten! "));
+    EXPECT_FALSE(gibt("Datenbank/Rechnungen.dat"));
+    EXPECT_TRUE(fenster->NeuErstellenBtn->isEnabled());
+    EXPECT_TRUE(fenster->BitBtn2->isEnabled());
+    EXPECT_TRUE(fenster->windowTitle().isEmpty());
+}
+
+TEST_F(ListerStrasseTest, OhneListerprogrammGibtEsEineMeldungStattDerWache) {
+    QFile::remove(nativ("ErstelleDateiliste"));
+    starten();
+    EXPECT_FALSE(fenster->wartetAufLister());
+    EXPECT_TRUE(shell.aufrufe.empty());
+    ASSERT_FALSE(notifier.texte().isEmpty());
+    EXPECT_EQ(notifier.texte().last(), QStringLiteral("ErstelleDateiliste ist nicht vorhanden!"));
+    EXPECT_TRUE(fenster->NeuErstellenBtn->isEnabled());
+}
