@@ -1,5 +1,7 @@
 #include "index/Hauptliste.h"
 
+#include "lister/Dateilister.h"
+
 #include "platform/Ansi.h"
 #include "platform/Pump.h"
 #include "platform/TextFiles.h"
@@ -23,8 +25,7 @@ QString endung(const QString& name) {
 } // namespace
 
 QString dateiname(QChar laufwerk) {
-    return QStringLiteral("Datenbank\\Haupt_Dateinamen_Liste_Laufwerk_") + laufwerk +
-           QStringLiteral(".txt");
+    return QStringLiteral("Datenbank\\") + Dateilister::listenName(laufwerk);
 }
 
 QStringList endungsplaetze(const QString& feld) {

@@ -11,9 +11,6 @@ public:
 
     static constexpr int Grenze = 120;
 
-    static QString fenstertitel(QChar laufwerk) {
-        return QStringLiteral("Erstelle Dateiliste - von Laufwerk ") + laufwerk;
-    }
     static QString abbruchStatus();
     static QString abbruchMeldung();
 

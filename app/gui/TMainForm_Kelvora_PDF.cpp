@@ -5,6 +5,7 @@
 #include "app/gui/DatenbankEintragDelegate.h"
 #include "index/Hauptliste.h"
 #include "index/Indexlauf.h"
+#include "lister/Dateilister.h"
 #include "index/gui/TOKBottomDlg.h"
 #include "platform/Platform.h"
 #include "platform/gui/Farben.h"
@@ -694,7 +695,7 @@ void TMainForm_Kelvora_PDF::setUeberwachIntervall(int ms) {
 void TMainForm_Kelvora_PDF::UeberwachTimerTimer() {
     const QChar laufwerk = auftrag_.ordner.at(0);
     const bool gefunden =
-        WindowRegistry::findfenster(Listerwache::fenstertitel(laufwerk)).has_value();
+        WindowRegistry::findfenster(Dateilister::fenstertitel(laufwerk)).has_value();
     if (gefunden) {
         setWindowTitle(QString());
     } else {

@@ -8,8 +8,6 @@ TEST(Listerwache, FertigWennDasFensterKamUndGing) {
     EXPECT_EQ(w.tick(true), Listerwache::Zustand::Wartet);
     EXPECT_EQ(w.tick(true), Listerwache::Zustand::Wartet);
     EXPECT_EQ(w.tick(false), Listerwache::Zustand::Fertig);
-    EXPECT_EQ(Listerwache::fenstertitel(QLatin1Char('D')),
-              QStringLiteral("Erstelle Dateiliste - von Laufwerk D"));
 }
 
 TEST(Listerwache, NachHundertzwanzigTicksOhneFensterAufgegeben) {
