@@ -99,7 +99,8 @@ void PdfTextExtraktion::ErstelleDiePDFtextDokumente() {
             for (int b = 0; b < 3; ++b)
                 hinzufuegen(QByteArray(" "));
             ++n_;
-            hinzufuegen(QByteArray("#") + Ansi::ausUnicode(pfad));
+            // The document is UTF-8; what Windows-1252 cannot hold becomes "?".
+            hinzufuegen("#" + Ansi::nachUnicode(Ansi::ausUnicode(pfad)).toUtf8());
             hinzufuegen(QByteArray(pfad.size() / 2, '='));
             if (u_.titel)
                 u_.titel(QString::number(n_) + QStringLiteral(" Größe: ") + ConvertBytes(groesse) +

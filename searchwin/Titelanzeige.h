@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+// The line above the viewer: the reading position and the path of the file whose text is
+// shown there, found in the title positions of the loaded document.
+class Titelanzeige {
+public:
+    // The title position file, one entry per line, each kept as its bytes.
+    void laden(const QByteArray& dateiinhalt);
+    void leeren() {
+        eintraege_.clear();
+        zahlen_.clear();
+    }
+    bool leer() const { return eintraege_.isEmpty(); }
+    qsizetype anzahl() const { return eintraege_.size(); }
+
+    // The path of the record at the position, decoded from its stored byte form; empty
+    // before the first record or without entries.
+    QString titel(qint64 position) const;
+
+    // The position with thousands separators of the user's locale.
+    static QString positionText(qint64 position);
+    // Position, two blanks and the title in double quotes, or the position alone.
+    QString beschriftung(qint64 position) const;
+    // Cuts 7 characters at a time until the text fits, then ends it in "...".
+    static QString gekuerzt(QString text, const std::function<bool(const QString&)>& passt);
+
+private:
+    QList<QByteArray> eintraege_;
+    QList<qint64> zahlen_;
+};
