@@ -1,0 +1,558 @@
+#include "viewer/TextViewer.h"
+
+#include "platform/Notifier.h"
+#include "tests/common/TestUmgebung.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QFontMetrics>
+#include <QMenu>
+#include <QScrollBar>
+#include <QTest>
+#include <QWheelEvent>
+
+namespace {
+
+class TextViewerTest : public Umgebung {
+protected:
+    void SetUp() override {
+        Umgebung::SetUp();
+        viewer = std::make_unique<TTextViewer>(notifier);
+        viewer->resize(600, 400);
+        viewer->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(viewer.get()));
+    }
+    void TearDown() override {
+        viewer.reset();
+        Umgebung::TearDown();
+    }
+
+    QString datei(const QString& name, const QByteArray& inhalt) {
+        schreibe(name, inhalt);
+        return nativ(name);
+    }
+    QStringList seitentexte() const {
+        QStringList out;
+        for (const auto& z : viewer->Seite())
+            out << z.text;
+        return out;
+    }
+    int breite(const QString& text) const {
+        return QFontMetrics(viewer->font()).horizontalAdvance(text);
+    }
+    // The point in the middle of line `zeile`, `zeichen` characters into it.
+    QPoint punkt(int zeile, int zeichen) const {
+        const auto seite = viewer->Seite();
+        const auto& z = seite.at(zeile);
+        const int x = 2 + breite(z.anzeige.left(z.spalten[zeichen]));
+        return {x, zeile * viewer->Zeilenhoehe() + viewer->Zeilenhoehe() / 2};
+    }
+
+    ProtokollNotifier notifier;
+    std::unique_ptr<TTextViewer> viewer;
+};
+
+QByteArray zeilen(int anzahl) {
+    QByteArray out;
+    for (int i = 0; i < anzahl; ++i)
+        out += "Zeile " + QByteArray::number(i) + "\r\n";
+    return out;
+}
+
+class KaputterStrom : public QIODevice {
+public:
+    KaputterStrom() { open(QIODevice::ReadOnly); }
+    qint64 size() const override { return 500; }
+    bool isSequential() const override { return false; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char*, qint64) override { return -1; }
+};
+
+} // namespace
+
+TEST_F(TextViewerTest, VorgabenDerEigenschaften) {
+    TTextViewer v(notifier);
+    EXPECT_EQ(v.size(), QSize(200, 150));
+    EXPECT_EQ(v.Mode(), vmText);
+    EXPECT_EQ(v.TextEncoding(), encANSI);
+    EXPECT_EQ(v.TextWidth(), 80);
+    EXPECT_EQ(v.TextWidthHex(), 16);
+    EXPECT_EQ(v.TextWidthUHex(), 8);
+    EXPECT_FALSE(v.TextWidthFit());
+    EXPECT_FALSE(v.TextWrap());
+    EXPECT_FALSE(v.TextGutter());
+    EXPECT_EQ(v.TextGutterWidth(), 10);
+    EXPECT_EQ(v.TextColorHex(), QColor(0x00, 0x00, 0x80));
+    EXPECT_EQ(v.TextColorHex2(), QColor(0x00, 0x00, 0xFF));
+    EXPECT_EQ(v.TextColorHexBack(), QColor(0xEC, 0xEC, 0xEC));
+    EXPECT_EQ(v.TextColorLines(), QColor(0x80, 0x80, 0x80));
+    EXPECT_EQ(v.TextColorError(), QColor(0xFF, 0x00, 0x00));
+    EXPECT_EQ(v.TextColorGutter(), QColor(0xC0, 0xC0, 0xC0));
+    EXPECT_EQ(v.TextSearchIndentVert(), 5);
+    EXPECT_EQ(v.TextSearchIndentHorz(), 5);
+    EXPECT_EQ(v.TextTabSize(), 8);
+    EXPECT_EQ(v.TextPopupCommands(), pcCopy | pcCopyHex | pcSelectLine | pcSelectAll | pcEncMenu);
+    EXPECT_EQ(v.FontOEM().family(), "Terminal");
+    EXPECT_EQ(v.FontOEM().pointSize(), 9);
+    EXPECT_EQ(v.FontFooter().family(), "Arial");
+    EXPECT_EQ(v.FontFooter().pointSize(), 9);
+    EXPECT_EQ(v.font().pointSize(), 10);
+    EXPECT_FALSE(v.AutoReload());
+    EXPECT_FALSE(v.AutoReloadBeep());
+    EXPECT_TRUE(v.AutoReloadFollowTail());
+    v.setTextTabSize(40);
+    EXPECT_EQ(v.TextTabSize(), 16);
+    v.setTextTabSize(0);
+    EXPECT_EQ(v.TextTabSize(), 1);
+}
+
+TEST_F(TextViewerTest, LangeZeileOhneUmbruchAlsDreiZeilen) {
+    ASSERT_TRUE(viewer->Open(datei("lang.txt", QByteArray(5000, 'x'))));
+    const auto seite = viewer->Seite();
+    ASSERT_EQ(seite.size(), 3);
+    EXPECT_EQ(seite[0].text.size(), 2048);
+    EXPECT_EQ(seite[1].text.size(), 2048);
+    EXPECT_EQ(seite[2].text.size(), 904);
+    EXPECT_EQ(seite[2].start, 4096);
+}
+
+TEST_F(TextViewerTest, GemischteZeilenendenEineZeileJeUmbruch) {
+    ASSERT_TRUE(viewer->Open(datei("gemischt.txt", "eins\rzwei\ndrei\r\nvier\n\rfünf")));
+    EXPECT_EQ(seitentexte(), (QStringList{"eins", "zwei", "drei", "vier", "f\u00C3\u00BCnf"}));
+}
+
+TEST_F(TextViewerTest, TabulatorenBisZurNaechstenVielfachen) {
+    ASSERT_TRUE(viewer->Open(datei("tab.txt", "a\tb\n12345678\tc")));
+    const auto seite = viewer->Seite();
+    ASSERT_EQ(seite.size(), 2);
+    EXPECT_EQ(seite[0].anzeige, "a       b");
+    EXPECT_EQ(seite[1].anzeige, "12345678        c");
+    viewer->setTextTabSize(4);
+    EXPECT_EQ(viewer->Seite()[0].anzeige, "a   b");
+}
+
+TEST_F(TextViewerTest, UmbruchAmLetztenLeerzeichen) {
+    QByteArray text;
+    for (int i = 0; i < 60; ++i)
+        text += "Wort" + QByteArray::number(i) + ' ';
+    ASSERT_TRUE(viewer->Open(datei("wrap.txt", text)));
+    viewer->setTextWrap(true);
+    const auto seite = viewer->Seite();
+    ASSERT_GT(seite.size(), 2);
+    QString zusammen;
+    for (int i = 0; i < seite.size(); ++i) {
+        const auto& z = seite[i];
+        zusammen += z.text;
+        EXPECT_LE(breite(z.anzeige), viewer->Textbreite()) << i;
+        if (i + 1 < seite.size()) {
+            EXPECT_TRUE(z.text.endsWith(' ')) << z.text.toStdString();
+            EXPECT_EQ(z.naechste, seite[i + 1].start);
+            // The next word with its space would not have fitted.
+            const QString naechstesWort = seite[i + 1].text.section(' ', 0, 0);
+            EXPECT_GT(breite(z.anzeige + naechstesWort + ' '), viewer->Textbreite()) << i;
+        }
+    }
+    EXPECT_EQ(zusammen, QString::fromLatin1(text));
+}
+
+TEST_F(TextViewerTest, UmbruchOhneLeerzeichenAmLetztenPassendenZeichen) {
+    ASSERT_TRUE(viewer->Open(datei("wrap.txt", QByteArray(1000, 'm'))));
+    viewer->setTextWrap(true);
+    const auto seite = viewer->Seite();
+    ASSERT_GT(seite.size(), 1);
+    EXPECT_LE(breite(seite[0].anzeige), viewer->Textbreite());
+    EXPECT_GT(breite(seite[0].anzeige + 'm'), viewer->Textbreite());
+    EXPECT_EQ(seite[1].start, seite[0].text.size());
+}
+
+TEST_F(TextViewerTest, StrgEndeZeigtDasEndeEinerFuenfGiBDatei) {
+    const QString pfad = nativ("riesig.bin");
+    const qint64 groesse = qint64(5) << 30;
+    {
+        QFile f(pfad);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.resize(groesse));
+        ASSERT_TRUE(f.seek(groesse - 14));
+        f.write("\r\nletzte Zeile");
+    }
+    QStringList gezeichnet;
+    qint64 ansicht = -1;
+    viewer->Suchfenster.zeileGezeichnet = [&](const QString& z, int) { gezeichnet << z; };
+    viewer->Suchfenster.memoLeeren = [&] { gezeichnet.clear(); };
+    viewer->Suchfenster.ansichtPosition = [&](qint64 p) { ansicht = p; };
+    ASSERT_TRUE(viewer->Open(pfad));
+    EXPECT_EQ(viewer->Size(), groesse);
+    QTest::keyClick(viewer.get(), Qt::Key_End, Qt::ControlModifier);
+    viewer->viewport()->repaint();
+    ASSERT_FALSE(gezeichnet.isEmpty());
+    EXPECT_EQ(gezeichnet.last(), "letzte Zeile");
+    EXPECT_EQ(ansicht, viewer->Position());
+    EXPECT_GT(viewer->Position(), groesse - qint64(viewer->LinesPerPage()) * 2048 - 14);
+    EXPECT_EQ(gezeichnet.size(), viewer->LinesPerPage());
+    // The scroll bar stands at its end, within its 32,767 steps.
+    QScrollBar* v = viewer->verticalScrollBar();
+    EXPECT_EQ(v->maximum(), 32767);
+    EXPECT_GE(v->value(), 32766);
+    QTest::keyClick(viewer.get(), Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(viewer->Position(), 0);
+}
+
+TEST_F(TextViewerTest, ZeilenweiseUndSeitenweiseRollen) {
+    ASSERT_TRUE(viewer->Open(datei("viele.txt", zeilen(500))));
+    const int seite = viewer->LinesPerPage();
+    ASSERT_GT(seite, 3);
+    QTest::keyClick(viewer.get(), Qt::Key_Down);
+    EXPECT_EQ(viewer->Seite()[0].text, "Zeile 1");
+    QTest::keyClick(viewer.get(), Qt::Key_PageDown);
+    EXPECT_EQ(viewer->Seite()[0].text, "Zeile " + QString::number(1 + seite));
+    QTest::keyClick(viewer.get(), Qt::Key_Up);
+    EXPECT_EQ(viewer->Seite()[0].text, "Zeile " + QString::number(seite));
+    QTest::keyClick(viewer.get(), Qt::Key_PageUp);
+    EXPECT_EQ(viewer->Position(), 0);
+    // Not beyond the last page.
+    viewer->ScrollToEnd();
+    const qint64 ende = viewer->Position();
+    EXPECT_EQ(viewer->Seite()[0].text, "Zeile " + QString::number(500 - seite));
+    viewer->ScrollLineDown(3);
+    EXPECT_EQ(viewer->Position(), ende);
+}
+
+TEST_F(TextViewerTest, RadRolltUmDieSystemzeilenzahl) {
+    ASSERT_TRUE(viewer->Open(datei("viele.txt", zeilen(500))));
+    QWheelEvent runter(QPointF(50, 50), viewer->mapToGlobal(QPointF(50, 50)), QPoint(),
+                       QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(viewer->viewport(), &runter);
+    EXPECT_EQ(viewer->Seite()[0].text,
+              "Zeile " + QString::number(QApplication::wheelScrollLines()));
+    int optionen = 0;
+    viewer->OnOptionsChange = [&] { ++optionen; };
+    const int vorher = viewer->font().pointSize();
+    QWheelEvent groesser(QPointF(50, 50), viewer->mapToGlobal(QPointF(50, 50)), QPoint(),
+                         QPoint(0, 120), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase,
+                         false);
+    QApplication::sendEvent(viewer->viewport(), &groesser);
+    EXPECT_EQ(viewer->font().pointSize(), vorher + 1);
+    EXPECT_EQ(optionen, 1);
+}
+
+TEST_F(TextViewerTest, UmschaltRadRolltWaagrecht) {
+    ASSERT_TRUE(viewer->Open(datei("breit.txt", QByteArray(1500, 'w') + "\n")));
+    QWheelEvent rechts(QPointF(50, 50), viewer->mapToGlobal(QPointF(50, 50)), QPoint(),
+                       QPoint(0, -120), Qt::NoButton, Qt::ShiftModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(viewer->viewport(), &rechts);
+    EXPECT_EQ(viewer->PosHorz(), QApplication::wheelScrollLines());
+    QTest::keyClick(viewer.get(), Qt::Key_End);
+    EXPECT_EQ(viewer->PosHorz(), viewer->horizontalScrollBar()->maximum());
+    EXPECT_GT(viewer->PosHorz(), 1000);
+    QTest::keyClick(viewer.get(), Qt::Key_Home);
+    EXPECT_EQ(viewer->PosHorz(), 0);
+}
+
+TEST_F(TextViewerTest, AuswahlMitDerMaus) {
+    ASSERT_TRUE(viewer->Open(datei("viele.txt", zeilen(50))));
+    int meldungen = 0;
+    viewer->OnSelectionChange = [&] { ++meldungen; };
+    QTest::mousePress(viewer->viewport(), Qt::LeftButton, {}, punkt(0, 2));
+    EXPECT_EQ(viewer->SelStart(), 2);
+    EXPECT_EQ(viewer->SelLength(), 0);
+    QTest::mouseMove(viewer->viewport(), punkt(1, 5));
+    QTest::mouseRelease(viewer->viewport(), Qt::LeftButton, {}, punkt(1, 5));
+    EXPECT_EQ(viewer->SelStart(), 2);
+    EXPECT_EQ(viewer->SelText(), "ile 0\r\nZeile");
+    EXPECT_GE(meldungen, 2);
+}
+
+TEST_F(TextViewerTest, ZiehenUeberDenUnterenRandRolltUndErweitert) {
+    ASSERT_TRUE(viewer->Open(datei("viele.txt", zeilen(500))));
+    QTest::mousePress(viewer->viewport(), Qt::LeftButton, {}, punkt(0, 0));
+    const QPoint unten(50, viewer->viewport()->height() + 20);
+    QMouseEvent zug(QEvent::MouseMove, QPointF(unten),
+                    viewer->viewport()->mapToGlobal(QPointF(unten)), Qt::NoButton, Qt::LeftButton,
+                    Qt::NoModifier);
+    QApplication::sendEvent(viewer->viewport(), &zug);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return viewer->Position() > 0; }, 5000));
+    QTest::mouseRelease(viewer->viewport(), Qt::LeftButton, {}, unten);
+    EXPECT_EQ(viewer->SelStart(), 0);
+    const auto seite = viewer->Seite();
+    EXPECT_GE(viewer->SelLength(), seite[viewer->LinesPerPage() - 1].start);
+}
+
+TEST_F(TextViewerTest, AuswahlMitRollenHaeltFuenfZeilenDarueber) {
+    ASSERT_TRUE(viewer->Open(datei("viele.txt", zeilen(500))));
+    const QByteArray inhalt = zeilen(500);
+    const qint64 ziel = inhalt.indexOf("Zeile 300\r\n");
+    viewer->SetSelection(ziel + 2, 4, true);
+    const auto seite = viewer->Seite();
+    ASSERT_GT(seite.size(), 6);
+    EXPECT_EQ(seite[0].text, "Zeile 295");
+    EXPECT_EQ(seite[5].start, ziel);
+    // Already visible: no scrolling.
+    viewer->SetSelection(ziel + 11 * 2, 2, true);
+    EXPECT_EQ(viewer->Seite()[0].text, "Zeile 295");
+}
+
+TEST_F(TextViewerTest, ScrollbalkenAktionenMeldenOnScroll) {
+    ASSERT_TRUE(viewer->Open(datei("viele.txt", zeilen(5000))));
+    int gerollt = 0;
+    viewer->OnScroll = [&] { ++gerollt; };
+    QScrollBar* v = viewer->verticalScrollBar();
+    EXPECT_EQ(v->maximum(), std::min<qint64>(32767, viewer->Size()));
+    v->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(viewer->Seite()[0].text, "Zeile 1");
+    v->triggerAction(QAbstractSlider::SliderToMaximum);
+    EXPECT_EQ(viewer->Seite()[0].text, "Zeile " + QString::number(5000 - viewer->LinesPerPage()));
+    EXPECT_EQ(gerollt, 2);
+    // Dragging the thumb to the middle lands on a line start near the middle.
+    v->setSliderDown(true);
+    v->setSliderPosition(v->maximum() / 2);
+    v->setSliderDown(false);
+    EXPECT_EQ(gerollt, 3);
+    EXPECT_NEAR(double(viewer->Position()), double(viewer->Size()) / 2, 20.0);
+    EXPECT_TRUE(viewer->Seite()[0].text.startsWith("Zeile "));
+}
+
+TEST_F(TextViewerTest, SuchfensterHakenBeimZeichnen) {
+    ASSERT_TRUE(viewer->Open(datei("drei.txt", "eins\r\nzwei\r\ndrei")));
+    QStringList protokoll;
+    int breiteMemo = 0;
+    bool sucht = false;
+    viewer->Suchfenster.sucheLaeuft = [&] { return sucht; };
+    viewer->Suchfenster.memoLeeren = [&] { protokoll << "leeren"; };
+    viewer->Suchfenster.zeileGezeichnet = [&](const QString& z, int hoehe) {
+        protokoll << z + '/' + QString::number(hoehe);
+    };
+    viewer->Suchfenster.zeichnenFertig = [&] { protokoll << "fertig"; };
+    viewer->Suchfenster.memoBreite = [&](int b) { breiteMemo = b; };
+    viewer->Redraw();
+    viewer->viewport()->repaint();
+    const QString h = QString::number(viewer->height());
+    EXPECT_EQ(protokoll, (QStringList{"leeren", "eins/" + h, "zwei/" + h, "drei/" + h, "fertig"}));
+    EXPECT_EQ(breiteMemo, viewer->width() + 4);
+    protokoll.clear();
+    sucht = true;
+    viewer->viewport()->repaint();
+    EXPECT_TRUE(protokoll.isEmpty());
+    ASSERT_TRUE(viewer->Open(datei("viele.txt", zeilen(500))));
+    EXPECT_EQ(breiteMemo, viewer->width() - 16);
+}
+
+TEST_F(TextViewerTest, MausbewegungMeldetSich) {
+    ASSERT_TRUE(viewer->Open(datei("drei.txt", "eins")));
+    int bewegt = 0;
+    viewer->Suchfenster.mausBewegt = [&] { ++bewegt; };
+    QTest::mouseMove(viewer->viewport(), QPoint(20, 5));
+    QTest::mouseMove(viewer->viewport(), QPoint(30, 6));
+    EXPECT_GE(bewegt, 1);
+}
+
+TEST_F(TextViewerTest, PopupMenue) {
+    ASSERT_TRUE(viewer->Open(datei("text.txt", "Hallo Welt")));
+    std::unique_ptr<QMenu> menue(viewer->ErstellePopupMenue());
+    const auto aktionen = menue->actions();
+    ASSERT_EQ(aktionen.size(), 4);
+    EXPECT_EQ(aktionen[0]->text(), "Text in Suchleiste links übertragen");
+    EXPECT_TRUE(aktionen[1]->isSeparator());
+    EXPECT_TRUE(aktionen[2]->isSeparator());
+    EXPECT_EQ(aktionen[3]->text(), "Encoding...");
+    EXPECT_FALSE(aktionen[0]->isEnabled());
+    EXPECT_TRUE(aktionen[3]->isEnabled());
+    EXPECT_TRUE(aktionen[3]->isVisible());
+
+    viewer->SetSelection(0, 5);
+    viewer->setTextPopupCommands(pcCopy | pcCopyHex | pcSelectLine | pcSelectAll);
+    menue.reset(viewer->ErstellePopupMenue());
+    EXPECT_TRUE(menue->actions()[0]->isEnabled());
+    EXPECT_FALSE(menue->actions()[3]->isVisible());
+
+    // In 8-bit modes the first item does nothing; in a Unicode mode it hands over UTF-16.
+    QStringList uebergeben;
+    viewer->Suchfenster.inSuchleiste = [&](const QString& t) { uebergeben << t; };
+    menue->actions()[0]->trigger();
+    EXPECT_TRUE(uebergeben.isEmpty());
+    const QString u = QStringLiteral("Grüße");
+    ASSERT_TRUE(viewer->Open(
+        datei("u.txt", QByteArray(reinterpret_cast<const char*>(u.utf16()), u.size() * 2))));
+    viewer->SetMode(vmUnicode);
+    viewer->SetSelection(0, 10);
+    menue.reset(viewer->ErstellePopupMenue());
+    menue->actions()[0]->trigger();
+    EXPECT_EQ(uebergeben, QStringList{u});
+}
+
+TEST_F(TextViewerTest, PopupMenueBeiLeererQuelle) {
+    ASSERT_TRUE(viewer->Open(datei("leer.txt", "")));
+    std::unique_ptr<QMenu> menue(viewer->ErstellePopupMenue());
+    EXPECT_FALSE(menue->actions()[0]->isEnabled());
+    EXPECT_FALSE(menue->actions()[3]->isEnabled());
+    EXPECT_TRUE(viewer->Seite().isEmpty());
+    viewer->ScrollToEnd();
+    viewer->ScrollLineDown(5);
+    EXPECT_EQ(viewer->Position(), 0);
+}
+
+TEST_F(TextViewerTest, KodierungsmenueNachGruppen) {
+    ASSERT_TRUE(viewer->Open(datei("koi.txt", "\xC4\xC1")));
+    std::unique_ptr<QMenu> menue(viewer->ErstelleKodierungsMenue());
+    const auto oben = menue->actions();
+    ASSERT_EQ(oben.size(), 6 + 1 + 13);
+    EXPECT_EQ(oben[0]->text(), "ANSI (Windows)");
+    EXPECT_TRUE(oben[0]->isChecked());
+    EXPECT_EQ(oben[5]->text(), "Mac");
+    EXPECT_TRUE(oben[6]->isSeparator());
+    EXPECT_EQ(oben[7]->text(), "Western European");
+    EXPECT_EQ(oben[19]->text(), "Unicode");
+    QMenu* kyrillisch = oben[7 + 3]->menu();
+    ASSERT_NE(kyrillisch, nullptr);
+    EXPECT_EQ(oben[10]->text(), "Cyrillic");
+    QStringList namen;
+    for (QAction* a : kyrillisch->actions())
+        namen << a->text();
+    EXPECT_EQ(namen, (QStringList{"IBM-866", "ISO 8859-5", "KOI8-R", "KOI8-U", "MacCyrillic",
+                                  "MacUkrainian", "Windows-1251"}));
+    EXPECT_EQ(kyrillisch->actions()[5]->isEnabled(), EncodingAvailable(encCyrMacU));
+    int optionen = 0;
+    viewer->OnOptionsChange = [&] { ++optionen; };
+    kyrillisch->actions()[2]->trigger();
+    EXPECT_EQ(viewer->TextEncoding(), encCyrKOI8R);
+    EXPECT_EQ(optionen, 1);
+    EXPECT_EQ(viewer->Seite()[0].text, QString::fromUtf16(u"\u0434\u0430"));
+    // The UTF-16 entries switch to the Unicode mode.
+    oben[19]->menu()->actions()[1]->trigger();
+    EXPECT_EQ(viewer->Mode(), vmUnicode);
+    EXPECT_EQ(viewer->TextEncoding(), encUnicodeBE);
+    EXPECT_EQ(viewer->Seite()[0].text, QString(QChar(0xC4C1)));
+}
+
+TEST_F(TextViewerTest, KopierenInDieZwischenablageDreiFaelle) {
+    QClipboard* ablage = QGuiApplication::clipboard();
+    ASSERT_TRUE(viewer->Open(datei("utf8.txt", "\xC3\x84pfel \x8E")));
+    viewer->SetSelection(0, 6);
+    bool utf8 = true;
+    viewer->Suchfenster.zeigtUtf8Variante = [&] { return utf8; };
+    viewer->CopyToClipboard();
+    EXPECT_EQ(ablage->text(), "Äpfel");
+    utf8 = false;
+    viewer->CopyToClipboard();
+    EXPECT_EQ(ablage->text(), "\u00C3\u201Epfel");
+    viewer->CopyToClipboard(true);
+    EXPECT_EQ(ablage->text(), "C3 84 70 66 65 6C");
+    viewer->SetTextEncoding(encOEM);
+    viewer->SetSelection(7, 1);
+    QTest::keyClick(viewer.get(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(ablage->text(), "Ä");
+    const QString u = QStringLiteral("Ωmega");
+    ASSERT_TRUE(viewer->Open(
+        datei("u.txt", QByteArray(reinterpret_cast<const char*>(u.utf16()), u.size() * 2))));
+    viewer->SetMode(vmUnicode);
+    viewer->SelectAll();
+    viewer->CopyToClipboard();
+    EXPECT_EQ(ablage->text(), u);
+    EXPECT_TRUE(notifier.meldungen().empty());
+}
+
+TEST_F(TextViewerTest, StrgAWaehltAlles) {
+    ASSERT_TRUE(viewer->Open(datei("a.txt", "abc\r\ndef")));
+    QTest::keyClick(viewer.get(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(viewer->SelStart(), 0);
+    EXPECT_EQ(viewer->SelText(), "abc\r\ndef");
+}
+
+TEST_F(TextViewerTest, FehlermeldungenUeberDenNotifier) {
+    const QString fehlt = nativ("gibtsnicht.txt");
+    EXPECT_FALSE(viewer->Open(fehlt));
+    ASSERT_EQ(notifier.meldungen().size(), 1u);
+    EXPECT_EQ(notifier.meldungen()[0].text, "Cannot open file: \"" + fehlt + "\"");
+    EXPECT_EQ(notifier.meldungen()[0].titel, "Error");
+    KaputterStrom strom;
+    EXPECT_FALSE(viewer->OpenStream(&strom));
+    EXPECT_EQ(notifier.meldungen().back().text, "Cannot read stream");
+    viewer->viewport()->repaint();
+}
+
+TEST_F(TextViewerTest, GleicherNameBehaeltAnsicht) {
+    const QString pfad = datei("viele.txt", zeilen(500));
+    ASSERT_TRUE(viewer->Open(pfad));
+    viewer->ScrollLineDown(40);
+    const qint64 pos = viewer->Position();
+    const qint64 gelesen = viewer->Dokument().Lesevorgaenge();
+    EXPECT_TRUE(viewer->Open(pfad, true));
+    EXPECT_EQ(viewer->Position(), pos);
+    EXPECT_EQ(viewer->Dokument().Lesevorgaenge(), gelesen);
+    EXPECT_TRUE(viewer->Open(QString()));
+    EXPECT_EQ(viewer->Size(), 0);
+}
+
+TEST_F(TextViewerTest, SetPositionAufZeilenanfang) {
+    const QByteArray inhalt = zeilen(500);
+    ASSERT_TRUE(viewer->Open(datei("viele.txt", inhalt)));
+    const qint64 z = inhalt.indexOf("Zeile 200\r\n");
+    viewer->SetPosition(z + 4);
+    EXPECT_EQ(viewer->Position(), z);
+    viewer->SetPosition(z);
+    EXPECT_EQ(viewer->Position(), z);
+}
+
+TEST_F(TextViewerTest, UnicodeModusZeigtUtf16) {
+    const QString text = QStringLiteral("Erste Zeile\r\nzweite Zeile mit ü");
+    QByteArray be;
+    for (QChar c : text)
+        be.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
+    ASSERT_TRUE(viewer->Open(datei("be.txt", be)));
+    viewer->SetMode(vmUnicode);
+    viewer->SetTextEncoding(encUnicodeBE);
+    EXPECT_EQ(seitentexte(), (QStringList{"Erste Zeile", "zweite Zeile mit ü"}));
+    viewer->SetSelection(3, 9);
+    EXPECT_EQ(viewer->SelStart(), 2);
+    EXPECT_EQ(viewer->SelTextW(), "rste");
+}
+
+TEST_F(TextViewerTest, DumpModiZeichnenOhneAbsturz) {
+    QByteArray bytes;
+    for (int i = 0; i < 1000; ++i)
+        bytes.append(char(i % 256));
+    ASSERT_TRUE(viewer->Open(datei("bin.dat", bytes)));
+    for (TViewerMode m : {vmBinary, vmHex, vmUHex, vmText}) {
+        viewer->SetMode(m);
+        viewer->SetSelection(20, 40);
+        viewer->viewport()->repaint();
+        viewer->ScrollToEnd();
+        viewer->viewport()->repaint();
+        viewer->ScrollLineUp(3);
+        viewer->ScrollPageDown();
+        viewer->ScrollEnd();
+        viewer->viewport()->repaint();
+        EXPECT_LE(viewer->PositionBei(QPoint(100, 30)), viewer->Size()) << m;
+        viewer->ScrollToBegin();
+    }
+    viewer->SetMode(vmHex);
+    viewer->ScrollToEnd();
+    const qint64 bpl = viewer->TextWidthHex();
+    EXPECT_EQ(viewer->Position() % bpl, 0);
+    EXPECT_EQ(viewer->Position(), 992 - (viewer->LinesPerPage() - 1) * bpl);
+    viewer->setTextGutter(true);
+    viewer->viewport()->repaint();
+}
+
+TEST_F(TextViewerTest, NeuLadenBeiAenderungFolgtDemEnde) {
+    const QString pfad = datei("log.txt", zeilen(300));
+    ASSERT_TRUE(viewer->Open(pfad));
+    int neuGeladen = 0;
+    viewer->OnFileReload = [&] { ++neuGeladen; };
+    viewer->setAutoReload(true);
+    viewer->ScrollToEnd();
+    const qint64 alteGroesse = viewer->Size();
+    {
+        QFile f(pfad);
+        ASSERT_TRUE(f.open(QIODevice::Append));
+        f.write("Zeile neu\r\n");
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return viewer->Size() > alteGroesse; }, 5000));
+    EXPECT_EQ(neuGeladen, 1);
+    const auto seite = viewer->Seite();
+    ASSERT_FALSE(seite.isEmpty());
+    EXPECT_EQ(seite.last().text, "Zeile neu");
+    EXPECT_EQ(seite.size(), viewer->LinesPerPage());
+}

@@ -1,0 +1,317 @@
+#include "viewer/ViewerDokument.h"
+
+#include "platform/Notifier.h"
+#include "tests/common/TestUmgebung.h"
+
+#include <QBuffer>
+#include <QFile>
+
+#include <vector>
+
+namespace {
+
+class ViewerDokumentTest : public Umgebung {
+protected:
+    QString datei(const QString& name, const QByteArray& inhalt) {
+        schreibe(name, inhalt);
+        return nativ(name);
+    }
+
+    // Every line start from the beginning, as line-down steps see them.
+    static std::vector<qint64> zeilenanfaenge(const TViewerDokument& d) {
+        std::vector<qint64> out;
+        for (qint64 p = 0; p < d.Size(); p = d.NextLineStart(p))
+            out.push_back(p);
+        return out;
+    }
+};
+
+// A stream whose reads fail.
+class KaputterStrom : public QIODevice {
+public:
+    explicit KaputterStrom(qint64 groesse) : groesse_(groesse) { open(QIODevice::ReadOnly); }
+    qint64 size() const override { return groesse_; }
+    bool isSequential() const override { return false; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    qint64 groesse_;
+};
+
+} // namespace
+
+TEST_F(ViewerDokumentTest, ZeileVonFuenftausendZeichenSindDreiZeilen) {
+    TViewerDokument d;
+    ASSERT_TRUE(d.Open(datei("lang.txt", QByteArray(5000, 'a'))));
+    EXPECT_EQ(zeilenanfaenge(d), (std::vector<qint64>{0, 2048, 4096}));
+    EXPECT_EQ(d.ZeilenEnde(4096), 5000);
+    EXPECT_EQ(d.NextLineStart(4096), 5000);
+    EXPECT_EQ(d.Text(4096, d.ZeilenEnde(4096)).size(), 904);
+}
+
+TEST_F(ViewerDokumentTest, GemischteZeilenendenJeEinUmbruch) {
+    TViewerDokument d;
+    // CR, LF, CR LF, LF CR, then CR CR (two breaks: one empty line) and LF LF.
+    ASSERT_TRUE(d.Open(datei("gemischt.txt", "a\rb\nc\r\nd\n\re\r\rf\n\ng")));
+    EXPECT_EQ(zeilenanfaenge(d), (std::vector<qint64>{0, 2, 4, 7, 10, 12, 13, 15, 16}));
+    std::vector<QString> texte;
+    for (qint64 p : zeilenanfaenge(d))
+        texte.push_back(d.Text(p, d.ZeilenEnde(p)));
+    EXPECT_EQ(texte, (std::vector<QString>{"a", "b", "c", "d", "e", "", "f", "", "g"}));
+    // Backwards over the same breaks; CR LF is never taken as two.
+    EXPECT_EQ(d.PrevLineStart(7), 4);
+    EXPECT_EQ(d.PrevLineStart(10), 7);
+    EXPECT_EQ(d.PrevLineStart(4), 2);
+    EXPECT_EQ(d.PrevLineStart(2), 0);
+    EXPECT_EQ(d.PrevLineStart(0), 0);
+}
+
+TEST_F(ViewerDokumentTest, ZeilenInUnicodeModus) {
+    TViewerDokument d;
+    const QString text = QStringLiteral("Zeile1\r\nÄrger\nEnde");
+    QByteArray le(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    ASSERT_TRUE(d.Open(datei("utf16.txt", le)));
+    d.SetMode(vmUnicode);
+    EXPECT_EQ(d.CharSize(), 2);
+    EXPECT_EQ(zeilenanfaenge(d), (std::vector<qint64>{0, 16, 28}));
+    EXPECT_EQ(d.Text(16, d.ZeilenEnde(16)), QStringLiteral("Ärger"));
+    EXPECT_EQ(d.PrevLineStart(28), 16);
+}
+
+TEST_F(ViewerDokumentTest, ZeileAnPositionHoechstens2048JeSeite) {
+    TViewerDokument d;
+    ASSERT_TRUE(d.Open(datei("sehrlang.txt", "x\n" + QByteArray(10000, 'a') + "\ny")));
+    d.SelectLineAtPos(5002);
+    EXPECT_EQ(d.SelStart(), 5002 - 2048);
+    EXPECT_EQ(d.SelLength(), 4096);
+    // Near the start the break before the position ends the walk.
+    d.SelectLineAtPos(100);
+    EXPECT_EQ(d.SelStart(), 2);
+    EXPECT_EQ(d.SelLength(), 98 + 2048);
+}
+
+TEST_F(ViewerDokumentTest, ZeileAnPositionVonUmbruchZuUmbruch) {
+    TViewerDokument d;
+    ASSERT_TRUE(d.Open(datei("z.txt", "eins\r\nzwei drei\r\nvier")));
+    d.SelectLineAtPos(9);
+    EXPECT_EQ(d.SelStart(), 6);
+    EXPECT_EQ(d.SelLength(), 9);
+    EXPECT_EQ(d.SelText(), "zwei drei");
+    d.SelectLineAtPos(20);
+    EXPECT_EQ(d.SelText(), "vier");
+    d.SelectLineAtPos(0);
+    EXPECT_EQ(d.SelText(), "eins");
+}
+
+TEST_F(ViewerDokumentTest, GleicherNameLiestNichtNeuUndBehaeltDiePosition) {
+    TViewerDokument d;
+    const QString a = datei("a.txt", QByteArray(100000, 'a'));
+    const QString b = datei("b.txt", "b");
+    ASSERT_TRUE(d.Open(a));
+    d.SetPosition(4321);
+    d.SetSelection(10, 5);
+    const qint64 gelesen = d.Lesevorgaenge();
+    EXPECT_TRUE(d.Open(a));
+    EXPECT_EQ(d.Position(), 4321);
+    EXPECT_EQ(d.SelStart(), 10);
+    EXPECT_EQ(d.Lesevorgaenge(), gelesen);
+    ASSERT_TRUE(d.Open(b));
+    EXPECT_EQ(d.Position(), 0);
+    EXPECT_EQ(d.Size(), 1);
+    EXPECT_EQ(d.FileName(), b);
+}
+
+TEST_F(ViewerDokumentTest, LeererNameSchliesst) {
+    TViewerDokument d;
+    ASSERT_TRUE(d.Open(datei("a.txt", "abc")));
+    EXPECT_TRUE(d.Open(QString()));
+    EXPECT_FALSE(d.IstOffen());
+    EXPECT_EQ(d.Size(), 0);
+    EXPECT_EQ(d.FileName(), "");
+    EXPECT_EQ(d.SelText(), "");
+}
+
+TEST_F(ViewerDokumentTest, NichtZuOeffnenMeldetUndBleibtZu) {
+    ProtokollNotifier n;
+    TViewerDokument d;
+    d.SetNotifier(&n);
+    ASSERT_TRUE(d.Open(datei("a.txt", "abc")));
+    const QString fehlt = nativ("fehlt.txt");
+    EXPECT_FALSE(d.Open(fehlt));
+    EXPECT_EQ(d.Fehler(), "Cannot open file: \"" + fehlt + "\"");
+    ASSERT_EQ(n.meldungen().size(), 1u);
+    EXPECT_EQ(n.meldungen()[0].text, "Cannot open file: \"" + fehlt + "\"");
+    EXPECT_EQ(n.meldungen()[0].art, Notifier::Art::Fehler);
+    EXPECT_FALSE(d.IstOffen());
+    EXPECT_EQ(d.FileName(), "");
+    // A second try is no success just because the name was tried before.
+    EXPECT_FALSE(d.Open(fehlt));
+    EXPECT_EQ(n.meldungen().size(), 2u);
+}
+
+TEST_F(ViewerDokumentTest, LesefehlerDesStroms) {
+    ProtokollNotifier n;
+    TViewerDokument d;
+    d.SetNotifier(&n);
+    KaputterStrom strom(1000);
+    EXPECT_FALSE(d.OpenStream(&strom));
+    EXPECT_EQ(n.texte(), QStringList{"Cannot read stream"});
+    EXPECT_FALSE(d.IstOffen());
+}
+
+TEST_F(ViewerDokumentTest, StromAlsQuelle) {
+    QByteArray inhalt = "eins\nzwei\n";
+    QBuffer puffer(&inhalt);
+    TViewerDokument d;
+    ASSERT_TRUE(d.OpenStream(&puffer));
+    EXPECT_EQ(d.Size(), 10);
+    EXPECT_EQ(d.FileName(), "");
+    d.SelectLineAtPos(6);
+    EXPECT_EQ(d.SelText(), "zwei");
+}
+
+TEST_F(ViewerDokumentTest, AuswahlRegeln) {
+    TViewerDokument d;
+    ASSERT_TRUE(d.Open(datei("a.txt", QByteArray(100, 'a'))));
+    d.SetSelection(10, 20);
+    d.SetSelection(-1, 5);
+    d.SetSelection(5, -1);
+    d.SetSelection(101, 1);
+    EXPECT_EQ(d.SelStart(), 10);
+    EXPECT_EQ(d.SelLength(), 20);
+    // Cut at the end plus one character.
+    d.SetSelection(90, 1000);
+    EXPECT_EQ(d.SelStart(), 90);
+    EXPECT_EQ(d.SelLength(), 11);
+    EXPECT_EQ(d.SelText().size(), 10);
+    d.SetSelection(100, 5);
+    EXPECT_EQ(d.SelStart(), 100);
+    EXPECT_EQ(d.SelText(), "");
+}
+
+TEST_F(ViewerDokumentTest, UngeraderAuswahlanfangImUnicodeModusNachUnten) {
+    TViewerDokument d;
+    ASSERT_TRUE(d.Open(datei("u.txt", QByteArray(100, 'a'))));
+    d.SetMode(vmUnicode);
+    d.SetSelection(5, 7);
+    EXPECT_EQ(d.SelStart(), 4);
+    EXPECT_EQ(d.SelLength(), 6);
+    d.SetPosition(33);
+    EXPECT_EQ(d.Position(), 32);
+    // Switching an odd 8-bit position into a Unicode mode rounds it down too.
+    d.SetMode(vmText);
+    d.SetPosition(41);
+    d.SetMode(vmUHex);
+    EXPECT_EQ(d.Position(), 40);
+}
+
+TEST_F(ViewerDokumentTest, SelTextHoechstens16MiB) {
+    QByteArray inhalt(20 << 20, '\0');
+    for (qsizetype i = 0; i < inhalt.size(); ++i)
+        inhalt[i] = char('a' + i % 26);
+    TViewerDokument d;
+    ASSERT_TRUE(d.Open(datei("gross.txt", inhalt)));
+    d.SetSelection(3, 20 << 20);
+    const QByteArray s = d.SelText();
+    ASSERT_EQ(s.size(), 16 << 20);
+    EXPECT_EQ(s, inhalt.mid(3, 16 << 20));
+}
+
+TEST_F(ViewerDokumentTest, UnicodeAuswahlMitUndOhneVertauschen) {
+    TViewerDokument d;
+    ASSERT_TRUE(d.Open(datei("be.txt", QByteArray("\x00\xC4\x00z\x04\x10", 6))));
+    d.SetMode(vmUnicode);
+    d.SetSelection(0, 6);
+    d.SetTextEncoding(encUnicodeBE);
+    EXPECT_EQ(d.SelTextW(), QString::fromUtf16(u"\u00C4z\u0410"));
+    EXPECT_EQ(d.SelTextAnsi(), QByteArray("\xC4z?"));
+    d.SetTextEncoding(encUnicodeLE);
+    EXPECT_EQ(d.SelTextW(), QString::fromUtf16(u"\uC400\u7A00\u1004"));
+}
+
+TEST_F(ViewerDokumentTest, AnsiAuswahlDekodiertMitDerKodierung) {
+    QByteArray alle;
+    for (int i = 0; i < 256; ++i)
+        alle.append(char(i));
+    TViewerDokument d;
+    ASSERT_TRUE(d.Open(datei("alle.bin", alle)));
+    d.SelectAll();
+    // In ANSI every byte survives, so UTF-8 bytes come back as they are.
+    EXPECT_EQ(d.SelTextAnsi(), alle);
+    d.SetTextEncoding(encWEuroDOS);
+    d.SetSelection(0x8E, 1);
+    EXPECT_EQ(d.SelTextAnsi(), QByteArray("\xC4"));
+    EXPECT_EQ(d.SelTextW(), QStringLiteral("Ä"));
+    d.SetTextEncoding(encCyrWin);
+    d.SetSelection(0xC0, 1);
+    EXPECT_EQ(d.SelTextAnsi(), QByteArray("?"));
+}
+
+TEST_F(ViewerDokumentTest, NurDreiBloeckeImSpeicher) {
+    TViewerDokument d;
+    ASSERT_TRUE(d.Open(datei("bloecke.txt", QByteArray(5'000'000, 'b'))));
+    const qint64 block = d.Blockgroesse();
+    EXPECT_EQ(block, 409600);
+    const qint64 anfang = d.Lesevorgaenge();
+    EXPECT_EQ(d.Zeichen(3 * block - 1), u'b');
+    EXPECT_EQ(d.Lesevorgaenge(), anfang);
+    EXPECT_EQ(d.Zeichen(3 * block), u'b');
+    EXPECT_EQ(d.Lesevorgaenge(), anfang + 1);
+    // Centred on the new block: the one before it is still held.
+    EXPECT_EQ(d.Zeichen(2 * block), u'b');
+    EXPECT_EQ(d.Lesevorgaenge(), anfang + 1);
+    EXPECT_EQ(d.Zeichen(block - 1), u'b');
+    EXPECT_EQ(d.Lesevorgaenge(), anfang + 2);
+    d.SetMode(vmUnicode);
+    EXPECT_EQ(d.Blockgroesse(), 819200);
+}
+
+TEST_F(ViewerDokumentTest, FuenfGiBDateiBisAnsEnde) {
+    const QString pfad = nativ("gross.bin");
+    const qint64 groesse = qint64(5) << 30;
+    {
+        QFile f(pfad);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.resize(groesse));
+        ASSERT_TRUE(f.seek(groesse - 12));
+        f.write("\r\nletzte Z\r\n");
+    }
+    TViewerDokument d;
+    ASSERT_TRUE(d.Open(pfad));
+    EXPECT_EQ(d.Size(), groesse);
+    EXPECT_EQ(d.OffsetStellen(), 10);
+    const qint64 letzte = d.PrevLineStart(groesse);
+    EXPECT_EQ(letzte, groesse - 10);
+    d.SelectLineAtPos(groesse - 5);
+    EXPECT_EQ(d.SelStart(), groesse - 10);
+    EXPECT_EQ(d.SelText(), "letzte Z");
+    // Before it, the zeros form lines of 2048 characters.
+    EXPECT_EQ(d.PrevLineStart(letzte), groesse - 12 - 2048);
+    EXPECT_EQ(d.NextLineStart(groesse - 12 - 2048), groesse - 10);
+}
+
+TEST_F(ViewerDokumentTest, OffsetspalteGeradeUndMindestensAcht) {
+    TViewerDokument d;
+    EXPECT_EQ(d.OffsetStellen(), 8);
+    ASSERT_TRUE(d.Open(datei("k.txt", "abc")));
+    EXPECT_EQ(d.OffsetStellen(), 8);
+}
+
+TEST_F(ViewerDokumentTest, NeuLadenBehaeltPositionUndNimmtNeueGroesse) {
+    TViewerDokument d;
+    const QString pfad = datei("wachsend.txt", QByteArray(1000, 'w'));
+    ASSERT_TRUE(d.Open(pfad));
+    d.SetPosition(500);
+    {
+        QFile f(pfad);
+        ASSERT_TRUE(f.open(QIODevice::Append));
+        f.write(QByteArray(1000, 'x'));
+    }
+    ASSERT_TRUE(d.Reload());
+    EXPECT_EQ(d.Size(), 2000);
+    EXPECT_EQ(d.Position(), 500);
+    EXPECT_EQ(d.Zeichen(1500), u'x');
+}
