@@ -2,6 +2,8 @@
 
 #include "app/kelvorapdfp.h"
 #include "cli/KonsolenNotifier.h"
+#include "cli/SortBefehl.h"
+#include "cli/SuchBefehl.h"
 #include "index/Indexlauf.h"
 #include "platform/Platform.h"
 
@@ -30,6 +32,9 @@ QString Befehle::hilfe() {
         "                        erstellt die Datenbank NAME aus ORDNER (Windows-Form wie\n"
         "                        H:\\Akten oder ein Linux-Pfad); --neue-liste erstellt die\n"
         "                        Hauptdateiliste des Laufwerks neu\n"
+        "  search NAME TEXT [--gross] [--ganze-woerter] [--browser]\n"
+        "                        sucht TEXT und schreibt die Ergebnisseiten\n"
+        "  sort NAME [--modus woerter|saetze|beide]  sortierte Wort- und Phrasenlisten\n"
         "  delete NAME [--ja]    löscht eine Datenbank mit allen ihren Dateien\n"
         "  schliessen            schließt das laufende Kelvora-PDF-Fenster (mit Rückfrage)\n"
         "\n"
@@ -59,6 +64,10 @@ int Befehle::ausfuehren(QStringList argumente) {
         return liste(argumente);
     if (befehl == QLatin1String("index"))
         return indizieren(argumente);
+    if (befehl == QLatin1String("search"))
+        return SuchBefehl(einstellungen_, konsole_, ordnerArgument_).ausfuehren(argumente);
+    if (befehl == QLatin1String("sort"))
+        return SortBefehl(einstellungen_, konsole_, ordnerArgument_).ausfuehren(argumente);
     if (befehl == QLatin1String("delete"))
         return loeschen(argumente);
     if (befehl == QLatin1String("schliessen"))

@@ -5,7 +5,9 @@
 #include "index/Eingabepruefung.h"
 #include "index/Hauptliste.h"
 #include "index/PdfTextExtraktion.h"
+#include "index/Titelpositionen.h"
 #include "platform/Platform.h"
+#include "viewer/ViewerDokument.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -39,6 +41,17 @@ bool Indexlauf::listeErstellen(QChar laufwerk) {
         return false;
     }
     return true;
+}
+
+void Indexlauf::titelpositionenErstellen(const QString& name) {
+    if (titelpositionen_) {
+        titelpositionen_(name);
+        return;
+    }
+    TStreamSearch search;
+    TViewerDokument viewer;
+    TSuchfensterZustand fenster;
+    Titelpositionen({ordner_, notifier_, pump_, search, viewer, fenster, {}}).Button4Click(name);
 }
 
 QString Indexlauf::listerBasis() const {
@@ -115,6 +128,10 @@ Indexlauf::Ergebnis Indexlauf::nachListe(const Auftrag& a) {
                                  ausnahmen);
     extraktion.ErstelleDiePDFtextDokumente();
     extraktion.abschliessen();
+    if (fortschritt_)
+        fortschritt_(QStringLiteral("TitelPositionen werden erstellt"));
+    pump_.pause(100);
+    titelpositionenErstellen(name);
     r.konvertiert = extraktion.konvertiert();
     r.log = extraktion.statistik(r.dateien, Anzeigetexte::zeitText(uhr.elapsed() / 1000));
     ordner_.tempLeeren();

@@ -31,6 +31,11 @@ public:
 
     void setAbbruch(std::function<bool()> abbruch) { abbruch_ = std::move(abbruch); }
     void setFortschritt(std::function<void(const QString&)> f) { fortschritt_ = std::move(f); }
+    // Builds the title positions of a database; the window hands in its search window's
+    // components, without it the run uses its own.
+    void setTitelpositionen(std::function<void(const QString& name)> erstellen) {
+        titelpositionen_ = std::move(erstellen);
+    }
     // The lister executable; found below the program folder or beside this program.
     void setLister(const QString& programm) { lister_ = programm; }
     // The control folder (Windows form, ending in "\"), when it is in effect.
@@ -55,12 +60,14 @@ public:
 
 private:
     bool listeErstellen(QChar laufwerk);
+    void titelpositionenErstellen(const QString& name);
 
     Programmordner ordner_;
     Notifier& notifier_;
     Pump& pump_;
     std::function<bool()> abbruch_;
     std::function<void(const QString&)> fortschritt_;
+    std::function<void(const QString&)> titelpositionen_;
     QString lister_;
     QString steuerordner_;
 };

@@ -4,18 +4,25 @@
 #include <QIODevice>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
 
-// What FindNext takes from the search window: the two check boxes, the run flag of the
-// search run and the text the document search looks for next.
+// What the searches take from the search window: the two check boxes, the run flag of the
+// search run and the text the document search looks for next; and for the document search
+// the search field, the document-name field, the Unicode check boxes and the hidden memo.
 struct TSuchfensterZustand {
     bool GrossKleinBeachten = false;
     bool NurGanzeWoerter = false;
     bool SucheLaeuft = false;
     QString NaechsterSuchtext;
     QString Dateimarke;
+    QString TntEdit2;
+    QString Dokumentname;
+    bool chkUnicode = false;
+    bool chkUnicodeBE = false;
+    QStringList TntMemo1;
 };
 
 // ACurrentPos, AMaximalPos, AContinueSearching (preset to true).

@@ -1,73 +1,623 @@
 #include "searchwin/TSuchForm.h"
 
+#include "platform/Platform.h"
+#include "search/StreamSearch.h"
+#include "searchwin/Suchwortliste.h"
+#include "viewer/TextViewer.h"
+#include "viewer/ViewerDokument.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QResizeEvent>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
+
 template <typename T> T* benannt(T* w, const char* name) {
     w->setObjectName(QString::fromLatin1(name));
     return w;
 }
+
+QPushButton* knopf(const QString& text, const char* name, QWidget* eltern,
+                   const QString& hinweis = QString()) {
+    auto* k = benannt(new QPushButton(text, eltern), name);
+    k->setToolTip(hinweis);
+    return k;
+}
+
 } // namespace
 
-TSuchForm::TSuchForm(QWidget* parent) : QDialog(parent) {
+struct TSuchForm::Variantendaten {
+    QString kurz; // "Ansi", "Utf8", "Unicode": the middle of the file and value names
+    QString dokument;
+    QString ladetext;
+    QString beschriftung;
+    QString praefix;
+    QString leer;
+
+    QString titelpositionen() const { return '_' + kurz + QStringLiteral("_TitelPositionen.txt"); }
+    QString lesezeichen() const { return QStringLiteral("Lesezeichen_") + kurz + '_'; }
+    QString liste() const {
+        return QStringLiteral("_Phrasen_Woerter_") + kurz + QStringLiteral("Liste.txt");
+    }
+    QString suchwoerter(const QString& db) const {
+        return QStringLiteral("Suchwoerterlisten\\") + db + '_' + kurz +
+               QStringLiteral("_Suchwoerterliste.txt");
+    }
+};
+
+const TSuchForm::Variantendaten& TSuchForm::daten(Variante v) {
+    static const Variantendaten ansi{QStringLiteral("Ansi"),
+                                     QStringLiteral("_AnsiDokument.txt"),
+                                     QStringLiteral("Lade ANSI-Dokument:"),
+                                     QStringLiteral("ANSI-DB: "),
+                                     QStringLiteral("ANSI-"),
+                                     QStringLiteral("ANSI-Dokument enthält keine Einträge:")};
+    static const Variantendaten utf8{QStringLiteral("Utf8"),
+                                     QStringLiteral("_UTF8Dokument.txt"),
+                                     QStringLiteral("Lade Utf8-Dokument"),
+                                     QStringLiteral("UTF8-DB: "),
+                                     QStringLiteral("UTF8-"),
+                                     QStringLiteral("UTF8-Dokument enthält keine Einträge:")};
+    static const Variantendaten unicode{QStringLiteral("Unicode"),
+                                        QStringLiteral("_UnicodeDokument.txt"),
+                                        QStringLiteral("Lade Unicode-Dokument"),
+                                        QStringLiteral("UNICODE-DB: "),
+                                        QStringLiteral("UNICODE-"),
+                                        QStringLiteral("Unicode-Dokument enthält keine Einträge:")};
+    switch (v) {
+    case Variante::Ansi:
+        return ansi;
+    case Variante::Unicode:
+        return unicode;
+    default:
+        return utf8;
+    }
+}
+
+TSuchForm::TSuchForm(const Dienste& dienste, const Programmordner& ordner, QWidget* parent)
+    : QDialog(parent), dienste_(dienste), ordner_(ordner) {
     setObjectName(QStringLiteral("SuchForm"));
     resize(1035, 536);
+    QFont schrift(QStringLiteral("Arial Unicode MS"));
+    schrift.setPixelSize(15);
+    setFont(schrift);
+    QFont fett = schrift;
+    fett.setBold(true);
 
-    PanelLinks = benannt(new QWidget(this), "PanelLinks");
-    PanelRechts = benannt(new QWidget(this), "PanelRechts");
-    PanelUnten = benannt(new QWidget(this), "PanelUnten");
-    for (QWidget* p : {PanelLinks, PanelRechts, PanelUnten})
-        p->setAutoFillBackground(true);
+    ToolBar1 = benannt(new QToolBar(this), "ToolBar1");
+    ToolBar1->setFixedHeight(40);
+    SpeedButton3 = benannt(new QToolButton(ToolBar1), "SpeedButton3");
+    SpeedButton3->setText(QStringLiteral("  Kelvora-PDF 4.0"));
+    SpeedButton3->setFixedSize(172, 33);
+    SpeedButton3->setEnabled(false);
+    ToolButton1 = benannt(new QWidget(ToolBar1), "ToolButton1");
+    SpeedButton1 = benannt(new QToolButton(ToolBar1), "SpeedButton1");
+    SpeedButton1->setText(QStringLiteral("?"));
+    SpeedButton1->setFixedSize(42, 33);
+    SpeedButton1->setFont(fett);
+    SpeedButton1->setStyleSheet(QStringLiteral("color: white"));
+    SpeedButton2 = benannt(new QToolButton(ToolBar1), "SpeedButton2");
+    SpeedButton2->setFixedSize(43, 33);
+    SpeedButton2->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    ToolBar1->addWidget(SpeedButton3);
+    ToolBar1->addWidget(ToolButton1);
+    ToolBar1->addWidget(SpeedButton1);
+    ToolBar1->addWidget(SpeedButton2);
 
+    // Left: the search word and its options, the web search, the sort group.
+    PanelLinks = benannt(new QWidget, "PanelLinks");
     TntEdit2 = benannt(new QLineEdit(PanelLinks), "TntEdit2");
+    TntEdit2->setToolTip(
+        QStringLiteral("Suchworteingabe. Linker Mausklick öffnet/schließt vorhandene Liste."));
+    Button1 =
+        knopf(QStringLiteral("X"), "Button1", PanelLinks, QStringLiteral("Suchworttext löschen."));
     TntListBox2 = benannt(new QListWidget(PanelLinks), "TntListBox2");
     TntListBox2->hide();
+    GrossKleinBeachten =
+        benannt(new QCheckBox(QStringLiteral("Groß-/Kleinschreibung beachten"), PanelLinks),
+                "GrossKleinBeachten");
+    NurGanzeWoerterCheckBox = benannt(new QCheckBox(QStringLiteral("Nur ganze Wörter"), PanelLinks),
+                                      "NurGanzeWoerterCheckBox");
     Label1 = benannt(new QLabel(PanelLinks), "Label1");
-    auto* links = new QVBoxLayout(PanelLinks);
-    links->addWidget(TntEdit2);
-    links->addWidget(TntListBox2);
-    links->addWidget(Label1);
-    links->addStretch();
+    Label1->setFont(fett);
+    Panel2 = benannt(new QWidget(PanelLinks), "Panel2");
+    Label5 = benannt(
+        new QLabel(QStringLiteral("Für die Suche im Internet, hier eine Adresse wählen:"), Panel2),
+        "Label5");
+    TntComboBox1 = benannt(new QComboBox(Panel2), "TntComboBox1");
+    TntComboBox1->setMaxVisibleItems(15);
+    TntListBox1 = benannt(new QListWidget(Panel2), "TntListBox1");
+    TntLabel1 = benannt(new QLabel(QStringLiteral("Suchtext: "), Panel2), "TntLabel1");
+    auto* web = new QVBoxLayout(Panel2);
+    web->setContentsMargins(0, 0, 0, 0);
+    web->addWidget(Label5);
+    web->addWidget(TntComboBox1);
+    web->addWidget(TntListBox1, 1);
+    web->addWidget(TntLabel1);
 
+    Bevel5 = benannt(new QFrame(PanelLinks), "Bevel5");
+    Bevel5->setFrameShape(QFrame::Box);
+    Label4 = benannt(new QLabel(QStringLiteral("Sortierte Liste von: "), Bevel5), "Label4");
+    ProgressBar1 = benannt(new QProgressBar(Bevel5), "ProgressBar1");
+    SortierteListenErstellenButton = knopf(QStringLiteral("Sortierte Listen erstellen"),
+                                           "SortierteListenErstellenButton", Bevel5);
+    SortAbbrechenButton =
+        knopf(QStringLiteral("Abbrechen / Schließen"), "SortAbbrechenButton", Bevel5);
+    RadioGroup1 = benannt(new QGroupBox(Bevel5), "RadioGroup1");
+    nurWoerterButton =
+        benannt(new QRadioButton(QStringLiteral("Nur Wörter"), RadioGroup1), "nurWoerterButton");
+    nurSaetzeButton = benannt(new QRadioButton(QStringLiteral("Nur Sätze (Phrasen)"), RadioGroup1),
+                              "nurSaetzeButton");
+    WoerterUndSaetzeButton =
+        benannt(new QRadioButton(QStringLiteral("Wörter und Sätze"), RadioGroup1),
+                "WoerterUndSaetzeButton");
+    WoerterUndSaetzeButton->setChecked(true);
+    auto* radios = new QVBoxLayout(RadioGroup1);
+    radios->addWidget(nurWoerterButton);
+    radios->addWidget(nurSaetzeButton);
+    radios->addWidget(WoerterUndSaetzeButton);
+    auto* sortKnoepfe = new QHBoxLayout;
+    sortKnoepfe->addWidget(SortierteListenErstellenButton);
+    sortKnoepfe->addWidget(SortAbbrechenButton);
+    auto* sortierung = new QVBoxLayout(Bevel5);
+    sortierung->addWidget(Label4);
+    sortierung->addWidget(ProgressBar1);
+    sortierung->addLayout(sortKnoepfe);
+    sortierung->addWidget(RadioGroup1);
+
+    auto* suchZeile = new QHBoxLayout;
+    suchZeile->addWidget(TntEdit2, 1);
+    suchZeile->addWidget(Button1);
+    auto* links = new QVBoxLayout(PanelLinks);
+    links->addLayout(suchZeile);
+    links->addWidget(TntListBox2);
+    links->addWidget(GrossKleinBeachten);
+    links->addWidget(NurGanzeWoerterCheckBox);
+    links->addWidget(Label1);
+    links->addWidget(Panel2, 1);
+    links->addWidget(Bevel5);
+    for (QWidget* w : std::initializer_list<QWidget*>{GrossKleinBeachten, NurGanzeWoerterCheckBox,
+                                                      Button1, SortierteListenErstellenButton,
+                                                      SortAbbrechenButton, RadioGroup1})
+        w->setFont(fett);
+
+    // Hidden work controls read by the search run.
+    chkUnicode = benannt(new QCheckBox(this), "chkUnicode");
+    chkUnicodeBE = benannt(new QCheckBox(this), "chkUnicodeBE");
+    PhraseCheckBox =
+        benannt(new QCheckBox(QStringLiteral("Suche als Phrase (Satz)"), this), "PhraseCheckBox");
+    OderCheckBox =
+        benannt(new QCheckBox(
+                    QStringLiteral("die einen oder mehrere Suchbegriffe enthalten (ODER)."), this),
+                "OderCheckBox");
+    OderCheckBox->setChecked(true);
+    SpinEdit1 = benannt(new QSpinBox(this), "SpinEdit1");
+    ClipbrdTntEdit = benannt(new QLineEdit(this), "ClipbrdTntEdit");
+    for (QWidget* w : std::initializer_list<QWidget*>{chkUnicode, chkUnicodeBE, PhraseCheckBox,
+                                                      OderCheckBox, SpinEdit1, ClipbrdTntEdit})
+        w->hide();
+    // Exactly one of the two is ticked at any time.
+    connect(PhraseCheckBox, &QCheckBox::toggled, OderCheckBox,
+            [this](bool an) { OderCheckBox->setChecked(!an); });
+    connect(OderCheckBox, &QCheckBox::toggled, PhraseCheckBox,
+            [this](bool an) { PhraseCheckBox->setChecked(!an); });
+
+    // Right: the in-document search row, the captions and the viewer with its overlay.
+    PanelRechts = benannt(new QWidget, "PanelRechts");
+    TntEdit1 = benannt(new QLineEdit(PanelRechts), "TntEdit1");
+    TntEdit1->setToolTip(QStringLiteral("Suchwort eingeben für Textsuche in Liste"));
+    Button2 =
+        knopf(QStringLiteral("X"), "Button2", PanelRechts, QStringLiteral("Suchworttext löschen."));
+    WeiterSuche = knopf(QStringLiteral("Suchen"), "WeiterSuche", PanelRechts,
+                        QStringLiteral("Suche im Dokument beginnen / weiter."));
+    LesezeichenBtn =
+        knopf(QString(), "LesezeichenBtn", PanelRechts, QStringLiteral("Lesezeichen speichern"));
+    LesezeichenBtn->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     Label8 = benannt(new QLabel(QStringLiteral("   "), PanelRechts), "Label8");
+    Label8->setFont(fett);
     Label2 = benannt(new QLabel(PanelRechts), "Label2");
-    ViewerMemo = benannt(new QPlainTextEdit(PanelRechts), "ViewerMemo");
+    Label2->setFont(fett);
+
+    Viewer = benannt(new TTextViewer(dienste_.notifier, PanelRechts), "Viewer");
+    Viewer->setTextWrap(true);
+    Viewer->setTextWidthFit(true);
+    QFont viewerSchrift(QStringLiteral("Arial Unicode MS"));
+    viewerSchrift.setPixelSize(15);
+    Viewer->setFont(viewerSchrift);
+    ViewerMemo = benannt(new QPlainTextEdit(Viewer), "ViewerMemo");
     ViewerMemo->setReadOnly(true);
+    ViewerMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    ViewerMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ViewerMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ViewerMemo->setFont(viewerSchrift);
+    ViewerMemo->move(-6, -3);
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->addAction(QStringLiteral("Text in Suchleiste links übertragen"));
+    Viewer2 = new TViewerDokument;
+    Search = new TStreamSearch(this);
+
+    auto* suche = new QHBoxLayout;
+    suche->addWidget(TntEdit1, 1);
+    suche->addWidget(Button2);
+    suche->addWidget(WeiterSuche);
+    suche->addWidget(LesezeichenBtn);
     auto* kopf = new QHBoxLayout;
+    kopf->setSpacing(0);
     kopf->addWidget(Label8);
     kopf->addWidget(Label2);
     kopf->addStretch();
     auto* rechts = new QVBoxLayout(PanelRechts);
+    rechts->addLayout(suche);
     rechts->addLayout(kopf);
-    rechts->addWidget(ViewerMemo, 1);
+    rechts->addWidget(Viewer, 1);
 
+    Splitter1 = benannt(new QSplitter(Qt::Horizontal, this), "Splitter1");
+    Splitter1->setHandleWidth(2);
+    Splitter1->setChildrenCollapsible(false);
+    Splitter1->addWidget(PanelLinks);
+    Splitter1->addWidget(PanelRechts);
+    Splitter1->setStretchFactor(1, 1);
+    PanelLinks->setMinimumWidth(460);
+    PanelRechts->setMinimumWidth(460);
+
+    // Bottom: the action buttons.
+    PanelUnten = benannt(new QWidget(this), "PanelUnten");
+    PanelUnten->setFixedHeight(63);
+    SuchImInternetBtn = knopf(QStringLiteral("Suche im Internet"), "SuchImInternetBtn", PanelUnten,
+                              QStringLiteral("Mit ausgewählter Website -Adresse suchen."));
+    OKBtn = knopf(QStringLiteral("Lokale Suche"), "OKBtn", PanelUnten);
     ZeilenAlsListeSortieren =
-        benannt(new QPushButton(QStringLiteral("Sortierte Textliste laden"), PanelUnten),
-                "ZeilenAlsListeSortieren");
+        knopf(QStringLiteral("Sortierte Textliste laden"), "ZeilenAlsListeSortieren", PanelUnten);
     ZeilenAlsListeSortieren->setEnabled(false);
-    CancelBtn = benannt(new QPushButton(QStringLiteral("Abbrechen"), PanelUnten), "CancelBtn");
-    CancelBtn->setToolTip(QStringLiteral("Schließt das Fenster"));
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    UTF8LadenButton = knopf(QStringLiteral("Textinhalt laden"), "UTF8LadenButton", PanelUnten,
+                            QStringLiteral("Utf8-Text-Dokument laden"));
+    AnsiLadenButton = knopf(QStringLiteral("ANSI-Text"), "AnsiLadenButton", PanelUnten,
+                            QStringLiteral("ANSI-Text-Dokument laden"));
+    AnsiLadenButton->hide();
+    UnicodeLadenButton = knopf(QStringLiteral("Unicode"), "UnicodeLadenButton", PanelUnten,
+                               QStringLiteral("Unicode-Text-Dokument laden"));
+    UnicodeLadenButton->hide();
+    CancelBtn = knopf(QStringLiteral("Abbrechen"), "CancelBtn", PanelUnten,
+                      QStringLiteral("Schließt das Fenster"));
+    for (QPushButton* k : {SuchImInternetBtn, OKBtn, ZeilenAlsListeSortieren, UTF8LadenButton,
+                           AnsiLadenButton, UnicodeLadenButton, CancelBtn})
+        k->setFont(fett);
     auto* unten = new QHBoxLayout(PanelUnten);
+    unten->setContentsMargins(11, 0, 11, 0);
+    unten->addWidget(SuchImInternetBtn);
+    unten->addWidget(OKBtn);
+    unten->addStretch();
     unten->addWidget(ZeilenAlsListeSortieren);
+    unten->addWidget(UTF8LadenButton);
+    unten->addWidget(AnsiLadenButton);
+    unten->addWidget(UnicodeLadenButton);
     unten->addStretch();
     unten->addWidget(CancelBtn);
 
-    auto* mitte = new QHBoxLayout;
-    mitte->addWidget(PanelLinks);
-    mitte->addWidget(PanelRechts, 1);
     auto* gesamt = new QVBoxLayout(this);
-    gesamt->addLayout(mitte, 1);
+    gesamt->setContentsMargins(0, 0, 0, 0);
+    gesamt->setSpacing(0);
+    gesamt->addWidget(ToolBar1);
+    gesamt->addWidget(Splitter1, 1);
     gesamt->addWidget(PanelUnten);
+
+    Timer2 = new QTimer(this);
+    Timer2->setInterval(1000);
+
+    connect(Timer2, &QTimer::timeout, this, &TSuchForm::Timer2Timer);
+    connect(Splitter1, &QSplitter::splitterMoved, this, &TSuchForm::Splitter1Moved);
+    connect(AnsiLadenButton, &QPushButton::clicked, this, &TSuchForm::AnsiLadenButtonClick);
+    connect(UTF8LadenButton, &QPushButton::clicked, this, &TSuchForm::UTF8LadenButtonClick);
+    connect(UnicodeLadenButton, &QPushButton::clicked, this, &TSuchForm::UnicodeLadenButtonClick);
+    connect(SpeedButton1, &QToolButton::clicked, this, &TSuchForm::SpeedButton1Click);
+    connect(SpeedButton2, &QToolButton::clicked, this, &TSuchForm::SpeedButton2Click);
+    connect(CancelBtn, &QPushButton::clicked, this, &TSuchForm::CancelBtnClick);
+    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState zustand) {
+                if (zustand == Qt::ApplicationActive)
+                    ApplicationActivate();
+            });
+    viewerAnbinden();
+}
+
+void TSuchForm::viewerAnbinden() {
+    SuchfensterHaken& h = Viewer->Suchfenster;
+    h.sucheLaeuft = [this] { return SucheLaeuft; };
+    h.memoLeeren = [this] { memoZeilen_.clear(); };
+    h.zeileGezeichnet = [this](const QString& zeile, int hoehe) {
+        LesezeichenErlaubt = true;
+        ViewerMemo->setFixedHeight(hoehe);
+        memoZeilen_ << memoZeile(zeile);
+    };
+    // The memo gets the page in one piece, so no line break is left after its last line.
+    h.zeichnenFertig = [this] {
+        ViewerMemo->setPlainText(memoZeilen_.join(QLatin1Char('\n')));
+        Timer2->start();
+    };
+    h.ansichtPosition = [this](qint64 p) { AnsichtPosition = p; };
+    h.mausBewegt = [this] {
+        if (!ViewerMemo->isVisible())
+            ViewerMemo->show();
+    };
+    h.zeigtUtf8Variante = [this] { return AnzeigeVariante == Variante::Utf8; };
+    h.memoBreite = [this](int breite) { ViewerMemo->setFixedWidth(breite); };
+    h.inSuchleiste = [this](const QString& text) { TntEdit2->setText(text); };
+    Viewer->OnScroll = [this] { ViewerScroll(); };
+}
+
+QString TSuchForm::memoZeile(const QString& zeile) const {
+    switch (AnzeigeVariante) {
+    case Variante::Ansi:
+        return Ansi::utf8Tolerant(Ansi::ausUnicode(zeile));
+    case Variante::Utf8: {
+        QString text = QString::fromUtf8(Ansi::ausUnicode(zeile));
+        text.replace(QChar(0x0C00), QLatin1Char(' '));
+        text.replace(QChar(0x0C4D), QLatin1Char(' '));
+        return text;
+    }
+    default:
+        return zeile;
+    }
+}
+
+TSuchForm::~TSuchForm() {
+    delete Viewer2;
+}
+
+QString TSuchForm::datenbankDatei(const QString& endung) const {
+    return ordner_.datenbank(Datenbankname + endung);
+}
+
+QPushButton* TSuchForm::ladeknopf(Variante v) const {
+    switch (v) {
+    case Variante::Ansi:
+        return AnsiLadenButton;
+    case Variante::Unicode:
+        return UnicodeLadenButton;
+    default:
+        return UTF8LadenButton;
+    }
+}
+
+void TSuchForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    FormPaint();
+}
+
+void TSuchForm::FormPaint() {
+    if (TntEdit1->text().isEmpty())
+        WeiterSuche->setEnabled(false);
+    if (ErsterPaint) {
+        erstesZeigen();
+        ErsterPaint = false;
+    }
+    if (!SortierungLaeuft) {
+        for (Variante v : {Variante::Ansi, Variante::Utf8, Variante::Unicode})
+            ladeknopf(v)->setEnabled(Files::groesse(datenbankDatei(daten(v).dokument)) >= 4);
+        TntEdit2->setEnabled(true);
+        OKBtn->setEnabled(!TntEdit2->text().trimmed().isEmpty());
+    }
+    if (!TntEdit2->hasFocus() && !ViewerMemo->toPlainText().isEmpty() && ViewerMemo->isVisible())
+        ViewerMemo->setFocus();
+}
+
+void TSuchForm::erstesZeigen() {
+    Label2->hide();
+    sortiergruppeZeigen(false);
+    ViewerMemo->setToolTip(
+        QStringLiteral("Markieren Sie den Text mit der linken Maustaste. Danach rechter "
+                       "Maustastenklick.\r\nText kann dann über Popup-Menü in linkes "
+                       "Sucheingabefeld eingefügt werden."));
+    TntEdit2->setFocus();
+    Label1->setText(QStringLiteral(
+        "Geben Sie oben den Text ein, den Sie suchen.   Bei der Suche\r\nnach einem Pfadeintrag "
+        "mit Dateinamen, setzen Sie das Raute-\r\nZeichen # davor:     #C:\\Windows\\Dies ist ein "
+        "Beispiel.txt"));
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{ZeilenAlsListeSortieren, SuchImInternetBtn, OKBtn, Label5,
+                                         TntLabel1, TntComboBox1, TntListBox1})
+        w->setEnabled(false);
+    const QString splitter = dienste_.einstellungen.LeseRegKey(QStringLiteral("SplitterPos"));
+    bool ok = false;
+    const int breite = splitter.toInt(&ok);
+    const int links = ok ? breite : 483;
+    layout()->activate();
+    Splitter1->setSizes({links, qMax(0, Splitter1->width() - links - Splitter1->handleWidth())});
+}
+
+void TSuchForm::sortiergruppeZeigen(bool zeigen) {
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             Bevel5, Label4, ProgressBar1, SortierteListenErstellenButton, SortAbbrechenButton,
+             RadioGroup1, nurWoerterButton, nurSaetzeButton, WoerterUndSaetzeButton})
+        w->setVisible(zeigen);
+}
+
+void TSuchForm::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    TntListBox2->hide();
+    if (height() < 499 || width() < 1043)
+        resize(qMax(width(), 1043), height() < 499 ? 500 : height());
+    ToolButton1->setFixedWidth(
+        qMax(0, width() - 3 * SpeedButton1->width() - SpeedButton3->width() + 2));
+    ViewerMemo->setFixedHeight(Viewer->height());
+}
+
+void TSuchForm::Splitter1Moved() {
+    dienste_.einstellungen.SchreibeRegKey(QStringLiteral("SplitterPos"),
+                                          QString::number(PanelLinks->width()));
+}
+
+void TSuchForm::AnsiLadenButtonClick() {
+    laden(Variante::Ansi);
+}
+
+void TSuchForm::UTF8LadenButtonClick() {
+    laden(Variante::Utf8);
+}
+
+void TSuchForm::UnicodeLadenButtonClick() {
+    laden(Variante::Unicode);
+}
+
+void TSuchForm::laden(Variante v) {
+    const Variantendaten& d = daten(v);
+    TntListBox2->setPalette(QPalette());
+    SucheLaeuft = false;
+    if (v == Variante::Unicode)
+        ViewerMemo->show();
+    if (GeladeneVariante != v) {
+        DokumentSchliessen();
+        ViewerMemoLeeren();
+    }
+    SortierteListeAngezeigt = false;
+    LesezeichenBtn->show();
+    const QString titel = datenbankDatei(d.titelpositionen());
+    if (Files::existiert(titel))
+        TitelPositionen.laden(Files::lesen(titel));
+    else
+        TitelPositionen.leeren();
+    const QString suchwoerter = ordner_.datenbank(d.suchwoerter(Datenbankname));
+    TntListBox2->clear();
+    if (Files::existiert(suchwoerter))
+        TntListBox2->addItems(Suchwortliste::laden(suchwoerter));
+    LesezeichenErlaubt = false;
+    WeiterSuche->setEnabled(true);
+    AnzeigeVariante = v;
+    if (v != Variante::Unicode)
+        Label2->clear();
+    Label8->setText(d.ladetext);
+    dienste_.pump.pause(100);
+    ladeknopf(v)->setEnabled(false);
+    ladeschritt(v);
+    ladeknopf(v)->setEnabled(true);
+    Viewer->setFocus();
+    if (TntEdit1->text().isEmpty())
+        WeiterSuche->setEnabled(false);
+    Lesezeichen = 0;
+    const QString wert = dienste_.einstellungen.LeseRegKey(d.lesezeichen() + Datenbankname);
+    if (!wert.isEmpty())
+        Lesezeichen = wert.toLongLong();
+    if (Lesezeichen > 0 && LesezeichenErlaubt)
+        Viewer->SetPosition(Lesezeichen, true);
+    GeladeneVariante = v;
+}
+
+void TSuchForm::ladeschritt(Variante v) {
+    const Variantendaten& d = daten(v);
+    VariantenPraefix = d.praefix;
+    const QString dokument = datenbankDatei(d.dokument);
+    if (!Files::existiert(dokument))
+        return;
+    Label8->setText(d.beschriftung + QLatin1Char('"') + Datenbankname + QStringLiteral("\"  ") +
+                    QStringLiteral("Position: "));
+    DokumentOeffnen(dokument);
+    // The first page is drawn now, so that the bookmark step knows text was shown.
+    if (Viewer->isVisible())
+        Viewer->viewport()->repaint();
+    ZeilenAlsListeSortieren->setEnabled(Files::existiert(datenbankDatei(d.liste())));
+}
+
+bool TSuchForm::DokumentOeffnen(const QString& datei) {
+    Viewer->SetMode(vmText);
+    QFile f(Files::nativ(datei));
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray anfang = f.read(3);
+    const qint64 groesse = f.size();
+    f.close();
+    const bool utf16 = anfang.startsWith("\xFF\xFE") || anfang.startsWith("\xFE\xFF");
+    if (utf16)
+        Viewer->SetMode(vmUnicode);
+    chkUnicode->setChecked(utf16);
+    chkUnicodeBE->setChecked(utf16);
+    if (groesse < 4) {
+        if (AnzeigeVariante != Variante::Unicode)
+            Label8->setText(daten(AnzeigeVariante).leer);
+        else if (utf16)
+            Label8->setText(daten(Variante::Unicode).leer);
+        else if (anfang.startsWith("\xEF\xBB\xBF"))
+            Label8->setText(QStringLiteral("Dokument enthält keine Einträge:"));
+    }
+    DokumentDatei = datei;
+    return Viewer->Open(Files::nativ(datei), true);
+}
+
+void TSuchForm::ZeigDieTitelAn() {
+    Label2->show();
+    Label2->setText(Titelanzeige::positionText(AnsichtPosition));
+    if (TitelPositionen.leer() || Label8->text().contains(QStringLiteral("Sortierte ")))
+        return;
+    const QString titel = TitelPositionen.titel(AnsichtPosition);
+    if (titel.isEmpty())
+        return;
+    Label2->setToolTip(titel);
+    const int rand = PanelRechts->width();
+    const int links = Label2->x();
+    const QFontMetrics fm(Label2->font());
+    Label2->setText(Titelanzeige::gekuerzt(
+        TitelPositionen.beschriftung(AnsichtPosition),
+        [&](const QString& t) { return links + fm.horizontalAdvance(t) < rand; }));
+}
+
+void TSuchForm::Timer2Timer() {
+    if (SortierteListeAngezeigt)
+        return;
+    Timer2->stop();
+    ZeigDieTitelAn();
+}
+
+void TSuchForm::ViewerScroll() {
+    ViewerMemo->hide();
+    Viewer->SetSelection(0, 0, false, true);
+}
+
+void TSuchForm::ApplicationActivate() {
+    if (steuerordner_.isEmpty() ||
+        !WindowRegistry::klasseVorhanden(QStringLiteral("TMainform_Kelvora_PLUS")))
+        return;
+    const QString datei = steuerordner_ + QStringLiteral("Datenbank\\Suchtext.txt");
+    if (!Files::existiert(datei))
+        return;
+    TntEdit2->setText(TextFiles::zeilen(ReadTextFile(datei)).join(QLatin1Char('\n')));
+}
+
+void TSuchForm::SpeedButton1Click() {
+    dienste_.shell.oeffnen(ordner_.datei(QStringLiteral("Hilfe_Kelvora_PDF.pdf")));
+}
+
+void TSuchForm::SpeedButton2Click() {
+    if (einstellungenZeigen_)
+        einstellungenZeigen_();
+}
+
+void TSuchForm::CancelBtnClick() {
+    if (SucheLaeuft && sucheAbbrechen_)
+        sucheAbbrechen_();
+    sortiergruppeZeigen(false);
+    reject();
 }
 
 void TSuchForm::DokumentSchliessen() {
+    Viewer->Open(QString(), true);
     DokumentDatei.clear();
 }
 
@@ -96,6 +646,7 @@ void TSuchForm::setViewerSchriftgroesse(int punkte) {
     QFont f = ViewerMemo->font();
     f.setPointSize(punkte > 0 ? punkte : 1);
     ViewerMemo->setFont(f);
+    Viewer->setFont(f);
 }
 
 int TSuchForm::viewerSchriftgroesse() const {
@@ -107,8 +658,8 @@ void TSuchForm::setFensterfarbe(const QColor& farbe) {
         QPalette p = w->palette();
         p.setColor(QPalette::Window, farbe);
         w->setPalette(p);
+        w->setAutoFillBackground(true);
     }
-    setAutoFillBackground(true);
 }
 
 void TSuchForm::setHinweisfarbe(const QColor& farbe) {

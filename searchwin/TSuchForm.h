@@ -1,13 +1,33 @@
 #pragma once
 
+#include "app/Programmordner.h"
+#include "platform/Dienste.h"
+#include "searchwin/Titelanzeige.h"
+
 #include <QDialog>
 
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMenu;
 class QPlainTextEdit;
+class QProgressBar;
 class QPushButton;
-class QWidget;
+class QRadioButton;
+class QSpinBox;
+class QSplitter;
+class QTimer;
+class QToolBar;
+class QToolButton;
+class QGroupBox;
+class TStreamSearch;
+class TTextViewer;
+class TViewerDokument;
 
 // The search window: the search word side on the left, the document viewer on the right,
 // the action buttons at the bottom. The main window prepares it for the selected database.
@@ -16,7 +36,21 @@ class TSuchForm : public QDialog {
 public:
     enum class Variante { Keine, Ansi, Utf8, Unicode };
 
-    explicit TSuchForm(QWidget* parent = nullptr);
+    TSuchForm(const Dienste& dienste, const Programmordner& ordner, QWidget* parent = nullptr);
+    ~TSuchForm() override;
+
+    // The database whose documents the window shows.
+    void setDatenbank(const QString& name) { Datenbankname = name; }
+    // The settings dialog, shown by the tool bar button.
+    void setEinstellungenZeigen(std::function<void()> zeigen) {
+        einstellungenZeigen_ = std::move(zeigen);
+    }
+    // The control folder when it is in effect (for the companion's hand-over file).
+    void setSteuerordner(const QString& ordner) { steuerordner_ = ordner; }
+    // Cancels a running search in the main window (flag, patience dots, status line).
+    void setSucheAbbrechen(std::function<void()> abbrechen) {
+        sucheAbbrechen_ = std::move(abbrechen);
+    }
 
     // Closes the file shown in the viewer.
     void DokumentSchliessen();
@@ -36,25 +70,114 @@ public:
     QListWidget* vorschlagsliste() const { return TntListBox2; }
     QPushButton* sortierteListeLadenKnopf() const { return ZeilenAlsListeSortieren; }
 
+    // What every paint brings up to date: the load buttons, the search buttons, the focus.
+    void FormPaint();
+    void AnsiLadenButtonClick();
+    void UTF8LadenButtonClick();
+    void UnicodeLadenButtonClick();
+    bool DokumentOeffnen(const QString& datei);
+    void ZeigDieTitelAn();
+    void Timer2Timer();
+    void ViewerScroll();
+    void Splitter1Moved();
+    void ApplicationActivate();
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void CancelBtnClick();
+
+    // "Datenbank\<DB>" + suffix below the program folder.
+    QString datenbankDatei(const QString& endung) const;
+
     Variante GeladeneVariante = Variante::Keine;
     Variante AnzeigeVariante = Variante::Keine;
+    QString VariantenPraefix;
     bool SortierteListeAngezeigt = false;
     bool SortierungLaeuft = false;
     bool SucheLaeuft = false;
     bool LesezeichenErlaubt = false;
     qint64 AnsichtPosition = 0;
+    qint64 Lesezeichen = 0;
     QString DokumentDatei;
+    QString Datenbankname;
+    Titelanzeige TitelPositionen;
 
-private:
+    QToolBar* ToolBar1;
+    QToolButton* SpeedButton3;
+    QWidget* ToolButton1;
+    QToolButton* SpeedButton1;
+    QToolButton* SpeedButton2;
     QWidget* PanelLinks;
+    QSplitter* Splitter1;
     QWidget* PanelRechts;
     QWidget* PanelUnten;
     QLabel* Label1;
     QLineEdit* TntEdit2;
+    QPushButton* Button1;
     QListWidget* TntListBox2;
+    QCheckBox* GrossKleinBeachten;
+    QCheckBox* NurGanzeWoerterCheckBox;
+    QWidget* Panel2;
+    QLabel* Label5;
+    QComboBox* TntComboBox1;
+    QListWidget* TntListBox1;
+    QLabel* TntLabel1;
+    QFrame* Bevel5;
+    QLabel* Label4;
+    QProgressBar* ProgressBar1;
+    QPushButton* SortierteListenErstellenButton;
+    QPushButton* SortAbbrechenButton;
+    QGroupBox* RadioGroup1;
+    QRadioButton* nurWoerterButton;
+    QRadioButton* nurSaetzeButton;
+    QRadioButton* WoerterUndSaetzeButton;
+    QLineEdit* TntEdit1;
+    QPushButton* Button2;
+    QPushButton* WeiterSuche;
+    QPushButton* LesezeichenBtn;
     QLabel* Label8;
     QLabel* Label2;
+    TTextViewer* Viewer;
     QPlainTextEdit* ViewerMemo;
+    TViewerDokument* Viewer2;
+    QStringList TntMemo1;
+    QCheckBox* chkUnicode;
+    QCheckBox* chkUnicodeBE;
+    QCheckBox* PhraseCheckBox;
+    QCheckBox* OderCheckBox;
+    QSpinBox* SpinEdit1;
+    QLineEdit* ClipbrdTntEdit;
+    QPushButton* SuchImInternetBtn;
+    QPushButton* OKBtn;
     QPushButton* ZeilenAlsListeSortieren;
+    QPushButton* UTF8LadenButton;
+    QPushButton* AnsiLadenButton;
+    QPushButton* UnicodeLadenButton;
     QPushButton* CancelBtn;
+    QTimer* Timer2;
+    QMenu* PopupMenu1;
+    TStreamSearch* Search;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    struct Variantendaten;
+    static const Variantendaten& daten(Variante v);
+    void laden(Variante v);
+    void ladeschritt(Variante v);
+    QPushButton* ladeknopf(Variante v) const;
+    void erstesZeigen();
+    void sortiergruppeZeigen(bool zeigen);
+    void viewerAnbinden();
+    // A drawn viewer line as the memo shows it for the variant on screen.
+    QString memoZeile(const QString& zeile) const;
+
+    Dienste dienste_;
+    Programmordner ordner_;
+    QString steuerordner_;
+    std::function<void()> einstellungenZeigen_;
+    std::function<void()> sucheAbbrechen_;
+    bool ErsterPaint = true;
+    QStringList memoZeilen_;
 };

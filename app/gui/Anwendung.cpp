@@ -24,7 +24,7 @@ Anwendung::Anwendung(const QStringList& argumente)
     auto* hinweis = new THinweisForm(hauptfenster_.get());
     hauptfenster_->neueDatenbankDialog()->setHinweisFrage(
         [hinweis](const QString& text) { return hinweis->fragen(text); });
-    suchForm_ = new TSuchForm(hauptfenster_.get());
+    suchForm_ = new TSuchForm(dienste, ordner, hauptfenster_.get());
     hauptfenster_->setFenster(suchForm_, einstellform_);
 }
 

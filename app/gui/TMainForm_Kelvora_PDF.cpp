@@ -5,12 +5,14 @@
 #include "app/gui/DatenbankEintragDelegate.h"
 #include "index/Hauptliste.h"
 #include "index/Indexlauf.h"
-#include "lister/Dateilister.h"
+#include "index/Titelpositionen.h"
 #include "index/gui/TOKBottomDlg.h"
+#include "lister/Dateilister.h"
 #include "platform/Platform.h"
 #include "platform/gui/Farben.h"
 #include "searchwin/Suchformp.h"
 #include "settings/einstellformp.h"
+#include "viewer/ViewerDokument.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -209,6 +211,15 @@ TMainForm_Kelvora_PDF::~TMainForm_Kelvora_PDF() = default;
 void TMainForm_Kelvora_PDF::setFenster(TSuchForm* suchForm, TEinstellform* einstellform) {
     suchForm_ = suchForm;
     einstellform_ = einstellform;
+    if (suchForm_) {
+        suchForm_->setSteuerordner(steuerordnerWirksam_ ? steuerordner_ : QString());
+        suchForm_->setEinstellungenZeigen([this] { SpeedButton2Click(); });
+        suchForm_->setSucheAbbrechen([this] {
+            lauf.abbruch = true;
+            GedultTimer->stop();
+            Label1->clear();
+        });
+    }
     if (!einstellform_)
         return;
     Einstellziele ziele;
@@ -662,6 +673,7 @@ void TMainForm_Kelvora_PDF::indizierungStarten() {
     indexlauf_->setSteuerordner(steuer);
     indexlauf_->setAbbruch([this] { return lauf.abbruch; });
     indexlauf_->setFortschritt([this](const QString& t) { setWindowTitle(t); });
+    indexlauf_->setTitelpositionen([this](const QString& name) { titelpositionenErstellen(name); });
     auftrag_ = {};
     auftrag_.name = OKBottomDlg->ausgewaehlteDatenbank();
     auftrag_.ordner = OKBottomDlg->OrdnerEdit->text();
@@ -682,6 +694,27 @@ void TMainForm_Kelvora_PDF::indizierungStarten() {
     }
     listerwache_ = Listerwache();
     UeberwachTimer->start();
+}
+
+// The index is built on the search window's stream search and hidden viewer, with its
+// check boxes, as a search run uses them.
+void TMainForm_Kelvora_PDF::titelpositionenErstellen(const QString& name) {
+    TStreamSearch eigeneSuche;
+    TViewerDokument eigenerViewer;
+    TSuchfensterZustand zustand;
+    if (suchForm_) {
+        zustand.GrossKleinBeachten = suchForm_->GrossKleinBeachten->isChecked();
+        zustand.NurGanzeWoerter = suchForm_->NurGanzeWoerterCheckBox->isChecked();
+        suchForm_->SucheLaeuft = true;
+        suchForm_->ViewerMemoLeeren();
+    }
+    Titelpositionen index({ordner_, dienste_.notifier, dienste_.pump,
+                           suchForm_ ? *suchForm_->Search : eigeneSuche,
+                           suchForm_ ? *suchForm_->Viewer2 : eigenerViewer, zustand,
+                           [this](const QString& t) { setWindowTitle(t); }});
+    index.Button4Click(name);
+    if (suchForm_)
+        suchForm_->SucheLaeuft = false;
 }
 
 bool TMainForm_Kelvora_PDF::wartetAufLister() const {

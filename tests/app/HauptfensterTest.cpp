@@ -25,7 +25,8 @@ protected:
         if (!fenster_) {
             fenster_ = std::make_unique<TMainForm_Kelvora_PDF>(
                 Dienste{einstellungen, notifier, shell, Pump::still()}, Programmordner(win()));
-            suchForm_ = new TSuchForm(fenster_.get());
+            suchForm_ = new TSuchForm({einstellungen, notifier, shell, Pump::still()},
+                                      Programmordner(win()), fenster_.get());
             einstellform_ = new TEinstellform(einstellungen, fenster_.get());
             fenster_->setFenster(suchForm_, einstellform_);
         }

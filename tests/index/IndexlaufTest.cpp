@@ -1,5 +1,7 @@
 #include "index/Indexlauf.h"
 
+#include "app/DatenbankKatalog.h"
+
 #include "platform/Platform.h"
 #include "tests/common/TestUmgebung.h"
 #include "tests/fixtures/PdfSchreiber.h"
@@ -63,4 +65,7 @@ TEST_F(IndexlaufTest, NeueListeMitDemEchtenLister) {
     EXPECT_TRUE(dokument.contains("Erstes Blatt"));
     EXPECT_TRUE(dokument.contains("Zweites Blatt"));
     EXPECT_FALSE(dokument.contains("Nicht dabei"));
+    // What "kelvora list" and the main window show.
+    EXPECT_EQ(DatenbankKatalog(ordner).namen(), QStringList{"Akten"});
+    EXPECT_TRUE(gibt("Datenbank/Akten_Utf8_TitelPositionen.txt"));
 }

@@ -63,8 +63,8 @@ TEST_F(PdfTextExtraktionTest, DokumentAusEchtenPdfs) {
     l.ErstelleDiePDFtextDokumente();
     const QString pfad1 = win("pdf\\Bär.pdf"), pfad2 = win("pdf\\b.pdf");
     const QByteArray erwartet =
-        " \r\n \r\n \r\n#" + pfad1.toUtf8() + "\r\n" + QByteArray(pfad1.size() / 2, '=') +
-        "\r\n" + konvertiert("Bär.pdf") + "\r\n \r\n \r\n \r\n#" + pfad2.toLatin1() + "\r\n" +
+        " \r\n \r\n \r\n#" + pfad1.toUtf8() + "\r\n" + QByteArray(pfad1.size() / 2, '=') + "\r\n" +
+        konvertiert("Bär.pdf") + "\r\n \r\n \r\n \r\n#" + pfad2.toLatin1() + "\r\n" +
         QByteArray(pfad2.size() / 2, '=') + "\r\n" + konvertiert("b.pdf") + "\r\n";
     EXPECT_EQ(lies("Datenbank/Akten_UTF8Dokument.txt"), erwartet);
     EXPECT_TRUE(konvertiert("Bär.pdf").contains("Erste Seite mit B\xC3\xA4r"));
@@ -158,4 +158,16 @@ TEST_F(PdfTextExtraktionTest, GrosseTexteWerdenInTeilenGeschrieben) {
     l.abschliessen();
     EXPECT_EQ(lies("Datenbank/Akten_UTF8Dokument.txt"), teil1 + rest);
     EXPECT_EQ(lies("Datenbank/Temp/Akten_UTF8Dokument2.txt"), rest);
+}
+
+TEST_F(PdfTextExtraktionTest, PfadzeichenAusserhalbVon1252WerdenFragezeichen) {
+    pdf("Жук.pdf", {"Käfer"});
+    dat({"Жук.pdf"});
+    auto l = lauf();
+    l.ErstelleDiePDFtextDokumente();
+    const QByteArray dok = lies("Datenbank/Akten_UTF8Dokument.txt");
+    EXPECT_TRUE(dok.startsWith(" \r\n \r\n \r\n#T:\\pdf\\???.pdf\r\n=======\r\n"))
+        << dok.left(60).toStdString();
+    EXPECT_TRUE(dok.contains("K\xC3\xA4"
+                             "fer"));
 }

@@ -1,0 +1,226 @@
+#include "index/SortierteListen.h"
+
+#include "index/Dokumentteiler.h"
+#include "platform/Ansi.h"
+#include "platform/Files.h"
+#include "platform/Notifier.h"
+#include "platform/Pump.h"
+#include "platform/TextFiles.h"
+
+#include <QLocale>
+#include <QtEndian>
+
+namespace {
+
+template <typename F, typename... A> void melde(const F& f, A&&... argumente) {
+    if (f)
+        f(std::forward<A>(argumente)...);
+}
+
+// "#" at the first and ":\" at the third position: the path line of a record.
+bool istTitelzeile(const QString& zeile) {
+    return zeile.size() >= 4 && zeile.at(0) == QLatin1Char('#') &&
+           zeile.at(2) == QLatin1Char(':') && zeile.at(3) == QLatin1Char('\\');
+}
+
+// Thousands separators of the user's locale, no decimals.
+QString zahl(qint64 n) {
+    return QLocale().toString(n);
+}
+
+} // namespace
+
+SortierteListen::SortierteListen(const Programmordner& ordner, Notifier& notifier, Pump& pump)
+    : ordner_(ordner), notifier_(notifier), pump_(pump), extraktor_(eimer_, pump) {}
+
+QStringList SortierteListen::SortierteListenErstellen(const QString& name) {
+    ordner_.tempLeeren();
+    bool vorhanden = false;
+    for (Listenvariante::Art art : Listenvariante::alle)
+        vorhanden = vorhanden || Files::existiert(Listenvariante::dokument(ordner_, name, art));
+    if (!vorhanden) {
+        notifier_.information(QStringLiteral("Für die Datenbank \"") + name +
+                              QStringLiteral("\" existieren keine Dokumente, die sortiert "
+                                             "werden könnten!"));
+        return {};
+    }
+    QStringList geschrieben;
+    if (abgebrochen())
+        return geschrieben;
+    melde(r_.timerStarten);
+    melde(r_.fenstertitel,
+          QStringLiteral("Sortierung von: \"") + name + QStringLiteral("\" läuft."));
+    for (Listenvariante::Art art : Listenvariante::alle) {
+        const QString dokument = Listenvariante::dokument(ordner_, name, art);
+        if (abgebrochen() || Files::groesse(dokument) < 5)
+            continue;
+        eimer_.titelLeeren();
+        melde(r_.status,
+              QStringLiteral("Sortierte Liste von: ") + name + Listenvariante::dokumentEndung(art));
+        if (Dokumentteiler::TeileDokumentAuf(dokument, ordner_).isEmpty()) {
+            notifier_.warnung(QStringLiteral("Das Dokument ") + dokument +
+                              QStringLiteral(" kann nicht aufgeteilt werden!"));
+            continue;
+        }
+        eimer_.woerterLeeren();
+        if (ErstelleNachtraeglichSortierteListen(name, dokument))
+            geschrieben.append(Listenvariante::liste(ordner_, name, art));
+        melde(r_.position, maximum_);
+        pump_.pause(100);
+    }
+    melde(r_.freigeben);
+    melde(r_.position, 0);
+    melde(r_.status, QStringLiteral("Fertig"));
+    melde(r_.fenstertitel, QString());
+    return geschrieben;
+}
+
+QChar SortierteListen::laufwerkBestimmen(const QString& name) {
+    const QString dat = ordner_.datenbank(name + QStringLiteral(".dat"));
+    // The paths of the catalogue are its UTF-8 bytes, one character per byte.
+    const QString erste = TextFiles::zeilen(ReadTextFile(dat)).value(1).trimmed();
+    if (!erste.isEmpty() && Files::existiert(Ansi::ausByteForm(erste)))
+        return erste.front();
+    QChar gefunden;
+    for (char16_t l = u'A'; l <= u'Z'; ++l) {
+        if (l == u'C')
+            continue;
+        QString pfad = dat;
+        pfad[0] = QChar(l);
+        if (Files::existiert(pfad))
+            gefunden = QChar(l);
+    }
+    if (!gefunden.isNull())
+        melde(r_.laufwerk, gefunden);
+    return gefunden;
+}
+
+bool SortierteListen::ErstelleNachtraeglichSortierteListen(const QString& name,
+                                                           const QString& dokument) {
+    const std::optional<Listenvariante::Art> art = Listenvariante::ausDokumentpfad(dokument);
+    if (!art)
+        return false;
+    const QChar laufwerk = laufwerkBestimmen(name);
+    extraktor_.setDateimarke(QLatin1Char('#') +
+                             (laufwerk.isNull() ? QString() : QString(laufwerk)) +
+                             QStringLiteral(":\\"));
+    melde(r_.sperren);
+    melde(r_.sortierungLaeuft, true);
+    // UTF-8 bytes seen one per character must keep every byte of a letter.
+    extraktor_.setNurAsciiTrimmen(art == Listenvariante::Utf8);
+
+    QStringList stuecke;
+    for (const QString& datei : Files::dateien(ordner_.temp(), QStringLiteral(".txt")))
+        stuecke.append(ordner_.temp(datei));
+
+    gesamt_ = 0;
+    gesamtText_ = zahl(0);
+    titel_ = 0;
+    if (!titelZaehlen(stuecke, *art) || !ausziehen(stuecke, *art))
+        return false;
+    pump_.verarbeiten();
+    if (abgebrochen())
+        return false;
+    const QString liste = Listenvariante::liste(ordner_, name, *art);
+    const bool ok = schreiben(liste, *art);
+    melde(r_.sortierungLaeuft, false);
+    melde(r_.ladeknoepfe, Listenvariante::ladbar(ordner_, name, Listenvariante::Ansi),
+          Listenvariante::ladbar(ordner_, name, Listenvariante::Utf8),
+          Listenvariante::ladbar(ordner_, name, Listenvariante::Unicode));
+    if (ok)
+        melde(r_.geschrieben, liste);
+    return ok;
+}
+
+QStringList SortierteListen::zeilenLesen(const QString& stueck, Listenvariante::Art art) const {
+    const QByteArray bytes = Files::lesen(stueck);
+    if (art != Listenvariante::Unicode)
+        return TextFiles::zeilen(Ansi::nachUnicode(bytes));
+    const qsizetype ab = bytes.startsWith("\xFF\xFE") ? 2 : 0;
+    QString text((bytes.size() - ab) / 2, Qt::Uninitialized);
+    qFromLittleEndian<char16_t>(bytes.constData() + ab, text.size(), text.data());
+    return TextFiles::zeilen(text);
+}
+
+void SortierteListen::setzeMaximum(int wert) {
+    maximum_ = wert;
+    melde(r_.maximum, wert);
+}
+
+bool SortierteListen::titelZaehlen(const QStringList& stuecke, Listenvariante::Art art) {
+    const bool nurAscii = extraktor_.nurAsciiTrimmen();
+    for (const QString& stueck : stuecke) {
+        const QStringList zeilen = zeilenLesen(stueck, art);
+        if (abgebrochen()) {
+            melde(r_.sortierungLaeuft, false);
+            return false;
+        }
+        for (const QString& zeile : zeilen) {
+            pump_.verarbeiten();
+            if (abgebrochen())
+                break;
+            if (istTitelzeile(Zeilenextraktor::trimmen(zeile, nurAscii)))
+                ++gesamt_;
+        }
+        gesamtText_ = zahl(gesamt_);
+        setzeMaximum(static_cast<int>(gesamt_));
+        melde(r_.position, 10);
+    }
+    return true;
+}
+
+bool SortierteListen::ausziehen(const QStringList& stuecke, Listenvariante::Art art) {
+    const bool nurAscii = extraktor_.nurAsciiTrimmen();
+    for (const QString& stueck : stuecke) {
+        const QStringList zeilen = zeilenLesen(stueck, art);
+        if (abgebrochen()) {
+            melde(r_.sortierungLaeuft, false);
+            return false;
+        }
+        for (const QString& roh : zeilen) {
+            pump_.verarbeiten();
+            if (abgebrochen())
+                break;
+            QString zeile = Zeilenextraktor::trimmen(roh, nurAscii);
+            if (zeile.contains(QLatin1String("==========")))
+                zeile.clear();
+            if (istTitelzeile(zeile)) {
+                titelzeile(zeile, art);
+                zeile.clear();
+            }
+            if (!zeile.isEmpty())
+                extraktor_.VerarbeiteTextzeile(zeile);
+        }
+        Files::loeschen(stueck);
+    }
+    return true;
+}
+
+void SortierteListen::titelzeile(const QString& zeile, Listenvariante::Art art) {
+    if (titel_ > 10 && maximum_ > titel_)
+        melde(r_.position, static_cast<int>(titel_));
+    QString pfad = zeile.mid(1);
+    if (Files::existiert(pfad)) {
+        eimer_.liste(Wortbuckets::Titel).hinzufuegen(zeile);
+        ++titel_;
+    } else
+        pfad.clear();
+    melde(r_.fenstertitel, Listenvariante::titelwort(art) + zahl(titel_) + QStringLiteral(" von ") +
+                               gesamtText_ + QLatin1Char(' ') + pfad);
+}
+
+bool SortierteListen::schreiben(const QString& pfad, Listenvariante::Art art) {
+    QString text = eimer_.text();
+    if (art == Listenvariante::Utf8) {
+        // The lists hold the document's UTF-8 bytes one per character; only now they
+        // become the characters they encode.
+        if (eimer_.liste(Wortbuckets::Titel).anzahl() == 1)
+            text += QStringLiteral(" \r\n");
+        text = Ansi::utf8Tolerant(Ansi::ausUnicode(text));
+    }
+    if (WriteToStream(text, pfad, Listenvariante::codePage(art)))
+        return true;
+    notifier_.warnung(QStringLiteral("Die sortierte Liste ") + pfad +
+                      QStringLiteral(" kann nicht geschrieben werden!"));
+    return false;
+}

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "app/Programmordner.h"
+#include "index/Listenvariante.h"
+#include "index/Wortbuckets.h"
+#include "index/Zeilenextraktor.h"
+
+#include <QChar>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class Notifier;
+class Pump;
+
+// Builds the sorted word and phrase list of each document variant of a database: cuts the
+// document into pieces, counts and collects the titles, takes words or phrases out of
+// every other line and writes the six sorted lists as one file. The search window calls it
+// and shows what it reports; the abort flag is polled once per line.
+class SortierteListen {
+public:
+    using Modus = Zeilenextraktor::Modus;
+
+    // What the search window shows; any of them may be left empty.
+    struct Rueckmeldung {
+        std::function<void(const QString&)> fenstertitel;
+        // The status label above the progress bar.
+        std::function<void(const QString&)> status;
+        std::function<void(int)> maximum;
+        std::function<void(int)> position;
+        // Starts the window's one-second timer that finishes a cancel.
+        std::function<void()> timerStarten;
+        // Before a list is built: the two title labels cleared; the list load button, the
+        // three document load buttons, the sort button, the search-word edit, the two
+        // option check boxes, the in-document search edit and button, the settings tool
+        // button, the close button, the three radio buttons and "Lokale Suche" disabled;
+        // the progress bar minimum 0.
+        std::function<void()> sperren;
+        // After the run: the sort button, the search-word edit, the two option check boxes,
+        // the in-document search edit and button, the settings tool button, the close button
+        // and the three radio buttons enabled again.
+        std::function<void()> freigeben;
+        // After a list is written: which document load buttons to enable (see
+        // Listenvariante::ladbar).
+        std::function<void(bool ansi, bool utf8, bool unicode)> ladeknoepfe;
+        // The sort-running flag.
+        std::function<void(bool)> sortierungLaeuft;
+        // A drive letter found by trying letters, for the program-wide drive letter.
+        std::function<void(QChar)> laufwerk;
+        // A list file was written.
+        std::function<void(const QString& pfad)> geschrieben;
+    };
+
+    SortierteListen(const Programmordner& ordner, Notifier& notifier, Pump& pump);
+
+    void setAbbruch(std::function<bool()> abbruch) { abbruch_ = std::move(abbruch); }
+    void setModus(Modus modus) { extraktor_.setModus(modus); }
+    void setRueckmeldung(Rueckmeldung r) { r_ = std::move(r); }
+
+    // The whole run for a database over the variants Ansi, UTF8 and Unicode; returns the
+    // list files written. The window has already released the document.
+    QStringList SortierteListenErstellen(const QString& name);
+    // Builds and writes the list of one document variant whose pieces are in the Temp
+    // folder; false when it was cancelled or nothing could be written.
+    bool ErstelleNachtraeglichSortierteListen(const QString& name, const QString& dokument);
+
+    // The drive letter of the collection: that of the first indexed file when it exists,
+    // else the last letter (A to Z without C) under which the ".dat" itself is found.
+    QChar laufwerkBestimmen(const QString& name);
+
+    Wortbuckets& eimer() { return eimer_; }
+    const Wortbuckets& eimer() const { return eimer_; }
+
+private:
+    bool abgebrochen() const { return abbruch_ && abbruch_(); }
+    // One piece as lines: 8-bit variants one character per byte, Unicode as UTF-16 LE.
+    QStringList zeilenLesen(const QString& stueck, Listenvariante::Art art) const;
+    // Counts the title lines of all pieces; false when cancelled.
+    bool titelZaehlen(const QStringList& stuecke, Listenvariante::Art art);
+    // Takes titles, words and phrases from all pieces; false when cancelled.
+    bool ausziehen(const QStringList& stuecke, Listenvariante::Art art);
+    void titelzeile(const QString& zeile, Listenvariante::Art art);
+    bool schreiben(const QString& pfad, Listenvariante::Art art);
+    void setzeMaximum(int wert);
+
+    Programmordner ordner_;
+    Notifier& notifier_;
+    Pump& pump_;
+    std::function<bool()> abbruch_;
+    Rueckmeldung r_;
+    Wortbuckets eimer_;
+    Zeilenextraktor extraktor_;
+    qint64 gesamt_ = 0;
+    QString gesamtText_;
+    qint64 titel_ = 0;
+    int maximum_ = 0;
+};

@@ -1,0 +1,181 @@
+#include "search/Suchlauf.h"
+
+#include "platform/Ansi.h"
+#include "platform/Files.h"
+#include "platform/Notifier.h"
+#include "platform/TextFiles.h"
+#include "search/StreamSearch.h"
+#include "search/Zeichenkette.h"
+#include "viewer/ViewerDokument.h"
+
+namespace {
+
+const char* const dokumentendungen[] = {"_AnsiDokument.txt", "_UTF8Dokument.txt",
+                                        "_UnicodeDokument.txt"};
+
+} // namespace
+
+TSuchlauf::TSuchlauf(const Umgebung& umgebung)
+    : u_(umgebung),
+      browser_(umgebung.dienste.einstellungen, umgebung.dienste.shell, umgebung.dienste.notifier),
+      seite_(umgebung.ordner, browser_, umgebung.dienste.pump),
+      suche_({umgebung.ordner, umgebung.dienste.notifier, umgebung.dienste.pump, umgebung.Search,
+              umgebung.Viewer2, umgebung.fenster}) {}
+
+QString TSuchlauf::dokument(const Programmordner& ordner, const QString& name, int variante) {
+    return ordner.datenbank(name + QLatin1String(dokumentendungen[variante]));
+}
+
+QString TSuchlauf::datenbankordner(const Programmordner& ordner, const QString& name) {
+    QString dat = ordner.datenbank(name + QStringLiteral(".dat"));
+    if (!Files::existiert(dat)) {
+        for (char16_t l = u'A'; l <= u'Z'; ++l) {
+            QString versuch = dat;
+            versuch[0] = QChar(l);
+            if (Files::existiert(versuch)) {
+                dat = versuch;
+                break;
+            }
+        }
+    }
+    QByteArray kopf = Files::lesen(dat);
+    for (qsizetype i = 0; i < kopf.size(); ++i)
+        if (kopf.at(i) == '\r' || kopf.at(i) == '\n') {
+            kopf.truncate(i);
+            break;
+        }
+    const QByteArray marke = "PFAD_UND_ENDUNGEN=";
+    const qsizetype m = kopf.indexOf(marke);
+    if (m >= 0)
+        kopf.remove(0, m + marke.size());
+    return Zeichenkette::trim(Ansi::utf8Tolerant(kopf));
+}
+
+QString TSuchlauf::zwischenablagetext(const QString& suchtext, bool phrase, bool dateiGeoeffnet) {
+    if (phrase)
+        return Zeichenkette::trim(suchtext);
+    QString t = suchtext;
+    const qsizetype blank = t.indexOf(QLatin1Char(' '));
+    if (blank > 0)
+        t.truncate(blank);
+    t = Zeichenkette::trim(t);
+    if (dateiGeoeffnet && t.startsWith(QLatin1Char('#')))
+        t.remove(0, 1);
+    return t;
+}
+
+void TSuchlauf::melde(const QString& text) {
+    if (status)
+        status(text);
+}
+
+bool TSuchlauf::OKBtnClick() {
+    TSuchfensterZustand& f = u_.fenster;
+    suche_.TrefferListe.clear();
+    seiten_.clear();
+    const QString suchtext = Zeichenkette::trim(f.TntEdit2);
+    if (suchtext.size() == 1) {
+        u_.dienste.notifier.information(einZeichenMeldung());
+        return false;
+    }
+    // Nothing to search: the main window reports the empty text, no page is written.
+    if (suchtext.isEmpty())
+        return false;
+
+    u_.ordner.tempLeeren();
+    f.NaechsterSuchtext.clear();
+    const QString ordner = datenbankordner(u_.ordner, Datenbankname);
+    suche_.Ersatzlaufwerk = ordner.left(1);
+    f.Dateimarke = QLatin1Char('#') + ordner.left(1) + QStringLiteral(":\\");
+
+    melde(QStringLiteral("Suche läuft..."));
+    nichtsGefunden_ = true;
+    f.SucheLaeuft = true;
+    seite_.Seitenzaehler = 1;
+    seite_.TntRichEdit1.clear();
+    suche_.Trefferzaehler = 0;
+    suche_.setDatenbank(Datenbankname);
+    suche_.pfadaufloesung().neuerLauf();
+    suche_.GeladeneVariante = GeladeneVariante;
+    suche_.VariantenFlag.fill(true);
+    suche_.FensterAktiv = fensterAktiv;
+
+    for (int v = 0; v < 3; ++v) {
+        const QString datei = dokument(u_.ordner, Datenbankname, v);
+        if (!Files::existiert(datei))
+            continue;
+        suche_.Gefunden = true;
+        suche_.VariantenFlag[v] = true;
+        u_.Viewer2.SetMode(v == TPfadaufloesung::Unicode ? vmUnicode : vmText);
+        if (v == TPfadaufloesung::Utf8) {
+            f.chkUnicode = false;
+            f.chkUnicodeBE = false;
+        } else if (v == TPfadaufloesung::Unicode) {
+            f.chkUnicode = true;
+            f.chkUnicodeBE = false;
+        }
+        switch (v) {
+        case TPfadaufloesung::Ansi:
+            suche_.SucheImAnsiDokument(datei);
+            break;
+        case TPfadaufloesung::Utf8:
+            suche_.SucheImUtf8Dokument(datei);
+            break;
+        default:
+            suche_.SucheImUnicodeDokument(datei);
+            break;
+        }
+    }
+    u_.Search.setFileName(QString());
+
+    seitenSchreiben(f.TntEdit2);
+    f.SucheLaeuft = false;
+    if (f.TntEdit2.endsWith(QChar(0xFFFD)))
+        f.TntEdit2.chop(1);
+    if (SuchtextInClipbrd && zwischenablage)
+        zwischenablage(zwischenablagetext(f.TntEdit2, PhraseCheckBox, DateiGeoeffnet));
+    return true;
+}
+
+void TSuchlauf::seiteSchreiben(const QString& suchtext, qsizetype von, qsizetype bis, bool weitere,
+                               int trefferzahl) {
+    TSuchfensterZustand& f = u_.fenster;
+    seite_.TntRichEdit1.clear();
+    for (qsizetype i = von; i < bis; ++i) {
+        // Through the hidden memo, as the result list is filled in the window.
+        f.TntMemo1 = TextFiles::zeilen(Ansi::ausByteForm(suche_.TrefferListe.at(i)));
+        seite_.TntRichEdit1.append(f.TntMemo1.join(QStringLiteral("\r\n")));
+    }
+    seite_.WeitereSeiten = weitere;
+    const QString datei = seite_.SchreibHTMLDocNeu(suchtext, trefferzahl);
+    if (!datei.isEmpty())
+        seiten_.append(datei);
+    seite_.Seitenzaehler = seite_.Seitenzaehler == 0 ? 2 : seite_.Seitenzaehler + 1;
+}
+
+void TSuchlauf::seitenSchreiben(const QString& suchtext) {
+    seite_.GrossKleinBeachten = u_.fenster.GrossKleinBeachten;
+    seite_.NurGanzeWoerterCheckBox = u_.fenster.NurGanzeWoerter;
+    seite_.DateiGeoeffnet = DateiGeoeffnet;
+    seite_.Datenbankname = Datenbankname;
+    seite_.beschaeftigtEnde = beschaeftigtEnde;
+
+    const qsizetype anzahl = suche_.TrefferListe.size();
+    const qsizetype volle = anzahl / TrefferProSeite;
+    const qsizetype rest = anzahl % TrefferProSeite;
+    for (qsizetype k = 0; k < volle; ++k)
+        seiteSchreiben(suchtext, k * TrefferProSeite, (k + 1) * TrefferProSeite,
+                       k + 1 < volle || rest > 0, seite_.Seitenzaehler * TrefferProSeite);
+    if (rest > 0)
+        seiteSchreiben(suchtext, volle * TrefferProSeite, anzahl, false,
+                       int(seite_.Seitenzaehler * TrefferProSeite - (TrefferProSeite - rest)));
+    if (anzahl > 0) {
+        nichtsGefunden_ = false;
+    } else {
+        seite_.TntRichEdit1.clear();
+        seite_.WeitereSeiten = false;
+        const QString datei = seite_.SchreibHTMLDocNeu(suchtext, 0);
+        if (!datei.isEmpty())
+            seiten_.append(datei);
+    }
+}

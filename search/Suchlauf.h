@@ -1,0 +1,89 @@
+#pragma once
+
+#include "app/Programmordner.h"
+#include "platform/Dienste.h"
+#include "search/Browserstart.h"
+#include "search/Dokumentsuche.h"
+#include "search/Ergebnisseite.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+
+class TStreamSearch;
+class TViewerDokument;
+struct TSuchfensterZustand;
+
+// "Lokale Suche": every document variant of the database that exists, ANSI, UTF-8 and
+// Unicode in this order, searched into one hit list and written as result pages of 25.
+// Disabling and restoring the search window is left to the window.
+class TSuchlauf {
+public:
+    static constexpr int TrefferProSeite = 25;
+
+    struct Umgebung {
+        Programmordner ordner;
+        Dienste dienste;
+        TStreamSearch& Search;
+        TViewerDokument& Viewer2;
+        TSuchfensterZustand& fenster;
+    };
+
+    explicit TSuchlauf(const Umgebung& umgebung);
+
+    QString Datenbankname;
+    // The settings dialog's SuchtextInClipbrdCheckBox and the search field's state.
+    bool SuchtextInClipbrd = false;
+    bool PhraseCheckBox = false;
+    bool DateiGeoeffnet = false;
+    // The variant the search window shows (TPfadaufloesung::Variante), -1 for none.
+    int GeladeneVariante = -1;
+
+    // The caption of the search window and the main status line.
+    std::function<void(const QString&)> status;
+    // Puts text on the clipboard.
+    std::function<void(const QString&)> zwischenablage;
+    // Clears the busy label and stops the busy timer.
+    std::function<void()> beschaeftigtEnde;
+    // Disables (false) and enables (true) the search window while the stream search runs.
+    std::function<void(bool)> fensterAktiv;
+
+    // The handler of "Lokale Suche". False when the search text was refused and nothing
+    // was searched.
+    bool OKBtnClick();
+
+    const QStringList& TrefferListe() const { return suche_.TrefferListe; }
+    // The pages written by the last run, first page first.
+    const QStringList& Seiten() const { return seiten_; }
+    bool NichtsGefunden() const { return nichtsGefunden_; }
+    // True for a variant in which a hit was recorded while the window showed it; the
+    // search word list of a variant is written only then.
+    bool TrefferInVariante(int variante) const { return !suche_.VariantenFlag[variante]; }
+
+    // The database folder from the header line of "<name>.dat"; when the file is not at
+    // its place the drive letters A to Z are tried in its place.
+    static QString datenbankordner(const Programmordner& ordner, const QString& name);
+    // What goes to the clipboard after the search.
+    static QString zwischenablagetext(const QString& suchtext, bool phrase, bool dateiGeoeffnet);
+    // "Datenbank\<name>" + the document suffix of a variant.
+    static QString dokument(const Programmordner& ordner, const QString& name, int variante);
+
+    static QString einZeichenMeldung() {
+        return QStringLiteral("Nur ein Zeichen als Suchtext ist bei der \"Suche\" nicht erlaubt");
+    }
+
+private:
+    void seitenSchreiben(const QString& suchtext);
+    void seiteSchreiben(const QString& suchtext, qsizetype von, qsizetype bis, bool weitere,
+                        int trefferzahl);
+    void melde(const QString& text);
+
+    Umgebung u_;
+    TBrowserstart browser_;
+    TErgebnisseite seite_;
+    TDokumentsuche suche_;
+    QStringList seiten_;
+    bool nichtsGefunden_ = true;
+};

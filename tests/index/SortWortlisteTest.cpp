@@ -1,0 +1,136 @@
+#include "index/TWideStringList.h"
+#include "index/Wortbuckets.h"
+
+#include "tests/common/TestUmgebung.h"
+
+#include <QCollator>
+#include <QHash>
+#include <QRandomGenerator>
+
+namespace {
+
+QCollator deutschOhneGrossKlein() {
+    QCollator c{QLocale()};
+    c.setCaseSensitivity(Qt::CaseInsensitive);
+    return c;
+}
+
+// Every neighbour pair in strictly ascending order of the collation.
+::testing::AssertionResult streng(const QStringList& eintraege) {
+    const QCollator c = deutschOhneGrossKlein();
+    for (qsizetype i = 1; i < eintraege.size(); ++i)
+        if (c.compare(eintraege.at(i - 1), eintraege.at(i)) >= 0)
+            return ::testing::AssertionFailure()
+                   << eintraege.at(i - 1).toStdString() << " vor " << eintraege.at(i).toStdString();
+    return ::testing::AssertionSuccess();
+}
+
+} // namespace
+
+TEST(SortListeTest, ErsteSchreibweiseBleibt) {
+    TWideStringList l;
+    EXPECT_TRUE(l.hinzufuegen("Haus"));
+    EXPECT_FALSE(l.hinzufuegen("haus"));
+    EXPECT_FALSE(l.hinzufuegen("HAUS"));
+    EXPECT_EQ(l.eintraege(), QStringList{"Haus"});
+
+    TWideStringList k;
+    k.hinzufuegen("haus");
+    k.hinzufuegen("HAUS");
+    k.hinzufuegen("Haus");
+    EXPECT_EQ(k.eintraege(), QStringList{"haus"});
+    EXPECT_TRUE(k.enthaelt("HaUs"));
+    EXPECT_FALSE(k.enthaelt("Häus"));
+}
+
+TEST(SortListeTest, DeutscheOrdnungOhneGrossKlein) {
+    const QStringList woerter = {"Zebra", "äpfel", "Apfel",  "Öl",    "Ofen",  "Straße", "strasse",
+                                 "über",  "Uhr",   "10",     "9",     "a-b",   "ab",     "e",
+                                 "é",     "Bär",   "#T:\\x", "=====", "Ärger", "arg"};
+    TWideStringList l;
+    for (const QString& w : woerter)
+        l.hinzufuegen(w);
+    const QStringList e = l.eintraege();
+    EXPECT_TRUE(streng(e));
+    // Every word is there or has an equal entry; accents count, case does not.
+    const QCollator c = deutschOhneGrossKlein();
+    for (const QString& w : woerter)
+        EXPECT_TRUE(std::any_of(e.begin(), e.end(), [&](const QString& x) {
+            return c.compare(x, w) == 0;
+        })) << w.toStdString();
+    EXPECT_TRUE(e.contains("e") && e.contains("é"));
+    // German puts Ä with A, not after Z as Swedish would.
+    EXPECT_LT(e.indexOf("äpfel"), e.indexOf("Bär"));
+    EXPECT_LT(e.indexOf("Öl"), e.indexOf("Straße"));
+    EXPECT_LT(e.indexOf("9"), e.indexOf("Apfel"));
+}
+
+TEST(SortListeTest, TextJedeZeileMitCrLf) {
+    TWideStringList l;
+    EXPECT_EQ(l.text(), QString());
+    l.hinzufuegen("beta");
+    l.hinzufuegen("Alpha");
+    EXPECT_EQ(l.text(), QStringLiteral("Alpha\r\nbeta\r\n"));
+    EXPECT_EQ(l.anzahl(), 2);
+    EXPECT_EQ(l.eintrag(1), QStringLiteral("beta"));
+    // Adding after reading keeps the order.
+    l.hinzufuegen("Aal");
+    EXPECT_EQ(l.text(), QStringLiteral("Aal\r\nAlpha\r\nbeta\r\n"));
+    l.leeren();
+    EXPECT_TRUE(l.leer());
+    EXPECT_EQ(l.text(), QString());
+    EXPECT_TRUE(l.hinzufuegen("Alpha"));
+}
+
+TEST(SortListeTest, VieleWoerterSortiertUndErsteSchreibweise) {
+    QRandomGenerator zufall(4711);
+    TWideStringList l;
+    QHash<QString, QString> erste; // lower case -> first spelling
+    for (int i = 0; i < 30000; ++i) {
+        QString w;
+        const int laenge = 1 + zufall.bounded(4);
+        for (int k = 0; k < laenge; ++k) {
+            const char16_t b = u'a' + zufall.bounded(6);
+            w += QChar(zufall.bounded(2) ? b : static_cast<char16_t>(b - 32));
+        }
+        l.hinzufuegen(w);
+        if (!erste.contains(w.toLower()))
+            erste.insert(w.toLower(), w);
+    }
+    const QStringList e = l.eintraege();
+    ASSERT_EQ(e.size(), erste.size());
+    EXPECT_TRUE(streng(e));
+    for (const QString& w : e)
+        EXPECT_EQ(erste.value(w.toLower()), w);
+}
+
+TEST(SortEimerTest, ErstesZeichenAlsCodeEinheit) {
+    const std::vector<std::pair<char16_t, Wortbuckets::Liste>> faelle = {
+        {u'@', Wortbuckets::Rest},  {u'A', Wortbuckets::AbisF},  {u'F', Wortbuckets::AbisF},
+        {u'G', Wortbuckets::GbisL}, {u'L', Wortbuckets::GbisL},  {u'M', Wortbuckets::MbisR},
+        {u'R', Wortbuckets::MbisR}, {u'S', Wortbuckets::SbisZ},  {u'Z', Wortbuckets::SbisZ},
+        {u'[', Wortbuckets::Rest},  {u'`', Wortbuckets::Rest},   {u'a', Wortbuckets::AbisF},
+        {u'f', Wortbuckets::AbisF}, {u'g', Wortbuckets::GbisL},  {u'l', Wortbuckets::GbisL},
+        {u'm', Wortbuckets::MbisR}, {u'r', Wortbuckets::MbisR},  {u's', Wortbuckets::SbisZ},
+        {u'z', Wortbuckets::SbisZ}, {u'{', Wortbuckets::Rest},   {0xC4, Wortbuckets::AbisF},
+        {0xE4, Wortbuckets::AbisF}, {0xD6, Wortbuckets::MbisR},  {0xF6, Wortbuckets::MbisR},
+        {0xDC, Wortbuckets::SbisZ}, {0xFC, Wortbuckets::SbisZ},  {0xDF, Wortbuckets::Rest},
+        {0xC9, Wortbuckets::Rest},  {0xC3, Wortbuckets::Rest},   {u'1', Wortbuckets::Rest},
+        {u'#', Wortbuckets::Rest},  {0x0100, Wortbuckets::Rest}, {0xC5, Wortbuckets::Rest}};
+    for (const auto& [zeichen, liste] : faelle)
+        EXPECT_EQ(Wortbuckets::fuerZeichen(QChar(zeichen)), liste) << int(zeichen);
+}
+
+TEST(SortEimerTest, SechsListenHintereinander) {
+    Wortbuckets e;
+    for (const char* w : {"zebra", "Apfel", "123", "mond", "Gans", "ähre", "ßig", "Öl", "über"})
+        e.einordnen(QString::fromUtf8(w));
+    e.liste(Wortbuckets::Titel).hinzufuegen("#T:\\b.pdf");
+    e.liste(Wortbuckets::Titel).hinzufuegen("#T:\\A.pdf");
+    EXPECT_EQ(e.text(), QString::fromUtf8("ähre\r\nApfel\r\nGans\r\nmond\r\nÖl\r\nüber\r\nzebra\r\n"
+                                          "123\r\nßig\r\n#T:\\A.pdf\r\n#T:\\b.pdf\r\n"));
+    e.woerterLeeren();
+    EXPECT_EQ(e.text(), QStringLiteral("#T:\\A.pdf\r\n#T:\\b.pdf\r\n"));
+    e.titelLeeren();
+    EXPECT_EQ(e.text(), QString());
+}

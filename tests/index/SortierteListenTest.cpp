@@ -1,0 +1,383 @@
+#include "index/SortierteListen.h"
+
+#include "index/Dokumentteiler.h"
+#include "platform/Platform.h"
+#include "tests/common/TestUmgebung.h"
+
+#include <QDir>
+
+namespace {
+
+// UTF-16 little-endian with the mark, spelled out byte by byte.
+QByteArray utf16le(const QString& text) {
+    QByteArray out("\xFF\xFE");
+    for (QChar c : text) {
+        out += static_cast<char>(c.unicode() & 0xFF);
+        out += static_cast<char>(c.unicode() >> 8);
+    }
+    return out;
+}
+
+// Windows-1252 of text that only holds Latin-1 letters.
+QByteArray latin(const QString& text) {
+    return text.toLatin1();
+}
+
+} // namespace
+
+class SortierteListenTest : public Umgebung {
+protected:
+    void SetUp() override {
+        Umgebung::SetUp();
+        ordner.ordnerAnlegen(notifier);
+        schreibe("Akten/a.pdf", "%PDF");
+        r.fenstertitel = [this](const QString& t) { titel.append(t); };
+        r.status = [this](const QString& t) { status.append(t); };
+        r.maximum = [this](int m) { maxima.append(m); };
+        r.position = [this](int p) { positionen.append(p); };
+        r.timerStarten = [this] { ++timer; };
+        r.sortierungLaeuft = [this](bool l) { laeuft.append(l); };
+        r.ladeknoepfe = [this](bool a, bool u, bool w) { knoepfe = {a, u, w}; };
+        r.laufwerk = [this](QChar l) { laufwerk = l; };
+    }
+    // A record as the indexing run writes it, the rule line half as long as the path.
+    static QString satz(const QString& pfad, const QString& text) {
+        return QStringLiteral(" \r\n \r\n \r\n#") + pfad + "\r\n" +
+               QString(pfad.size() / 2, QLatin1Char('=')) + "\r\n" + text + "\r\n";
+    }
+    void dat(const QString& erstePdf, const QString& name = QStringLiteral("Akten")) {
+        schreibe("Datenbank/" + name + ".dat",
+                 (QStringLiteral("PFAD_UND_ENDUNGEN= T:\\Akten *.pdf    \r\n") +
+                  Ansi::zuByteForm(erstePdf) + "\r\n")
+                     .toUtf8());
+    }
+    QStringList lauf(SortierteListen::Modus modus = SortierteListen::Modus::Woerter,
+                     const QString& name = QStringLiteral("Akten")) {
+        SortierteListen listen(ordner, notifier, Pump::still());
+        listen.setModus(modus);
+        listen.setAbbruch([this] { return abbruch; });
+        listen.setRueckmeldung(r);
+        return listen.SortierteListenErstellen(name);
+    }
+    QStringList temp() const { return QDir(nativ("Datenbank/Temp")).entryList(QDir::Files); }
+
+    Programmordner ordner{QStringLiteral("T:\\")};
+    ProtokollNotifier notifier;
+    SortierteListen::Rueckmeldung r;
+    QStringList titel, status;
+    QList<int> maxima, positionen;
+    QList<bool> laeuft;
+    std::array<bool, 3> knoepfe{};
+    QChar laufwerk;
+    int timer = 0;
+    bool abbruch = false;
+};
+
+using Modus = SortierteListen::Modus;
+
+TEST_F(SortierteListenTest, Utf8ListeExakt) {
+    dat(win("Akten\\a.pdf"));
+    schreibe("Datenbank/Akten_UTF8Dokument.txt",
+             satz(win("Akten\\a.pdf"), "Haus haus HAUS Äpfel Zebra ab abc").toUtf8());
+    EXPECT_EQ(lauf(), QStringList{win("Datenbank\\Akten_Phrasen_Woerter_Utf8Liste.txt")});
+    // The initial Ä is the byte C3 for the classification: rest list. The one title is
+    // followed by a line holding one blank.
+    EXPECT_EQ(lies("Datenbank/Akten_Phrasen_Woerter_Utf8Liste.txt"),
+              QByteArray("abc\r\nHaus\r\nZebra\r\n=======\r\n\xC3\x84pfel\r\n#T:\\Akten\\a.pdf\r\n"
+                         " \r\n"));
+    EXPECT_TRUE(notifier.meldungen().empty());
+    EXPECT_EQ(timer, 1);
+    EXPECT_EQ(titel, (QStringList{"Sortierung von: \"Akten\" läuft.",
+                                  "UTF8 1 von 1 T:\\Akten\\a.pdf", QString()}));
+    EXPECT_EQ(status, (QStringList{"Sortierte Liste von: Akten_UTF8Dokument.txt", "Fertig"}));
+    EXPECT_EQ(maxima, QList<int>{1});
+    EXPECT_EQ(positionen, (QList<int>{10, 1, 0}));
+    EXPECT_EQ(laeuft, (QList<bool>{true, false}));
+    EXPECT_EQ(knoepfe, (std::array<bool, 3>{false, true, false}));
+    EXPECT_TRUE(temp().isEmpty());
+}
+
+TEST_F(SortierteListenTest, Utf8BuchstabenBehaltenIhrLetztesByte) {
+    dat(win("Akten\\a.pdf"));
+    // "Á" ends in 0x81 and "à" in 0xA0, bytes that stand for a control and a no-break space.
+    schreibe("Datenbank/Akten_UTF8Dokument.txt",
+             satz(win("Akten\\a.pdf"), "Ápice OLÁ voilà").toUtf8());
+    lauf();
+    EXPECT_EQ(lies("Datenbank/Akten_Phrasen_Woerter_Utf8Liste.txt"),
+              QByteArray("OL\xC3\x81\r\nvoil\xC3\xA0\r\n=======\r\n\xC3\x81pice\r\n"
+                         "#T:\\Akten\\a.pdf\r\n \r\n"));
+}
+
+TEST_F(SortierteListenTest, AnsiListeExakt) {
+    dat(win("Akten\\a.pdf"));
+    schreibe("Datenbank/Akten_AnsiDokument.txt",
+             latin(satz(win("Akten\\a.pdf"), "Haus haus HAUS Äpfel Zebra ab abc")));
+    EXPECT_EQ(lauf(), QStringList{win("Datenbank\\Akten_Phrasen_Woerter_AnsiListe.txt")});
+    // The same Ä is one byte here and belongs to A-F; no blank line after the title.
+    EXPECT_EQ(lies("Datenbank/Akten_Phrasen_Woerter_AnsiListe.txt"),
+              QByteArray("abc\r\n\xC4pfel\r\nHaus\r\nZebra\r\n=======\r\n#T:\\Akten\\a.pdf\r\n"));
+    EXPECT_EQ(titel.at(1), QStringLiteral("ANSI 1 von 1 T:\\Akten\\a.pdf"));
+    EXPECT_EQ(knoepfe, (std::array<bool, 3>{true, false, false}));
+}
+
+TEST_F(SortierteListenTest, UnicodeListeExakt) {
+    dat(win("Akten\\a.pdf"));
+    schreibe(
+        "Datenbank/Akten_UnicodeDokument.txt",
+        utf16le(satz(win("Akten\\a.pdf"), QStringLiteral("Haus Äpfel \u0141\u00F3d\u017A ab"))));
+    EXPECT_EQ(lauf(), QStringList{win("Datenbank\\Akten_Phrasen_Woerter_UnicodeListe.txt")});
+    EXPECT_EQ(lies("Datenbank/Akten_Phrasen_Woerter_UnicodeListe.txt"),
+              utf16le(QStringLiteral("Äpfel\r\nHaus\r\n=======\r\n\u0141\u00F3d\u017A\r\n"
+                                     "#T:\\Akten\\a.pdf\r\n")));
+    EXPECT_EQ(titel.at(1), QStringLiteral("Unicode 1 von 1 T:\\Akten\\a.pdf"));
+    EXPECT_EQ(knoepfe, (std::array<bool, 3>{false, false, true}));
+}
+
+TEST_F(SortierteListenTest, DreiVariantenNacheinander) {
+    dat(win("Akten\\a.pdf"));
+    const QString text = satz(win("Akten\\a.pdf"), "Wort");
+    schreibe("Datenbank/Akten_UnicodeDokument.txt", utf16le(text));
+    schreibe("Datenbank/Akten_AnsiDokument.txt", latin(text));
+    schreibe("Datenbank/Akten_UTF8Dokument.txt", text.toUtf8());
+    EXPECT_EQ(lauf(), (QStringList{win("Datenbank\\Akten_Phrasen_Woerter_AnsiListe.txt"),
+                                   win("Datenbank\\Akten_Phrasen_Woerter_Utf8Liste.txt"),
+                                   win("Datenbank\\Akten_Phrasen_Woerter_UnicodeListe.txt")}));
+    EXPECT_EQ(status, (QStringList{"Sortierte Liste von: Akten_AnsiDokument.txt",
+                                   "Sortierte Liste von: Akten_UTF8Dokument.txt",
+                                   "Sortierte Liste von: Akten_UnicodeDokument.txt", "Fertig"}));
+    // Each list has only its own document's title: the title list is cleared per variant.
+    const QByteArray liste = "Wort\r\n=======\r\n#T:\\Akten\\a.pdf\r\n";
+    EXPECT_EQ(lies("Datenbank/Akten_Phrasen_Woerter_AnsiListe.txt"), liste);
+    EXPECT_EQ(lies("Datenbank/Akten_Phrasen_Woerter_Utf8Liste.txt"), liste + " \r\n");
+    EXPECT_EQ(lies("Datenbank/Akten_Phrasen_Woerter_UnicodeListe.txt"),
+              utf16le(QString::fromLatin1(liste)));
+    EXPECT_EQ(knoepfe, (std::array<bool, 3>{true, true, true}));
+}
+
+TEST_F(SortierteListenTest, TitelNurWennDieDateiExistiert) {
+    schreibe("Akten/Bär.pdf", "%PDF");
+    dat(win("Akten\\a.pdf"));
+    const QString text = satz(win("Akten\\a.pdf"), "eins") + satz(win("Akten\\Bär.pdf"), "zwei") +
+                         satz(win("Akten\\fehlt.pdf"), "drei");
+    schreibe("Datenbank/Akten_UTF8Dokument.txt", text.toUtf8());
+    schreibe("Datenbank/Akten_AnsiDokument.txt", latin(text));
+    lauf();
+    // In the UTF-8 bytes seen through 1252 the path "BÃ¤r.pdf" names no file.
+    EXPECT_EQ(lies("Datenbank/Akten_Phrasen_Woerter_Utf8Liste.txt"),
+              QByteArray("drei\r\neins\r\nzwei\r\n=======\r\n========\r\n=========\r\n"
+                         "#T:\\Akten\\a.pdf\r\n \r\n"));
+    EXPECT_EQ(lies("Datenbank/Akten_Phrasen_Woerter_AnsiListe.txt"),
+              QByteArray("drei\r\neins\r\nzwei\r\n=======\r\n========\r\n=========\r\n"
+                         "#T:\\Akten\\a.pdf\r\n#T:\\Akten\\B\xE4r.pdf\r\n"));
+    EXPECT_TRUE(titel.contains("UTF8 1 von 3 T:\\Akten\\a.pdf"));
+    EXPECT_EQ(titel.count("UTF8 1 von 3 "), 2);
+    EXPECT_TRUE(titel.contains("ANSI 2 von 3 T:\\Akten\\B\u00E4r.pdf"));
+    EXPECT_EQ(titel.count("ANSI 2 von 3 "), 1);
+}
+
+TEST_F(SortierteListenTest, FortschrittUndTausenderpunkt) {
+    dat(win("Akten\\a.pdf"));
+    QString text;
+    for (int i = 0; i < 12; ++i) {
+        schreibe(QStringLiteral("Akten/%1.pdf").arg(i), "%PDF");
+        text += satz(win(QStringLiteral("Akten\\%1.pdf").arg(i)), "Wort");
+    }
+    for (int i = 0; i < 988; ++i)
+        text += QStringLiteral("#T:\\Akten\\weg%1.pdf\r\n").arg(i);
+    schreibe("Datenbank/Akten_UTF8Dokument.txt", text.toUtf8());
+    lauf();
+    EXPECT_EQ(maxima, QList<int>{1000});
+    // From the twelfth title on the bar follows the titles taken.
+    EXPECT_EQ(positionen.mid(0, 3), (QList<int>{10, 11, 12}));
+    EXPECT_EQ(positionen.size(), 2 + 988 + 2);
+    EXPECT_EQ(positionen.at(positionen.size() - 2), 1000);
+    EXPECT_EQ(positionen.last(), 0);
+    EXPECT_TRUE(titel.contains("UTF8 12 von 1.000 T:\\Akten\\11.pdf"));
+    EXPECT_EQ(titel.at(titel.size() - 2), QStringLiteral("UTF8 12 von 1.000 "));
+    // Twelve titles: no blank line.
+    EXPECT_TRUE(lies("Datenbank/Akten_Phrasen_Woerter_Utf8Liste.txt").endsWith("\\9.pdf\r\n"));
+}
+
+TEST_F(SortierteListenTest, WortUeberDemSchnittSindZweiWoerter) {
+    dat(win("Akten\\a.pdf"));
+    QByteArray dokument = satz(win("Akten\\a.pdf"), "Start").toUtf8();
+    const QByteArray fueller = QByteArray(50, ' ') + "\r\n";
+    while (dokument.size() + fueller.size() < Dokumentteiler::Stueckgroesse - 3)
+        dokument += fueller;
+    dokument += QByteArray(Dokumentteiler::Stueckgroesse - 3 - dokument.size(), ' ');
+    dokument += "abcdef xyz\r\n";
+    schreibe("Datenbank/Akten_UTF8Dokument.txt", dokument);
+    lauf();
+    EXPECT_EQ(lies("Datenbank/Akten_Phrasen_Woerter_Utf8Liste.txt"),
+              QByteArray("abc\r\ndef\r\nStart\r\nxyz\r\n=======\r\n#T:\\Akten\\a.pdf\r\n \r\n"));
+    EXPECT_TRUE(temp().isEmpty());
+}
+
+TEST_F(SortierteListenTest, PhraseUeberDemSchnittSindZweiPhrasen) {
+    dat(win("Akten\\a.pdf"));
+    QByteArray dokument = satz(win("Akten\\a.pdf"), "").toUtf8();
+    dokument += QByteArray(Dokumentteiler::Stueckgroesse - 7 - dokument.size(), ' ');
+    dokument += "Das ist ein Satz.\r\n";
+    schreibe("Datenbank/Akten_UTF8Dokument.txt", dokument);
+    lauf(Modus::Saetze);
+    // "Das ist" ends the first piece, "ein Satz" starts the second.
+    EXPECT_EQ(lies("Datenbank/Akten_Phrasen_Woerter_Utf8Liste.txt"),
+              QByteArray("Das ist\r\nein Satz\r\n#T:\\Akten\\a.pdf\r\n \r\n"));
+}
+
+TEST_F(SortierteListenTest, VielfachesDerStueckgroesse) {
+    dat(win("Akten\\a.pdf"));
+    QByteArray dokument = satz(win("Akten\\a.pdf"), "").toUtf8();
+    const QByteArray schluss = "ende wort\r\n";
+    dokument += QByteArray(Dokumentteiler::Stueckgroesse - schluss.size() - dokument.size(), ' ');
+    dokument += schluss;
+    ASSERT_EQ(dokument.size(), Dokumentteiler::Stueckgroesse);
+    schreibe("Datenbank/Akten_UTF8Dokument.txt", dokument);
+    EXPECT_EQ(lauf().size(), 1);
+    EXPECT_EQ(lies("Datenbank/Akten_Phrasen_Woerter_Utf8Liste.txt"),
+              QByteArray("ende\r\nwort\r\n=======\r\n#T:\\Akten\\a.pdf\r\n \r\n"));
+    EXPECT_TRUE(temp().isEmpty());
+}
+
+TEST_F(SortierteListenTest, SaetzeUndBeide) {
+    dat(win("Akten\\a.pdf"));
+    schreibe(
+        "Datenbank/Akten_UTF8Dokument.txt",
+        satz(win("Akten\\a.pdf"), "Der Hund bellt. Ein Satz, so da\r\nnoch\tein Satz").toUtf8());
+    lauf(Modus::Saetze);
+    EXPECT_EQ(lies("Datenbank/Akten_Phrasen_Woerter_Utf8Liste.txt"),
+              QByteArray("Der Hund bellt\r\nEin Satz\r\nnoch\tein Satz\r\nso da\r\n"
+                         "#T:\\Akten\\a.pdf\r\n \r\n"));
+    lauf(Modus::Beide);
+    EXPECT_EQ(lies("Datenbank/Akten_Phrasen_Woerter_Utf8Liste.txt"),
+              QByteArray("bellt.\r\nDer\r\nDer Hund bellt\r\nEin\r\nEin Satz\r\nHund\r\n"
+                         "noch\r\nnoch ein Satz\r\nSatz\r\nso da\r\n=======\r\n"
+                         "#T:\\Akten\\a.pdf\r\n \r\n"));
+}
+
+TEST_F(SortierteListenTest, KeineDokumente) {
+    schreibe("Datenbank/Akten.dat", "PFAD_UND_ENDUNGEN= T:\\Akten *.pdf    \r\n");
+    schreibe("Datenbank/Temp/alt.txt", "alt");
+    EXPECT_TRUE(lauf().isEmpty());
+    ASSERT_EQ(notifier.meldungen().size(), 1u);
+    EXPECT_EQ(notifier.meldungen().front().art, Notifier::Art::Information);
+    EXPECT_EQ(notifier.texte().first(),
+              QStringLiteral("Für die Datenbank \"Akten\" existieren keine Dokumente, die "
+                             "sortiert werden könnten!"));
+    EXPECT_TRUE(titel.isEmpty());
+    EXPECT_EQ(timer, 0);
+    EXPECT_TRUE(temp().isEmpty());
+}
+
+TEST_F(SortierteListenTest, KurzesDokumentWirdUebersprungen) {
+    dat(win("Akten\\a.pdf"));
+    schreibe("Datenbank/Akten_UTF8Dokument.txt", "Wort");
+    schreibe("Datenbank/Akten_AnsiDokument.txt", "Worte");
+    EXPECT_EQ(lauf(), QStringList{win("Datenbank\\Akten_Phrasen_Woerter_AnsiListe.txt")});
+    EXPECT_EQ(lies("Datenbank/Akten_Phrasen_Woerter_AnsiListe.txt"), QByteArray("Worte\r\n"));
+    EXPECT_EQ(status, (QStringList{"Sortierte Liste von: Akten_AnsiDokument.txt", "Fertig"}));
+    EXPECT_TRUE(notifier.meldungen().empty());
+}
+
+TEST_F(SortierteListenTest, AlteStueckeZaehlenNicht) {
+    dat(win("Akten\\a.pdf"));
+    schreibe("Datenbank/Temp/SplitDokument007.txt", "Altwort\r\n");
+    schreibe("Datenbank/Temp/Kelvora_Ergebnis.htm", "<p>");
+    schreibe("Datenbank/Akten_UTF8Dokument.txt", "Neuwort\r\n");
+    lauf();
+    EXPECT_EQ(lies("Datenbank/Akten_Phrasen_Woerter_Utf8Liste.txt"), QByteArray("Neuwort\r\n"));
+    EXPECT_TRUE(temp().isEmpty());
+}
+
+TEST_F(SortierteListenTest, AbbruchWaehrendEinerVariante) {
+    dat(win("Akten\\a.pdf"));
+    const QString text = satz(win("Akten\\a.pdf"), "Wort") + "noch mehr\r\n";
+    schreibe("Datenbank/Akten_AnsiDokument.txt", latin(text));
+    schreibe("Datenbank/Akten_UTF8Dokument.txt", text.toUtf8());
+    schreibe("Datenbank/Akten_UnicodeDokument.txt", utf16le(text));
+    schreibe("Datenbank/Akten_Phrasen_Woerter_Utf8Liste.txt", "alt");
+    r.fenstertitel = [this](const QString& t) {
+        titel.append(t);
+        if (t.startsWith(QLatin1String("UTF8 ")))
+            abbruch = true;
+    };
+    // The Ansi list stays; the UTF8 list being built is not written, Unicode is not started.
+    EXPECT_EQ(lauf(), QStringList{win("Datenbank\\Akten_Phrasen_Woerter_AnsiListe.txt")});
+    EXPECT_TRUE(gibt("Datenbank/Akten_Phrasen_Woerter_AnsiListe.txt"));
+    EXPECT_EQ(lies("Datenbank/Akten_Phrasen_Woerter_Utf8Liste.txt"), QByteArray("alt"));
+    EXPECT_FALSE(gibt("Datenbank/Akten_Phrasen_Woerter_UnicodeListe.txt"));
+    EXPECT_EQ(status.mid(0, 2), (QStringList{"Sortierte Liste von: Akten_AnsiDokument.txt",
+                                             "Sortierte Liste von: Akten_UTF8Dokument.txt"}));
+    // The flag stays set for the window's timer to clear.
+    EXPECT_EQ(laeuft, (QList<bool>{true, false, true}));
+}
+
+TEST_F(SortierteListenTest, AbbruchVorDemStart) {
+    dat(win("Akten\\a.pdf"));
+    schreibe("Datenbank/Akten_UTF8Dokument.txt", "Wort\r\n");
+    abbruch = true;
+    EXPECT_TRUE(lauf().isEmpty());
+    EXPECT_FALSE(gibt("Datenbank/Akten_Phrasen_Woerter_Utf8Liste.txt"));
+    EXPECT_EQ(timer, 0);
+    EXPECT_TRUE(status.isEmpty());
+}
+
+TEST_F(SortierteListenTest, AbbruchInDerZaehlrundeLaesstStueckeLiegen) {
+    dat(win("Akten\\a.pdf"));
+    schreibe("Datenbank/Akten_UTF8Dokument.txt", "Wort\r\n");
+    // Cancelled after the document was cut, before the first piece is counted.
+    r.status = [this](const QString&) { abbruch = true; };
+    EXPECT_TRUE(lauf().isEmpty());
+    EXPECT_EQ(temp(), QStringList{"SplitDokument001.txt"});
+    EXPECT_FALSE(gibt("Datenbank/Akten_Phrasen_Woerter_Utf8Liste.txt"));
+    EXPECT_EQ(laeuft, (QList<bool>{true, false}));
+    // The next run clears the pieces left behind.
+    r.status = nullptr;
+    abbruch = false;
+    EXPECT_EQ(lauf().size(), 1);
+    EXPECT_EQ(lies("Datenbank/Akten_Phrasen_Woerter_Utf8Liste.txt"), QByteArray("Wort\r\n"));
+    EXPECT_TRUE(temp().isEmpty());
+}
+
+TEST_F(SortierteListenTest, LaufwerkAusDatOderDurchProbieren) {
+    SortierteListen listen(ordner, notifier, Pump::still());
+    listen.setRueckmeldung(r);
+    dat(win("Akten\\a.pdf"));
+    EXPECT_EQ(listen.laufwerkBestimmen("Akten"), QChar('T'));
+    EXPECT_TRUE(laufwerk.isNull());
+    // The first file is gone: the last letter but C under which the .dat is found.
+    dat(win("Akten\\fehlt.pdf"));
+    DriveMap::global().setzeWurzel('D', nativ());
+    DriveMap::global().setzeWurzel('C', nativ());
+    EXPECT_EQ(listen.laufwerkBestimmen("Akten"), QChar('T'));
+    EXPECT_EQ(laufwerk, QChar('T'));
+    DriveMap::global().setzeWurzel('X', nativ());
+    EXPECT_EQ(listen.laufwerkBestimmen("Akten"), QChar('X'));
+    DriveMap::global().entferneWurzel('X');
+    DriveMap::global().entferneWurzel('T');
+    EXPECT_EQ(listen.laufwerkBestimmen("Akten"), QChar('D'));
+    DriveMap::global().entferneWurzel('D');
+    laufwerk = QChar();
+    EXPECT_TRUE(
+        SortierteListen(ordner, notifier, Pump::still()).laufwerkBestimmen("Akten").isNull());
+}
+
+TEST_F(SortierteListenTest, UmlautpfadInDerDatZaehltAlsVorhanden) {
+    schreibe("Akten/Bär.pdf", "%PDF");
+    dat(win("Akten\\Bär.pdf"));
+    DriveMap::global().setzeWurzel('X', nativ());
+    SortierteListen listen(ordner, notifier, Pump::still());
+    listen.setRueckmeldung(r);
+    EXPECT_EQ(listen.laufwerkBestimmen("Akten"), QChar('T'));
+    EXPECT_TRUE(laufwerk.isNull());
+}
+
+TEST_F(SortierteListenTest, DatenbanknameMitVariantenwort) {
+    dat(win("Akten\\a.pdf"), "Akten_unicode");
+    schreibe("Datenbank/Akten_unicode_UTF8Dokument.txt", "Größe\r\n");
+    EXPECT_EQ(lauf(Modus::Woerter, "Akten_unicode"),
+              QStringList{win("Datenbank\\Akten_unicode_Phrasen_Woerter_Utf8Liste.txt")});
+    EXPECT_EQ(lies("Datenbank/Akten_unicode_Phrasen_Woerter_Utf8Liste.txt"),
+              QByteArray("Gr\xC3\xB6\xC3\x9F"
+                         "e\r\n"));
+}

@@ -1,0 +1,179 @@
+#include "search/Browsererkennung.h"
+#include "search/Browserstart.h"
+
+#include "platform/Platform.h"
+#include "tests/common/TestUmgebung.h"
+
+#include <QDir>
+#include <QFile>
+
+class BrowserstartTest : public Umgebung {
+protected:
+    void SetUp() override {
+        Umgebung::SetUp();
+        start.setProgrammDa([this](const QString& p) { return programme.contains(p); });
+    }
+    SpeicherEinstellungen einstellungen;
+    ProtokollNotifier notifier;
+    ProtokollShell shell;
+    TBrowserstart start{einstellungen, shell, notifier};
+    QStringList programme;
+};
+
+TEST_F(BrowserstartTest, OhneEinstellungOeffnetDieShellUndMerktStandard) {
+    start.StarteInternetBrowser(win("Datenbank\\Temp\\kelvora_ergebnis.htm"));
+    ASSERT_EQ(shell.aufrufe.size(), 1u);
+    EXPECT_EQ(shell.aufrufe[0].art, QStringLiteral("oeffnen"));
+    EXPECT_EQ(shell.aufrufe[0].programm, win("Datenbank\\Temp\\kelvora_ergebnis.htm"));
+    EXPECT_EQ(einstellungen.werte.value("Browser"), QStringLiteral("standard"));
+}
+
+TEST_F(BrowserstartTest, OperaUndSafariGehenUeberDieShell) {
+    for (const char* wert : {"opera", "safari", "unbekannt"}) {
+        shell.aufrufe.clear();
+        einstellungen.werte["Browser"] = wert;
+        start.StarteInternetBrowser("C:\\x.htm");
+        ASSERT_EQ(shell.aufrufe.size(), 1u) << wert;
+        EXPECT_EQ(shell.aufrufe[0].art, QStringLiteral("oeffnen")) << wert;
+    }
+    EXPECT_TRUE(notifier.meldungen().empty());
+}
+
+TEST_F(BrowserstartTest, StarttabelleMitAnfuehrungszeichen) {
+    const QString pfad = "C:\\Daten\\Mein Ergebnis.htm";
+    TBrowserstart::Befehl b = TBrowserstart::befehl("firefox", pfad);
+    EXPECT_FALSE(b.oeffnen);
+    EXPECT_EQ(b.programm, QStringLiteral("firefox.exe"));
+    EXPECT_EQ(b.parameter, "\"" + pfad + "\"");
+    b = TBrowserstart::befehl("chrome", pfad);
+    EXPECT_EQ(b.programm, QStringLiteral("chrome.exe"));
+    EXPECT_EQ(b.parameter, "\"" + pfad + "\"");
+    b = TBrowserstart::befehl("internet explorer", pfad);
+    EXPECT_EQ(b.programm, QStringLiteral("iexplore.exe"));
+    EXPECT_EQ(b.parameter, pfad);
+    b = TBrowserstart::befehl("edge", pfad);
+    EXPECT_EQ(
+        b.programm,
+        QStringLiteral("shell:AppsFolder\\Microsoft.MicrosoftEdge_8wekyb3d8bbwe!MicrosoftEdge"));
+    EXPECT_EQ(b.parameter, "\"\"\"" + pfad + "\"\"\"");
+    // The first row that occurs wins: "standard" before everything else.
+    EXPECT_TRUE(TBrowserstart::befehl("standard firefox", pfad).oeffnen);
+    EXPECT_EQ(TBrowserstart::befehl("firefox chrome", pfad).programm,
+              QStringLiteral("firefox.exe"));
+}
+
+TEST_F(BrowserstartTest, BrowserBekommtDenPfadAlsEinenParameter) {
+    schreibe("Datenbank/Temp/Kelvora Ergebnis.htm", "x");
+    einstellungen.werte["Browser"] = "chrome";
+    programme << "chromium";
+    start.StarteInternetBrowser(win("Datenbank\\Temp\\Kelvora Ergebnis.htm"));
+    ASSERT_EQ(shell.aufrufe.size(), 1u);
+    EXPECT_EQ(shell.aufrufe[0].art, QStringLiteral("starten"));
+    EXPECT_EQ(shell.aufrufe[0].programm, QStringLiteral("chromium"));
+    ASSERT_EQ(shell.aufrufe[0].parameter.size(), 1);
+    EXPECT_EQ(shell.aufrufe[0].parameter[0],
+              "file://" + nativ("Datenbank/Temp/Kelvora%20Ergebnis.htm"));
+    EXPECT_TRUE(notifier.meldungen().empty());
+}
+
+TEST_F(BrowserstartTest, NichtStartbarerBrowserWirdGemeldet) {
+    einstellungen.werte["Browser"] = "firefox";
+    shell.erfolg = false;
+    start.StarteInternetBrowser("https://example.org/?q=a");
+    ASSERT_EQ(shell.aufrufe.size(), 1u);
+    EXPECT_EQ(shell.aufrufe[0].parameter, QStringList{"https://example.org/?q=a"});
+    ASSERT_EQ(notifier.meldungen().size(), 1u);
+    EXPECT_EQ(notifier.meldungen()[0].art, Notifier::Art::Warnung);
+    EXPECT_EQ(notifier.meldungen()[0].text,
+              QStringLiteral("Datei: firefox kann nicht geöffnet werden"));
+    // A failing shell "open" is not reported.
+    einstellungen.werte["Browser"] = "standard";
+    start.StarteInternetBrowser("C:\\x.htm");
+    EXPECT_EQ(notifier.meldungen().size(), 1u);
+}
+
+TEST_F(BrowserstartTest, InternetExplorerGibtEsHierNicht) {
+    einstellungen.werte["Browser"] = "internet explorer";
+    shell.erfolg = false;
+    start.StarteInternetBrowser("C:\\x.htm");
+    ASSERT_EQ(notifier.meldungen().size(), 1u);
+    EXPECT_EQ(notifier.meldungen()[0].text,
+              QStringLiteral("Datei: iexplore.exe kann nicht geöffnet werden"));
+}
+
+class BrowsererkennungTest : public Umgebung {
+protected:
+    TBrowsererkennung::Quellen quellen() {
+        return {{tmp_.filePath("apps")}, [this](const QString& p) { return pfad.contains(p); }};
+    }
+    void eintrag(const QString& datei) {
+        QDir().mkpath(tmp_.filePath("apps"));
+        QFile f(tmp_.filePath("apps/" + datei));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("[Desktop Entry]\nType=Application\n");
+    }
+    QStringList pfad;
+};
+
+TEST_F(BrowsererkennungTest, AnwendungseintraegeUndSuchpfad) {
+    EXPECT_TRUE(TBrowsererkennung::installierteBrowser(quellen()).isEmpty());
+    eintrag("firefox-esr.desktop");
+    eintrag("chromium.desktop");
+    pfad << "opera"
+         << "google-chrome";
+    EXPECT_EQ(TBrowsererkennung::installierteBrowser(quellen()),
+              (QStringList{"Firefox", "Google Chrome", "Opera"}));
+    EXPECT_FALSE(TBrowsererkennung::edgeInstalliert(quellen()));
+    pfad << "microsoft-edge";
+    EXPECT_TRUE(TBrowsererkennung::edgeInstalliert(quellen()));
+}
+
+TEST_F(BrowsererkennungTest, BilderUndHinweise) {
+    const auto b = TBrowsererkennung::PruefeWelcheBrowserInstalliert(
+        "chrome", QStringList{"Google Chrome", "Firefox"}, false);
+    EXPECT_TRUE(b.sichtbar[TBrowsererkennung::Standard]);
+    EXPECT_EQ(b.hinweis[TBrowsererkennung::Standard], QStringLiteral("Standard Browser"));
+    EXPECT_TRUE(b.sichtbar[TBrowsererkennung::Chrome]);
+    EXPECT_EQ(b.hinweis[TBrowsererkennung::Chrome], QStringLiteral("Google Chrome"));
+    EXPECT_TRUE(b.sichtbar[TBrowsererkennung::Firefox]);
+    EXPECT_EQ(b.hinweis[TBrowsererkennung::Firefox], QStringLiteral("FireFox"));
+    for (auto bild : {TBrowsererkennung::Ie, TBrowsererkennung::Edge, TBrowsererkennung::Opera,
+                      TBrowsererkennung::Safari}) {
+        EXPECT_FALSE(b.sichtbar[bild]);
+        EXPECT_TRUE(b.hinweis[bild].isEmpty());
+    }
+    EXPECT_EQ(b.aktuell, TBrowsererkennung::Chrome);
+}
+
+TEST_F(BrowsererkennungTest, InternetExplorerBringtAuchEdge) {
+    const auto b = TBrowsererkennung::PruefeWelcheBrowserInstalliert(
+        "", QStringList{"Internet Explorer"}, false);
+    EXPECT_TRUE(b.sichtbar[TBrowsererkennung::Ie]);
+    EXPECT_EQ(b.hinweis[TBrowsererkennung::Ie], QStringLiteral("Microsoft Internet Explorer"));
+    EXPECT_TRUE(b.sichtbar[TBrowsererkennung::Edge]);
+    EXPECT_EQ(b.hinweis[TBrowsererkennung::Edge], QStringLiteral("Microsoft Edge"));
+    EXPECT_EQ(b.aktuell, -1);
+}
+
+TEST_F(BrowsererkennungTest, SpaetererTrefferDerEinstellungGewinnt) {
+    EXPECT_EQ(
+        TBrowsererkennung::PruefeWelcheBrowserInstalliert("standard firefox", {}, false).aktuell,
+        TBrowsererkennung::Firefox);
+    SpeicherEinstellungen e;
+    e.werte["Browser"] = "edge";
+    pfad << "microsoft-edge-stable";
+    const auto b = TBrowsererkennung::PruefeWelcheBrowserInstalliert(e, quellen());
+    EXPECT_TRUE(b.sichtbar[TBrowsererkennung::Edge]);
+    EXPECT_EQ(b.aktuell, TBrowsererkennung::Edge);
+}
+
+TEST_F(BrowsererkennungTest, KlickAufLeeresBildAendertNichts) {
+    SpeicherEinstellungen e;
+    EXPECT_FALSE(TBrowsererkennung::BildKlick(TBrowsererkennung::Opera, QString(), e));
+    EXPECT_TRUE(e.schreibvorgaenge.empty());
+    EXPECT_TRUE(
+        TBrowsererkennung::BildKlick(TBrowsererkennung::Ie, "Microsoft Internet Explorer", e));
+    EXPECT_EQ(e.werte.value("Browser"), QStringLiteral("internet explorer"));
+    EXPECT_TRUE(TBrowsererkennung::BildKlick(TBrowsererkennung::Standard, "Standard Browser", e));
+    EXPECT_EQ(e.werte.value("Browser"), QStringLiteral("standard"));
+}

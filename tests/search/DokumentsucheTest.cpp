@@ -1,0 +1,278 @@
+#include "search/Dokumentsuche.h"
+
+#include "tests/search/Suchdaten.h"
+
+class DokumentsucheTest : public SuchUmgebung {
+protected:
+    void SetUp() override {
+        SuchUmgebung::SetUp();
+        suche.setDatenbank("Akten");
+        suche.Ersatzlaufwerk = "T";
+        fenster.Dateimarke = "#T:\\";
+    }
+    // One run over the UTF-8 document of "Akten".
+    QStringList utf8(const QString& text) {
+        fenster.TntEdit2 = text;
+        viewer.SetMode(vmText);
+        suche.SucheImUtf8Dokument(win("Datenbank\\Akten_UTF8Dokument.txt"));
+        return suche.TrefferListe;
+    }
+    static QString eintrag(const QString& pfad, const QString& kontext) {
+        return pfad + "##text##" + kontext + "<br>";
+    }
+    TDokumentsuche suche{{Programmordner(win()), notifier, Pump::still(), search, viewer, fenster}};
+};
+
+TEST_F(DokumentsucheTest, ZehnTrefferInEinerDateiGebenEinenSatz) {
+    pdf("Akten/a.pdf");
+    QByteArray text;
+    for (int i = 0; i < 10; ++i)
+        text += "Zeile " + QByteArray::number(i) + " mit Vertrag\r\n";
+    utf8Datenbank("Akten", {{win("Akten\\a.pdf"), text}});
+    const QStringList treffer = utf8("vertrag");
+    ASSERT_EQ(treffer.size(), 1);
+    EXPECT_TRUE(treffer[0].startsWith(win("Akten\\a.pdf") + "##text##Zeile 0 mit Vertrag"));
+    EXPECT_EQ(suche.Trefferzaehler, 1);
+    EXPECT_TRUE(notifier.meldungen().empty());
+}
+
+TEST_F(DokumentsucheTest, DreiDateienGebenDreiSaetzeInDokumentfolge) {
+    for (const char* n : {"a", "b", "c"})
+        pdf(QStringLiteral("Akten/%1.pdf").arg(n));
+    utf8Datenbank("Akten", {{win("Akten\\a.pdf"), "eins Kunde\r\nKunde"},
+                            {win("Akten\\b.pdf"), "nichts"},
+                            {win("Akten\\c.pdf"), "zwei Kunde"},
+                            {win("Akten\\b.pdf"), "drei KUNDE"}});
+    const QStringList treffer = utf8("Kunde");
+    ASSERT_EQ(treffer.size(), 3);
+    EXPECT_TRUE(treffer[0].startsWith(win("Akten\\a.pdf") + "##text##eins Kunde"));
+    EXPECT_TRUE(treffer[1].startsWith(win("Akten\\c.pdf") + "##text##zwei Kunde"));
+    EXPECT_TRUE(treffer[2].startsWith(win("Akten\\b.pdf") + "##text##drei KUNDE"));
+    EXPECT_FALSE(fenster.NaechsterSuchtext.isEmpty());
+    EXPECT_TRUE(fenster.SucheLaeuft);
+}
+
+TEST_F(DokumentsucheTest, TrefferNurInDerKopfzeileWirdAufgenommen) {
+    pdf("Akten/Sonderfall.pdf");
+    pdf("Akten/b.pdf");
+    utf8Datenbank("Akten",
+                  {{win("Akten\\Sonderfall.pdf"), "Inhalt"}, {win("Akten\\b.pdf"), "Inhalt"}});
+    const QStringList treffer = utf8("sonderfall");
+    ASSERT_EQ(treffer.size(), 1);
+    EXPECT_TRUE(treffer[0].startsWith(win("Akten\\Sonderfall.pdf") + "##text###" +
+                                      win("Akten\\Sonderfall.pdf")));
+}
+
+TEST_F(DokumentsucheTest, Utf8ModusFaltetUmlauteNicht) {
+    pdf("Akten/a.pdf");
+    pdf("Akten/b.pdf");
+    utf8Datenbank(
+        "Akten", {{win("Akten\\a.pdf"), "kein ärger hier"}, {win("Akten\\b.pdf"), "großer ÄRGER"}});
+    QStringList treffer = utf8("Ärger");
+    ASSERT_EQ(treffer.size(), 1);
+    EXPECT_TRUE(treffer[0].startsWith(win("Akten\\b.pdf") + "##text##"));
+    // The record is in byte form; decoded it shows the umlauts.
+    EXPECT_TRUE(Ansi::ausByteForm(treffer[0]).contains("großer ÄRGER  <br>"));
+    suche.TrefferListe.clear();
+    treffer = utf8("äRGER");
+    ASSERT_EQ(treffer.size(), 1);
+    EXPECT_TRUE(treffer[0].startsWith(win("Akten\\a.pdf") + "##text##"));
+}
+
+TEST_F(DokumentsucheTest, KurzeZeileBekommtFolgezeilenAngehaengt) {
+    pdf("Akten/a.pdf");
+    // Hit at the sixth character of a 40-character line: the first step lands in the next
+    // line, the second (context still below 250) in the one after.
+    const QByteArray z1 = "xxxxxTreffer" + QByteArray(28, 'y');
+    const QByteArray z2(60, 'b');
+    const QByteArray z3(70, 'c');
+    ASSERT_EQ(z1.size(), 40);
+    utf8Datenbank("Akten", {{win("Akten\\a.pdf"), z1 + "\r\n" + z2 + "\r\n" + z3 + "\r\nEnde"}});
+    const QStringList treffer = utf8("Treffer");
+    ASSERT_EQ(treffer.size(), 1);
+    EXPECT_EQ(treffer[0], eintrag(win("Akten\\a.pdf"), z1 + " " + z2 + " " + z3));
+}
+
+TEST_F(DokumentsucheTest, ZeileAb150BekommtNurEineUndAb250KeineZeileAngehaengt) {
+    pdf("Akten/a.pdf");
+    pdf("Akten/b.pdf");
+    const QByteArray z200 = "xxxxxTreffer" + QByteArray(188, 'y');
+    const QByteArray z260 = "xxxxxTreffer" + QByteArray(248, 'y');
+    const QByteArray folge(60, 'b');
+    utf8Datenbank("Akten", {{win("Akten\\a.pdf"), z200 + "\r\n" + folge + "\r\n" + folge},
+                            {win("Akten\\b.pdf"), z260 + "\r\n" + folge + "\r\n" + folge}});
+    const QStringList treffer = utf8("Treffer");
+    ASSERT_EQ(treffer.size(), 2);
+    EXPECT_EQ(treffer[0], eintrag(win("Akten\\a.pdf"), z200 + " " + folge));
+    EXPECT_EQ(treffer[1], eintrag(win("Akten\\b.pdf"), z260));
+}
+
+TEST_F(DokumentsucheTest, TrefferMittenInLangerZeileGibt349ZeichenAb40DavorAn) {
+    pdf("Akten/a.pdf");
+    QByteArray zeile;
+    for (int i = 0; zeile.size() < 1000; ++i)
+        zeile += char('a' + i % 26);
+    zeile.truncate(1000);
+    zeile.replace(500, 7, "TREFFER");
+    utf8Datenbank("Akten", {{win("Akten\\a.pdf"), zeile}});
+    const QStringList treffer = utf8("treffer");
+    ASSERT_EQ(treffer.size(), 1);
+    const QString kontext = treffer[0].mid(treffer[0].indexOf("##text##") + 8).chopped(4);
+    EXPECT_EQ(kontext.size(), 349);
+    EXPECT_EQ(kontext.indexOf("TREFFER"), 40);
+    EXPECT_EQ(kontext, QString::fromLatin1(zeile.mid(460, 349)));
+}
+
+TEST_F(DokumentsucheTest, SpaeterTrefferInUeberlangerZeileBehaelt40ZeichenDavor) {
+    pdf("Akten/a.pdf");
+    // The viewer gives at most 2,048 characters before the hit.
+    QByteArray zeile(3000, 'q');
+    zeile.replace(2990, 7, "Treffer");
+    utf8Datenbank("Akten", {{win("Akten\\a.pdf"), zeile}});
+    const QStringList treffer = utf8("Treffer");
+    ASSERT_EQ(treffer.size(), 1);
+    EXPECT_EQ(treffer[0], eintrag(win("Akten\\a.pdf"), zeile.mid(2950)));
+}
+
+TEST_F(DokumentsucheTest, LangerSuchtextKuerztDenKontextAuf400) {
+    pdf("Akten/a.pdf");
+    // With a search text this long the 349 cut does not apply; above 800 characters the
+    // context is cut to 400.
+    QByteArray zeile;
+    for (int i = 0; zeile.size() < 1500; ++i)
+        zeile += char('a' + i % 23);
+    zeile.truncate(1500);
+    const QByteArray text(320, 'Z');
+    zeile.replace(600, text.size(), text);
+    utf8Datenbank("Akten", {{win("Akten\\a.pdf"), zeile}});
+    const QStringList treffer = utf8(QString::fromLatin1(text));
+    ASSERT_EQ(treffer.size(), 1);
+    EXPECT_EQ(treffer[0], eintrag(win("Akten\\a.pdf"), zeile.mid(560, 400)));
+}
+
+TEST_F(DokumentsucheTest, VerschobenesLaufwerkWirdRepariert) {
+    QTemporaryDir e;
+    DriveMap::global().setzeWurzel('E', e.path());
+    QDir(e.path()).mkpath("Akten");
+    QFile f(e.path() + "/Akten/x.pdf");
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    pdf("Sonst/y.pdf");
+    suche.Ersatzlaufwerk = "E";
+    fenster.Dateimarke = "#D:\\";
+    utf8Datenbank(
+        "Akten",
+        {{"D:\\Akten\\x.pdf", "Wort"}, {"D:\\Sonst\\y.pdf", "Wort"}, {"D:\\Weg\\z.pdf", "Wort"}});
+    const QStringList treffer = utf8("Wort");
+    ASSERT_EQ(treffer.size(), 3);
+    // A short line gets two more lines: here the blank line that opens the next record
+    // and the empty rest of its line break; the last record gets two empty lines.
+    EXPECT_EQ(treffer[0], eintrag("E:\\Akten\\x.pdf", "Wort   "));
+    EXPECT_EQ(treffer[1], eintrag(win("Sonst\\y.pdf"), "Wort   "));
+    EXPECT_EQ(treffer[2], eintrag("Existiert nicht! E:\\Weg\\z.pdf", "Wort  "));
+}
+
+TEST_F(DokumentsucheTest, OhneTiteldateiExistiertNichtMitLaufwerksbuchstabe) {
+    pdf("Akten/a.pdf");
+    suche.Ersatzlaufwerk = "E";
+    utf8Datenbank("Akten", {{win("Akten\\a.pdf"), "Wort"}}, false);
+    const QStringList treffer = utf8("Wort");
+    ASSERT_EQ(treffer.size(), 1);
+    EXPECT_EQ(treffer[0], eintrag("Existiert nicht! E", "Wort  "));
+}
+
+TEST_F(DokumentsucheTest, UmlautpfadBleibtInByteForm) {
+    pdf("Akten/Bär.pdf");
+    utf8Datenbank("Akten", {{win("Akten\\Bär.pdf"), "Honig"}});
+    const QStringList treffer = utf8("Honig");
+    ASSERT_EQ(treffer.size(), 1);
+    EXPECT_EQ(treffer[0], eintrag(Ansi::zuByteForm(win("Akten\\Bär.pdf")), "Honig  "));
+}
+
+TEST_F(DokumentsucheTest, FensterIstWaehrendJederSucheGesperrt) {
+    pdf("Akten/a.pdf");
+    utf8Datenbank("Akten", {{win("Akten\\a.pdf"), "Wort"}, {win("Akten\\a.pdf"), "Wort"}});
+    QList<bool> schritte;
+    suche.FensterAktiv = [&](bool an) { schritte << an; };
+    ASSERT_EQ(utf8("Wort").size(), 2);
+    // FindFirst, marker, text, marker: each between a disable and an enable.
+    EXPECT_EQ(schritte, (QList<bool>{false, true, false, true, false, true, false, true}));
+}
+
+TEST_F(DokumentsucheTest, NichtLesbaresDokumentWirdGemeldet) {
+    EXPECT_TRUE(utf8("Wort").isEmpty());
+    ASSERT_EQ(notifier.meldungen().size(), 1u);
+    EXPECT_EQ(notifier.meldungen()[0].art, Notifier::Art::Fehler);
+    EXPECT_EQ(notifier.meldungen()[0].titel, QStringLiteral("Error"));
+    EXPECT_EQ(notifier.meldungen()[0].text,
+              win("Datenbank\\Akten_UTF8Dokument.txt") + " kann nicht geöffnet werden.");
+    EXPECT_FALSE(suche.Gefunden);
+}
+
+TEST_F(DokumentsucheTest, GanzeWoerterUndGrossKleinWirkenAufJedenSchritt) {
+    for (const char* n : {"a", "b", "c"})
+        pdf(QStringLiteral("Akten/%1.pdf").arg(n));
+    utf8Datenbank("Akten", {{win("Akten\\a.pdf"), "Vertragsende"},
+                            {win("Akten\\b.pdf"), "der vertrag."},
+                            {win("Akten\\c.pdf"), "Der Vertrag gilt"}});
+    fenster.NurGanzeWoerter = true;
+    QStringList treffer = utf8("Vertrag");
+    ASSERT_EQ(treffer.size(), 2);
+    EXPECT_TRUE(treffer[0].startsWith(win("Akten\\b.pdf")));
+    fenster.GrossKleinBeachten = true;
+    suche.TrefferListe.clear();
+    treffer = utf8("Vertrag");
+    ASSERT_EQ(treffer.size(), 1);
+    EXPECT_TRUE(treffer[0].startsWith(win("Akten\\c.pdf")));
+}
+
+TEST_F(DokumentsucheTest, UnicodeDokumentGibtSaetzeInByteForm) {
+    pdf("Akten/a.pdf");
+    pdf("Akten/b.pdf");
+    unicodeDatenbank("Akten",
+                     {{win("Akten\\a.pdf"), "nichts"}, {win("Akten\\b.pdf"), "Die Bären kommen"}});
+    fenster.TntEdit2 = "bären";
+    fenster.chkUnicode = true;
+    viewer.SetMode(vmUnicode);
+    suche.GeladeneVariante = TPfadaufloesung::Unicode;
+    suche.VariantenFlag.fill(true);
+    suche.SucheImUnicodeDokument(win("Datenbank\\Akten_UnicodeDokument.txt"));
+    ASSERT_EQ(suche.TrefferListe.size(), 1);
+    EXPECT_EQ(Ansi::ausByteForm(suche.TrefferListe[0]),
+              eintrag(win("Akten\\b.pdf"), "Die Bären kommen  "));
+    EXPECT_FALSE(suche.VariantenFlag[TPfadaufloesung::Unicode]);
+    EXPECT_TRUE(suche.VariantenFlag[TPfadaufloesung::Utf8]);
+}
+
+TEST_F(DokumentsucheTest, AnsiSuchtextMitUmlautInAnsiForm) {
+    fenster.TntEdit2 = "Bär";
+    EXPECT_EQ(suche.suchtext(TPfadaufloesung::Ansi), QStringLiteral("Bär"));
+    EXPECT_EQ(suche.suchtext(TPfadaufloesung::Utf8), Ansi::nachUnicode("B\xC3\xA4r"));
+    EXPECT_EQ(suche.suchtext(TPfadaufloesung::Unicode), QStringLiteral("Bär"));
+    fenster.TntEdit2 = "Café";
+    EXPECT_EQ(suche.suchtext(TPfadaufloesung::Ansi), Ansi::nachUnicode("Caf\xC3\xA9"));
+}
+
+TEST_F(DokumentsucheTest, AnsiDokumentWirdIn1252Durchsucht) {
+    pdf("Akten/a.pdf");
+    const QByteArray dokument = SuchUmgebung::satz(win("Akten\\a.pdf"), "Der B\xE4r schl\xE4"
+                                                                        "ft");
+    schreibe("Datenbank/Akten_AnsiDokument.txt", dokument);
+    schreibe("Datenbank/Akten_Ansi_TitelPositionen.txt", "9 #" + win("Akten\\a.pdf").toUtf8());
+    fenster.TntEdit2 = "BÄR";
+    viewer.SetMode(vmText);
+    suche.SucheImAnsiDokument(win("Datenbank\\Akten_AnsiDokument.txt"));
+    ASSERT_EQ(suche.TrefferListe.size(), 1);
+    EXPECT_EQ(Ansi::ausByteForm(suche.TrefferListe[0]),
+              eintrag(win("Akten\\a.pdf"), "Der Bär schläft  "));
+}
+
+TEST_F(DokumentsucheTest, ZweiterLaufNimmtSeinenErstenTrefferAuf) {
+    pdf("Akten/a.pdf");
+    utf8Datenbank("Akten", {{win("Akten\\a.pdf"), "Wort"}});
+    ASSERT_EQ(utf8("Wort").size(), 1);
+    // The first run ended on the marker step; the next run must not take its first hit
+    // for a header search.
+    EXPECT_EQ(fenster.NaechsterSuchtext, fenster.Dateimarke);
+    EXPECT_EQ(utf8("Wort").size(), 2);
+}

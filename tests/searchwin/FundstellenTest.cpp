@@ -1,0 +1,154 @@
+#include "searchwin/Fundstellen.h"
+#include "searchwin/Textsuche.h"
+
+#include "platform/Ansi.h"
+#include "platform/Pump.h"
+#include "tests/common/TestUmgebung.h"
+
+#include <random>
+
+namespace {
+
+qint64 suche(const QByteArray& muster, const QByteArray& daten, qint64 start, bool ohneGross) {
+    const auto* m = reinterpret_cast<const unsigned char*>(muster.constData());
+    const auto* d = reinterpret_cast<const unsigned char*>(daten.constData());
+    return ohneGross ? TextSucheOhneGross(m, muster.size(), d, start, daten.size())
+                     : TextSucheMitGross(m, muster.size(), d, start, daten.size());
+}
+
+// The plain scan the skip table must agree with.
+qint64 einfach(const QByteArray& muster, const QByteArray& daten, qint64 start, bool ohneGross) {
+    const QByteArray m = ohneGross ? Ansi::klein(muster) : muster;
+    const QByteArray d = ohneGross ? Ansi::klein(daten) : daten;
+    if (muster.isEmpty())
+        return -1;
+    return d.indexOf(m, std::max<qint64>(start, 0));
+}
+
+QByteArray utf16le(const QString& text) {
+    QByteArray out;
+    for (const QChar c : text) {
+        out.append(static_cast<char>(c.unicode() & 0xFF));
+        out.append(static_cast<char>(c.unicode() >> 8));
+    }
+    return out;
+}
+
+class ZaehlPumpe : public Pump {
+public:
+    void verarbeiten() override { ++aufrufe; }
+    int aufrufe = 0;
+};
+
+} // namespace
+
+TEST(Textsuche, GrossKleinEgal) {
+    EXPECT_EQ(suche("Test", "ein TEST", 0, true), 4);
+    EXPECT_EQ(suche("Test", "ein test", 0, true), 4);
+    EXPECT_EQ(suche("TEST", "ein test", 0, true), 4);
+    EXPECT_EQ(suche("Test", "ein TEST", 0, false), -1);
+    EXPECT_EQ(suche("TEST", "ein TEST", 0, false), 4);
+}
+
+TEST(Textsuche, AnsiUmlauteFalten) {
+    EXPECT_EQ(suche("b\xE4r", "EIN B\xC4R", 0, true), 4);
+    EXPECT_EQ(suche("\x9A", "x\x8A", 0, true), 1); // š and Š
+    EXPECT_EQ(suche("\xFF", "x\x9F", 0, true), 1); // ÿ and Ÿ
+    EXPECT_EQ(suche("b\xE4r", "EIN B\xC4R", 0, false), -1);
+}
+
+TEST(Textsuche, RaenderUndStart) {
+    EXPECT_EQ(suche("abc", "ab", 0, true), -1);
+    EXPECT_EQ(suche("", "abc", 0, true), -1);
+    EXPECT_EQ(suche("abc", "abc", 0, true), 0);
+    EXPECT_EQ(suche("abc", "abcabc", 1, true), 3);
+    EXPECT_EQ(suche("abc", "abcabc", -5, true), 0);
+    EXPECT_EQ(suche("abc", "abcabc", 4, true), -1);
+    EXPECT_EQ(suche("c", "abc", 2, true), 2);
+}
+
+TEST(Textsuche, StimmtMitEinfacherSucheUeberein) {
+    std::mt19937 zufall(4711);
+    // A small alphabet with case pairs makes many partial matches.
+    const QByteArray alphabet("aAbB\xE4\xC4 ");
+    auto zufallstext = [&](int laenge) {
+        QByteArray t;
+        for (int i = 0; i < laenge; ++i)
+            t.append(alphabet.at(static_cast<int>(zufall() % alphabet.size())));
+        return t;
+    };
+    int treffer = 0;
+    for (int runde = 0; runde < 3000; ++runde) {
+        const QByteArray daten = zufallstext(static_cast<int>(zufall() % 200));
+        const QByteArray muster = zufallstext(1 + static_cast<int>(zufall() % 6));
+        const qint64 start = static_cast<qint64>(zufall() % 20);
+        for (bool ohneGross : {true, false}) {
+            const qint64 erwartet = einfach(muster, daten, start, ohneGross);
+            ASSERT_EQ(suche(muster, daten, start, ohneGross), erwartet)
+                << muster.toHex().toStdString() << " in " << daten.toHex().toStdString();
+            treffer += erwartet >= 0;
+        }
+    }
+    // The comparison means something only when both outcomes occur often.
+    EXPECT_GT(treffer, 1000);
+    EXPECT_LT(treffer, 5000);
+}
+
+using FundstellenTest = Umgebung;
+
+TEST_F(FundstellenTest, AaInAaaGibtZweiUeberlappendeTreffer) {
+    schreibe("d.txt", "aaa");
+    QList<qint64> liste{99};
+    EXPECT_TRUE(Fundstellen::AlleFundstellenSuchen(liste, win("d.txt"), "aa", true));
+    EXPECT_EQ(liste, (QList<qint64>{0, 1}));
+}
+
+TEST_F(FundstellenTest, AlleTrefferAufsteigendOhneGrossKlein) {
+    schreibe("d.txt", "Test und TEST und test, nicht Tes.");
+    QList<qint64> liste;
+    EXPECT_TRUE(Fundstellen::AlleFundstellenSuchen(liste, win("d.txt"), "Test", true));
+    EXPECT_EQ(liste, (QList<qint64>{0, 9, 18}));
+    EXPECT_TRUE(Fundstellen::AlleFundstellenSuchen(liste, win("d.txt"), "TEST", false));
+    EXPECT_EQ(liste, QList<qint64>{9});
+}
+
+TEST_F(FundstellenTest, KeinTrefferLeereOderFehlendeDatei) {
+    schreibe("d.txt", "abc");
+    schreibe("leer.txt", "");
+    QList<qint64> liste{1, 2};
+    EXPECT_FALSE(Fundstellen::AlleFundstellenSuchen(liste, win("d.txt"), "abcd", true));
+    EXPECT_TRUE(liste.isEmpty());
+    liste = {1};
+    EXPECT_FALSE(Fundstellen::AlleFundstellenSuchen(liste, win("leer.txt"), "a", true));
+    EXPECT_TRUE(liste.isEmpty());
+    liste = {1};
+    EXPECT_FALSE(Fundstellen::AlleFundstellenSuchen(liste, win("fehlt.txt"), "a", true));
+    EXPECT_TRUE(liste.isEmpty());
+}
+
+TEST_F(FundstellenTest, Utf16TrefferNurAufZeichengrenzen) {
+    // U+6141 U+6200 U+3000 hold the bytes of "ab" one byte off the character grid.
+    const QString text = QStringLiteral("TEST ") + QChar(0x6141) + QChar(0x6200) + QChar(0x3000) +
+                         QStringLiteral(" ab Test");
+    const QByteArray inhalt = QByteArray("\xFF\xFE", 2) + utf16le(text);
+    ASSERT_EQ(inhalt.indexOf(utf16le(QStringLiteral("ab"))), 13);
+    schreibe("u.txt", inhalt);
+    QList<qint64> liste;
+    ZaehlPumpe pumpe;
+    EXPECT_TRUE(Fundstellen::AlleFundstellenSuchen(liste, win("u.txt"), QStringLiteral("test"),
+                                                   pumpe, [] { return false; }));
+    EXPECT_EQ(liste, (QList<qint64>{2, 2 + 2 * 12}));
+    EXPECT_GE(pumpe.aufrufe, 3);
+    EXPECT_TRUE(
+        Fundstellen::AlleFundstellenSuchen(liste, win("u.txt"), QStringLiteral("ab"), pumpe, {}));
+    EXPECT_EQ(liste, QList<qint64>{2 + 2 * 9});
+}
+
+TEST_F(FundstellenTest, Utf16SucheHoertAufAbbruchAuf) {
+    schreibe("u.txt", QByteArray("\xFF\xFE", 2) + utf16le(QStringLiteral("a a a a a")));
+    QList<qint64> liste;
+    int schritte = 0;
+    Fundstellen::AlleFundstellenSuchen(liste, win("u.txt"), QStringLiteral("a"), Pump::still(),
+                                       [&schritte] { return ++schritte > 2; });
+    EXPECT_EQ(liste, (QList<qint64>{2, 6}));
+}
