@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 #include "search/StreamSearch.h"
+#include "searchwin/Memozeile.h"
 #include "searchwin/Suchwortliste.h"
 #include "viewer/TextViewer.h"
 #include "viewer/ViewerDokument.h"
@@ -346,7 +347,7 @@ void TSuchForm::viewerAnbinden() {
     h.zeileGezeichnet = [this](const QString& zeile, int hoehe) {
         LesezeichenErlaubt = true;
         ViewerMemo->setFixedHeight(hoehe);
-        memoZeilen_ << memoZeile(zeile);
+        memoZeilen_ << Memozeile::ausViewerzeile(zeile, AnzeigeVariante);
     };
     // The memo gets the page in one piece, so no line break is left after its last line.
     h.zeichnenFertig = [this] {
@@ -362,21 +363,6 @@ void TSuchForm::viewerAnbinden() {
     h.memoBreite = [this](int breite) { ViewerMemo->setFixedWidth(breite); };
     h.inSuchleiste = [this](const QString& text) { TntEdit2->setText(text); };
     Viewer->OnScroll = [this] { ViewerScroll(); };
-}
-
-QString TSuchForm::memoZeile(const QString& zeile) const {
-    switch (AnzeigeVariante) {
-    case Variante::Ansi:
-        return Ansi::utf8Tolerant(Ansi::ausUnicode(zeile));
-    case Variante::Utf8: {
-        QString text = QString::fromUtf8(Ansi::ausUnicode(zeile));
-        text.replace(QChar(0x0C00), QLatin1Char(' '));
-        text.replace(QChar(0x0C4D), QLatin1Char(' '));
-        return text;
-    }
-    default:
-        return zeile;
-    }
 }
 
 TSuchForm::~TSuchForm() {

@@ -2,6 +2,7 @@
 
 #include "app/Programmordner.h"
 #include "platform/Dienste.h"
+#include "searchwin/Dokumentvariante.h"
 #include "searchwin/Titelanzeige.h"
 
 #include <QDialog>
@@ -34,7 +35,7 @@ class TViewerDokument;
 class TSuchForm : public QDialog {
     Q_OBJECT
 public:
-    enum class Variante { Keine, Ansi, Utf8, Unicode };
+    using Variante = Dokumentvariante;
 
     TSuchForm(const Dienste& dienste, const Programmordner& ordner, QWidget* parent = nullptr);
     ~TSuchForm() override;
@@ -170,8 +171,6 @@ private:
     void erstesZeigen();
     void sortiergruppeZeigen(bool zeigen);
     void viewerAnbinden();
-    // A drawn viewer line as the memo shows it for the variant on screen.
-    QString memoZeile(const QString& zeile) const;
 
     Dienste dienste_;
     Programmordner ordner_;
