@@ -69,6 +69,11 @@ void TSuchlauf::melde(const QString& text) {
         status(text);
 }
 
+void TSuchlauf::abbrechen() {
+    abgebrochen_ = true;
+    suche_.Gefunden = false;
+}
+
 bool TSuchlauf::OKBtnClick() {
     TSuchfensterZustand& f = u_.fenster;
     suche_.TrefferListe.clear();
@@ -102,7 +107,7 @@ bool TSuchlauf::OKBtnClick() {
 
     for (int v = 0; v < 3; ++v) {
         const QString datei = dokument(u_.ordner, Datenbankname, v);
-        if (!Files::existiert(datei))
+        if (abgebrochen_ || !Files::existiert(datei))
             continue;
         suche_.Gefunden = true;
         suche_.VariantenFlag[v] = true;
@@ -127,6 +132,10 @@ bool TSuchlauf::OKBtnClick() {
         }
     }
     u_.Search.setFileName(QString());
+    if (abgebrochen_) {
+        f.SucheLaeuft = false;
+        return false;
+    }
 
     seitenSchreiben(f.TntEdit2);
     f.SucheLaeuft = false;

@@ -54,6 +54,10 @@ public:
     // was searched.
     bool OKBtnClick();
 
+    // Stops the run after the current find step; no page is written then.
+    void abbrechen();
+    bool Abgebrochen() const { return abgebrochen_; }
+
     const QStringList& TrefferListe() const { return suche_.TrefferListe; }
     // The pages written by the last run, first page first.
     const QStringList& Seiten() const { return seiten_; }
@@ -86,4 +90,5 @@ private:
     TDokumentsuche suche_;
     QStringList seiten_;
     bool nichtsGefunden_ = true;
+    bool abgebrochen_ = false;
 };

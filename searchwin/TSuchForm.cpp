@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 #include "search/StreamSearch.h"
+#include "search/Suchlauf.h"
 #include "searchwin/Memozeile.h"
 #include "searchwin/Suchwortliste.h"
 #include "viewer/TextViewer.h"
@@ -331,7 +332,7 @@ TSuchForm::TSuchForm(const Dienste& dienste, const Programmordner& ordner, QWidg
     connect(SpeedButton1, &QToolButton::clicked, this, &TSuchForm::SpeedButton1Click);
     connect(SpeedButton2, &QToolButton::clicked, this, &TSuchForm::SpeedButton2Click);
     connect(CancelBtn, &QPushButton::clicked, this, &TSuchForm::CancelBtnClick);
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(OKBtn, &QPushButton::clicked, this, &TSuchForm::OKBtnClick);
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState zustand) {
                 if (zustand == Qt::ApplicationActive)
@@ -596,6 +597,8 @@ void TSuchForm::SpeedButton2Click() {
 }
 
 void TSuchForm::CancelBtnClick() {
+    if (SucheLaeuft && suchlauf_)
+        suchlauf_->abbrechen();
     if (SucheLaeuft && sucheAbbrechen_)
         sucheAbbrechen_();
     sortiergruppeZeigen(false);

@@ -8,6 +8,7 @@
 #include <QDialog>
 
 #include <functional>
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -27,6 +28,8 @@ class QToolBar;
 class QToolButton;
 class QGroupBox;
 class TStreamSearch;
+class TSuchlauf;
+struct TSuchfensterZustand;
 class TTextViewer;
 class TViewerDokument;
 
@@ -52,6 +55,21 @@ public:
     void setSucheAbbrechen(std::function<void()> abbrechen) {
         sucheAbbrechen_ = std::move(abbrechen);
     }
+
+    // What the search run needs of the main window: its status line, its busy timer and
+    // the settings dialog's clipboard option.
+    struct SuchlaufHaken {
+        std::function<void(const QString&)> status;
+        std::function<void(bool)> beschaeftigt;
+        std::function<bool()> suchtextInZwischenablage;
+    };
+    void setSuchlaufHaken(const SuchlaufHaken& haken) { suchlaufHaken_ = haken; }
+
+    // "Lokale Suche": every document variant searched, the result pages written and shown.
+    void OKBtnClick();
+    // The last search run (its hits per variant decide which word lists are written);
+    // null before the first.
+    const TSuchlauf* letzterSuchlauf() const { return suchlauf_.get(); }
 
     // Closes the file shown in the viewer.
     void DokumentSchliessen();
@@ -96,6 +114,8 @@ public:
     bool SortierungLaeuft = false;
     bool SucheLaeuft = false;
     bool LesezeichenErlaubt = false;
+    // Set by the search field when the user chose to open the file it named.
+    bool DateiGeoeffnet = false;
     qint64 AnsichtPosition = 0;
     qint64 Lesezeichen = 0;
     QString DokumentDatei;
@@ -177,6 +197,12 @@ private:
     QString steuerordner_;
     std::function<void()> einstellungenZeigen_;
     std::function<void()> sucheAbbrechen_;
+    void suchfeldSperren(bool sperren);
+    void ansichtNachDerSucheLaden();
+
+    SuchlaufHaken suchlaufHaken_;
+    std::unique_ptr<TSuchfensterZustand> zustand_;
+    std::unique_ptr<TSuchlauf> suchlauf_;
     bool ErsterPaint = true;
     QStringList memoZeilen_;
 };

@@ -10,6 +10,8 @@
 #include "lister/Dateilister.h"
 #include "platform/Platform.h"
 #include "platform/gui/Farben.h"
+#include "search/Suchknopf.h"
+#include "search/Suchlauf.h"
 #include "searchwin/Suchformp.h"
 #include "settings/einstellformp.h"
 #include "viewer/ViewerDokument.h"
@@ -158,6 +160,7 @@ TMainForm_Kelvora_PDF::TMainForm_Kelvora_PDF(const Dienste& dienste, const Progr
 
     connect(ListBox1, &QListWidget::itemClicked, this, [this] { ListBox1Click(); });
     connect(BitBtn2, &QPushButton::clicked, this, &TMainForm_Kelvora_PDF::BitBtn2Click);
+    connect(SuchenBtn, &QPushButton::clicked, this, &TMainForm_Kelvora_PDF::SuchenBtnClick);
     connect(NeuErstellenBtn, &QPushButton::clicked, this,
             &TMainForm_Kelvora_PDF::NeuErstellenBtnClick);
     connect(DBerneutIndizierenBtn, &QPushButton::clicked, this,
@@ -214,6 +217,21 @@ void TMainForm_Kelvora_PDF::setFenster(TSuchForm* suchForm, TEinstellform* einst
     if (suchForm_) {
         suchForm_->setSteuerordner(steuerordnerWirksam_ ? steuerordner_ : QString());
         suchForm_->setEinstellungenZeigen([this] { SpeedButton2Click(); });
+        TSuchForm::SuchlaufHaken haken;
+        haken.status = [this](const QString& text) { Label1->setText(text); };
+        haken.beschaeftigt = [this](bool an) {
+            if (an) {
+                GedultTimer->start();
+                geduldLabelPlatzieren();
+            } else {
+                GedultTimer->stop();
+                GeduldLabel->clear();
+            }
+        };
+        haken.suchtextInZwischenablage = [this] {
+            return einstellform_ && einstellform_->SuchtextInClipbrdCheckBox->isChecked();
+        };
+        suchForm_->setSuchlaufHaken(haken);
         suchForm_->setSucheAbbrechen([this] {
             lauf.abbruch = true;
             GedultTimer->stop();
@@ -348,6 +366,87 @@ void TMainForm_Kelvora_PDF::LiesNamenDatenbanken() {
 void TMainForm_Kelvora_PDF::eintragWaehlen(int index) {
     ListBox1->setCurrentRow(index);
     ListBox1Click();
+}
+
+void TMainForm_Kelvora_PDF::SuchenBtnClick() {
+    TSuchknopf::Haken haken;
+    haken.status = [this](const QString& text) {
+        Label1->setText(text);
+        if (text.isEmpty())
+            Label2->clear();
+    };
+    haken.beschaeftigt = [this](bool an) {
+        if (an)
+            GedultTimer->start();
+        else {
+            GedultTimer->stop();
+            GeduldLabel->clear();
+        }
+    };
+    QString name;
+    haken.suchwortAufnehmen = [this, &name](const QString&) { suchwortAufnehmen(name); };
+    TSuchknopf knopf(dienste_.notifier, haken);
+
+    QStringList eintraege;
+    for (int i = 0; i < ListBox1->count(); ++i)
+        eintraege.append(ListBox1->item(i)->text());
+    QList<int> markiert;
+    for (const QModelIndex& m : ListBox1->selectionModel()->selectedRows())
+        markiert.append(m.row());
+    std::sort(markiert.begin(), markiert.end());
+    name = knopf.datenbankWaehlen(eintraege, markiert);
+    if (name.isEmpty() || !suchForm_)
+        return;
+
+    suchForm_->setDatenbank(name);
+    suchForm_->TntEdit2->clear();
+    QString steuer = steuerordnerWirksam_ ? steuerordner_ : QString();
+    if (!steuer.isEmpty() && !steuer.endsWith(QLatin1Char('\\')))
+        steuer += QLatin1Char('\\');
+    const QString beschriftung = TSuchknopf::uebergabeBeschriftung(steuer, name);
+    if (!beschriftung.isEmpty())
+        suchForm_->Label8->setText(beschriftung);
+    if (ausgewaehlterIndex_ != letzteSuchposition_)
+        suchForm_->TntEdit1->clear();
+    letzteSuchposition_ = ausgewaehlterIndex_;
+
+    QListWidget* liste = suchForm_->vorschlagsliste();
+    const QString ohneDokument = Suchwortliste::datei(ordner_, name, Dokumentvariante::Keine);
+    if (suchForm_->GeladeneVariante == Dokumentvariante::Keine && Files::existiert(ohneDokument)) {
+        liste->clear();
+        liste->addItems(Suchwortliste::laden(ohneDokument));
+        QPalette p = liste->palette();
+        p.setColor(QPalette::Base, QColor(128, 128, 128));
+        liste->setPalette(p);
+    }
+    liste->hide();
+
+    if (suchForm_->exec() != QDialog::Accepted)
+        return;
+    knopf.nachDemSuchfenster(suchForm_->TntEdit2->text());
+}
+
+void TMainForm_Kelvora_PDF::suchwortAufnehmen(const QString& datenbank) {
+    QListWidget* anzeige = suchForm_->vorschlagsliste();
+    QStringList liste;
+    for (int i = 0; i < anzeige->count(); ++i)
+        liste.append(anzeige->item(i)->text());
+    if (!Suchwortliste::aufnehmen(liste, suchForm_->TntEdit2->text()))
+        return;
+    anzeige->clear();
+    anzeige->addItems(liste);
+
+    const Dokumentvariante geladen = suchForm_->GeladeneVariante;
+    QList<Dokumentvariante> mitTreffer;
+    const TSuchlauf* lauf = suchForm_->letzterSuchlauf();
+    if (lauf && !lauf->NichtsGefunden()) {
+        if (geladen == Dokumentvariante::Keine)
+            mitTreffer.append(Dokumentvariante::Keine);
+        for (int v = 0; v < 3; ++v)
+            if (geladen != Dokumentvariante::Keine && lauf->TrefferInVariante(v))
+                mitTreffer.append(Dokumentvariante(v + 1));
+    }
+    Suchwortliste::schreiben(liste, ordner_, datenbank, geladen, mitTreffer);
 }
 
 void TMainForm_Kelvora_PDF::ListBox1Click() {

@@ -70,6 +70,8 @@ public:
     void SpeedButton1Click();
     void SpeedButton2Click();
     void NeuErstellenBtnClick();
+    // Opens the search window for the selected database and records the searched text.
+    void SuchenBtnClick();
     void DBerneutIndizierenBtnClick();
     TOKBottomDlg* neueDatenbankDialog() const { return OKBottomDlg; }
     // Whether an indexing run waits for the file lister.
@@ -128,6 +130,7 @@ private:
     void indizierungStarten();
     void knoepfeFreigeben(bool frei);
     void nachrichtEmpfangen(int nachricht, int parameter);
+    void suchwortAufnehmen(const QString& datenbank);
 
     Dienste dienste_;
     Programmordner ordner_;
@@ -146,6 +149,8 @@ private:
     QStringList auswahlEndungen_;
     QString ausgewaehlteDatenbank_;
     int ausgewaehlterIndex_ = -1;
+    // The list position of the previous search.
+    int letzteSuchposition_ = -1;
 
     QTimer* GedultTimer;
     QTimer* Timer1;

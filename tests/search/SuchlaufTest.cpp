@@ -270,3 +270,30 @@ TEST_F(SuchknopfTest, UebergabedateiWirdGelesenUndGeloescht) {
               QStringLiteral("DB: \"Akten\"  Position: "));
     EXPECT_FALSE(f.exists());
 }
+
+// Cancels the run the first time the path lookup lets the window handle its messages.
+class AbbrechendePumpe : public Pump {
+public:
+    void verarbeiten() override {
+        if (lauf && !lauf->Abgebrochen())
+            lauf->abbrechen();
+    }
+    TSuchlauf* lauf = nullptr;
+};
+
+TEST_F(SuchlaufTest, AbbruchEndetNachDemLaufendenSchrittOhneSeiten) {
+    dateien(30);
+    AbbrechendePumpe pumpe;
+    TSuchlauf abbrechbar{
+        {Programmordner(win()), {einstellungen, notifier, shell, pumpe}, search, viewer, fenster}};
+    pumpe.lauf = &abbrechbar;
+    abbrechbar.Datenbankname = "Akten";
+    fenster.TntEdit2 = "Apfel";
+    EXPECT_FALSE(abbrechbar.OKBtnClick());
+    EXPECT_TRUE(abbrechbar.Abgebrochen());
+    EXPECT_LE(abbrechbar.TrefferListe().size(), 1);
+    EXPECT_TRUE(abbrechbar.Seiten().isEmpty());
+    EXPECT_FALSE(gibt("Datenbank/Temp/Kelvora_Ergebnis.htm"));
+    EXPECT_TRUE(shell.aufrufe.empty());
+    EXPECT_FALSE(fenster.SucheLaeuft);
+}
