@@ -70,9 +70,9 @@ void TSuchForm::OKBtnClick() {
         ClipbrdTntEdit->selectAll();
         ClipbrdTntEdit->copy();
     };
-    // The whole window waits while a block scan runs; in between it stays usable, so that
-    // "Abbrechen" can stop the run.
-    lauf.fensterAktiv = [this](bool aktiv) { PanelLinks->setEnabled(aktiv); };
+    // The window waits while a block scan runs; between the scans it takes input again, so
+    // that "Abbrechen" can stop the run.
+    lauf.fensterAktiv = [this](bool aktiv) { setEnabled(aktiv); };
     if (suchlaufHaken_.beschaeftigt && Zeichenkette::trim(f.TntEdit2).size() > 1)
         suchlaufHaken_.beschaeftigt(true);
 
@@ -87,7 +87,7 @@ void TSuchForm::OKBtnClick() {
         suchlaufHaken_.beschaeftigt(false);
     setWindowTitle(QString());
     suchfeldSperren(false);
-    PanelLinks->setEnabled(true);
+    setEnabled(true);
     if (abgebrochen)
         return;
 
