@@ -1,36 +1,19 @@
 #include "index/Titelpositionen.h"
 
-#include "platform/Platform.h"
-#include "tests/common/TestUmgebung.h"
-#include "viewer/ViewerDokument.h"
+#include "tests/search/Suchdaten.h"
 
-class TitelpositionenTest : public Umgebung {
+// The database layout is the one the search tests write by hand.
+class TitelpositionenTest : public SuchUmgebung {
 protected:
-    void SetUp() override {
-        Umgebung::SetUp();
-        Programmordner(win()).ordnerAnlegen(notifier);
-    }
-    // A record as the indexing run writes it.
-    static QByteArray satz(const QString& pfad, const QByteArray& text) {
-        return " \r\n \r\n \r\n#" + pfad.toUtf8() + "\r\n" + QByteArray(pfad.size() / 2, '=') +
-               "\r\n" + text + "\r\n";
-    }
-    void dat(const QString& ordner) {
-        schreibe("Datenbank/Akten.dat", "PFAD_UND_ENDUNGEN= " + ordner.toUtf8() + " *.pdf    \r\n");
-    }
     bool erstellen() {
         return Titelpositionen(
                    {Programmordner(win()), notifier, Pump::still(), search, viewer, fenster, {}})
             .Button4Click(QStringLiteral("Akten"));
     }
-    ProtokollNotifier notifier;
-    TStreamSearch search;
-    TViewerDokument viewer;
-    TSuchfensterZustand fenster;
 };
 
 TEST_F(TitelpositionenTest, DreiSaetzeGebenDreiSteigendePositionen) {
-    dat("T:\\Akten");
+    dat("Akten", "T:\\Akten");
     const QByteArray a = satz("T:\\Akten\\a.pdf", "Erstes\r\n");
     const QByteArray b = satz("T:\\Akten\\b.pdf", "Zweites mit #T:\\ nicht am Anfang? doch.");
     const QByteArray c = satz("T:\\Akten\\c.pdf", "");
@@ -49,7 +32,7 @@ TEST_F(TitelpositionenTest, DreiSaetzeGebenDreiSteigendePositionen) {
 }
 
 TEST_F(TitelpositionenTest, UmlautpfadInByteForm) {
-    dat("T:\\Akten");
+    dat("Akten", "T:\\Akten");
     schreibe("Datenbank/Akten_UTF8Dokument.txt", satz("T:\\Bär.pdf", "x"));
     ASSERT_TRUE(erstellen());
     EXPECT_EQ(lies("Datenbank/Akten_Utf8_TitelPositionen.txt"),
@@ -57,7 +40,7 @@ TEST_F(TitelpositionenTest, UmlautpfadInByteForm) {
 }
 
 TEST_F(TitelpositionenTest, FehlendesDokumentGibtMeldungUndLeerenIndex) {
-    dat("T:\\Akten");
+    dat("Akten", "T:\\Akten");
     schreibe("Datenbank/Akten_Utf8_TitelPositionen.txt", "alt");
     EXPECT_FALSE(erstellen());
     ASSERT_EQ(notifier.meldungen().size(), 1u);
@@ -78,7 +61,7 @@ TEST_F(TitelpositionenTest, LeeresDokumentUndFehlendeDat) {
 }
 
 TEST_F(TitelpositionenTest, KleinerLaufwerksbuchstabeMitGrossKlein) {
-    dat("t:\\Akten");
+    dat("Akten", "t:\\Akten");
     schreibe("Datenbank/Akten_UTF8Dokument.txt", satz("T:\\Akten\\a.pdf", "x"));
     fenster.GrossKleinBeachten = true;
     ASSERT_TRUE(erstellen());
