@@ -1,8 +1,10 @@
 #include "searchwin/TSuchForm.h"
 
 #include "platform/Platform.h"
+#include "search/Browserstart.h"
 #include "search/StreamSearch.h"
 #include "search/Suchlauf.h"
+#include "searchwin/Lesezeichen.h"
 #include "searchwin/Memozeile.h"
 #include "searchwin/Suchwortliste.h"
 #include "viewer/TextViewer.h"
@@ -55,13 +57,8 @@ struct TSuchForm::Variantendaten {
     QString leer;
 
     QString titelpositionen() const { return '_' + kurz + QStringLiteral("_TitelPositionen.txt"); }
-    QString lesezeichen() const { return QStringLiteral("Lesezeichen_") + kurz + '_'; }
     QString liste() const {
         return QStringLiteral("_Phrasen_Woerter_") + kurz + QStringLiteral("Liste.txt");
-    }
-    QString suchwoerter(const QString& db) const {
-        return QStringLiteral("Suchwoerterlisten\\") + db + '_' + kurz +
-               QStringLiteral("_Suchwoerterliste.txt");
     }
 };
 
@@ -190,7 +187,6 @@ TSuchForm::TSuchForm(const Dienste& dienste, const Programmordner& ordner, QWidg
     suchZeile->addWidget(Button1);
     auto* links = new QVBoxLayout(PanelLinks);
     links->addLayout(suchZeile);
-    links->addWidget(TntListBox2);
     links->addWidget(GrossKleinBeachten);
     links->addWidget(NurGanzeWoerterCheckBox);
     links->addWidget(Label1);
@@ -339,6 +335,10 @@ TSuchForm::TSuchForm(const Dienste& dienste, const Programmordner& ordner, QWidg
                     ApplicationActivate();
             });
     viewerAnbinden();
+    dokumentsucheAnbinden();
+    suchfeldAnbinden();
+    websucheAnbinden();
+    Sortierung = new Sortiergruppe(*this, dienste_, ordner_);
 }
 
 void TSuchForm::viewerAnbinden() {
@@ -351,8 +351,11 @@ void TSuchForm::viewerAnbinden() {
         memoZeilen_ << Memozeile::ausViewerzeile(zeile, AnzeigeVariante);
     };
     // The memo gets the page in one piece, so no line break is left after its last line.
+    // A redraw of the same page keeps the memo, and with it the user's selection.
     h.zeichnenFertig = [this] {
-        ViewerMemo->setPlainText(memoZeilen_.join(QLatin1Char('\n')));
+        const QString seite = memoZeilen_.join(QLatin1Char('\n'));
+        if (seite != ViewerMemo->toPlainText())
+            ViewerMemo->setPlainText(seite);
         Timer2->start();
     };
     h.ansichtPosition = [this](qint64 p) { AnsichtPosition = p; };
@@ -419,10 +422,9 @@ void TSuchForm::erstesZeigen() {
         "Geben Sie oben den Text ein, den Sie suchen.   Bei der Suche\r\nnach einem Pfadeintrag "
         "mit Dateinamen, setzen Sie das Raute-\r\nZeichen # davor:     #C:\\Windows\\Dies ist ein "
         "Beispiel.txt"));
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{ZeilenAlsListeSortieren, SuchImInternetBtn, OKBtn, Label5,
-                                         TntLabel1, TntComboBox1, TntListBox1})
-        w->setEnabled(false);
+    ZeilenAlsListeSortieren->setEnabled(false);
+    suchsteuerungFreigeben(false);
+    ThemenFuellen();
     const QString splitter = dienste_.einstellungen.LeseRegKey(QStringLiteral("SplitterPos"));
     bool ok = false;
     const int breite = splitter.toInt(&ok);
@@ -482,7 +484,7 @@ void TSuchForm::laden(Variante v) {
         TitelPositionen.laden(Files::lesen(titel));
     else
         TitelPositionen.leeren();
-    const QString suchwoerter = ordner_.datenbank(d.suchwoerter(Datenbankname));
+    const QString suchwoerter = Suchwortliste::datei(ordner_, Datenbankname, v);
     TntListBox2->clear();
     if (Files::existiert(suchwoerter))
         TntListBox2->addItems(Suchwortliste::laden(suchwoerter));
@@ -497,13 +499,11 @@ void TSuchForm::laden(Variante v) {
     ladeschritt(v);
     ladeknopf(v)->setEnabled(true);
     Viewer->setFocus();
+    TntEdit1Change();
     if (TntEdit1->text().isEmpty())
         WeiterSuche->setEnabled(false);
-    Lesezeichen = 0;
-    const QString wert = dienste_.einstellungen.LeseRegKey(d.lesezeichen() + Datenbankname);
-    if (!wert.isEmpty())
-        Lesezeichen = wert.toLongLong();
-    if (Lesezeichen > 0 && LesezeichenErlaubt)
+    Lesezeichen = Lesezeichen::lesen(dienste_.einstellungen, v, Datenbankname);
+    if (Lesezeichen::anspringen(Lesezeichen, LesezeichenErlaubt))
         Viewer->SetPosition(Lesezeichen, true);
     GeladeneVariante = v;
 }
@@ -643,6 +643,7 @@ int TSuchForm::viewerSchriftgroesse() const {
 }
 
 void TSuchForm::setFensterfarbe(const QColor& farbe) {
+    fensterfarbe_ = farbe;
     for (QWidget* w : {static_cast<QWidget*>(this), PanelLinks, PanelRechts, PanelUnten}) {
         QPalette p = w->palette();
         p.setColor(QPalette::Window, farbe);
@@ -652,6 +653,7 @@ void TSuchForm::setFensterfarbe(const QColor& farbe) {
 }
 
 void TSuchForm::setHinweisfarbe(const QColor& farbe) {
+    hinweisfarbe_ = farbe;
     for (QLabel* l : {Label1, Label2, Label8}) {
         QPalette p = l->palette();
         p.setColor(QPalette::WindowText, farbe);

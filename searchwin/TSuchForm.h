@@ -3,8 +3,13 @@
 #include "app/Programmordner.h"
 #include "platform/Dienste.h"
 #include "searchwin/Dokumentvariante.h"
+#include "searchwin/Sortiergruppe.h"
+#include "searchwin/Suchfeld.h"
 #include "searchwin/Titelanzeige.h"
+#include "searchwin/Webseitenauswahl.h"
+#include "searchwin/Weitersuche.h"
 
+#include <QColor>
 #include <QDialog>
 
 #include <functional>
@@ -27,6 +32,8 @@ class QTimer;
 class QToolBar;
 class QToolButton;
 class QGroupBox;
+class QListWidgetItem;
+class TBrowserstart;
 class TStreamSearch;
 class TSuchlauf;
 struct TSuchfensterZustand;
@@ -104,6 +111,31 @@ public:
     void SpeedButton2Click();
     void CancelBtnClick();
 
+    // The search in the shown document, the bookmark and the overlay memo.
+    void TntEdit1Change();
+    void Button2Click();
+    void WeiterSucheClick();
+    void LesezeichenBtnClick();
+    void ViewerMemoDblClick();
+    // True when the key was handled here (focus change or handed to the viewer).
+    bool ViewerMemoKeyDown(int taste);
+    void ViewerMemoMouseDown(Qt::MouseButton knopf);
+    void TextinSuchleistelinksbertragen1Click();
+
+    // The left search field and its suggestion list.
+    void TntEdit2Change();
+    void TntEdit2Click();
+    // True when the key was taken (Enter starts the local search).
+    bool TntEdit2KeyDown(int taste);
+    void Button1Click();
+    void TntListBox2Click(const QListWidgetItem* eintrag);
+
+    // The web search by address list.
+    void TntComboBox1Click();
+    void TntListBox1Click();
+    void TntListBox1MouseMove();
+    void SuchImInternetBtnClick();
+
     // "Datenbank\<DB>" + suffix below the program folder.
     QString datenbankDatei(const QString& endung) const;
 
@@ -176,11 +208,16 @@ public:
     QPushButton* CancelBtn;
     QTimer* Timer2;
     QMenu* PopupMenu1;
+    QAction* TextinSuchleistelinksbertragen1;
     TStreamSearch* Search;
+    Sortiergruppe* Sortierung = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // FormClick: a click on the window background.
+    void mousePressEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
     struct Variantendaten;
@@ -205,4 +242,23 @@ private:
     std::unique_ptr<TSuchlauf> suchlauf_;
     bool ErsterPaint = true;
     QStringList memoZeilen_;
+
+    void dokumentsucheAnbinden();
+    void suchfeldAnbinden();
+    void websucheAnbinden();
+    void ThemenFuellen();
+    void adressenZeigen(const Webseitenauswahl::Stand& stand);
+    // Enabled and coloured while the search field holds text.
+    void suchsteuerungFreigeben(bool frei);
+    void inZwischenablage(const QString& text);
+    // The wheel scrolls what lies under the mouse; the side under it takes the focus.
+    void FormMouseWheel();
+
+    Weitersuche weitersuche_;
+    Suchfeld suchfeld_{dienste_.notifier, dienste_.shell, ordner_};
+    Webseitenauswahl webseiten_{dienste_.einstellungen, ordner_};
+    QStringList themen_;
+    std::unique_ptr<TBrowserstart> browser_;
+    QColor fensterfarbe_;
+    QColor hinweisfarbe_;
 };

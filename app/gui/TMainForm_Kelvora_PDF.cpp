@@ -232,6 +232,8 @@ void TMainForm_Kelvora_PDF::setFenster(TSuchForm* suchForm, TEinstellform* einst
             return einstellform_ && einstellform_->SuchtextInClipbrdCheckBox->isChecked();
         };
         suchForm_->setSuchlaufHaken(haken);
+        // Closing and the close button stop a sort run as they stop every other job.
+        suchForm_->Sortierung->setAbbruchFlag(lauf.abbruch);
         suchForm_->setSucheAbbrechen([this] {
             lauf.abbruch = true;
             GedultTimer->stop();
@@ -260,6 +262,9 @@ void TMainForm_Kelvora_PDF::setFenster(TSuchForm* suchForm, TEinstellform* einst
             zentrieren(suchForm_, suchHoehe, suchWeite);
     };
     ziele.suchfensterSichtbar = [this] { return suchForm_ && suchForm_->isVisible(); };
+    ziele.sortierungAnzeigen = [this] {
+        return suchForm_ && suchForm_->Sortierung->SortierungAnzeigen();
+    };
     ziele.neuAusrichten = [this] {
         resize(width() + 1, height());
         resize(width() - 1, height());

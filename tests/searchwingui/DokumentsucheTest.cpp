@@ -1,0 +1,175 @@
+#include "Suchfenster.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QWheelEvent>
+
+namespace {
+
+class Dokumentsuche : public Suchfenster {
+protected:
+    void suche(const QString& text) { form().TntEdit1->setText(text); }
+    QByteArray vieleZeilen() {
+        QByteArray a = "#T:\\a.pdf\r\n";
+        for (int i = 0; i < 400; ++i)
+            a += "Zeile " + QByteArray::number(i) + " der Datei\r\n";
+        return a;
+    }
+};
+
+} // namespace
+
+TEST_F(Dokumentsuche, UeberlappendeTrefferUndDerSprungZumErsten) {
+    ladeUtf8("aaa\r\n");
+    suche(QStringLiteral("aa"));
+    ASSERT_TRUE(form().WeiterSuche->isEnabled());
+    form().WeiterSuche->click();
+    EXPECT_EQ(form().Viewer->SelStart(), 0);
+    EXPECT_EQ(form().Viewer->SelLength(), 2);
+    EXPECT_EQ(memoAuswahl(), QStringLiteral("aa"));
+    EXPECT_TRUE(notifier.texte().isEmpty());
+    form().WeiterSuche->click();
+    EXPECT_EQ(form().Viewer->SelStart(), 1);
+    EXPECT_EQ(notifier.texte(), QStringList{"Dies ist die letzte Fundstelle."});
+    // The next click searches the file again and shows the first hit.
+    form().WeiterSuche->click();
+    EXPECT_EQ(form().Viewer->SelStart(), 0);
+    EXPECT_EQ(notifier.texte().size(), 1);
+}
+
+TEST_F(Dokumentsuche, GrossschreibungZaehltNicht) {
+    ladeUtf8("xx TEST yy test\r\n");
+    suche(QStringLiteral("Test"));
+    form().WeiterSuche->click();
+    EXPECT_EQ(form().Viewer->SelStart(), 3);
+    EXPECT_EQ(memoAuswahl(), QStringLiteral("TEST"));
+    form().WeiterSuche->click();
+    EXPECT_EQ(form().Viewer->SelStart(), 11);
+    EXPECT_EQ(notifier.texte(), QStringList{"Dies ist die letzte Fundstelle."});
+}
+
+TEST_F(Dokumentsuche, BaerWaehltDreiBytesImUtf8Dokument) {
+    ladeUtf8("Ein B\xC3\xA4r\r\n");
+    suche(QStringLiteral("Bär"));
+    form().WeiterSuche->click();
+    EXPECT_EQ(form().Viewer->SelStart(), 4);
+    EXPECT_EQ(form().Viewer->SelLength(), 3);
+}
+
+TEST_F(Dokumentsuche, EnterSuchtUndKeinTrefferWirdGemeldet) {
+    ladeUtf8("abcdef\r\n");
+    suche(QStringLiteral("xyz"));
+    QTest::keyClick(form().TntEdit1, Qt::Key_Return);
+    EXPECT_EQ(notifier.texte(), QStringList{"Nicht gefunden!"});
+    // A key longer than the file finds nothing either.
+    suche(QStringLiteral("abcdefghijkl"));
+    form().WeiterSuche->click();
+    EXPECT_EQ(notifier.texte().size(), 2);
+    EXPECT_EQ(notifier.texte().last(), QStringLiteral("Nicht gefunden!"));
+    // The window stayed open: Enter did not reach a button of the dialog.
+    EXPECT_TRUE(form().isVisible());
+}
+
+TEST_F(Dokumentsuche, LeeresFeldSperrtDieSuche) {
+    ladeUtf8("abcdef\r\n");
+    EXPECT_FALSE(form().WeiterSuche->isEnabled());
+    suche(QStringLiteral("b"));
+    EXPECT_TRUE(form().WeiterSuche->isEnabled());
+    form().Button2->click();
+    EXPECT_TRUE(form().TntEdit1->text().isEmpty());
+    EXPECT_FALSE(form().WeiterSuche->isEnabled());
+}
+
+TEST_F(Dokumentsuche, LesezeichenGesetztUndNachDemNeuladenAngesprungen) {
+    ladeUtf8(vieleZeilen());
+    ASSERT_TRUE(form().LesezeichenErlaubt);
+    form().Viewer->ScrollLineDown(120);
+    form().Viewer->viewport()->repaint();
+    const qint64 stelle = form().AnsichtPosition;
+    ASSERT_GT(stelle, 0);
+    form().LesezeichenBtn->click();
+    EXPECT_EQ(einstellungen.werte.value("Lesezeichen_Utf8_Akten"), QString::number(stelle));
+
+    neuesFenster();
+    ladeUtf8(vieleZeilen());
+    EXPECT_EQ(form().Viewer->Position(), stelle);
+}
+
+TEST_F(Dokumentsuche, LesezeichenOhneGezeichnetenTextSchreibtNichts) {
+    ladeUtf8(vieleZeilen());
+    form().LesezeichenErlaubt = false;
+    form().LesezeichenBtn->click();
+    EXPECT_FALSE(einstellungen.werte.contains("Lesezeichen_Utf8_Akten"));
+}
+
+TEST_F(Dokumentsuche, MemoZeileSpiegeltDieViewerzeile) {
+    ladeUtf8("#T:\\B\xC3\xA4r.pdf\r\nzweite Zeile\r\n");
+    const QVector<TTextViewer::VisuelleZeile> seite = form().Viewer->Seite();
+    ASSERT_GE(seite.size(), 2);
+    const QTextDocument* memo = form().ViewerMemo->document();
+    EXPECT_EQ(memo->findBlockByNumber(0).text(), QStringLiteral("#T:\\Bär.pdf"));
+    EXPECT_EQ(memo->findBlockByNumber(1).text(), QStringLiteral("zweite Zeile"));
+    EXPECT_EQ(memo->blockCount(), seite.size());
+}
+
+TEST_F(Dokumentsuche, DoppelklickWaehltDieZeileUndPopupUebertraegt) {
+    ladeUtf8("erste Zeile\r\nzweite Zeile hier\r\n");
+    QPlainTextEdit* memo = form().ViewerMemo;
+    const QRect zeile2 = memo->cursorRect(QTextCursor(memo->document()->findBlockByNumber(1)));
+    QTest::mouseDClick(memo->viewport(), Qt::LeftButton, Qt::NoModifier,
+                       zeile2.center() + QPoint(30, 0));
+    EXPECT_EQ(memoAuswahl(), QStringLiteral("zweite Zeile hier"));
+
+    QTest::mousePress(memo->viewport(), Qt::RightButton, Qt::NoModifier, zeile2.center());
+    EXPECT_TRUE(form().TextinSuchleistelinksbertragen1->isEnabled());
+    form().PopupMenu1->hide();
+    form().TextinSuchleistelinksbertragen1->trigger();
+    EXPECT_EQ(form().TntEdit2->text(), QStringLiteral("zweite Zeile hier"));
+    EXPECT_TRUE(form().PhraseCheckBox->isChecked());
+
+    // Without a selection the item is disabled.
+    memo->moveCursor(QTextCursor::Start);
+    form().ViewerMemoMouseDown(Qt::RightButton);
+    EXPECT_FALSE(form().TextinSuchleistelinksbertragen1->isEnabled());
+}
+
+TEST_F(Dokumentsuche, NurLeerzeichenAusgewaehltLaesstDasFeld) {
+    ladeUtf8("a     b\r\n");
+    form().TntEdit2->setText(QStringLiteral("vorher"));
+    QTextCursor c(form().ViewerMemo->document());
+    c.setPosition(2);
+    c.setPosition(5, QTextCursor::KeepAnchor);
+    form().ViewerMemo->setTextCursor(c);
+    form().TextinSuchleistelinksbertragen1Click();
+    EXPECT_EQ(form().TntEdit2->text(), QStringLiteral("vorher"));
+}
+
+TEST_F(Dokumentsuche, TabUndPfeiltastenImMemo) {
+    ladeUtf8(vieleZeilen());
+    form().TntEdit1->setText(QStringLiteral("Zeile"));
+    form().ViewerMemo->setFocus();
+    QTest::keyClick(form().ViewerMemo, Qt::Key_Tab);
+    EXPECT_TRUE(form().TntEdit1->hasFocus());
+    EXPECT_EQ(form().TntEdit1->cursorPosition(), 5);
+    EXPECT_FALSE(form().TntEdit1->hasSelectedText());
+    EXPECT_EQ(form().Viewer->Position(), 0);
+    QTest::keyClick(form().ViewerMemo, Qt::Key_PageDown);
+    EXPECT_GT(form().Viewer->Position(), 0);
+}
+
+TEST_F(Dokumentsuche, MausradGibtDerSeiteUnterDerMausDenFokus) {
+    ladeUtf8(vieleZeilen());
+    form().TntEdit2->setFocus();
+    const QPoint mitte = form().Viewer->viewport()->rect().center();
+    QCursor::setPos(form().Viewer->viewport()->mapToGlobal(mitte));
+    QWheelEvent rad(QPointF(mitte), QPointF(form().Viewer->viewport()->mapToGlobal(mitte)),
+                    QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                    false);
+    QApplication::sendEvent(form().Viewer->viewport(), &rad);
+    EXPECT_TRUE(form().Viewer->hasFocus());
+    EXPECT_GT(form().Viewer->Position(), 0);
+}

@@ -1,0 +1,129 @@
+#include "Suchfenster.h"
+
+#include "searchwin/Suchwortliste.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+using Suchwort = Suchfenster;
+
+} // namespace
+
+TEST_F(Suchwort, ZweiWoerterTickenDiePhrase) {
+    QTest::keyClicks(form().TntEdit2, QStringLiteral("rote Rosen"));
+    EXPECT_TRUE(form().PhraseCheckBox->isChecked());
+    EXPECT_FALSE(form().OderCheckBox->isChecked());
+    form().TntEdit2->setText(QStringLiteral("Rosen"));
+    EXPECT_FALSE(form().PhraseCheckBox->isChecked());
+    EXPECT_TRUE(form().OderCheckBox->isChecked());
+    form().TntEdit2->setText(QStringLiteral("rote\tRosen"));
+    EXPECT_TRUE(form().PhraseCheckBox->isChecked());
+}
+
+TEST_F(Suchwort, EingefuegtesMarkupWirdEntfernt) {
+    form().TntEdit2->setText(QStringLiteral("/><Suchwort"));
+    EXPECT_EQ(form().TntEdit2->text(), QStringLiteral("Suchwort"));
+    EXPECT_EQ(form().TntLabel1->text(), QStringLiteral("Suchtext: Suchwort"));
+    form().TntEdit2->setText(QStringLiteral("Suchwort</b>"));
+    EXPECT_EQ(form().TntEdit2->text(), QStringLiteral("Suchwort"));
+    form().TntEdit2->setText(QStringLiteral("   vorn"));
+    EXPECT_EQ(form().TntEdit2->text(), QStringLiteral("vorn"));
+}
+
+TEST_F(Suchwort, WebsteuerungNurMitText) {
+    TSuchForm& f = form();
+    for (QWidget* w : std::initializer_list<QWidget*>{f.OKBtn, f.SuchImInternetBtn, f.TntComboBox1,
+                                                      f.TntListBox1, f.Label5, f.TntLabel1})
+        EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
+    QTest::keyClicks(f.TntEdit2, QStringLiteral("Haus"));
+    for (QWidget* w : std::initializer_list<QWidget*>{f.OKBtn, f.SuchImInternetBtn, f.TntComboBox1,
+                                                      f.TntListBox1, f.Label5, f.TntLabel1})
+        EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
+    EXPECT_EQ(f.OKBtn->palette().color(QPalette::ButtonText), QColor(0x00, 0x80, 0x00));
+    f.Button1->click();
+    EXPECT_TRUE(f.TntEdit2->text().isEmpty());
+    EXPECT_FALSE(f.SuchImInternetBtn->isEnabled());
+    EXPECT_EQ(f.TntLabel1->text(), QStringLiteral("Es wurde kein Text eingegeben!"));
+    EXPECT_EQ(f.OKBtn->palette().color(QPalette::ButtonText), QColor(Qt::black));
+}
+
+TEST_F(Suchwort, VorschlagslisteZeigtDieGespeichertenWoerter) {
+    const Programmordner ordner(win());
+    ASSERT_TRUE(Suchwortliste::speichern(
+        {QStringLiteral("Haus"), QStringLiteral("haus"), QStringLiteral("Äpfel und Birnen")},
+        Suchwortliste::datei(ordner, QStringLiteral("Akten"), Dokumentvariante::Utf8)));
+    ladeUtf8("Ein Haus\r\n");
+    QListWidget* liste = form().TntListBox2;
+    ASSERT_EQ(liste->count(), 3);
+    EXPECT_EQ(liste->item(0)->text(), QStringLiteral("Haus"));
+    EXPECT_EQ(liste->item(1)->text(), QStringLiteral("haus"));
+    EXPECT_EQ(liste->item(2)->text(), QStringLiteral("Äpfel und Birnen"));
+    EXPECT_FALSE(liste->isVisible());
+
+    QTest::mouseClick(form().TntEdit2, Qt::LeftButton);
+    ASSERT_TRUE(liste->isVisible());
+    EXPECT_EQ(liste->height(), 155);
+    EXPECT_EQ(liste->width(), form().Panel2->width());
+    // The list lies over the panel under the field instead of pushing the controls down.
+    EXPECT_EQ(liste->y(), form().TntEdit2->geometry().bottom() + 1);
+
+    const QRect zeile = liste->visualItemRect(liste->item(2));
+    QTest::mouseClick(liste->viewport(), Qt::LeftButton, Qt::NoModifier, zeile.center());
+    EXPECT_EQ(form().TntEdit2->text(), QStringLiteral("Äpfel und Birnen"));
+    EXPECT_FALSE(liste->isVisible());
+    EXPECT_TRUE(form().PhraseCheckBox->isChecked());
+    EXPECT_EQ(form().TntEdit2->cursorPosition(), form().TntEdit2->text().size());
+
+    // A second click on the field closes an open list, any key closes it too.
+    QTest::mouseClick(form().TntEdit2, Qt::LeftButton);
+    QTest::mouseClick(form().TntEdit2, Qt::LeftButton);
+    EXPECT_FALSE(liste->isVisible());
+    QTest::mouseClick(form().TntEdit2, Qt::LeftButton);
+    QTest::keyClick(form().TntEdit2, Qt::Key_A);
+    EXPECT_FALSE(liste->isVisible());
+}
+
+TEST_F(Suchwort, KlickAufDenFensterhintergrundSchliesstDieListe) {
+    const Programmordner ordner(win());
+    Suchwortliste::speichern(
+        {QStringLiteral("Haus")},
+        Suchwortliste::datei(ordner, QStringLiteral("Akten"), Dokumentvariante::Utf8));
+    ladeUtf8("Ein Haus\r\n");
+    QTest::mouseClick(form().TntEdit2, Qt::LeftButton);
+    ASSERT_TRUE(form().TntListBox2->isVisible());
+    QTest::mouseClick(form().PanelUnten, Qt::LeftButton, Qt::NoModifier, QPoint(700, 5));
+    EXPECT_FALSE(form().TntListBox2->isVisible());
+}
+
+TEST_F(Suchwort, PfadMitVorhandenerDateiWirdGeoeffnet) {
+    schreibe(QStringLiteral("Daten/Bericht.pdf"), "%PDF");
+    notifier.antworten(true);
+    form().TntEdit2->setText(QStringLiteral("#") + win(QStringLiteral("Daten\\Bericht.pdf")));
+    ASSERT_EQ(notifier.meldungen().size(), 1u);
+    EXPECT_EQ(notifier.meldungen()[0].art, Notifier::Art::Frage);
+    ASSERT_EQ(shell.aufrufe.size(), 1u);
+    EXPECT_EQ(shell.aufrufe[0].programm, win(QStringLiteral("Daten\\Bericht.pdf")));
+    EXPECT_TRUE(form().DateiGeoeffnet);
+    EXPECT_TRUE(form().TntEdit2->text().isEmpty());
+
+    // No: the path without "#" stays in the field, and the flag is cleared.
+    notifier.antworten(false);
+    form().TntEdit2->setText(QStringLiteral("#") + win(QStringLiteral("Daten\\Bericht.pdf")));
+    EXPECT_FALSE(form().DateiGeoeffnet);
+    EXPECT_EQ(form().TntEdit2->text(), win(QStringLiteral("Daten\\Bericht.pdf")));
+    EXPECT_EQ(shell.aufrufe.size(), 1u);
+}
+
+TEST_F(Suchwort, PfadOhneDateiSchliesstDasFenster) {
+    form().TntEdit2->setText(QStringLiteral("#Q:\\Nirgends\\weg.pdf"));
+    ASSERT_FALSE(notifier.texte().isEmpty());
+    EXPECT_TRUE(notifier.texte().last().endsWith(QStringLiteral("\r\nwurde nicht gefunden.")));
+    EXPECT_FALSE(form().isVisible());
+    EXPECT_EQ(form().result(), QDialog::Rejected);
+}
