@@ -19,22 +19,29 @@ QStringList Dokumentteiler::TeileDokumentAuf(const QString& dokument,
     constexpr qint64 Block = 1 << 20;
     QByteArray puffer(Block, Qt::Uninitialized);
     QStringList pfade;
+    // Pieces of a failed cut must not stay behind: the next variant's run would take them
+    // for its own.
+    auto fehlschlag = [&pfade] {
+        for (const QString& pfad : pfade)
+            Files::loeschen(pfad);
+        return QStringList();
+    };
     for (int i = 1; i <= stuecke; ++i) {
         const QString pfad = ordner.temp(stueckname(i));
         QFile aus(Files::nativ(pfad));
         if (!aus.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return {};
+            return fehlschlag();
+        pfade.append(pfad);
         for (qint64 rest = Stueckgroesse; rest > 0;) {
             const qint64 gelesen = ein.read(puffer.data(), std::min(rest, Block));
             if (gelesen < 0)
-                return {};
+                return fehlschlag();
             if (gelesen == 0)
                 break;
             if (aus.write(puffer.constData(), gelesen) != gelesen)
-                return {};
+                return fehlschlag();
             rest -= gelesen;
         }
-        pfade.append(pfad);
     }
     return pfade;
 }

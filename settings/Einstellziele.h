@@ -24,7 +24,9 @@ struct Einstellziele {
     std::function<bool()> suchfensterSichtbar;
     // Lays the main window out anew after a colour change.
     std::function<void()> neuAusrichten;
-    std::function<void()> sortierungAnzeigen;
+    // Asks whether the lists of the shown database are to be built and, on Yes, reveals the
+    // search window's sort group; true then, and the dialog closes.
+    std::function<bool()> sortierungAnzeigen;
     // The colour dialog; empty when the user cancels it.
     std::function<std::optional<QColor>(const QColor& start)> farbeWaehlen;
 };

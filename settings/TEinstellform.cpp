@@ -3,10 +3,12 @@
 #include "platform/Farbtext.h"
 #include "platform/SettingsStore.h"
 #include "platform/gui/Farben.h"
+#include "settings/Browserbild.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
@@ -75,10 +77,9 @@ TEinstellform::TEinstellform(SettingsStore& einstellungen, QWidget* parent)
     connect(HinweistexteFarbenAendernButton, &QPushButton::clicked, this,
             &TEinstellform::HinweistexteFarbenAendernButtonClick);
     connect(Button1, &QPushButton::clicked, this, &TEinstellform::Button1Click);
-    connect(SortierungAnzeigenBitBtn, &QPushButton::clicked, this, [this] {
-        if (ziele_.sortierungAnzeigen)
-            ziele_.sortierungAnzeigen();
-    });
+    SortierungAnzeigenBitBtn->setIcon(style()->standardIcon(QStyle::SP_FileDialogListView));
+    connect(SortierungAnzeigenBitBtn, &QPushButton::clicked, this,
+            &TEinstellform::SortierungAnzeigenBitBtnClick);
     connect(SpeedButton1, &QToolButton::clicked, this, &TEinstellform::SpeedButton1Click);
     connect(SpeedButton2, &QToolButton::clicked, this, &TEinstellform::SpeedButton2Click);
     connect(OkButton, &QPushButton::clicked, this, &TEinstellform::OkButtonClick);
@@ -101,8 +102,20 @@ TEinstellform::TEinstellform(SettingsStore& einstellungen, QWidget* parent)
     layout->addWidget(SortierungAnzeigenBitBtn);
     layout->addWidget(KurzhinweisImViewerZeigenCheckBox);
     layout->addLayout(schrift);
-    for (QLabel* l : {Label2, Label3, Label4, Label5})
-        layout->addWidget(l);
+    browserzeileAnlegen();
+    auto* browser = new QHBoxLayout;
+    for (Browserbild* b : browserbilder_)
+        browser->addWidget(b);
+    browser->addStretch();
+    auto* aktuell = new QHBoxLayout;
+    aktuell->addWidget(Label5);
+    aktuell->addWidget(AktuellerBrowser_Image);
+    aktuell->addStretch();
+    layout->addWidget(Label2);
+    layout->addLayout(browser);
+    layout->addWidget(Label3);
+    layout->addWidget(Label4);
+    layout->addLayout(aktuell);
     layout->addStretch();
     layout->addLayout(knoepfe);
 
@@ -111,6 +124,82 @@ TEinstellform::TEinstellform(SettingsStore& einstellungen, QWidget* parent)
         return c.isValid() ? std::optional<QColor>(c) : std::nullopt;
     };
     knoepfeAnpassen();
+    PruefeWelcheBrowserInstalliert(TBrowsererkennung::Quellen::system());
+}
+
+void TEinstellform::browserzeileAnlegen() {
+    static constexpr const char* namen[] = {"standard_Image", "ie_Image",    "edge_Image",
+                                            "chrome_Image",   "opera_Image", "safari_Image",
+                                            "firefox_Image"};
+    for (int i = 0; i < TBrowsererkennung::Anzahl; ++i) {
+        auto* bild = benannt(new Browserbild(this), namen[i]);
+        browserbilder_[i] = bild;
+        const auto art = static_cast<TBrowsererkennung::Bild>(i);
+        connect(bild, &Browserbild::angeklickt, this, [this, art] { BrowserbildKlick(art); });
+    }
+    standard_Image = browserbilder_[TBrowsererkennung::Standard];
+    ie_Image = browserbilder_[TBrowsererkennung::Ie];
+    edge_Image = browserbilder_[TBrowsererkennung::Edge];
+    chrome_Image = browserbilder_[TBrowsererkennung::Chrome];
+    opera_Image = browserbilder_[TBrowsererkennung::Opera];
+    safari_Image = browserbilder_[TBrowsererkennung::Safari];
+    firefox_Image = browserbilder_[TBrowsererkennung::Firefox];
+    AktuellerBrowser_Image = benannt(new QLabel(this), "AktuellerBrowser_Image");
+    AktuellerBrowser_Image->setPixmap(leeresBild());
+    leer_Image = benannt(new QLabel(this), "leer_Image");
+    leer_Image->setPixmap(leeresBild());
+    leer_Image->hide();
+}
+
+QPixmap TEinstellform::browserbildDatei(TBrowsererkennung::Bild bild) {
+    static constexpr const char* dateien[] = {"standard", "ie",     "edge",   "chrome",
+                                              "opera",    "safari", "firefox"};
+    return QPixmap(QStringLiteral(":/browser/") + QLatin1String(dateien[bild]) +
+                   QStringLiteral(".jpg"));
+}
+
+QPixmap TEinstellform::leeresBild() {
+    return QPixmap(QStringLiteral(":/browser/leer.jpg"));
+}
+
+void TEinstellform::PruefeWelcheBrowserInstalliert(const TBrowsererkennung::Quellen& quellen) {
+    const TBrowsererkennung::Bilder b =
+        TBrowsererkennung::PruefeWelcheBrowserInstalliert(einstellungen_, quellen);
+    for (int i = 0; i < TBrowsererkennung::Anzahl; ++i) {
+        const auto art = static_cast<TBrowsererkennung::Bild>(i);
+        Browserbild* bild = browserbilder_[i];
+        // Every position stays visible; only the browsers found carry a hint and react.
+        bild->setPixmap(b.sichtbar[i] ? browserbildDatei(art) : leer_Image->pixmap());
+        bild->setToolTip(b.sichtbar[i] ? b.hinweis[i] : QString());
+        bild->show();
+    }
+    if (b.aktuell >= 0)
+        AktuellerBrowser_Image->setPixmap(
+            browserbildDatei(static_cast<TBrowsererkennung::Bild>(b.aktuell)));
+}
+
+void TEinstellform::BrowserbildKlick(TBrowsererkennung::Bild bild) {
+    Browserbild* b = browserbilder_[bild];
+    if (TBrowsererkennung::BildKlick(bild, b->toolTip(), einstellungen_))
+        AktuellerBrowser_Image->setPixmap(b->pixmap());
+}
+
+void TEinstellform::paintEvent(QPaintEvent* event) {
+    knoepfeAnpassen();
+    QDialog::paintEvent(event);
+}
+
+void TEinstellform::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        AbbruchButton->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TEinstellform::SortierungAnzeigenBitBtnClick() {
+    if (ziele_.sortierungAnzeigen && ziele_.sortierungAnzeigen())
+        QDialog::reject();
 }
 
 void TEinstellform::showEvent(QShowEvent* event) {

@@ -1,17 +1,22 @@
 #pragma once
 
+#include "search/Browsererkennung.h"
 #include "settings/Einstellziele.h"
 
 #include <QDialog>
+#include <QPixmap>
 
+#include <array>
+
+class Browserbild;
 class QCheckBox;
 class QLabel;
 class QPushButton;
 class QToolButton;
 class SettingsStore;
 
-// The settings dialog: colours, viewer font size, the two options; every change is
-// stored at once.
+// The settings dialog: colours, viewer font size, the two options, the browser for the
+// result pages and the start of the sorted lists; every change is stored at once.
 class TEinstellform : public QDialog {
     Q_OBJECT
 public:
@@ -37,6 +42,24 @@ public:
     void SpeedButton2Click();
     void OkButtonClick();
     void AbbruchButtonClick();
+    void SortierungAnzeigenBitBtnClick();
+
+    // Sets up the browser row: pictures of browsers not found get the empty picture and
+    // lose their hint; AktuellerBrowser_Image shows the chosen one.
+    void PruefeWelcheBrowserInstalliert(const TBrowsererkennung::Quellen& quellen);
+    // A click on a browser picture: an active one becomes the browser of the result pages.
+    void BrowserbildKlick(TBrowsererkennung::Bild bild);
+    void standard_ImageClick() { BrowserbildKlick(TBrowsererkennung::Standard); }
+    void ie_ImageClick() { BrowserbildKlick(TBrowsererkennung::Ie); }
+    void edge_ImageClick() { BrowserbildKlick(TBrowsererkennung::Edge); }
+    void chrome_ImageClick() { BrowserbildKlick(TBrowsererkennung::Chrome); }
+    void opera_ImageClick() { BrowserbildKlick(TBrowsererkennung::Opera); }
+    void safari_ImageClick() { BrowserbildKlick(TBrowsererkennung::Safari); }
+    void firefox_ImageClick() { BrowserbildKlick(TBrowsererkennung::Firefox); }
+    Browserbild* browserbild(TBrowsererkennung::Bild bild) const { return browserbilder_[bild]; }
+    // The picture a browser has when it is installed, loaded from the built-in JPEGs.
+    static QPixmap browserbildDatei(TBrowsererkennung::Bild bild);
+    static QPixmap leeresBild();
 
     QCheckBox* SuchtextInClipbrdCheckBox;
     QCheckBox* KurzhinweisImViewerZeigenCheckBox;
@@ -53,15 +76,29 @@ public:
     QLabel* Label5;
     QPushButton* OkButton;
     QPushButton* AbbruchButton;
+    Browserbild* standard_Image;
+    Browserbild* ie_Image;
+    Browserbild* edge_Image;
+    Browserbild* chrome_Image;
+    Browserbild* opera_Image;
+    Browserbild* safari_Image;
+    Browserbild* firefox_Image;
+    QLabel* AktuellerBrowser_Image;
+    QLabel* leer_Image;
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    // Escape works as the Abbruch button, so that a colour change is taken back there too.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void fensterfarbeAnwenden(const QColor& farbe);
+    void browserzeileAnlegen();
 
     SettingsStore& einstellungen_;
     Einstellziele ziele_;
     int standardBreite_ = 900;
     bool farbeGeaendert_ = false;
+    std::array<Browserbild*, TBrowsererkennung::Anzahl> browserbilder_{};
 };

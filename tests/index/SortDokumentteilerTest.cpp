@@ -3,6 +3,7 @@
 
 #include "tests/common/TestUmgebung.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 class SortTeilerTest : public Umgebung {
@@ -107,4 +108,14 @@ TEST_F(SortTeilerTest, LadbarAbDerMarke) {
     EXPECT_FALSE(L::ladbar(ordner, "A", L::Unicode));
     schreibe("Datenbank/A_UnicodeDokument.txt", QByteArray::fromHex("fffe610062"));
     EXPECT_TRUE(L::ladbar(ordner, "A", L::Unicode));
+}
+
+TEST_F(SortTeilerTest, FehlgeschlagenerSchnittLaesstKeineStueckeLiegen) {
+    QByteArray dokument(Dokumentteiler::Stueckgroesse + 10, 'x');
+    schreibe("Datenbank/A_UTF8Dokument.txt", dokument);
+    // A folder in the place of the second piece: it cannot be written.
+    ASSERT_TRUE(QDir().mkpath(nativ("Datenbank/Temp/SplitDokument002.txt")));
+    EXPECT_TRUE(
+        Dokumentteiler::TeileDokumentAuf(win("Datenbank\\A_UTF8Dokument.txt"), ordner).isEmpty());
+    EXPECT_FALSE(gibt("Datenbank/Temp/SplitDokument001.txt"));
 }

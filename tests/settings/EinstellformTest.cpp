@@ -2,8 +2,15 @@
 
 #include "tests/common/TestUmgebung.h"
 
+#include "settings/Browserbild.h"
+
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <QToolButton>
 
 class EinstellformTest : public ::testing::Test {
@@ -110,4 +117,140 @@ TEST_F(EinstellformTest, SchriftknoepfeNurMitSuchfenster) {
     form.SpeedButton1Click();
     form.SpeedButton2Click();
     EXPECT_EQ(schrift, 13);
+}
+
+TEST_F(EinstellformTest, SortierungAnzeigenSchliesstNurNachJa) {
+    bool antwort = false;
+    int fragen = 0;
+    Einstellziele z;
+    z.sortierungAnzeigen = [&] {
+        ++fragen;
+        return antwort;
+    };
+    z.farbeWaehlen = [](const QColor&) { return std::optional<QColor>(QColor(1, 2, 3)); };
+    form.setZiele(std::move(z));
+    form.FarbenAendernButtonClick();
+    einstellungen.schreibvorgaenge.clear();
+    form.show();
+    form.SortierungAnzeigenBitBtnClick();
+    EXPECT_TRUE(form.isVisible());
+    antwort = true;
+    form.SortierungAnzeigenBitBtn->setEnabled(true);
+    form.SortierungAnzeigenBitBtn->click();
+    EXPECT_EQ(fragen, 2);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(form.result(), QDialog::Rejected);
+    // Closing this way is no Abbruch: the colour stays.
+    EXPECT_TRUE(einstellungen.schreibvorgaenge.empty());
+}
+
+TEST_F(EinstellformTest, EscapeWirktWieAbbruch) {
+    gewaehlt = QColor(0x12, 0x34, 0x56);
+    form.FarbenAendernButtonClick();
+    form.show();
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_EQ(einstellungen.werte.value("Farbe"), QStringLiteral("$000090FF"));
+    EXPECT_EQ(fensterfarben.back(), QColor(255, 144, 0));
+    EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(EinstellformTest, MalenPasstDieKnoepfeAn) {
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    EXPECT_FALSE(form.SpeedButton1->isEnabled());
+    suchfensterSichtbar = true;
+    form.repaint();
+    EXPECT_TRUE(form.SpeedButton1->isEnabled());
+    EXPECT_TRUE(form.SortierungAnzeigenBitBtn->isEnabled());
+    EXPECT_TRUE(form.SpeedButton2->text().isEmpty());
+}
+
+class BrowserzeileTest : public EinstellformTest {
+protected:
+    // Sources with desktop entries for the given browsers and no programs on the path.
+    TBrowsererkennung::Quellen quellen(const QStringList& eintraege) {
+        for (const QString& e : eintraege) {
+            QFile f(ordner.filePath(e + QStringLiteral(".desktop")));
+            EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        }
+        return {{ordner.path()}, [](const QString&) { return false; }};
+    }
+    static QImage bild(const QLabel* l) { return l->pixmap().toImage(); }
+    static QImage bild(TBrowsererkennung::Bild b) {
+        return TEinstellform::browserbildDatei(b).toImage();
+    }
+
+    QTemporaryDir tmp;
+    QDir ordner{tmp.path()};
+};
+
+TEST_F(BrowserzeileTest, BilderSindEigeneJpegs) {
+    for (const char* name :
+         {"standard", "ie", "edge", "chrome", "opera", "safari", "firefox", "leer"}) {
+        QImageReader leser(QStringLiteral(":/browser/") + QLatin1String(name) + ".jpg");
+        EXPECT_EQ(leser.format(), QByteArray("jpeg")) << name;
+        const QImage b = leser.read();
+        EXPECT_EQ(b.size(), QSize(56, 56)) << name;
+    }
+    // Each browser has a picture of its own, and none is the empty one.
+    for (int i = 0; i < TBrowsererkennung::Anzahl; ++i) {
+        const auto b = static_cast<TBrowsererkennung::Bild>(i);
+        EXPECT_NE(bild(b), TEinstellform::leeresBild().toImage()) << i;
+        for (int j = i + 1; j < TBrowsererkennung::Anzahl; ++j)
+            EXPECT_NE(bild(b), bild(static_cast<TBrowsererkennung::Bild>(j))) << i << j;
+    }
+}
+
+TEST_F(BrowserzeileTest, NichtInstallierteBekommenDasLeereBild) {
+    einstellungen.werte["Browser"] = "chrome";
+    form.PruefeWelcheBrowserInstalliert(quellen({"firefox", "org.mozilla.firefox"}));
+    const QImage leer = TEinstellform::leeresBild().toImage();
+    EXPECT_EQ(form.standard_Image->toolTip(), QStringLiteral("Standard Browser"));
+    EXPECT_EQ(bild(form.standard_Image), bild(TBrowsererkennung::Standard));
+    EXPECT_EQ(form.firefox_Image->toolTip(), QStringLiteral("FireFox"));
+    EXPECT_EQ(bild(form.firefox_Image), bild(TBrowsererkennung::Firefox));
+    for (QLabel* l :
+         {static_cast<QLabel*>(form.ie_Image), static_cast<QLabel*>(form.edge_Image),
+          static_cast<QLabel*>(form.chrome_Image), static_cast<QLabel*>(form.opera_Image),
+          static_cast<QLabel*>(form.safari_Image)}) {
+        EXPECT_TRUE(l->toolTip().isEmpty()) << l->objectName().toStdString();
+        EXPECT_EQ(bild(l), leer) << l->objectName().toStdString();
+    }
+    // Every position is shown; the chosen browser is shown with its own picture even when
+    // it is no longer installed.
+    for (int i = 0; i < TBrowsererkennung::Anzahl; ++i)
+        EXPECT_FALSE(form.browserbild(static_cast<TBrowsererkennung::Bild>(i))->isHidden());
+    EXPECT_TRUE(form.leer_Image->isHidden());
+    EXPECT_EQ(bild(form.AktuellerBrowser_Image), bild(TBrowsererkennung::Chrome));
+}
+
+TEST_F(BrowserzeileTest, NurEinAktivesBildWaehltDenBrowser) {
+    einstellungen.werte["Browser"] = "standard";
+    form.PruefeWelcheBrowserInstalliert(quellen({"firefox"}));
+    form.chrome_ImageClick();
+    EXPECT_TRUE(einstellungen.schreibvorgaenge.empty());
+    EXPECT_EQ(bild(form.AktuellerBrowser_Image), bild(TBrowsererkennung::Standard));
+    // A mouse click on the Firefox picture stores the value at once.
+    QTest::mouseClick(form.firefox_Image, Qt::LeftButton);
+    const std::vector<std::pair<QString, QString>> erwartet = {{"Browser", "firefox"}};
+    EXPECT_EQ(einstellungen.schreibvorgaenge, erwartet);
+    EXPECT_EQ(bild(form.AktuellerBrowser_Image), bild(TBrowsererkennung::Firefox));
+    form.standard_ImageClick();
+    EXPECT_EQ(einstellungen.werte.value("Browser"), QStringLiteral("standard"));
+    // Neither OK nor Abbruch takes the choice back.
+    form.AbbruchButtonClick();
+    EXPECT_EQ(einstellungen.werte.value("Browser"), QStringLiteral("standard"));
+}
+
+TEST_F(BrowserzeileTest, OhneBrowserIstNurStandardAktiv) {
+    einstellungen.werte["Browser"] = "edge";
+    form.PruefeWelcheBrowserInstalliert(quellen({}));
+    for (int i = TBrowsererkennung::Ie; i < TBrowsererkennung::Anzahl; ++i)
+        EXPECT_TRUE(form.browserbild(static_cast<TBrowsererkennung::Bild>(i))->toolTip().isEmpty());
+    form.edge_ImageClick();
+    form.firefox_ImageClick();
+    EXPECT_TRUE(einstellungen.schreibvorgaenge.empty());
+    EXPECT_EQ(bild(form.AktuellerBrowser_Image), bild(TBrowsererkennung::Edge));
+    form.standard_ImageClick();
+    EXPECT_EQ(einstellungen.werte.value("Browser"), QStringLiteral("standard"));
 }
