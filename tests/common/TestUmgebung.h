@@ -46,6 +46,17 @@ protected:
     QString programmNativ_;
 };
 
+// UTF-16 little-endian bytes spelled out one by one, with the byte-order mark FF FE unless
+// told otherwise: the expected bytes of the files the program writes.
+inline QByteArray utf16le(const QString& text, bool mitMarke = true) {
+    QByteArray out = mitMarke ? QByteArray("\xFF\xFE", 2) : QByteArray();
+    for (const QChar c : text) {
+        out.append(static_cast<char>(c.unicode() & 0xFF));
+        out.append(static_cast<char>(c.unicode() >> 8));
+    }
+    return out;
+}
+
 // Readable failure output for Qt strings.
 inline void PrintTo(const QString& s, std::ostream* os) {
     *os << '"' << s.toStdString() << '"';

@@ -8,16 +8,6 @@
 
 namespace {
 
-// UTF-16 little-endian with the mark, spelled out byte by byte.
-QByteArray utf16le(const QString& text) {
-    QByteArray out("\xFF\xFE");
-    for (QChar c : text) {
-        out += static_cast<char>(c.unicode() & 0xFF);
-        out += static_cast<char>(c.unicode() >> 8);
-    }
-    return out;
-}
-
 // Windows-1252 of text that only holds Latin-1 letters.
 QByteArray latin(const QString& text) {
     return text.toLatin1();

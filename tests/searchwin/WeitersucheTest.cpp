@@ -7,18 +7,7 @@
 #include <utility>
 #include <vector>
 
-namespace {
-
-QByteArray utf16le(const QString& text) {
-    QByteArray out("\xFF\xFE", 2);
-    for (const QChar c : text) {
-        out.append(static_cast<char>(c.unicode() & 0xFF));
-        out.append(static_cast<char>(c.unicode() >> 8));
-    }
-    return out;
-}
-
-} // namespace
+namespace {} // namespace
 
 class WeitersucheTest : public Umgebung {
 protected:

@@ -38,15 +38,6 @@ public:
     QList<int> pausen;
 };
 
-QByteArray utf16le(const QString& text) {
-    QByteArray out("\xFF\xFE");
-    for (QChar c : text) {
-        out += static_cast<char>(c.unicode() & 0xFF);
-        out += static_cast<char>(c.unicode() >> 8);
-    }
-    return out;
-}
-
 } // namespace
 
 class SortiergruppeTest : public Umgebung {
