@@ -40,9 +40,16 @@ QString Listenvariante::dokument(const Programmordner& ordner, const QString& na
     return ordner.datenbank(name + dokumentEndung(art));
 }
 
+QString Listenvariante::listenEndung(Art art) {
+    return QStringLiteral("_Phrasen_Woerter_") + kurz(art) + QStringLiteral("Liste.txt");
+}
+
+QString Listenvariante::titelpositionenEndung(Art art) {
+    return QLatin1Char('_') + kurz(art) + QStringLiteral("_TitelPositionen.txt");
+}
+
 QString Listenvariante::liste(const Programmordner& ordner, const QString& name, Art art) {
-    return ordner.datenbank(name + QStringLiteral("_Phrasen_Woerter_") + kurz(art) +
-                            QStringLiteral("Liste.txt"));
+    return ordner.datenbank(name + listenEndung(art));
 }
 
 bool Listenvariante::ladbar(const Programmordner& ordner, const QString& name, Art art) {

@@ -17,6 +17,10 @@ public:
     // "_AnsiDokument.txt", "_UTF8Dokument.txt", "_UnicodeDokument.txt"
     static QString dokumentEndung(Art art);
     static QString dokument(const Programmordner& ordner, const QString& name, Art art);
+    // "_Phrasen_Woerter_AnsiListe.txt" and its twins.
+    static QString listenEndung(Art art);
+    // "_Ansi_TitelPositionen.txt" and its twins.
+    static QString titelpositionenEndung(Art art);
     // "Datenbank\<name>_Phrasen_Woerter_AnsiListe.txt" and its twins.
     static QString liste(const Programmordner& ordner, const QString& name, Art art);
     // 1252, 65001 or 1200.

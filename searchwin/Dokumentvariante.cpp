@@ -1,6 +1,16 @@
 #include "searchwin/Dokumentvariante.h"
 
+#include "index/Listenvariante.h"
+
 namespace Dokumentvarianten {
+
+namespace {
+
+Listenvariante::Art art(Dokumentvariante v) {
+    return Listenvariante::Art(int(v) - 1);
+}
+
+} // namespace
 
 QString kurzname(Dokumentvariante v) {
     switch (v) {
@@ -17,24 +27,21 @@ QString kurzname(Dokumentvariante v) {
 }
 
 QString dokument(const QString& datenbank, Dokumentvariante v) {
-    switch (v) {
-    case Dokumentvariante::Ansi:
-        return datenbank + QStringLiteral("_AnsiDokument.txt");
-    case Dokumentvariante::Utf8:
-        return datenbank + QStringLiteral("_UTF8Dokument.txt");
-    case Dokumentvariante::Unicode:
-        return datenbank + QStringLiteral("_UnicodeDokument.txt");
-    case Dokumentvariante::Keine:
-        break;
-    }
-    return QString();
+    if (v == Dokumentvariante::Keine)
+        return QString();
+    return datenbank + Listenvariante::dokumentEndung(art(v));
 }
 
 QString sortierteListe(const QString& datenbank, Dokumentvariante v) {
     if (v == Dokumentvariante::Keine)
         return QString();
-    return datenbank + QStringLiteral("_Phrasen_Woerter_") + kurzname(v) +
-           QStringLiteral("Liste.txt");
+    return datenbank + Listenvariante::listenEndung(art(v));
+}
+
+QString titelpositionen(const QString& datenbank, Dokumentvariante v) {
+    if (v == Dokumentvariante::Keine)
+        return QString();
+    return datenbank + Listenvariante::titelpositionenEndung(art(v));
 }
 
 } // namespace Dokumentvarianten

@@ -13,5 +13,7 @@ QString kurzname(Dokumentvariante v);
 QString dokument(const QString& datenbank, Dokumentvariante v);
 // "<DB>_Phrasen_Woerter_AnsiListe.txt" and its twins.
 QString sortierteListe(const QString& datenbank, Dokumentvariante v);
+// "<DB>_Ansi_TitelPositionen.txt" and its twins.
+QString titelpositionen(const QString& datenbank, Dokumentvariante v);
 
 } // namespace Dokumentvarianten

@@ -49,37 +49,21 @@ QPushButton* knopf(const QString& text, const char* name, QWidget* eltern,
 } // namespace
 
 struct TSuchForm::Variantendaten {
-    QString kurz; // "Ansi", "Utf8", "Unicode": the middle of the file and value names
-    QString dokument;
     QString ladetext;
     QString beschriftung;
     QString praefix;
     QString leer;
-
-    QString titelpositionen() const { return '_' + kurz + QStringLiteral("_TitelPositionen.txt"); }
-    QString liste() const {
-        return QStringLiteral("_Phrasen_Woerter_") + kurz + QStringLiteral("Liste.txt");
-    }
 };
 
 const TSuchForm::Variantendaten& TSuchForm::daten(Variante v) {
-    static const Variantendaten ansi{QStringLiteral("Ansi"),
-                                     QStringLiteral("_AnsiDokument.txt"),
-                                     QStringLiteral("Lade ANSI-Dokument:"),
-                                     QStringLiteral("ANSI-DB: "),
-                                     QStringLiteral("ANSI-"),
+    static const Variantendaten ansi{QStringLiteral("Lade ANSI-Dokument:"),
+                                     QStringLiteral("ANSI-DB: "), QStringLiteral("ANSI-"),
                                      QStringLiteral("ANSI-Dokument enthält keine Einträge:")};
-    static const Variantendaten utf8{QStringLiteral("Utf8"),
-                                     QStringLiteral("_UTF8Dokument.txt"),
-                                     QStringLiteral("Lade Utf8-Dokument"),
-                                     QStringLiteral("UTF8-DB: "),
-                                     QStringLiteral("UTF8-"),
+    static const Variantendaten utf8{QStringLiteral("Lade Utf8-Dokument"),
+                                     QStringLiteral("UTF8-DB: "), QStringLiteral("UTF8-"),
                                      QStringLiteral("UTF8-Dokument enthält keine Einträge:")};
-    static const Variantendaten unicode{QStringLiteral("Unicode"),
-                                        QStringLiteral("_UnicodeDokument.txt"),
-                                        QStringLiteral("Lade Unicode-Dokument"),
-                                        QStringLiteral("UNICODE-DB: "),
-                                        QStringLiteral("UNICODE-"),
+    static const Variantendaten unicode{QStringLiteral("Lade Unicode-Dokument"),
+                                        QStringLiteral("UNICODE-DB: "), QStringLiteral("UNICODE-"),
                                         QStringLiteral("Unicode-Dokument enthält keine Einträge:")};
     switch (v) {
     case Variante::Ansi:
@@ -402,7 +386,8 @@ void TSuchForm::FormPaint() {
     }
     if (!SortierungLaeuft) {
         for (Variante v : {Variante::Ansi, Variante::Utf8, Variante::Unicode})
-            ladeknopf(v)->setEnabled(Files::groesse(datenbankDatei(daten(v).dokument)) >= 4);
+            ladeknopf(v)->setEnabled(Files::groesse(ordner_.datenbank(
+                                         Dokumentvarianten::dokument(Datenbankname, v))) >= 4);
         TntEdit2->setEnabled(true);
         OKBtn->setEnabled(!TntEdit2->text().trimmed().isEmpty());
     }
@@ -479,7 +464,7 @@ void TSuchForm::laden(Variante v) {
     }
     SortierteListeAngezeigt = false;
     LesezeichenBtn->show();
-    const QString titel = datenbankDatei(d.titelpositionen());
+    const QString titel = ordner_.datenbank(Dokumentvarianten::titelpositionen(Datenbankname, v));
     if (Files::existiert(titel))
         TitelPositionen.laden(Files::lesen(titel));
     else
@@ -511,7 +496,7 @@ void TSuchForm::laden(Variante v) {
 void TSuchForm::ladeschritt(Variante v) {
     const Variantendaten& d = daten(v);
     VariantenPraefix = d.praefix;
-    const QString dokument = datenbankDatei(d.dokument);
+    const QString dokument = ordner_.datenbank(Dokumentvarianten::dokument(Datenbankname, v));
     if (!Files::existiert(dokument))
         return;
     Label8->setText(d.beschriftung + QLatin1Char('"') + Datenbankname + QStringLiteral("\"  ") +
@@ -520,7 +505,8 @@ void TSuchForm::ladeschritt(Variante v) {
     // The first page is drawn now, so that the bookmark step knows text was shown.
     if (Viewer->isVisible())
         Viewer->viewport()->repaint();
-    ZeilenAlsListeSortieren->setEnabled(Files::existiert(datenbankDatei(d.liste())));
+    ZeilenAlsListeSortieren->setEnabled(
+        Files::existiert(ordner_.datenbank(Dokumentvarianten::sortierteListe(Datenbankname, v))));
 }
 
 bool TSuchForm::DokumentOeffnen(const QString& datei) {
