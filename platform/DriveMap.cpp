@@ -2,10 +2,19 @@
 
 #include "platform/SettingsStore.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+
 namespace {
+
+// A listing is kept only for a folder unchanged for this long: a change within the same
+// tick of the file system clock as the listing would leave the time as it was.
+constexpr qint64 RuheNs = 3'000'000'000;
+constexpr qsizetype HoechstensVerzeichnisse = 256;
 
 int index(QChar laufwerk) {
     const char16_t c = laufwerk.toUpper().unicode();
@@ -18,34 +27,62 @@ QString ohneSchlussStrich(QString pfad) {
     return pfad;
 }
 
+} // namespace
+
+QString DriveMap::nameImOrdner(const QString& ordner, const QString& name) const {
+    struct stat st {};
+    const bool da = ::stat(QFile::encodeName(ordner).constData(), &st) == 0;
+    const qint64 geaendert = qint64(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
+    // The change time as well: it moves also when the modification time is set back.
+    const qint64 status = qint64(st.st_ctim.tv_sec) * 1'000'000'000 + st.st_ctim.tv_nsec;
+    const QString schluessel = name.toCaseFolded();
+    if (da) {
+        const auto it = verzeichnisse_.constFind(ordner);
+        if (it != verzeichnisse_.cend() && it->geraet == qint64(st.st_dev) &&
+            it->knoten == qint64(st.st_ino) && it->geaendert == geaendert && it->status == status)
+            return it->namen.value(schluessel);
+    }
+    ++lesungen_;
+    const QStringList namen = QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden |
+                                                     QDir::System | QDir::NoDotAndDotDot);
+    const qint64 jetzt = QDateTime::currentMSecsSinceEpoch() * 1'000'000;
+    if (!da || jetzt - geaendert < RuheNs) {
+        for (const QString& n : namen)
+            if (n.compare(name, Qt::CaseInsensitive) == 0)
+                return n;
+        return QString();
+    }
+    if (verzeichnisse_.size() >= HoechstensVerzeichnisse)
+        verzeichnisse_.clear();
+    Verzeichnis& v = verzeichnisse_[ordner];
+    v = Verzeichnis{qint64(st.st_dev), qint64(st.st_ino), geaendert, status, {}};
+    v.namen.reserve(namen.size());
+    // Backwards, so that of names with equal foldings the first in the listing stays.
+    for (auto n = namen.crbegin(); n != namen.crend(); ++n)
+        v.namen.insert(n->toCaseFolded(), *n);
+    return v.namen.value(schluessel);
+}
+
 // Looks each name of the relative part up without regard to case where the exact name
 // does not exist. Names that cannot be found stay as written, so a new file keeps the
 // name it is given.
-QString nachGrossKleinAufloesen(const QString& wurzel, const QString& relativ) {
+QString DriveMap::nachGrossKleinAufloesen(const QString& wurzel, const QString& relativ) const {
     const QStringList teile = relativ.split(QLatin1Char('/'), Qt::SkipEmptyParts);
     QString pfad = wurzel;
     bool gefunden = true;
     for (const QString& teil : teile) {
-        QString kandidat =
-            pfad.endsWith(QLatin1Char('/')) ? pfad + teil : pfad + QLatin1Char('/') + teil;
+        const QString vorne = pfad.endsWith(QLatin1Char('/')) ? pfad : pfad + QLatin1Char('/');
+        QString kandidat = vorne + teil;
         if (gefunden && !QFileInfo::exists(kandidat)) {
-            gefunden = false;
-            const QStringList namen = QDir(pfad).entryList(QDir::AllEntries | QDir::Hidden |
-                                                           QDir::System | QDir::NoDotAndDotDot);
-            for (const QString& name : namen)
-                if (name.compare(teil, Qt::CaseInsensitive) == 0) {
-                    kandidat = pfad.endsWith(QLatin1Char('/')) ? pfad + name
-                                                               : pfad + QLatin1Char('/') + name;
-                    gefunden = true;
-                    break;
-                }
+            const QString name = nameImOrdner(pfad, teil);
+            gefunden = !name.isEmpty();
+            if (gefunden)
+                kandidat = vorne + name;
         }
         pfad = kandidat;
     }
     return pfad;
 }
-
-} // namespace
 
 DriveMap::DriveMap() {
     eintraege_[index(QLatin1Char('H'))].wurzel = ohneSchlussStrich(QDir::homePath());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QChar>
+#include <QHash>
 #include <QString>
 
 #include <array>
@@ -36,10 +37,30 @@ public:
     // a mapped letter whose root is a folder that can be walked, empty otherwise.
     QString dateisystemName(QChar laufwerk) const;
 
+    // How often a folder was listed to find a name without regard to case.
+    qint64 Verzeichnislesungen() const { return lesungen_; }
+
 private:
+    // A folder's names, kept while the folder is unchanged: without it every name that
+    // does not exist as written (a moved PDF, a page about to be written) reads the whole
+    // folder again.
+    struct Verzeichnis {
+        qint64 geraet = 0;
+        qint64 knoten = 0;
+        qint64 geaendert = 0; // modification and change time in nanoseconds
+        qint64 status = 0;
+        // Case-folded name -> the first name in listing order with that folding.
+        QHash<QString, QString> namen;
+    };
+    // The name on disk that equals the name without regard to case, empty when none does.
+    QString nameImOrdner(const QString& ordner, const QString& name) const;
+    QString nachGrossKleinAufloesen(const QString& wurzel, const QString& relativ) const;
+
     struct Eintrag {
         QString wurzel;
         bool vomBenutzer = false;
     };
     std::array<Eintrag, 26> eintraege_;
+    mutable QHash<QString, Verzeichnis> verzeichnisse_;
+    mutable qint64 lesungen_ = 0;
 };

@@ -3,6 +3,8 @@
 #include "platform/Ansi.h"
 #include "platform/Files.h"
 
+#include <QFile>
+
 namespace TextFiles {
 
 QByteArray kodieren(const QString& text, int codePage) {
@@ -90,6 +92,15 @@ QString text(const QStringList& zeilen) {
 
 bool WriteToStream(const QString& text, const QString& pfad, int codePage) {
     return Files::schreiben(pfad, TextFiles::kodieren(text, codePage));
+}
+
+bool WriteToStreamFluechtig(const QString& text, const QString& pfad, int codePage) {
+    const QString n = Files::nativ(pfad);
+    if (n.isEmpty())
+        return false;
+    const QByteArray bytes = TextFiles::kodieren(text, codePage);
+    QFile f(n);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
 }
 
 QString ReadTextFile(const QString& pfad, TextFiles::OhneBom ohneBom) {

@@ -157,8 +157,9 @@ QString TErgebnisseite::SchreibHTMLDocNeu(const QString& suchtext, int trefferza
         return QString();
     }
     const QString datei = ordner_.datei(dateiname(Seitenzaehler));
-    WriteToStream(seitenzeilen(suchtext, trefferzahl).join(QStringLiteral("\r\n")), datei,
-                  TextFiles::Utf8);
+    // The pages are throwaway: the next run deletes them, so no durable save.
+    WriteToStreamFluechtig(seitenzeilen(suchtext, trefferzahl).join(QStringLiteral("\r\n")), datei,
+                           TextFiles::Utf8);
     if (beschaeftigtEnde)
         beschaeftigtEnde();
     if (Seitenzaehler == 1) {

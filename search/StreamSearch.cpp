@@ -47,6 +47,44 @@ bool ganzesWort(const Einheit* s, qsizetype n, qsizetype i, qsizetype len, const
     return true;
 }
 
+// Sixteen bytes compared at once; the compiler maps this onto the machine's vector unit.
+using Bytes16 = unsigned char __attribute__((vector_size(16)));
+using Maske16 = signed char __attribute__((vector_size(16)));
+
+Bytes16 lade16(const unsigned char* s) {
+    Bytes16 v;
+    std::memcpy(&v, s, sizeof v);
+    return v;
+}
+
+bool leer16(Maske16 m) {
+    quint64 h[2];
+    std::memcpy(h, &m, sizeof h);
+    return (h[0] | h[1]) == 0;
+}
+
+// The raw bytes that compare equal to the pattern byte c: c alone, or with folding every
+// byte the table maps onto c (in 1252 at most c and its upper-case partner). False when
+// there are more than two.
+bool varianten(unsigned char c, const unsigned char* t, bool klein, unsigned char (&v)[2]) {
+    if (!klein) {
+        v[0] = v[1] = c;
+        return true;
+    }
+    int n = 0;
+    for (int b = 0; b < 256; ++b)
+        if (t[b] == c) {
+            if (n == 2)
+                return false;
+            v[n++] = static_cast<unsigned char>(b);
+        }
+    if (n == 0)
+        return false;
+    if (n == 1)
+        v[1] = v[0];
+    return true;
+}
+
 // Byte search; the fold table stands in for lower-casing a copy of the block. Returns the
 // 0-based index of the hit or -1.
 qsizetype sucheBytes(const unsigned char* s, qsizetype n, const QByteArray& muster, bool klein,
@@ -67,27 +105,31 @@ qsizetype sucheBytes(const unsigned char* s, qsizetype n, const QByteArray& must
         return !ganz || ganzesWort(s, n, i, m, lage);
     };
     const qsizetype letzte = n - m;
-    if (!lage.rueckwaerts) {
-        if (!klein) {
-            // Jump to the next occurrence of the first byte instead of trying every position.
-            qsizetype i = 0;
-            while (i <= letzte) {
-                const void* f = std::memchr(s + i, p[0], static_cast<size_t>(letzte - i + 1));
-                if (!f)
-                    return -1;
-                i = static_cast<const unsigned char*>(f) - s;
-                if (passt(i))
-                    return i;
-                ++i;
-            }
-            return -1;
-        }
-        for (qsizetype i = 0; i <= letzte; ++i)
-            if (t[s[i]] == p[0] && passt(i))
+    if (lage.rueckwaerts) {
+        for (qsizetype i = letzte; i >= 0; --i)
+            if ((klein ? t[s[i]] : s[i]) == p[0] && passt(i))
                 return i;
         return -1;
     }
-    for (qsizetype i = letzte; i >= 0; --i)
+    qsizetype i = 0;
+    unsigned char erstes[2], letztes[2];
+    if (varianten(p[0], t, klein, erstes) && varianten(p[m - 1], t, klein, letztes)) {
+        // Only positions whose first and last byte fit are compared in full; sixteen
+        // neighbouring positions are sifted at a time, and tried in increasing order.
+        const Bytes16 e0 = Bytes16{} + erstes[0], e1 = Bytes16{} + erstes[1];
+        const Bytes16 l0 = Bytes16{} + letztes[0], l1 = Bytes16{} + letztes[1];
+        for (; i + 15 <= letzte; i += 16) {
+            const Bytes16 a = lade16(s + i);
+            const Bytes16 z = lade16(s + i + m - 1);
+            const Maske16 k = ((a == e0) | (a == e1)) & ((z == l0) | (z == l1));
+            if (leer16(k))
+                continue;
+            for (int j = 0; j < 16; ++j)
+                if (k[j] && passt(i + j))
+                    return i + j;
+        }
+    }
+    for (; i <= letzte; ++i)
         if ((klein ? t[s[i]] : s[i]) == p[0] && passt(i))
             return i;
     return -1;
@@ -265,10 +307,11 @@ bool TStreamSearch::suche(qint64 start, quint8 options) {
             blockStart = std::max<qint64>(0, pos - (Blockgroesse - w));
             laenge = std::min<qint64>(Blockgroesse, pos + w - blockStart);
         }
-        m_puffer.fill('\0');
         qint64 n = 0;
         if (m_stream->seek(blockStart))
             n = std::max<qint64>(0, m_stream->read(m_puffer.data(), laenge));
+        // Only the part the read left is cleared: the same buffer as one zeroed first.
+        std::memset(m_puffer.data() + n, 0, static_cast<size_t>(Blockgroesse - n));
         const Blocklage lage{erster, n < Blockgroesse, rueckwaerts};
         qsizetype treffer;
         if (w == 1) {

@@ -357,10 +357,6 @@ TSuchForm::~TSuchForm() {
     delete Viewer2;
 }
 
-QString TSuchForm::datenbankDatei(const QString& endung) const {
-    return ordner_.datenbank(Datenbankname + endung);
-}
-
 QPushButton* TSuchForm::ladeknopf(Variante v) const {
     switch (v) {
     case Variante::Ansi:

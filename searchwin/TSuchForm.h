@@ -136,8 +136,6 @@ public:
     void TntListBox1MouseMove();
     void SuchImInternetBtnClick();
 
-    // "Datenbank\<DB>" + suffix below the program folder.
-    QString datenbankDatei(const QString& endung) const;
 
     Variante GeladeneVariante = Variante::Keine;
     Variante AnzeigeVariante = Variante::Keine;

@@ -1,51 +1,20 @@
 // Indexing a few hundred PDFs against running the converter alone on the same files, and
 // against recollindex on the same folder with a private configuration.
 
+#include "bench/common/Benchdaten.h"
 #include "index/Indexlauf.h"
 #include "platform/Platform.h"
-#include "tests/fixtures/PdfSchreiber.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <cstdio>
 
 namespace {
-
-QStringList pdfsErzeugen(const QString& ordner) {
-    const QStringList woerter{"Rechnung", "Bär",     "Vertrag", "Übersicht", "Kündigung",
-                              "Angebot",  "Mahnung", "Straße",  "Größe",     "Bestellung"};
-    QDir().mkpath(ordner);
-    for (int i = 0; i < 300; ++i) {
-        QStringList seiten;
-        for (int s = 0; s < 4; ++s) {
-            QString text;
-            for (int z = 0; z < 40; ++z)
-                text += QStringLiteral("Zeile %1 %2 %3 Nummer %4\n")
-                            .arg(z)
-                            .arg(woerter[(i + z) % 10], woerter[(s + z * 3) % 10])
-                            .arg(i * 1000 + z);
-            seiten << text;
-        }
-        PdfSchreiber::schreiben(ordner + QStringLiteral("/Akte_%1.pdf").arg(i), seiten);
-    }
-    // PDFs of the installed documentation, where there are any.
-    QDirIterator it(QStringLiteral("/usr/share/doc"), {QStringLiteral("*.pdf")}, QDir::Files,
-                    QDirIterator::Subdirectories);
-    int n = 0;
-    while (it.hasNext() && n < 50)
-        QFile::copy(it.next(), ordner + QStringLiteral("/doc_%1.pdf").arg(n++));
-    QStringList alle;
-    for (const QFileInfo& f : QDir(ordner).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files))
-        alle << f.absoluteFilePath();
-    return alle;
-}
 
 double sekunden(const QElapsedTimer& uhr) {
     return uhr.nsecsElapsed() / 1e9;
@@ -57,7 +26,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTemporaryDir tmp;
     const QString prog = tmp.filePath(QStringLiteral("prog"));
-    const QStringList pdfs = pdfsErzeugen(prog + QStringLiteral("/Akten"));
+    const QStringList pdfs = Benchdaten::pdfsErzeugen(prog + QStringLiteral("/Akten"), true);
     DriveMap::global().setzeWurzel(QLatin1Char('T'), prog);
     const Programmordner ordner(QStringLiteral("T:\\"));
     ProtokollNotifier notifier;
@@ -91,34 +60,42 @@ int main(int argc, char** argv) {
     const double nurKonverter = sekunden(uhr);
 
     std::printf(
-        "index: %lld PDFs (%d converted), document %lld bytes\n",
+        "index: %lld PDFs (%d umgewandelt), Dokument %lld Bytes\n",
         static_cast<long long>(pdfs.size()), r.konvertiert,
         static_cast<long long>(QFileInfo(prog + "/Datenbank/Akten_UTF8Dokument.txt").size()));
-    std::printf("  kelvora index        %8.2f s  (%.1f ms per PDF)\n", kelvora,
+    std::printf("  kelvora index          %8.2f s  (%.1f ms je PDF)\n", kelvora,
                 1000 * kelvora / pdfs.size());
-    std::printf("  pdftotext alone      %8.2f s\n", nurKonverter);
-    std::printf("  ratio index/pdftotext %7.2f\n", kelvora / nurKonverter);
+    std::printf("  pdftotext allein       %8.2f s\n", nurKonverter);
+    std::printf("  Verhältnis index/pdftotext %6.2f\n", kelvora / nurKonverter);
 
-    const QString recoll = QStandardPaths::findExecutable(QStringLiteral("recollindex"));
+    const QString recoll = Benchdaten::programm(QStringLiteral("recollindex"));
     if (recoll.isEmpty()) {
-        std::printf("  recollindex          not installed\n");
+        std::printf("  recollindex nicht installiert (Paket recoll): Vergleich übersprungen\n");
         return 0;
     }
+    // A private configuration folder, so that the user's own index stays untouched.
     const QString konfig = tmp.filePath(QStringLiteral("recoll"));
     QDir().mkpath(konfig);
     QFile conf(konfig + QStringLiteral("/recoll.conf"));
-    conf.open(QIODevice::WriteOnly);
+    if (!conf.open(QIODevice::WriteOnly))
+        return 1;
     conf.write("topdirs = " + QFile::encodeName(prog + QStringLiteral("/Akten")) + "\n");
     conf.close();
-    uhr.restart();
-    QProcess p;
-    p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    p.setStandardOutputFile(QProcess::nullDevice());
-    p.setStandardErrorFile(QProcess::nullDevice());
-    p.start(recoll, {QStringLiteral("-c"), konfig, QStringLiteral("-z")});
-    p.waitForFinished(-1);
-    const double rec = sekunden(uhr);
-    std::printf("  recollindex          %8.2f s\n", rec);
-    std::printf("  ratio index/recoll   %8.2f\n", kelvora / rec);
+    const auto rec =
+        Benchdaten::starte(recoll, {QStringLiteral("-c"), konfig, QStringLiteral("-z")});
+    // What recoll found proves that it indexed the PDFs and did not just give up.
+    int gefunden = -1;
+    const QString recollq = Benchdaten::programm(QStringLiteral("recollq"));
+    if (!recollq.isEmpty()) {
+        const auto q =
+            Benchdaten::starte(recollq, {QStringLiteral("-c"), konfig, QStringLiteral("-b"),
+                                         QStringLiteral("Mahnung")});
+        gefunden = int(q.aus.count("file://"));
+    }
+    std::printf("  recollindex -c DIR -z  %8.2f s  (Exit %d, recollq findet \"Mahnung\" in %d "
+                "Dateien)\n",
+                rec.ms / 1000, rec.code, gefunden);
+    std::printf("  Verhältnis index/recollindex %4s\n",
+                qPrintable(Benchdaten::verhaeltnis(kelvora * 1000, rec.ms)));
     return 0;
 }

@@ -176,6 +176,27 @@ int main(int argc, char** argv) {
         p.waitForFinished(-1);
     });
 
+    // The run's pages once more, as the run wrote them, into new files as after the run's
+    // emptying of "Datenbank\Temp": with the durable save that the stored files get and
+    // with the plain write that the throwaway pages get.
+    QStringList seiten;
+    for (const QString& name : QDir(prog + QStringLiteral("/Datenbank/Temp"))
+                                   .entryList({QStringLiteral("*.htm")}, QDir::Files)) {
+        QFile f(prog + QStringLiteral("/Datenbank/Temp/") + name);
+        if (f.open(QIODevice::ReadOnly))
+            seiten.append(QString::fromUtf8(f.readAll()));
+    }
+    int runde = 0;
+    auto schreiben = [&](const std::function<bool(const QString&, const QString&, int)>& w) {
+        ++runde;
+        for (qsizetype i = 0; i < seiten.size(); ++i)
+            w(seiten[i], ordner.temp(QStringLiteral("r%1_%2.htm").arg(runde).arg(i)),
+              TextFiles::Utf8);
+    };
+    const double dauerhaft = beste([&] { schreiben(WriteToStream); });
+    const double fluechtig = beste([&] { schreiben(WriteToStreamFluechtig); });
+    const double jeSeite = 1.0 / std::max<qsizetype>(1, seiten.size());
+
     const double mb = QFile(dokument).size() / 1048576.0;
     std::printf("search: %d Sätze, %.1f MiB, Suchtext \"%s\"\n", Saetze, mb, qPrintable(Suchtext));
     std::printf("  Stream-Suche (Text und Marke)  %8.1f ms  (%lld Treffer)\n", scan,
@@ -194,6 +215,12 @@ int main(int argc, char** argv) {
     std::printf("  Verhältnis Suchlauf/grep       %8.2f\n", ganz / grep);
     std::printf("  ohne Treffer: Stream-Suche %.1f ms, grep %.1f ms, Verhältnis %.2f\n", leer,
                 grepLeer, leer / grepLeer);
+    std::printf("  %lld Seiten dauerhaft (QSaveFile) %6.1f ms  (%.2f ms je Seite)\n",
+                static_cast<long long>(seiten.size()), dauerhaft, dauerhaft * jeSeite);
+    std::printf("  %lld Seiten schlicht (QFile)      %6.1f ms  (%.2f ms je Seite), Verhältnis "
+                "%.2f\n",
+                static_cast<long long>(seiten.size()), fluechtig, fluechtig * jeSeite,
+                dauerhaft / std::max(fluechtig, 1e-3));
     if (saetze != MitTreffer || treffer.size() != MitTreffer) {
         std::fprintf(stderr, "falsche Trefferzahl: %d statt %d\n", saetze, MitTreffer);
         return 1;

@@ -3,8 +3,22 @@
 #include "tests/common/TestUmgebung.h"
 
 #include <QDir>
+#include <QFile>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 using DriveMapTest = Umgebung;
+
+namespace {
+
+// Sets a folder's modification time an hour back, as for a folder nobody touched lately.
+void alt(const QString& ordner) {
+    struct timespec zeiten[2] = {{0, UTIME_OMIT}, {::time(nullptr) - 3600, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(ordner).constData(), zeiten, 0), 0);
+}
+
+} // namespace
 
 TEST_F(DriveMapTest, StandardLaufwerke) {
     const DriveMap map;
@@ -42,4 +56,63 @@ TEST_F(DriveMapTest, NamenOhneRuecksichtAufGrossKlein) {
     EXPECT_EQ(map.nativ(QStringLiteral("T:\\akten\\Neu.txt")), nativ("Akten/Neu.txt"));
     EXPECT_EQ(map.windows(nativ("Akten/Rechnung März.PDF")),
               QStringLiteral("T:\\Akten\\Rechnung März.PDF"));
+}
+
+TEST_F(DriveMapTest, UnveraenderterOrdnerWirdNurEinmalGelesen) {
+    schreibe("Akten/Rechnung.PDF", "x");
+    schreibe("Akten/b.txt", "x");
+    alt(nativ("Akten"));
+    const DriveMap& map = DriveMap::global();
+    const qint64 vorher = map.Verzeichnislesungen();
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(map.nativ(QStringLiteral("T:\\Akten\\rechnung.pdf")),
+                  nativ("Akten/Rechnung.PDF"));
+        EXPECT_EQ(map.nativ(QStringLiteral("T:\\Akten\\B.TXT")), nativ("Akten/b.txt"));
+        EXPECT_EQ(map.nativ(QStringLiteral("T:\\Akten\\fehlt.pdf")), nativ("Akten/fehlt.pdf"));
+    }
+    EXPECT_EQ(map.Verzeichnislesungen() - vorher, 1);
+    // A file that exists as written needs no listing at all.
+    EXPECT_EQ(map.nativ(QStringLiteral("T:\\Akten\\b.txt")), nativ("Akten/b.txt"));
+    EXPECT_EQ(map.Verzeichnislesungen() - vorher, 1);
+}
+
+TEST_F(DriveMapTest, AenderungImOrdnerLiestIhnNeu) {
+    schreibe("Akten/a.pdf", "x");
+    alt(nativ("Akten"));
+    const DriveMap& map = DriveMap::global();
+    EXPECT_EQ(map.nativ(QStringLiteral("T:\\Akten\\Neu.pdf")), nativ("Akten/Neu.pdf"));
+    // Created after the listing was kept, in another spelling: found all the same.
+    schreibe("Akten/NEU.PDF", "x");
+    EXPECT_EQ(map.nativ(QStringLiteral("T:\\Akten\\Neu.pdf")), nativ("Akten/NEU.PDF"));
+    alt(nativ("Akten"));
+    EXPECT_EQ(map.nativ(QStringLiteral("T:\\Akten\\neu.pdf")), nativ("Akten/NEU.PDF"));
+    // Removed after the listing was kept: back to the name as written.
+    ASSERT_TRUE(QFile::remove(nativ("Akten/NEU.PDF")));
+    EXPECT_EQ(map.nativ(QStringLiteral("T:\\Akten\\neu.pdf")), nativ("Akten/neu.pdf"));
+}
+
+TEST_F(DriveMapTest, FrischGeaenderterOrdnerWirdJedesMalGelesen) {
+    schreibe("Temp/Seite.htm", "x");
+    const DriveMap& map = DriveMap::global();
+    const qint64 vorher = map.Verzeichnislesungen();
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(map.nativ(QStringLiteral("T:\\Temp\\seite.HTM")), nativ("Temp/Seite.htm"));
+        schreibe(QStringLiteral("Temp/Seite%1.htm").arg(i), "x");
+        EXPECT_EQ(map.nativ(QStringLiteral("T:\\Temp\\seite%1.HTM").arg(i)),
+                  nativ(QStringLiteral("Temp/Seite%1.htm").arg(i)));
+    }
+    EXPECT_EQ(map.Verzeichnislesungen() - vorher, 6);
+}
+
+TEST_F(DriveMapTest, GemerkteListeWaehltWieDieUngemerkte) {
+    // Two names that differ only in case: the kept listing picks the same one as a fresh
+    // read of the folder.
+    schreibe("Akten/Akte.pdf", "x");
+    schreibe("Akten/AKTE.pdf", "x");
+    const DriveMap& map = DriveMap::global();
+    const QString frisch = map.nativ(QStringLiteral("T:\\Akten\\akte.PDF"));
+    alt(nativ("Akten"));
+    EXPECT_EQ(map.nativ(QStringLiteral("T:\\Akten\\akte.PDF")), frisch);
+    EXPECT_EQ(map.nativ(QStringLiteral("T:\\Akten\\akte.PDF")), frisch);
+    EXPECT_TRUE(frisch == nativ("Akten/Akte.pdf") || frisch == nativ("Akten/AKTE.pdf"));
 }

@@ -53,3 +53,20 @@ TEST_F(TextFilesTest, SchreibenUndLesenUeberWindowsPfade) {
     EXPECT_TRUE(ReadTextFile(win("fehlt.txt")).isEmpty());
     EXPECT_FALSE(WriteToStream(QStringLiteral("x"), win("kein Ordner\\x.txt"), TextFiles::Utf8));
 }
+
+TEST_F(TextFilesTest, FluechtigGeschriebenGleicheBytesUndErsetztGanz) {
+    schreibe("Temp/Seite.htm", QByteArray(100, 'x'));
+    const QString pfad = win("Temp\\Seite.htm");
+    ASSERT_TRUE(WriteToStreamFluechtig(QStringLiteral("Bär\r\n"), pfad, TextFiles::Utf8));
+    EXPECT_EQ(lies("Temp/Seite.htm"), QByteArray("B\xC3\xA4r\r\n"));
+    ASSERT_TRUE(WriteToStreamFluechtig(QStringLiteral("Bär"), pfad, TextFiles::Utf16Le));
+    EXPECT_EQ(lies("Temp/Seite.htm"), QByteArray("\xFF\xFE"
+                                                 "B\0\xE4\0r\0",
+                                                 8));
+    ASSERT_TRUE(WriteToStreamFluechtig(QStringLiteral("Bär"), pfad, TextFiles::Ansi));
+    EXPECT_EQ(lies("Temp/Seite.htm"), QByteArray("B\xE4r"));
+    EXPECT_FALSE(
+        WriteToStreamFluechtig(QStringLiteral("x"), win("kein Ordner\\x.txt"), TextFiles::Utf8));
+    EXPECT_FALSE(
+        WriteToStreamFluechtig(QStringLiteral("x"), QStringLiteral("x.txt"), TextFiles::Utf8));
+}

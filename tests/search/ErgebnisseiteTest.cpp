@@ -169,3 +169,16 @@ TEST_F(ErgebnisseiteTest, GeoeffneteDateiSchreibtKeineSeite) {
     EXPECT_TRUE(beendet);
     EXPECT_TRUE(shell.aufrufe.empty());
 }
+
+TEST_F(ErgebnisseiteTest, NeueSeiteErsetztEineLaengereAlteGanz) {
+    seite.TntRichEdit1 = {"T:\\a.pdf##text##eins zwei drei vier fünf sechs sieben<br>"};
+    seite.SchreibHTMLDocNeu("eins", 1);
+    const QByteArray lang = erste();
+    seite.TntRichEdit1.clear();
+    seite.Seitenzaehler = 1;
+    seite.SchreibHTMLDocNeu("eins", 0);
+    const QByteArray kurz = erste();
+    EXPECT_LT(kurz.size(), lang.size());
+    EXPECT_TRUE(kurz.endsWith("</font>\r\n</body>\r\n</html>"));
+    EXPECT_TRUE(kurz.contains("wurde NICHT gefunden"));
+}

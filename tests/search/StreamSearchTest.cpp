@@ -200,3 +200,89 @@ TEST_F(StreamSearchDatei, DateiWirdGeoeffnetUndDurchsucht) {
     EXPECT_FALSE(s.Fehler().isEmpty());
     EXPECT_FALSE(s.FindFirst(u"drei"_qs, 0, 0, 0));
 }
+
+namespace {
+
+// The word delimiters: codes 0-47, 58-64, 91-94, 96 and 123-127.
+bool trenner(unsigned char c) {
+    return c <= 47 || (c >= 58 && c <= 64) || (c >= 91 && c <= 94) || c == 96 ||
+           (c >= 123 && c <= 127);
+}
+
+// The first hit found by trying every position in turn on lower-cased copies; one block,
+// so a neighbour outside the data counts as a delimiter.
+qint64 naiv(const QByteArray& daten, const QByteArray& text, bool gross, bool ganz) {
+    const QByteArray d = gross ? daten : Ansi::klein(daten);
+    const QByteArray t = gross ? text : Ansi::klein(text);
+    for (qsizetype i = 0; i + t.size() <= d.size(); ++i) {
+        if (d.mid(i, t.size()) != t)
+            continue;
+        if (ganz && ((i > 0 && !trenner(uchar(daten[i - 1]))) ||
+                     (i + t.size() < d.size() && !trenner(uchar(daten[i + t.size()])))))
+            continue;
+        return i;
+    }
+    return -1;
+}
+
+} // namespace
+
+TEST(StreamSearch, TrefferAnJederStelleEinesSechzehnerSchritts) {
+    // Every offset of a hit against the sixteen positions compared at once, and the rest
+    // of the block after the last full step.
+    for (int vor = 0; vor < 40; ++vor)
+        for (int nach = 0; nach < 20; ++nach) {
+            const QByteArray d = QByteArray(vor, 'x') + "AbC" + QByteArray(nach, 'x');
+            Puffer p(d);
+            ASSERT_EQ(p.finde("abc"), vor) << vor << ' ' << nach;
+            ASSERT_EQ(p.finde("AbC", TStreamSearch::GrossKlein), vor) << vor << ' ' << nach;
+            ASSERT_EQ(p.finde("abc", TStreamSearch::GrossKlein), -1) << vor << ' ' << nach;
+        }
+}
+
+TEST(StreamSearch, ErsterUndLetzterPassenAberDieMitteNicht) {
+    // Same first and last byte one position before the hit, in the same sixteen bytes.
+    EXPECT_EQ(Puffer("abxd abcd").finde("ABCD"), 5);
+    EXPECT_EQ(Puffer("aXcaXcabc").finde("abc", TStreamSearch::GrossKlein), 6);
+    EXPECT_EQ(Puffer("aaaaaaaaaaaaaaaaaaaaab").finde("aab"), 19);
+}
+
+TEST(StreamSearch, UmlauteAmAnfangUndEndeDesTexts) {
+    // 1252 folds Ä to ä and Ÿ (0x9F) to ÿ (0xFF), also as first and last byte.
+    const QByteArray d = Ansi::ausUnicode(u"................ÄRGER über MÜHE und ŸÄ"_qs);
+    Puffer p(d);
+    EXPECT_EQ(p.finde(u"ärger"_qs), 16);
+    EXPECT_EQ(p.finde(u"mühe"_qs), 27);
+    EXPECT_EQ(p.finde(u"ÿä"_qs), 36);
+    EXPECT_EQ(p.finde(u"Ÿ"_qs), 36);
+    EXPECT_EQ(p.finde(u"ÿä"_qs, TStreamSearch::GrossKlein), -1);
+    // The sharp s has no partner: it matches only itself.
+    EXPECT_EQ(Puffer(Ansi::ausUnicode(u"STRASSE Straße"_qs)).finde(u"ß"_qs), 12);
+}
+
+TEST(StreamSearch, GleichtDerSucheAnJederStelle) {
+    // Random data over an alphabet of letters in both cases, umlauts and delimiters,
+    // against trying every position: with and without case, with and without whole words.
+    const QByteArray alphabet = Ansi::ausUnicode(u"aAbBäÄÿŸ x.-_3"_qs);
+    quint32 zufall = 4711;
+    auto naechste = [&zufall](quint32 bis) {
+        zufall = zufall * 1103515245u + 12345u;
+        return (zufall >> 8) % bis;
+    };
+    for (int runde = 0; runde < 3000; ++runde) {
+        QByteArray daten, text;
+        const int laenge = int(naechste(120));
+        for (int i = 0; i < laenge; ++i)
+            daten += alphabet[naechste(alphabet.size())];
+        const int textLaenge = 1 + int(naechste(4));
+        for (int i = 0; i < textLaenge; ++i)
+            text += alphabet[naechste(6)];
+        const quint8 optionen = quint8(naechste(4));
+        const bool gross = optionen & TStreamSearch::GrossKlein;
+        const bool ganz = optionen & Ganz;
+        Puffer p(daten);
+        ASSERT_EQ(p.finde(Ansi::nachUnicode(text), optionen), naiv(daten, text, gross, ganz))
+            << daten.toHex().constData() << " / " << text.toHex().constData() << " / "
+            << int(optionen);
+    }
+}
