@@ -1,6 +1,7 @@
 #include "bench/common/Benchdaten.h"
 
 #include "platform/DriveMap.h"
+#include "search/StreamSearch.h"
 #include "tests/fixtures/PdfSchreiber.h"
 
 #include <QDir>
@@ -14,6 +15,25 @@
 #include <algorithm>
 
 namespace Benchdaten {
+
+QList<qint64> markenScan(const QString& dokument, const QString& text) {
+    QList<qint64> treffer;
+    TStreamSearch search;
+    search.setFileName(dokument);
+    TSuchfensterZustand f;
+    f.SucheLaeuft = true;
+    f.Dateimarke = QStringLiteral("#T:\\");
+    bool gefunden = search.FindFirst(text, 0, 0, 0);
+    while (gefunden) {
+        treffer << search.FoundStart();
+        f.NaechsterSuchtext = f.Dateimarke;
+        if (!search.FindNext(false, f))
+            break;
+        f.NaechsterSuchtext = text;
+        gefunden = search.FindNext(false, f);
+    }
+    return treffer;
+}
 
 Datenbank erzeugen(const QString& programmordner, const Auftrag& a) {
     const QString db = programmordner + QStringLiteral("/Datenbank/");

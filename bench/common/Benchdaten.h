@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -9,6 +10,10 @@
 // What the benchmarks share: a generated database of a given size, timing, and the peers
 // run as processes.
 namespace Benchdaten {
+
+// The stream search as the run loop drives it, search text and file marker "#T:\\" in
+// turn, over a whole document; the offsets of the hits.
+QList<qint64> markenScan(const QString& dokument, const QString& text);
 
 struct Auftrag {
     QString name = QStringLiteral("Bench");

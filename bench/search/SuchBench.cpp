@@ -4,6 +4,7 @@
 // document. Best of three runs each.
 
 #include "app/Programmordner.h"
+#include "bench/common/Benchdaten.h"
 #include "platform/Platform.h"
 #include "search/Dokumentsuche.h"
 #include "search/Pfadaufloesung.h"
@@ -98,23 +99,7 @@ int main(int argc, char** argv) {
 
     // The scan: search text and file marker in turn, as the run loop drives the stream search.
     QList<qint64> treffer;
-    const double scan = beste([&] {
-        treffer.clear();
-        TStreamSearch search;
-        search.setFileName(dokument);
-        TSuchfensterZustand f;
-        f.SucheLaeuft = true;
-        f.Dateimarke = QStringLiteral("#T:\\");
-        bool gefunden = search.FindFirst(Suchtext, 0, 0, 0);
-        while (gefunden) {
-            treffer << search.FoundStart();
-            f.NaechsterSuchtext = f.Dateimarke;
-            if (!search.FindNext(false, f))
-                break;
-            f.NaechsterSuchtext = Suchtext;
-            gefunden = search.FindNext(false, f);
-        }
-    });
+    const double scan = beste([&] { treffer = Benchdaten::markenScan(dokument, Suchtext); });
 
     QString letzter;
     const double aufloesung = beste([&] {

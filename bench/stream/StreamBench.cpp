@@ -20,26 +20,6 @@ constexpr int Laeufe = 3;
 const QString Suchtext = QStringLiteral("Quittung");
 const QString Fehlt = QStringLiteral("Zitronenfalter");
 
-// Text and file marker in turn, as the run loop drives the stream search; the hit offsets.
-QList<qint64> scan(const QString& dokument, const QString& text) {
-    QList<qint64> treffer;
-    TStreamSearch search;
-    search.setFileName(dokument);
-    TSuchfensterZustand f;
-    f.SucheLaeuft = true;
-    f.Dateimarke = QStringLiteral("#T:\\");
-    bool gefunden = search.FindFirst(text, 0, 0, 0);
-    while (gefunden) {
-        treffer << search.FoundStart();
-        f.NaechsterSuchtext = f.Dateimarke;
-        if (!search.FindNext(false, f))
-            break;
-        f.NaechsterSuchtext = text;
-        gefunden = search.FindNext(false, f);
-    }
-    return treffer;
-}
-
 void zeile(const char* was, double ms, const QString& zusatz = {}) {
     std::printf("  %-36s %9.1f ms  %s\n", was, ms, qPrintable(zusatz));
 }
@@ -67,7 +47,8 @@ int main(int argc, char** argv) {
         search.FindFirst(Fehlt, 0, 0, 0);
     });
     QList<qint64> treffer;
-    const double text = Benchdaten::beste(Laeufe, [&] { treffer = scan(db.dokument, Suchtext); });
+    const double text =
+        Benchdaten::beste(Laeufe, [&] { treffer = Benchdaten::markenScan(db.dokument, Suchtext); });
     ProtokollNotifier notifier;
     int saetze = 0;
     const double dokumentsuche = Benchdaten::beste(Laeufe, [&] {
