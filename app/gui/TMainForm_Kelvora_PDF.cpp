@@ -219,15 +219,7 @@ void TMainForm_Kelvora_PDF::setFenster(TSuchForm* suchForm, TEinstellform* einst
         suchForm_->setEinstellungenZeigen([this] { SpeedButton2Click(); });
         TSuchForm::SuchlaufHaken haken;
         haken.status = [this](const QString& text) { Label1->setText(text); };
-        haken.beschaeftigt = [this](bool an) {
-            if (an) {
-                GedultTimer->start();
-                geduldLabelPlatzieren();
-            } else {
-                GedultTimer->stop();
-                GeduldLabel->clear();
-            }
-        };
+        haken.beschaeftigt = [this](bool an) { geduldAnzeigen(an); };
         haken.suchtextInZwischenablage = [this] {
             return einstellform_ && einstellform_->SuchtextInClipbrdCheckBox->isChecked();
         };
@@ -380,14 +372,7 @@ void TMainForm_Kelvora_PDF::SuchenBtnClick() {
         if (text.isEmpty())
             Label2->clear();
     };
-    haken.beschaeftigt = [this](bool an) {
-        if (an)
-            GedultTimer->start();
-        else {
-            GedultTimer->stop();
-            GeduldLabel->clear();
-        }
-    };
+    haken.beschaeftigt = [this](bool an) { geduldAnzeigen(an); };
     QString name;
     haken.suchwortAufnehmen = [this, &name](const QString&) { suchwortAufnehmen(name); };
     TSuchknopf knopf(dienste_.notifier, haken);
@@ -616,6 +601,16 @@ void TMainForm_Kelvora_PDF::suchenSchriftAnpassen() {
 void TMainForm_Kelvora_PDF::geduldLabelPlatzieren() {
     GeduldLabel->move(BitBtn2->x() + BitBtn2->width() / 2 - 20, Label1->y() + 2);
     GeduldLabel->raise();
+}
+
+void TMainForm_Kelvora_PDF::geduldAnzeigen(bool an) {
+    if (an) {
+        GedultTimer->start();
+        geduldLabelPlatzieren();
+    } else {
+        GedultTimer->stop();
+        GeduldLabel->clear();
+    }
 }
 
 void TMainForm_Kelvora_PDF::jobAnzeigeStarten() {

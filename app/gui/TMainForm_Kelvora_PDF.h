@@ -116,6 +116,8 @@ private:
     void erstesZeigen();
     void schliessen();
     void geduldLabelPlatzieren();
+    // Starts (true) or stops (false) the patience dots of a search.
+    void geduldAnzeigen(bool an);
     void suchenSchriftAnpassen();
     void GedultTimerTimer();
     void Timer1Timer();
