@@ -4,11 +4,6 @@
 
 namespace Anzeigetexte {
 
-QString zeitText(qint64 sekunden) {
-    return QString::number(sekunden / 3600) + QLatin1Char(':') +
-           QString::number(sekunden / 60 % 60) + QLatin1Char(':') + QString::number(sekunden % 60);
-}
-
 qint64 vergangeneSekunden(qint64 startTicksMs, qint64 jetztTicksMs) {
     return jetztTicksMs / 1000 - startTicksMs / 1000;
 }

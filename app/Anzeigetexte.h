@@ -5,8 +5,6 @@
 // Texts of the main window's status displays.
 namespace Anzeigetexte {
 
-// Hours, minutes and seconds without leading zeros, for example 0:5:7.
-QString zeitText(qint64 sekunden);
 // Whole seconds between two tick counts in milliseconds, each first cut to whole seconds.
 qint64 vergangeneSekunden(qint64 startTicksMs, qint64 jetztTicksMs);
 // "Anzahl Dateien:     " + N with the locale's thousands separators + "     Zeit: " + time.

@@ -1,6 +1,6 @@
 #include "cli/Befehle.h"
 
-#include "app/kelvorapdfp.h"
+#include "datenbank/DatenbankKatalog.h"
 #include "cli/KonsolenNotifier.h"
 #include "cli/SortBefehl.h"
 #include "cli/SuchBefehl.h"

@@ -1,6 +1,6 @@
 #include "cli/SortBefehl.h"
 
-#include "app/kelvorapdfp.h"
+#include "datenbank/DatenbankKatalog.h"
 #include "cli/KonsolenNotifier.h"
 #include "index/SortierteListen.h"
 #include "platform/Platform.h"

@@ -1,6 +1,6 @@
 #include "cli/SuchBefehl.h"
 
-#include "app/DatenbankKatalog.h"
+#include "datenbank/DatenbankKatalog.h"
 #include "cli/KonsolenNotifier.h"
 #include "platform/Platform.h"
 #include "search/StreamSearch.h"

@@ -1,9 +1,9 @@
 #include "index/Indexlauf.h"
 
-#include "app/Anzeigetexte.h"
-#include "app/DatenbankKatalog.h"
+#include "datenbank/DatenbankKatalog.h"
 #include "index/Eingabepruefung.h"
 #include "index/Hauptliste.h"
+#include "index/Laufzeit.h"
 #include "index/PdfTextExtraktion.h"
 #include "index/Titelpositionen.h"
 #include "platform/Platform.h"
@@ -133,7 +133,7 @@ Indexlauf::Ergebnis Indexlauf::nachListe(const Auftrag& a) {
     pump_.pause(100);
     titelpositionenErstellen(name);
     r.konvertiert = extraktion.konvertiert();
-    r.log = extraktion.statistik(r.dateien, Anzeigetexte::zeitText(uhr.elapsed() / 1000));
+    r.log = extraktion.statistik(r.dateien, laufzeitText(uhr.elapsed() / 1000));
     ordner_.tempLeeren();
     r.ok = true;
     return r;

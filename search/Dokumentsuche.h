@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Programmordner.h"
+#include "datenbank/Programmordner.h"
 #include "search/Pfadaufloesung.h"
 
 #include <QByteArray>

@@ -1,6 +1,6 @@
 #include "searchwin/Suchwortliste.h"
 
-#include "app/Programmordner.h"
+#include "datenbank/Programmordner.h"
 #include "platform/TextFiles.h"
 #include "search/Zeichenkette.h"
 

@@ -5,6 +5,7 @@
 #include "app/gui/DatenbankEintragDelegate.h"
 #include "index/Hauptliste.h"
 #include "index/Indexlauf.h"
+#include "index/Laufzeit.h"
 #include "index/Titelpositionen.h"
 #include "index/gui/TOKBottomDlg.h"
 #include "lister/Dateilister.h"
@@ -627,7 +628,7 @@ void TMainForm_Kelvora_PDF::jobAnzeigeStoppen() {
 }
 
 QString TMainForm_Kelvora_PDF::zeitText() const {
-    return Anzeigetexte::zeitText(Anzeigetexte::vergangeneSekunden(startTicks_, ticks()));
+    return laufzeitText(Anzeigetexte::vergangeneSekunden(startTicks_, ticks()));
 }
 
 void TMainForm_Kelvora_PDF::GedultTimerTimer() {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/DatenbankKatalog.h"
-#include "app/Programmordner.h"
+#include "datenbank/DatenbankKatalog.h"
+#include "datenbank/Programmordner.h"
 #include "app/Registrierwerte.h"
 #include "app/Virenscannerwache.h"
 #include "index/Indexlauf.h"

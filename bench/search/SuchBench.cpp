@@ -3,7 +3,7 @@
 // search run (records, contexts, 200 result pages) against "grep -F -i -c" on the same
 // document. Best of three runs each.
 
-#include "app/Programmordner.h"
+#include "datenbank/Programmordner.h"
 #include "bench/common/Benchdaten.h"
 #include "platform/Platform.h"
 #include "search/Dokumentsuche.h"

@@ -1,11 +1,12 @@
 #include "app/Anzeigetexte.h"
 #include "app/Virenscannerwache.h"
+#include "index/Laufzeit.h"
 
 #include "tests/common/TestUmgebung.h"
 
 TEST(Anzeigetexte, ZaehlerzeileMitTausenderpunkten) {
-    EXPECT_EQ(Anzeigetexte::zeitText(3 * 3600 + 5 * 60 + 7), QStringLiteral("3:5:7"));
-    EXPECT_EQ(Anzeigetexte::zeitText(0), QStringLiteral("0:0:0"));
+    EXPECT_EQ(laufzeitText(3 * 3600 + 5 * 60 + 7), QStringLiteral("3:5:7"));
+    EXPECT_EQ(laufzeitText(0), QStringLiteral("0:0:0"));
     EXPECT_EQ(Anzeigetexte::zaehlerZeile(1234, "0:0:1"),
               QStringLiteral("Anzahl Dateien:     1.234     Zeit: 0:0:1"));
     EXPECT_EQ(Anzeigetexte::zaehlerZeile(12, "0:0:1"),

@@ -1,6 +1,6 @@
 #include "index/Indexlauf.h"
 
-#include "app/DatenbankKatalog.h"
+#include "datenbank/DatenbankKatalog.h"
 
 #include "platform/Platform.h"
 #include "tests/common/TestUmgebung.h"

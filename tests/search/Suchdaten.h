@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Programmordner.h"
+#include "datenbank/Programmordner.h"
 #include "platform/Platform.h"
 #include "search/StreamSearch.h"
 #include "tests/common/TestUmgebung.h"

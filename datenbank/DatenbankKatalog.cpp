@@ -1,4 +1,4 @@
-#include "app/DatenbankKatalog.h"
+#include "datenbank/DatenbankKatalog.h"
 
 #include "platform/Files.h"
 

@@ -1,4 +1,4 @@
-#include "app/Programmordner.h"
+#include "datenbank/Programmordner.h"
 
 #include "platform/DriveMap.h"
 #include "platform/Notifier.h"
