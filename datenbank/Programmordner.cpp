@@ -1,8 +1,14 @@
 #include "datenbank/Programmordner.h"
 
+#include "datenbank/Arbeitsordner.h"
+#include "platform/Dateisperre.h"
 #include "platform/DriveMap.h"
 #include "platform/Files.h"
 #include "platform/Notifier.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 namespace {
 QString mitSchlussStrich(QString pfad) {
@@ -49,7 +55,22 @@ void Programmordner::ordnerAnlegen(Notifier& notifier) const {
 }
 
 void Programmordner::tempLeeren() const {
-    Files::ordnerLeeren(temp());
+    const QString ordner = Files::nativ(temp());
+    if (ordner.isEmpty())
+        return;
+    const QFileInfoList eintraege = QDir(ordner).entryInfoList(QDir::AllEntries | QDir::Hidden |
+                                                               QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo& e : eintraege) {
+        if (!e.isDir() || e.isSymLink()) {
+            QFile::remove(e.absoluteFilePath());
+            continue;
+        }
+        // A running job holds its folder's lock, so the folder stays. Holding the lock while
+        // deleting keeps a job that is just creating the folder from moving in meanwhile.
+        Dateisperre sperre;
+        if (sperre.nehmen(temp(e.fileName()) + QLatin1Char('\\') + Arbeitsordner::sperrName()))
+            QDir(e.absoluteFilePath()).removeRecursively();
+    }
 }
 
 bool Programmordner::steuerordnerWirksam(const QString& kelvoraControl) const {

@@ -28,7 +28,8 @@ public:
     static const QStringList& datenordner();
     // Creates the missing data folders; a failure is reported and start-up goes on.
     void ordnerAnlegen(Notifier& notifier) const;
-    // Deletes every file and subfolder of "Datenbank\Temp".
+    // Deletes every file and subfolder of "Datenbank\Temp" except the folders of jobs that
+    // are still running.
     void tempLeeren() const;
 
     // The control folder named by "Kelvora_Control" is in effect when the value is not

@@ -3,6 +3,7 @@
 // The stand-ins for the Windows services the program uses; nothing else talks to the
 // operating system directly.
 #include "platform/Ansi.h"
+#include "platform/Dateisperre.h"
 #include "platform/Dienste.h"
 #include "platform/DriveMap.h"
 #include "platform/Farbtext.h"
