@@ -1,5 +1,6 @@
 #include "settings/TEinstellform.h"
 
+#include "index/Texterkennung.h"
 #include "platform/Farbtext.h"
 #include "platform/SettingsStore.h"
 #include "platform/gui/Farben.h"
@@ -48,6 +49,9 @@ TEinstellform::TEinstellform(SettingsStore& einstellungen, QWidget* parent)
         benannt(new QCheckBox(QStringLiteral("Kurzhinweis im Viewer an Mauscursor anzeigen"), this),
                 "KurzhinweisImViewerZeigenCheckBox");
     KurzhinweisImViewerZeigenCheckBox->setChecked(true);
+    TexterkennungCheckBox = benannt(
+        new QCheckBox(QStringLiteral("Texterkennung für gescannte PDF-Dateien (langsam)"), this),
+        "TexterkennungCheckBox");
 
     SpeedButton1 = benannt(new QToolButton(this), "SpeedButton1");
     SpeedButton1->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
@@ -101,6 +105,7 @@ TEinstellform::TEinstellform(SettingsStore& einstellungen, QWidget* parent)
     layout->addWidget(Button1);
     layout->addWidget(SortierungAnzeigenBitBtn);
     layout->addWidget(KurzhinweisImViewerZeigenCheckBox);
+    layout->addWidget(TexterkennungCheckBox);
     layout->addLayout(schrift);
     browserzeileAnlegen();
     auto* browser = new QHBoxLayout;
@@ -203,6 +208,9 @@ void TEinstellform::SortierungAnzeigenBitBtnClick() {
 }
 
 void TEinstellform::showEvent(QShowEvent* event) {
+    // Not when the window only comes back from being minimised.
+    if (!event->spontaneous())
+        TexterkennungCheckBox->setChecked(Texterkennung::eingeschaltet(einstellungen_));
     knoepfeAnpassen();
     QDialog::showEvent(event);
 }
@@ -224,9 +232,9 @@ void TEinstellform::setFensterfarbe(const QColor& farbe) {
 }
 
 void TEinstellform::setHinweisfarbe(const QColor& farbe) {
-    for (QWidget* w : std::initializer_list<QWidget*>{SuchtextInClipbrdCheckBox,
-                                                      KurzhinweisImViewerZeigenCheckBox, Label1,
-                                                      Label2, Label3, Label4, Label5}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             SuchtextInClipbrdCheckBox, KurzhinweisImViewerZeigenCheckBox, TexterkennungCheckBox,
+             Label1, Label2, Label3, Label4, Label5}) {
         QPalette p = w->palette();
         p.setColor(QPalette::WindowText, farbe);
         w->setPalette(p);
@@ -304,6 +312,7 @@ void TEinstellform::OkButtonClick() {
                                   wert(SuchtextInClipbrdCheckBox));
     einstellungen_.SchreibeRegKey(QStringLiteral("Kurzhinweis_imViewer_anzeigen"),
                                   wert(KurzhinweisImViewerZeigenCheckBox));
+    Texterkennung::setEingeschaltet(einstellungen_, TexterkennungCheckBox->isChecked());
     if (ziele_.kurzhinweisAnzeigen)
         ziele_.kurzhinweisAnzeigen(KurzhinweisImViewerZeigenCheckBox->isChecked());
     accept();

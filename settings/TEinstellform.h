@@ -15,8 +15,8 @@ class QPushButton;
 class QToolButton;
 class SettingsStore;
 
-// The settings dialog: colours, viewer font size, the two options, the browser for the
-// result pages and the start of the sorted lists; every change is stored at once.
+// The settings dialog: colours, viewer font size, the options, the browser for the result
+// pages and the start of the sorted lists; every change is stored at once.
 class TEinstellform : public QDialog {
     Q_OBJECT
 public:
@@ -63,6 +63,7 @@ public:
 
     QCheckBox* SuchtextInClipbrdCheckBox;
     QCheckBox* KurzhinweisImViewerZeigenCheckBox;
+    QCheckBox* TexterkennungCheckBox;
     QPushButton* FarbenAendernButton;
     QPushButton* HinweistexteFarbenAendernButton;
     QPushButton* Button1;
@@ -87,6 +88,7 @@ public:
     QLabel* leer_Image;
 
 protected:
+    // Shows the stored "Texterkennung" (unstored changes of an earlier showing are gone).
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     // Escape works as the Abbruch button, so that a colour change is taken back there too.

@@ -96,11 +96,42 @@ TEST_F(EinstellformTest, HinweisfarbeMitNamen) {
 }
 
 TEST_F(EinstellformTest, OkSchreibtDieSchalter) {
+    einstellungen.werte["Texterkennung"] = "1";
+    form.show();
     form.suchtextInZwischenablage()->setChecked(false);
     form.OkButtonClick();
     const std::vector<std::pair<QString, QString>> erwartet = {
-        {"Suchwort_in_Zwischenablage_kopieren", "0"}, {"Kurzhinweis_imViewer_anzeigen", "1"}};
+        {"Suchwort_in_Zwischenablage_kopieren", "0"},
+        {"Kurzhinweis_imViewer_anzeigen", "1"},
+        {"Texterkennung", "1"}};
     EXPECT_EQ(einstellungen.schreibvorgaenge, erwartet);
+}
+
+TEST_F(EinstellformTest, TexterkennungZeigtDenGespeichertenWert) {
+    QCheckBox* box = form.TexterkennungCheckBox;
+    EXPECT_EQ(box->text(), QStringLiteral("Texterkennung für gescannte PDF-Dateien (langsam)"));
+    // Nothing stored: ticked, because tesseract and its German data are installed here.
+    form.show();
+    EXPECT_TRUE(box->isChecked());
+    box->setChecked(false);
+    form.OkButtonClick();
+    EXPECT_EQ(einstellungen.werte.value("Texterkennung"), QStringLiteral("0"));
+    form.show();
+    EXPECT_FALSE(box->isChecked());
+    // A change left with Abbruch is not stored and gone at the next showing.
+    box->setChecked(true);
+    einstellungen.schreibvorgaenge.clear();
+    form.AbbruchButtonClick();
+    EXPECT_TRUE(einstellungen.schreibvorgaenge.empty());
+    form.show();
+    EXPECT_FALSE(box->isChecked());
+    einstellungen.werte["Texterkennung"] = "1";
+    form.hide();
+    form.show();
+    EXPECT_TRUE(box->isChecked());
+    // It takes the colour of the hint texts with the other check boxes.
+    form.setHinweisfarbe(QColor(0, 128, 0));
+    EXPECT_EQ(box->palette().color(QPalette::WindowText), QColor(0, 128, 0));
 }
 
 TEST_F(EinstellformTest, SchriftknoepfeNurMitSuchfenster) {
