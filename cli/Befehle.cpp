@@ -1,9 +1,9 @@
 #include "cli/Befehle.h"
 
-#include "datenbank/DatenbankKatalog.h"
 #include "cli/KonsolenNotifier.h"
 #include "cli/SortBefehl.h"
 #include "cli/SuchBefehl.h"
+#include "datenbank/DatenbankKatalog.h"
 #include "index/Indexlauf.h"
 #include "platform/Platform.h"
 
@@ -28,10 +28,11 @@ QString Befehle::hilfe() {
         "\n"
         "Befehle:\n"
         "  list                  zeigt die Datenbanken\n"
-        "  index NAME ORDNER [--endungen \"*.pdf *.txt\"] [--neue-liste]\n"
+        "  index NAME ORDNER [--endungen \"*.pdf *.txt\"] [--neue-liste] [--ohne-texterkennung]\n"
         "                        erstellt die Datenbank NAME aus ORDNER (Windows-Form wie\n"
         "                        H:\\Akten oder ein Linux-Pfad); --neue-liste erstellt die\n"
-        "                        Hauptdateiliste des Laufwerks neu\n"
+        "                        Hauptdateiliste des Laufwerks neu; --ohne-texterkennung\n"
+        "                        indiziert gescannte Seiten ohne Texterkennung\n"
         "  search NAME TEXT [--gross] [--ganze-woerter] [--browser]\n"
         "                        sucht TEXT und schreibt die Ergebnisseiten\n"
         "  sort NAME [--modus woerter|saetze|beide]  sortierte Wort- und Phrasenlisten\n"
@@ -159,6 +160,7 @@ int Befehle::indizieren(const QStringList& argumenteEin) {
     QStringList argumente = argumenteEin;
     Indexlauf::Auftrag auftrag;
     auftrag.neueListe = schalter(argumente, QStringLiteral("--neue-liste"));
+    auftrag.ohneTexterkennung = schalter(argumente, QStringLiteral("--ohne-texterkennung"));
     const int e = argumente.indexOf(QStringLiteral("--endungen"));
     if (e >= 0) {
         if (e + 1 >= argumente.size())
@@ -167,8 +169,8 @@ int Befehle::indizieren(const QStringList& argumenteEin) {
         argumente.remove(e, 2);
     }
     if (argumente.size() != 2)
-        return fehler(QStringLiteral(
-            "Aufruf: kelvora index NAME ORDNER [--endungen \"*.pdf\"] [--neue-liste]"));
+        return fehler(QStringLiteral("Aufruf: kelvora index NAME ORDNER [--endungen \"*.pdf\"] "
+                                     "[--neue-liste] [--ohne-texterkennung]"));
     KonsolenNotifier notifier(konsole_.fehler, konsole_.ein, false, true);
     const Umgebung u = vorbereiten(einstellungen_, ordnerArgument_, notifier);
     if (!u.ok)

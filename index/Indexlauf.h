@@ -19,6 +19,8 @@ public:
         QString ordner; // Windows form, e.g. "H:\Akten"
         QString endungen = QStringLiteral("*.pdf");
         bool neueListe = false;
+        // Scanned pages stay unread in this run, whatever the settings say.
+        bool ohneTexterkennung = false;
     };
     struct Ergebnis {
         bool ok = false;

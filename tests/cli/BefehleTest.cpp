@@ -81,6 +81,21 @@ TEST_F(BefehleTest, IndizierenAusVorhandenerHauptliste) {
     EXPECT_TRUE(gibt("Datenbank/Akten.log"));
 }
 
+TEST_F(BefehleTest, IndizierenOhneTexterkennung) {
+    QDir().mkpath(nativ("Akten"));
+    ASSERT_TRUE(PdfSchreiber::schreiben(nativ("Akten/Brief.pdf"), {"Brief vom Amt"}));
+    schreibe("Datenbank/Haupt_Dateinamen_Liste_Laufwerk_T.txt",
+             win("Akten\\Brief.pdf").toUtf8() + "\r\n");
+    // The switch may stand anywhere and is no folder or name.
+    EXPECT_EQ(rufe({"index", "--ohne-texterkennung", "Akten", "T:\\Akten"}), 0)
+        << fehler.toStdString();
+    EXPECT_TRUE(lies("Datenbank/Akten_UTF8Dokument.txt").contains("Brief vom Amt"));
+    EXPECT_EQ(rufe({"index", "Akten", "--ohne-texterkennung"}), 1);
+    EXPECT_EQ(fehler, QStringLiteral("Aufruf: kelvora index NAME ORDNER [--endungen \"*.pdf\"] "
+                                     "[--neue-liste] [--ohne-texterkennung]\n"));
+    EXPECT_TRUE(Befehle::hilfe().contains("[--ohne-texterkennung]"));
+}
+
 TEST_F(BefehleTest, IndizierenMitFalscherEingabe) {
     EXPECT_EQ(rufe({"index", "Ak/ten", "T:\\"}), 1);
     EXPECT_TRUE(fehler.contains("Sie haben ungültige Zeichen eingegeben!"));
