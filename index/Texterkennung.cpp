@@ -81,8 +81,8 @@ struct Lauf {
 };
 
 // Runs a program until it ends, its time is up or the caller cancels; in the latter two
-// cases the program is killed before this returns.
-// Its error channel is dropped unless it is asked to join the output.
+// cases the program is killed before this returns. Its error channel is dropped unless it
+// is asked to join the output.
 Lauf laufen(const QString& programm, const QStringList& argumente,
             const QProcessEnvironment& umgebung, const QDeadlineTimer& frist,
             const std::function<bool()>& abbruch, bool fehlerkanalDazu = false) {

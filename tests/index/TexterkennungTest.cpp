@@ -53,7 +53,7 @@ QList<qint64> tesseractKinder() {
     return kinder;
 }
 
-QString woerter(const QByteArray& text) {
+QString alsText(const QByteArray& text) {
     return QString::fromUtf8(text);
 }
 
@@ -152,9 +152,9 @@ TEST_F(TexterkennungTest, GescanntesPdfWirdGelesen) {
     const QList<QByteArray> seiten = r.text.split('\f');
     ASSERT_EQ(seiten.size(), 3) << r.text.toStdString();
     for (const char* wort : {"Kündigung", "Mietvertrags", "Müller", "4711"})
-        EXPECT_TRUE(woerter(seiten.at(0)).contains(QString::fromUtf8(wort))) << wort;
+        EXPECT_TRUE(alsText(seiten.at(0)).contains(QString::fromUtf8(wort))) << wort;
     for (const char* wort : {"Damen", "Herren", "freundlichen", "Grüßen"})
-        EXPECT_TRUE(woerter(seiten.at(1)).contains(QString::fromUtf8(wort))) << wort;
+        EXPECT_TRUE(alsText(seiten.at(1)).contains(QString::fromUtf8(wort))) << wort;
     // In the converter's form: lines end in LF, each page in one line end and a form feed.
     EXPECT_TRUE(seiten.at(2).isEmpty());
     for (int i = 0; i < 2; ++i) {
@@ -190,7 +190,7 @@ TEST_F(TexterkennungTest, GemischtesPdfBehaeltDieTextseite) {
         EXPECT_EQ(r.text.left(ersteSeite), ausgabe.left(ersteSeite));
         const QByteArray zweite = r.text.mid(ersteSeite);
         for (const char* wort : {"Lieferschein", "Bäckerei", "Schmidt", "Roggenmehl"})
-            EXPECT_TRUE(woerter(zweite).contains(QString::fromUtf8(wort))) << wort;
+            EXPECT_TRUE(alsText(zweite).contains(QString::fromUtf8(wort))) << wort;
         EXPECT_TRUE(zweite.endsWith(zeilenende + "\f"));
         EXPECT_EQ(zweite.count('\f'), 1);
         EXPECT_EQ(zweite.count('\n'), zweite.count(zeilenende));
