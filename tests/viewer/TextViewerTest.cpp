@@ -62,15 +62,12 @@ QByteArray zeilen(int anzahl) {
 
 } // namespace
 
-// What a user meets in a fresh viewer: 8-bit ANSI text in 10 points, no wrapping, every popup
-// command; the tab size stays within 1 to 16.
+// A fresh viewer shows unwrapped 8-bit ANSI text; the tab size stays within 1 to 16.
 TEST_F(TextViewerTest, VorgabenDerEigenschaften) {
     TTextViewer v(notifier);
     EXPECT_EQ(v.Mode(), vmText);
     EXPECT_EQ(v.TextEncoding(), encANSI);
     EXPECT_FALSE(v.TextWrap());
-    EXPECT_EQ(v.font().pointSize(), 10);
-    EXPECT_EQ(v.TextPopupCommands(), pcCopy | pcCopyHex | pcSelectLine | pcSelectAll | pcEncMenu);
     v.setTextTabSize(40);
     EXPECT_EQ(v.TextTabSize(), 16);
     v.setTextTabSize(0);
@@ -414,7 +411,8 @@ TEST_F(TextViewerTest, StrgAWaehltAlles) {
     EXPECT_EQ(viewer->SelText(), "abc\r\ndef");
 }
 
-// A position goes back to its line start; opening the same name again keeps it.
+// A position goes back to its line start; opening the same name again keeps it and the
+// selection without reading.
 TEST_F(TextViewerTest, PositionAufZeilenanfangUndGleicherNameBehaeltSie) {
     const QByteArray inhalt = zeilen(500);
     const QString pfad = datei("viele.txt", inhalt);
@@ -422,25 +420,20 @@ TEST_F(TextViewerTest, PositionAufZeilenanfangUndGleicherNameBehaeltSie) {
     const qint64 z = inhalt.indexOf("Zeile 200\r\n");
     viewer->SetPosition(z + 4);
     EXPECT_EQ(viewer->Position(), z);
+    viewer->SetSelection(10, 5);
     const qint64 gelesen = viewer->Dokument().Lesevorgaenge();
     EXPECT_TRUE(viewer->Open(pfad, true));
     EXPECT_EQ(viewer->Position(), z);
+    EXPECT_EQ(viewer->SelStart(), 10);
     EXPECT_EQ(viewer->Dokument().Lesevorgaenge(), gelesen);
+    // An empty name only closes.
+    EXPECT_TRUE(viewer->Open(QString()));
+    EXPECT_EQ(viewer->FileName(), "");
     const QString fehlt = nativ("gibtsnicht.txt");
     EXPECT_FALSE(viewer->Open(fehlt));
     EXPECT_EQ(viewer->Size(), 0);
     EXPECT_EQ(notifier.texte(), QStringList{"Cannot open file: \"" + fehlt + "\""});
     viewer->viewport()->repaint();
-}
-
-TEST_F(TextViewerTest, UnicodeModusZeigtUtf16) {
-    QByteArray be;
-    for (QChar c : QStringLiteral("Erste Zeile\r\nzweite Zeile mit ü"))
-        be.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
-    ASSERT_TRUE(viewer->Open(datei("be.txt", be)));
-    viewer->SetMode(vmUnicode);
-    viewer->SetTextEncoding(encUnicodeBE);
-    EXPECT_EQ(seitentexte(), (QStringList{"Erste Zeile", "zweite Zeile mit ü"}));
 }
 
 TEST_F(TextViewerTest, DumpModiZeichnenOhneAbsturz) {
