@@ -4,8 +4,6 @@
 
 #include "tests/common/TestUmgebung.h"
 
-#include <QFile>
-
 using WebseitenauswahlTest = Umgebung;
 
 // The platform's profile reading: names without regard to case, blanks around names and
@@ -96,49 +94,36 @@ TEST(Adressliste, AdressenEinesThemasSortiertUndBei254Abgeschnitten) {
               (QStringList{"https://a.de/?q=", QString(254 - 18, 'x')}));
 }
 
-// First paint: the stored topic and address come back; the topic step stores its own
+// First paint: the stored topic and address come back and the topic step stores its own
 // selection (the first address, or -1 for none); without the file nothing is read or written.
 TEST_F(WebseitenauswahlTest, StelltDieGespeicherteAuswahlWiederHer) {
-    const QByteArray datei =
-        "[Themen1]\r\nListe=Technik, Recht, Kunst\r\n[Themen2]\r\nListe=\r\n"
-        "[Recht]\r\nListe=https://r1.de/?q=, https://r2.de, https://r3.de/\r\n";
-    const QStringList themen{"Kunst", "Recht", "Technik"};
-    const QStringList recht{"https://r1.de/?q=", "https://r2.de", "https://r3.de/"};
-    const struct {
-        QByteArray datei;
-        const char *thema, *adresse;
-        QStringList themen;
-        int themaIndex;
-        QStringList adressen;
-        int adresseIndex;
-        const char *themaDanach, *adresseDanach;
-    } faelle[] = {
-        {{}, "1", "0", {}, -1, {}, -1, "1", "0"},
-        {datei, "1", "2", themen, 1, recht, 2, "1", "0"},
-        {datei, nullptr, nullptr, themen, -1, {}, -1, "-1", "-1"},
-        // A topic without a section of its own has no addresses.
-        {datei, "0", "0", themen, 0, {}, -1, "0", "-1"},
-    };
-    for (const auto& f : faelle) {
-        if (f.datei.isEmpty())
-            QFile::remove(nativ("Adressen_Webseiten.txt"));
-        else
-            schreibe("Adressen_Webseiten.txt", f.datei);
-        SpeicherEinstellungen e;
-        if (f.thema) {
-            e.werte.insert("Themen-Webseite", f.thema);
-            e.werte.insert("Ausgewaehlte_Webseite", f.adresse);
-        }
-        const Webseitenauswahl::Stand s = Webseitenauswahl(e, Programmordner(win())).fuellen();
-        EXPECT_EQ(s.dateiVorhanden, !f.datei.isEmpty());
-        EXPECT_EQ(s.themen, f.themen);
-        EXPECT_EQ(s.thema, f.themaIndex);
-        EXPECT_EQ(s.adressen, f.adressen);
-        EXPECT_EQ(s.adresse, f.adresseIndex);
-        EXPECT_EQ(e.werte.value("Themen-Webseite"), f.themaDanach);
-        EXPECT_EQ(e.werte.value("Ausgewaehlte_Webseite"), f.adresseDanach);
-        EXPECT_EQ(e.schreibvorgaenge.empty(), f.datei.isEmpty());
-    }
+    SpeicherEinstellungen e;
+    Webseitenauswahl auswahl(e, Programmordner(win()));
+    e.werte.insert("Themen-Webseite", "1");
+    e.werte.insert("Ausgewaehlte_Webseite", "2");
+    EXPECT_FALSE(auswahl.fuellen().dateiVorhanden);
+    EXPECT_TRUE(e.schreibvorgaenge.empty());
+
+    schreibe("Adressen_Webseiten.txt",
+             "[Themen1]\r\nListe=Technik, Recht, Kunst\r\n[Themen2]\r\nListe=\r\n"
+             "[Recht]\r\nListe=https://r1.de/?q=, https://r2.de, https://r3.de/\r\n");
+    Webseitenauswahl::Stand s = auswahl.fuellen();
+    EXPECT_EQ(s.themen, (QStringList{"Kunst", "Recht", "Technik"}));
+    EXPECT_EQ(s.thema, 1);
+    EXPECT_EQ(s.adressen, (QStringList{"https://r1.de/?q=", "https://r2.de", "https://r3.de/"}));
+    EXPECT_EQ(s.adresse, 2);
+    EXPECT_EQ(e.werte.value("Ausgewaehlte_Webseite"), "0");
+    // A topic without a section of its own has no addresses.
+    e.werte.insert("Themen-Webseite", "0");
+    s = auswahl.fuellen();
+    EXPECT_EQ(s.thema, 0);
+    EXPECT_TRUE(s.adressen.isEmpty());
+    EXPECT_EQ(e.werte.value("Ausgewaehlte_Webseite"), "-1");
+    e.werte.clear();
+    s = auswahl.fuellen();
+    EXPECT_EQ(s.thema, -1);
+    EXPECT_EQ(s.adresse, -1);
+    EXPECT_EQ(e.werte.value("Themen-Webseite"), "-1");
 }
 
 TEST_F(WebseitenauswahlTest, ThemenwechselUndAdressklickSpeichern) {

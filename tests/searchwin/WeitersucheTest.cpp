@@ -46,6 +46,8 @@ TEST_F(WeitersucheTest, BaerImUtf8DokumentMarkiertDreiBytes) {
     EXPECT_EQ(memo_[0], (std::pair<qsizetype, qsizetype>(4, 3)));
     EXPECT_EQ(suche_.LetzteMemoPosition, 4);
     EXPECT_TRUE(notifier_.meldungen().empty());
+    // Characters plus half the extra UTF-8 bytes, rounded down.
+    EXPECT_EQ(Weitersuche::auswahllaenge(QStringLiteral("Bärenäpfel"), Dokumentvariante::Utf8), 11);
 }
 
 TEST_F(WeitersucheTest, LetzteFundstelleUndDannWiederDieErste) {
@@ -62,6 +64,12 @@ TEST_F(WeitersucheTest, LetzteFundstelleUndDannWiederDieErste) {
     EXPECT_EQ(viewer_[2].first, 0);
     EXPECT_EQ(notifier_.meldungen().size(), 1u);
     EXPECT_EQ(suche_.FundListe(), QList<qint64>{11});
+    // A changed text starts a new search.
+    EXPECT_FALSE(suche_.TntEdit1Change(QString()));
+    EXPECT_TRUE(suche_.FundListe().isEmpty());
+    suche_.TntEdit1Change(QStringLiteral("zwei"));
+    klick(Dokumentvariante::Utf8);
+    EXPECT_EQ(viewer_.back().first, 16);
 }
 
 TEST_F(WeitersucheTest, NichtGefundenUndOhneDokumentNichts) {
@@ -99,26 +107,6 @@ TEST_F(WeitersucheTest, JedeVarianteSuchtIhreDatei) {
     }
     EXPECT_EQ(Weitersuche::suchdatei(umgebung(Dokumentvariante::Unicode, true)),
               QStringLiteral("T:\\Datenbank\\Akten_Phrasen_Woerter_UnicodeListe.txt"));
-}
-
-TEST_F(WeitersucheTest, NeuerTextBeginntNeueSuche) {
-    schreibe("Datenbank/Akten_UTF8Dokument.txt", QByteArray("a b a"));
-    suche_.TntEdit1Change(QStringLiteral("a"));
-    klick(Dokumentvariante::Utf8);
-    EXPECT_EQ(suche_.FundListe().size(), 1);
-    EXPECT_FALSE(suche_.TntEdit1Change(QString()));
-    EXPECT_TRUE(suche_.FundListe().isEmpty());
-    suche_.TntEdit1Change(QStringLiteral("b"));
-    klick(Dokumentvariante::Utf8);
-    EXPECT_EQ(viewer_.back().first, 2);
-}
-
-// Ansi: the characters; Utf8: characters plus half the extra UTF-8 bytes; Unicode: twice.
-TEST(Weitersuche, Auswahllaengen) {
-    EXPECT_EQ(Weitersuche::auswahllaenge(QStringLiteral("Bär"), Dokumentvariante::Utf8), 3);
-    EXPECT_EQ(Weitersuche::auswahllaenge(QStringLiteral("Bärenäpfel"), Dokumentvariante::Utf8), 11);
-    EXPECT_EQ(Weitersuche::auswahllaenge(QStringLiteral("Bär"), Dokumentvariante::Ansi), 3);
-    EXPECT_EQ(Weitersuche::auswahllaenge(QStringLiteral("Bär"), Dokumentvariante::Unicode), 6);
 }
 
 TEST(Weitersuche, MemopositionBevorzugtDieStelleAbDemLetztenSchritt) {
