@@ -7,7 +7,7 @@ using DatenbankKatalogTest = Umgebung;
 TEST_F(DatenbankKatalogTest, NamenOhneEndungUndOhneMht) {
     for (const char* datei : {"Akten.DAT", "Rechnungen.dat", "Alt_MHT.dat", "alt_mht.dat",
                               "Akten_AnsiDokument.txt", "Akten.dat.dat"})
-        schreibe(QStringLiteral("Datenbank/") + datei, "");
+        schreibe(QString("Datenbank/") + datei, "");
     const DatenbankKatalog k{Programmordner(win())};
     EXPECT_EQ(k.namen(), (QStringList{"Akten", "Akten.dat", "Rechnungen"}));
     EXPECT_TRUE(k.existiert("Rechnungen"));
@@ -41,8 +41,7 @@ TEST_F(DatenbankKatalogTest, LoeschenEntferntAlleFuenfzehnDateienUndSonstNichts)
         "Datenbank\\Suchwoerterlisten\\Akten_Unicode_Suchwoerterliste.txt",
         "Datenbank\\Suchwoerterlisten\\Akten_Gesamt_OhneDB_Suchwoerterliste.txt"};
     for (const QString& d : geloescht)
-        schreibe(d == geloescht.at(3) ? QStringLiteral("Datenbank/Akten_Utf8Dokument.txt") : d,
-                 "x");
+        schreibe(d == geloescht.at(3) ? "Datenbank/Akten_Utf8Dokument.txt" : d, "x");
     const QStringList bleiben = {"Datenbank/Haupt_Dateinamen_Liste_Laufwerk_C.txt",
                                  "Datenbank/Temp/Kelvora_Ergebnis.htm",
                                  "Datenbank/Akten2.dat",

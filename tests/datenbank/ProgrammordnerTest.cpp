@@ -9,11 +9,11 @@ using ProgrammordnerTest = Umgebung;
 TEST_F(ProgrammordnerTest, ArgumentEntscheidetDenOrdner) {
     const DriveMap& map = DriveMap::global();
     const auto ohne = Programmordner::bestimmen({}, nativ("aktuell"), nativ("bin"), map);
-    EXPECT_EQ(ohne.pfad(), QStringLiteral("T:\\aktuell\\"));
+    EXPECT_EQ(ohne.pfad(), "T:\\aktuell\\");
     const auto mit = Programmordner::bestimmen({"egal"}, nativ("aktuell"), nativ("bin"), map);
-    EXPECT_EQ(mit.pfad(), QStringLiteral("T:\\bin\\"));
-    EXPECT_EQ(mit.datenbank("A.dat"), QStringLiteral("T:\\bin\\Datenbank\\A.dat"));
-    EXPECT_EQ(mit.temp("x"), QStringLiteral("T:\\bin\\Datenbank\\Temp\\x"));
+    EXPECT_EQ(mit.pfad(), "T:\\bin\\");
+    EXPECT_EQ(mit.datenbank("A.dat"), "T:\\bin\\Datenbank\\A.dat");
+    EXPECT_EQ(mit.temp("x"), "T:\\bin\\Datenbank\\Temp\\x");
 }
 
 TEST_F(ProgrammordnerTest, DatenordnerUndWarnung) {
@@ -36,8 +36,8 @@ TEST_F(ProgrammordnerTest, DatenordnerUndWarnung) {
 }
 
 TEST(Programmordner, Steuerordner) {
-    const Programmordner o(QStringLiteral("C:\\Programme\\Kelvora\\"));
-    EXPECT_TRUE(o.steuerordnerWirksam(QStringLiteral("KELVORA")));
+    const Programmordner o("C:\\Programme\\Kelvora\\");
+    EXPECT_TRUE(o.steuerordnerWirksam("KELVORA"));
     EXPECT_FALSE(o.steuerordnerWirksam(QString()));
-    EXPECT_FALSE(o.steuerordnerWirksam(QStringLiteral("D:\\")));
+    EXPECT_FALSE(o.steuerordnerWirksam("D:\\"));
 }

@@ -28,7 +28,7 @@ protected:
         schreibe("laufwerk/Akten/Übersicht.pdf", "x");
         QDir().mkpath(nativ("laufwerk/Leer"));
         schreibe(QStringLiteral("laufwerk/Größe/Maß ä.pdf"), "x");
-        einstellungen.werte.insert(QStringLiteral("Laufwerk_D"), nativ("laufwerk"));
+        einstellungen.werte.insert("Laufwerk_D", nativ("laufwerk"));
     }
 
     SpeicherEinstellungen einstellungen;
@@ -51,35 +51,33 @@ const QByteArray erwarteteListe = "D:\\a.pdf\r\n"
 TEST_F(DateilisterTest, ProgrammlaufErsetztDieListeImDatenbankOrdner) {
     schreibe("Datenbank/Haupt_Dateinamen_Liste_Laufwerk_D.txt", QByteArray(100000, 'x') + "\r\n");
     QStringList meldungen;
-    const int code = ErstelleDateiliste({QStringLiteral("open"), QStringLiteral("D")}, nativ(),
-                                        einstellungen, [&](const QString& m) { meldungen << m; });
+    const int code = ErstelleDateiliste({"open", "D"}, nativ(), einstellungen,
+                                        [&](const QString& m) { meldungen << m; });
     EXPECT_EQ(code, 0) << meldungen.join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(lies("Datenbank/Haupt_Dateinamen_Liste_Laufwerk_D.txt"), erwarteteListe);
     EXPECT_EQ(QDir(nativ("Datenbank")).entryList(QDir::Files | QDir::Hidden),
-              QStringList{QStringLiteral("Haupt_Dateinamen_Liste_Laufwerk_D.txt")});
+              QStringList{"Haupt_Dateinamen_Liste_Laufwerk_D.txt"});
 }
 
 TEST_F(DateilisterTest, KleinerBuchstabeBleibtWieEingegeben) {
-    einstellungen.werte.insert(QStringLiteral("Laufwerk_D"), nativ("laufwerk/Akten/2019"));
-    EXPECT_EQ(ErstelleDateiliste({QStringLiteral("open d")}, nativ(), einstellungen), 0);
+    einstellungen.werte.insert("Laufwerk_D", nativ("laufwerk/Akten/2019"));
+    EXPECT_EQ(ErstelleDateiliste({"open d"}, nativ(), einstellungen), 0);
     EXPECT_EQ(lies("Datenbank/Haupt_Dateinamen_Liste_Laufwerk_d.txt"),
               QByteArray("d:\\Anlage.pdf\r\n\" Bericht.pdf\r\n\" Zusatz\r\n"));
 }
 
 TEST_F(DateilisterTest, FensterNurWaehrendDerArbeit) {
     int gesehen = 0;
-    const int code = ErstelleDateiliste(
-        {QStringLiteral("open"), QStringLiteral("D")}, nativ(), einstellungen, {}, [&](qint64) {
-            const auto f =
-                WindowRegistry::findfenster(QStringLiteral("Erstelle Dateiliste - von Laufwerk D"));
-            ASSERT_TRUE(f.has_value());
-            EXPECT_EQ(f->titel, QStringLiteral("Erstelle Dateiliste - von Laufwerk D"));
-            EXPECT_EQ(f->pid, static_cast<qint64>(::getpid()));
-            ++gesehen;
-        });
+    const int code = ErstelleDateiliste({"open", "D"}, nativ(), einstellungen, {}, [&](qint64) {
+        const auto f = WindowRegistry::findfenster("Erstelle Dateiliste - von Laufwerk D");
+        ASSERT_TRUE(f.has_value());
+        EXPECT_EQ(f->titel, "Erstelle Dateiliste - von Laufwerk D");
+        EXPECT_EQ(f->pid, static_cast<qint64>(::getpid()));
+        ++gesehen;
+    });
     EXPECT_EQ(code, 0);
     EXPECT_GE(gesehen, 2);
-    EXPECT_FALSE(WindowRegistry::findfenster(QStringLiteral("Erstelle Dateiliste")).has_value());
+    EXPECT_FALSE(WindowRegistry::findfenster("Erstelle Dateiliste").has_value());
 }
 
 // Wrong arguments end with code 2, a drive without a folder with code 1; neither writes.
@@ -98,8 +96,8 @@ TEST_F(DateilisterTest, FalscheArgumenteSchreibenNichts) {
         EXPECT_EQ(ErstelleDateiliste(argumente, nativ(), einstellungen), code)
             << argumente.join(' ').toStdString();
     EXPECT_FALSE(gibt("Datenbank"));
-    EXPECT_EQ(Dateilister::laufwerkAus({QStringLiteral("open"), QStringLiteral("D")}), QChar(u'D'));
-    EXPECT_EQ(Dateilister::laufwerkAus({QStringLiteral("open X")}), QChar(u'X'));
+    EXPECT_EQ(Dateilister::laufwerkAus({"open", "D"}), QChar(u'D'));
+    EXPECT_EQ(Dateilister::laufwerkAus({"open X"}), QChar(u'X'));
 }
 
 // Names a Windows path cannot hold, and folders that cannot be read, are skipped.
@@ -161,19 +159,18 @@ TEST_F(DateilisterTest, ProgrammMitEinstellungsdatei) {
     // to that file: this process may have fixed its settings folder before the fixture
     // moved XDG_CONFIG_HOME.
     {
-        QSettings datei(qEnvironmentVariable("XDG_CONFIG_HOME") +
-                            QStringLiteral("/Dorwent/Kelvora-PDF.conf"),
+        QSettings datei(qEnvironmentVariable("XDG_CONFIG_HOME") + "/Dorwent/Kelvora-PDF.conf",
                         QSettings::IniFormat);
-        datei.setValue(QStringLiteral("Laufwerk_T"), nativ("laufwerk"));
+        datei.setValue("Laufwerk_T", nativ("laufwerk"));
     }
     QProcess p;
     p.setWorkingDirectory(nativ());
-    p.start(QStringLiteral(KELVORA_LISTER_PROGRAMM), {QStringLiteral("open"), QStringLiteral("T")});
+    p.start(QStringLiteral(KELVORA_LISTER_PROGRAMM), {"open", "T"});
     ASSERT_TRUE(p.waitForFinished(-1));
     EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
     QByteArray erwartet = erwarteteListe;
     erwartet.replace("D:\\", "T:\\");
     EXPECT_EQ(lies("Datenbank/Haupt_Dateinamen_Liste_Laufwerk_T.txt"), erwartet);
-    EXPECT_FALSE(WindowRegistry::findfenster(QStringLiteral("Erstelle Dateiliste")).has_value());
+    EXPECT_FALSE(WindowRegistry::findfenster("Erstelle Dateiliste").has_value());
 }

@@ -19,7 +19,7 @@ TEST_F(TextFilesTest, SchreibenExaktUndGanz) {
                 schreiber(QStringLiteral("Bär €\r\n"), win("Ordner Ä\\Liste.txt"), codePage));
             EXPECT_EQ(lies("Ordner Ä/Liste.txt"), bytes) << codePage;
         }
-        EXPECT_FALSE(schreiber(QStringLiteral("x"), win("kein Ordner\\x.txt"), TextFiles::Utf8));
+        EXPECT_FALSE(schreiber("x", win("kein Ordner\\x.txt"), TextFiles::Utf8));
     }
     EXPECT_EQ(TextFiles::kodieren(QString(), TextFiles::Utf16Le), QByteArray("\xFF\xFE"));
     EXPECT_EQ(TextFiles::kodieren(QStringLiteral("\u4E2D"), TextFiles::Ansi), QByteArray("?"));
@@ -43,10 +43,10 @@ TEST_F(TextFilesTest, LesenNachBom) {
 }
 
 TEST(TextFiles, ZeilenWieEineStringliste) {
-    EXPECT_EQ(TextFiles::zeilen(QStringLiteral("a\r\nb\nc\rd")), (QStringList{"a", "b", "c", "d"}));
-    EXPECT_EQ(TextFiles::zeilen(QStringLiteral("a\r\n")), QStringList{"a"});
-    EXPECT_EQ(TextFiles::zeilen(QStringLiteral("a\r\n\r\n")), (QStringList{"a", ""}));
-    EXPECT_EQ(TextFiles::zeilen(QStringLiteral("\n\r")), (QStringList{"", ""}));
+    EXPECT_EQ(TextFiles::zeilen("a\r\nb\nc\rd"), (QStringList{"a", "b", "c", "d"}));
+    EXPECT_EQ(TextFiles::zeilen("a\r\n"), QStringList{"a"});
+    EXPECT_EQ(TextFiles::zeilen("a\r\n\r\n"), (QStringList{"a", ""}));
+    EXPECT_EQ(TextFiles::zeilen("\n\r"), (QStringList{"", ""}));
     EXPECT_TRUE(TextFiles::zeilen(QString()).isEmpty());
-    EXPECT_EQ(TextFiles::text({"a", "", "b"}), QStringLiteral("a\r\n\r\nb\r\n"));
+    EXPECT_EQ(TextFiles::text({"a", "", "b"}), "a\r\n\r\nb\r\n");
 }

@@ -39,9 +39,8 @@ TEST(Profildatei, LiestWieDiePlattform) {
     for (const auto& f : faelle)
         EXPECT_EQ(p.GetPrivateProfileString(QString::fromUtf8(f.abschnitt), f.schluessel), f.wert)
             << f.abschnitt << "/" << f.schluessel;
-    EXPECT_EQ(p.GetPrivateProfileString("B", "Liste", "vorgabe"), QStringLiteral("vorgabe"));
-    EXPECT_EQ(p.GetPrivateProfileString("Lang", "Liste", QString(), 10),
-              QStringLiteral("abcdefghi"));
+    EXPECT_EQ(p.GetPrivateProfileString("B", "Liste", "vorgabe"), "vorgabe");
+    EXPECT_EQ(p.GetPrivateProfileString("Lang", "Liste", QString(), 10), "abcdefghi");
 }
 
 // Entries a/, b= and c: two searching addresses and one plain; the character after each
@@ -58,8 +57,8 @@ TEST(Adressliste, EintraegeUndArten) {
     EXPECT_EQ(Adressliste::art("a/"), Adressliste::Art::Suchend);
     EXPECT_EQ(Adressliste::art("b="), Adressliste::Art::Suchend);
     EXPECT_EQ(Adressliste::art("c"), Adressliste::Art::Einfach);
-    EXPECT_EQ(Adressliste::symbol(Adressliste::Art::Suchend), QStringLiteral(">"));
-    EXPECT_EQ(Adressliste::symbol(Adressliste::Art::Einfach), QStringLiteral("+"));
+    EXPECT_EQ(Adressliste::symbol(Adressliste::Art::Suchend), ">");
+    EXPECT_EQ(Adressliste::symbol(Adressliste::Art::Einfach), "+");
     EXPECT_EQ(Adressliste::hinweis(Adressliste::Art::Suchend),
               QStringLiteral("Grünes Symbol: [>] Webseite sucht selbständig nach dem Suchtext."));
     EXPECT_EQ(Adressliste::hinweis(Adressliste::Art::Einfach),
@@ -68,7 +67,7 @@ TEST(Adressliste, EintraegeUndArten) {
 }
 
 TEST(Adressliste, ThemenGetrimmtUndSortiert) {
-    EXPECT_EQ(Adressliste::themennamen(QStringLiteral(" Recht ,,Technik,\tKunst ,")),
+    EXPECT_EQ(Adressliste::themennamen(" Recht ,,Technik,\tKunst ,"),
               (QStringList{"Recht", "Technik", "Kunst"}));
     EXPECT_EQ(Adressliste::sortiert({"zeta", "Beta", "alpha", "Äpfel"}),
               (QStringList{"alpha", "Äpfel", "Beta", "zeta"}));
@@ -86,12 +85,10 @@ TEST(Adressliste, AdressenEinesThemasSortiertUndBei254Abgeschnitten) {
         QByteArray("[Themen1]\nListe=Recht\n[Recht]\nListe=https://z.de/?q=, https://a.de\n"
                    "[T]\nListe=https://a.de/?q=, ") +
         QByteArray(300, 'x') + "\n"));
-    EXPECT_EQ(liste.adressen(QStringLiteral("Recht")),
-              (QStringList{"https://a.de", "https://z.de/?q="}));
-    EXPECT_TRUE(liste.adressen(QStringLiteral("Kunst")).isEmpty());
+    EXPECT_EQ(liste.adressen("Recht"), (QStringList{"https://a.de", "https://z.de/?q="}));
+    EXPECT_TRUE(liste.adressen("Kunst").isEmpty());
     EXPECT_TRUE(liste.adressen(QString()).isEmpty());
-    EXPECT_EQ(liste.adressen(QStringLiteral("T")),
-              (QStringList{"https://a.de/?q=", QString(254 - 18, 'x')}));
+    EXPECT_EQ(liste.adressen("T"), (QStringList{"https://a.de/?q=", QString(254 - 18, 'x')}));
 }
 
 // First paint: the stored topic and address come back and the topic step stores its own
@@ -130,13 +127,12 @@ TEST_F(WebseitenauswahlTest, ThemenwechselUndAdressklickSpeichern) {
     schreibe("Adressen_Webseiten.txt", "[Technik]\r\nListe=https://t.de/\r\n");
     SpeicherEinstellungen e;
     Webseitenauswahl auswahl(e, Programmordner(win()));
-    const Webseitenauswahl::Stand s =
-        auswahl.TntComboBox1Click({QStringLiteral("Recht"), QStringLiteral("Technik")}, 1);
+    const Webseitenauswahl::Stand s = auswahl.TntComboBox1Click({"Recht", "Technik"}, 1);
     EXPECT_EQ(s.adressen, QStringList{"https://t.de/"});
     EXPECT_EQ(s.adresse, 0);
-    EXPECT_EQ(e.werte.value("Themen-Webseite"), QStringLiteral("1"));
-    EXPECT_EQ(e.werte.value("Ausgewaehlte_Webseite"), QStringLiteral("0"));
+    EXPECT_EQ(e.werte.value("Themen-Webseite"), "1");
+    EXPECT_EQ(e.werte.value("Ausgewaehlte_Webseite"), "0");
     auswahl.TntListBox1Click(0, 2);
-    EXPECT_EQ(e.werte.value("Themen-Webseite"), QStringLiteral("0"));
-    EXPECT_EQ(e.werte.value("Ausgewaehlte_Webseite"), QStringLiteral("2"));
+    EXPECT_EQ(e.werte.value("Themen-Webseite"), "0");
+    EXPECT_EQ(e.werte.value("Ausgewaehlte_Webseite"), "2");
 }

@@ -98,27 +98,25 @@ TEST_F(FundstellenTest, AlleTrefferAufsteigend) {
 
 TEST_F(FundstellenTest, Utf16TrefferNurAufZeichengrenzen) {
     // U+6141 U+6200 U+3000 hold the bytes of "ab" one byte off the character grid.
-    const QString text = QStringLiteral("TEST ") + QChar(0x6141) + QChar(0x6200) + QChar(0x3000) +
-                         QStringLiteral(" ab Test");
+    const QString text = QString::fromUtf16(u"TEST \u6141\u6200\u3000 ab Test");
     const QByteArray inhalt = utf16le(text);
-    ASSERT_EQ(inhalt.indexOf(utf16le(QStringLiteral("ab"), false)), 13);
+    ASSERT_EQ(inhalt.indexOf(utf16le("ab", false)), 13);
     schreibe("u.txt", inhalt);
     QList<qint64> liste;
     ZaehlPumpe pumpe;
-    EXPECT_TRUE(Fundstellen::AlleFundstellenSuchen(liste, win("u.txt"), QStringLiteral("test"),
-                                                   pumpe, [] { return false; }));
+    EXPECT_TRUE(Fundstellen::AlleFundstellenSuchen(liste, win("u.txt"), "test", pumpe,
+                                                   [] { return false; }));
     EXPECT_EQ(liste, (QList<qint64>{2, 2 + 2 * 12}));
     EXPECT_GE(pumpe.aufrufe, 3);
-    EXPECT_TRUE(
-        Fundstellen::AlleFundstellenSuchen(liste, win("u.txt"), QStringLiteral("ab"), pumpe, {}));
+    EXPECT_TRUE(Fundstellen::AlleFundstellenSuchen(liste, win("u.txt"), "ab", pumpe, {}));
     EXPECT_EQ(liste, QList<qint64>{2 + 2 * 9});
 }
 
 TEST_F(FundstellenTest, Utf16SucheHoertAufAbbruchAuf) {
-    schreibe("u.txt", utf16le(QStringLiteral("a a a a a")));
+    schreibe("u.txt", utf16le("a a a a a"));
     QList<qint64> liste;
     int schritte = 0;
-    Fundstellen::AlleFundstellenSuchen(liste, win("u.txt"), QStringLiteral("a"), Pump::still(),
+    Fundstellen::AlleFundstellenSuchen(liste, win("u.txt"), "a", Pump::still(),
                                        [&schritte] { return ++schritte > 2; });
     EXPECT_EQ(liste, (QList<qint64>{2, 6}));
 }

@@ -19,8 +19,8 @@ TEST(Lesezeichen, SchreibtNurWennDerViewerTextGezeichnetHat) {
     EXPECT_TRUE(
         Lesezeichen::LesezeichenBtnClick(e, Dokumentvariante::Utf8, "Archiv", 1048576, true));
     ASSERT_EQ(e.schreibvorgaenge.size(), 1u);
-    EXPECT_EQ(e.schreibvorgaenge[0].first, QStringLiteral("Lesezeichen_Utf8_Archiv"));
-    EXPECT_EQ(e.schreibvorgaenge[0].second, QStringLiteral("1048576"));
+    EXPECT_EQ(e.schreibvorgaenge[0].first, "Lesezeichen_Utf8_Archiv");
+    EXPECT_EQ(e.schreibvorgaenge[0].second, "1048576");
 }
 
 TEST(Lesezeichen, LesenVierundsechzigBit) {

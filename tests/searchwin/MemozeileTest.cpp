@@ -33,10 +33,9 @@ TEST(Memozeile, Utf8TolerantNachDerByteRegel) {
 
 TEST(Memozeile, JeVariante) {
     // UTF-8 lines lose U+0C00 and U+0C4D to blanks.
-    const QString telugu = QStringLiteral("a") + QChar(0x0C00) + QStringLiteral("b") +
-                           QChar(0x0C4D) + QStringLiteral("c") + QChar(0x0C01);
+    const QString telugu = QString::fromUtf16(u"a\u0C00b\u0C4Dc\u0C01");
     EXPECT_EQ(Memozeile::ausBytes(telugu.toUtf8(), Dokumentvariante::Utf8),
-              QStringLiteral("a b c") + QChar(0x0C01));
+              QString::fromUtf16(u"a b c\u0C01"));
     EXPECT_EQ(Memozeile::ausBytes(QByteArray("B\xE4r"), Dokumentvariante::Ansi),
               QStringLiteral("Bär"));
     EXPECT_EQ(Memozeile::ausBytes(QByteArray("B\0\xE4\0r\0", 6), Dokumentvariante::Unicode),

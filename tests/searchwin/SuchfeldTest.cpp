@@ -31,7 +31,7 @@ protected:
     }
     // Maps a drive letter to a fresh folder below the test folder.
     QString laufwerk(char buchstabe) {
-        const QString ordner = tmp_.filePath(QStringLiteral("lw_") + QLatin1Char(buchstabe));
+        const QString ordner = tmp_.filePath("lw_" + QLatin1Char(buchstabe));
         QDir().mkpath(ordner);
         DriveMap::global().setzeWurzel(QLatin1Char(buchstabe), ordner);
         return ordner;
@@ -91,13 +91,13 @@ TEST_F(SuchfeldTest, EingefuegtesMarkupWirdEntfernt) {
 TEST_F(SuchfeldTest, VorhandeneDateiWirdAufJaGeoeffnet) {
     datei(nativ("Daten/Bericht.pdf"));
     notifier_.antworten(true);
-    const Suchfeld::Zustand z = aendern(QStringLiteral("#T:\\Daten\\Bericht.pdf"));
+    const Suchfeld::Zustand z = aendern("#T:\\Daten\\Bericht.pdf");
     ASSERT_EQ(notifier_.meldungen().size(), 1u);
     EXPECT_EQ(notifier_.meldungen()[0].art, Notifier::Art::Frage);
     EXPECT_EQ(notifier_.meldungen()[0].text, frageText);
     ASSERT_EQ(shell_.aufrufe.size(), 1u);
-    EXPECT_EQ(shell_.aufrufe[0].art, QStringLiteral("oeffnen"));
-    EXPECT_EQ(shell_.aufrufe[0].programm, QStringLiteral("T:\\Daten\\Bericht.pdf"));
+    EXPECT_EQ(shell_.aufrufe[0].art, "oeffnen");
+    EXPECT_EQ(shell_.aufrufe[0].programm, "T:\\Daten\\Bericht.pdf");
     EXPECT_TRUE(z.dateiGeoeffnet);
     EXPECT_TRUE(z.feldtext.isEmpty());
     EXPECT_FALSE(z.suchbereit);
@@ -108,8 +108,8 @@ TEST_F(SuchfeldTest, VorhandeneDateiWirdAufJaGeoeffnet) {
 // drive when the named drive lacks it; a path without extension is warned about first.
 TEST_F(SuchfeldTest, AufNeinStehtDerGefundenePfadImFeld) {
     datei(nativ("Daten/Bericht.pdf"));
-    datei(laufwerk('E') + QStringLiteral("/Daten/Brief.pdf"));
-    datei(laufwerk('E') + QStringLiteral("/Daten/Bericht"));
+    datei(laufwerk('E') + "/Daten/Brief.pdf");
+    datei(laufwerk('E') + "/Daten/Bericht");
     notifier_.setStandardAntwort(false);
     const struct {
         const char *eingabe, *feld;
@@ -119,7 +119,7 @@ TEST_F(SuchfeldTest, AufNeinStehtDerGefundenePfadImFeld) {
         {"#C:\\Daten\\Brief.pdf", "E:\\Daten\\Brief.pdf", {frageText}},
         {"#C:\\Daten\\Bericht",
          "E:\\Daten\\Bericht",
-         {endungsHinweis(QStringLiteral("C:\\Daten\\Bericht")), frageText}},
+         {endungsHinweis("C:\\Daten\\Bericht"), frageText}},
     };
     for (const auto& f : faelle) {
         notifier_.leeren();
@@ -129,39 +129,38 @@ TEST_F(SuchfeldTest, AufNeinStehtDerGefundenePfadImFeld) {
         EXPECT_FALSE(z.dateiGeoeffnet);
         EXPECT_TRUE(z.suchbereit);
     }
-    EXPECT_EQ(notifier_.meldungen()[0].titel, QStringLiteral("Info"));
+    EXPECT_EQ(notifier_.meldungen()[0].titel, "Info");
     EXPECT_EQ(notifier_.meldungen()[0].art, Notifier::Art::Information);
     EXPECT_TRUE(shell_.aufrufe.empty());
 }
 
 TEST_F(SuchfeldTest, NirgendsGefundenMeldetUndSchliesst) {
-    const Suchfeld::Zustand z = aendern(QStringLiteral("#C:\\Daten\\Fehlt.pdf"));
+    const Suchfeld::Zustand z = aendern("#C:\\Daten\\Fehlt.pdf");
     ASSERT_EQ(notifier_.meldungen().size(), 1u);
-    EXPECT_EQ(notifier_.meldungen()[0].titel, QStringLiteral("Info"));
-    EXPECT_EQ(notifier_.meldungen()[0].text,
-              QStringLiteral("T:\\Daten\\Fehlt.pdf\r\nwurde nicht gefunden."));
+    EXPECT_EQ(notifier_.meldungen()[0].titel, "Info");
+    EXPECT_EQ(notifier_.meldungen()[0].text, "T:\\Daten\\Fehlt.pdf\r\nwurde nicht gefunden.");
     EXPECT_TRUE(z.fensterSchliessen);
     EXPECT_TRUE(shell_.aufrufe.empty());
     // Without "#" or ":\" at its place the text is searched for, not opened.
     datei(nativ("Daten/Bericht.pdf"));
-    aendern(QStringLiteral("T:\\Daten\\Bericht.pdf"));
-    aendern(QStringLiteral("#T\\Daten\\Bericht.pdf"));
+    aendern("T:\\Daten\\Bericht.pdf");
+    aendern("#T\\Daten\\Bericht.pdf");
     EXPECT_EQ(notifier_.meldungen().size(), 1u);
-    EXPECT_FALSE(Suchfeld::hatDateiendung(QStringLiteral("C:\\Da.ten\\Bericht")));
+    EXPECT_FALSE(Suchfeld::hatDateiendung("C:\\Da.ten\\Bericht"));
 }
 
 // The program folder's drive first; then A, B, D to Z, where the last letter holding the
 // file wins; C is never tried.
 TEST_F(SuchfeldTest, LaufwerkssucheEigenesZuerstDannDerLetzteBuchstabe) {
-    const QString q = QStringLiteral(":\\x\\a.txt");
+    const QString q = ":\\x\\a.txt";
     for (char b : {'C', 'D', 'F'})
-        datei(laufwerk(b) + QStringLiteral("/x/a.txt"));
-    EXPECT_EQ(feld_->DateiAufLaufwerkSuchen(q), QStringLiteral("F:\\x\\a.txt"));
+        datei(laufwerk(b) + "/x/a.txt");
+    EXPECT_EQ(feld_->DateiAufLaufwerkSuchen(q), "F:\\x\\a.txt");
     datei(nativ("x/a.txt"));
-    EXPECT_EQ(feld_->DateiAufLaufwerkSuchen(q), QStringLiteral("T:\\x\\a.txt"));
+    EXPECT_EQ(feld_->DateiAufLaufwerkSuchen(q), "T:\\x\\a.txt");
     QFile::remove(nativ("x/a.txt"));
     DriveMap::global().entferneWurzel(QLatin1Char('D'));
     DriveMap::global().entferneWurzel(QLatin1Char('F'));
     // Only C: holds it now: the program folder stands in.
-    EXPECT_EQ(feld_->DateiAufLaufwerkSuchen(q), QStringLiteral("T:\\x\\a.txt"));
+    EXPECT_EQ(feld_->DateiAufLaufwerkSuchen(q), "T:\\x\\a.txt");
 }

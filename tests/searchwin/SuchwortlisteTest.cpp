@@ -8,12 +8,11 @@
 class SuchwortlisteTest : public Umgebung {
 protected:
     Programmordner ordner() const { return Programmordner(win()); }
-    const QString liste = QStringLiteral("Datenbank/Suchwoerterlisten/");
+    const QString liste = "Datenbank/Suchwoerterlisten/";
 };
 
 TEST_F(SuchwortlisteTest, DateiformatSchreibenUndLesen) {
-    ASSERT_TRUE(
-        Suchwortliste::speichern({QStringLiteral("Bär"), QStringLiteral("a b")}, win("liste.txt")));
+    ASSERT_TRUE(Suchwortliste::speichern({QStringLiteral("Bär"), "a b"}, win("liste.txt")));
     EXPECT_EQ(lies("liste.txt"), QByteArray("\xFF\xFE"
                                             "B\0\xE4\0r\0\r\0\n\0a\0 \0b\0\r\0\n\0",
                                             22));
@@ -36,26 +35,25 @@ TEST_F(SuchwortlisteTest, DateiformatSchreibenUndLesen) {
 // The newest word on top, each word once (Haus and haus are two), no empty lines, no
 // placeholder, at most 50 entries: one line goes per write, also from a longer list.
 TEST(Suchwortliste, AufnehmenNachDenListenregeln) {
-    QStringList liste{QStringLiteral("Apfel"), QStringLiteral("Birne")};
-    ASSERT_TRUE(Suchwortliste::aufnehmen(liste, QStringLiteral("Birne")));
+    QStringList liste{"Apfel", "Birne"};
+    ASSERT_TRUE(Suchwortliste::aufnehmen(liste, "Birne"));
     EXPECT_EQ(liste, (QStringList{"Birne", "Apfel"}));
-    Suchwortliste::aufnehmen(liste, QStringLiteral("apfel"));
+    Suchwortliste::aufnehmen(liste, "apfel");
     EXPECT_EQ(liste, (QStringList{"apfel", "Birne", "Apfel"}));
-    liste = QStringList{QString(), QStringLiteral("Sie_haben_keinen_Suchtext_eingegeben!"),
-                        QStringLiteral("alt"), QString()};
-    EXPECT_FALSE(Suchwortliste::aufnehmen(liste, QStringLiteral(" \t ")));
+    liste = QStringList{QString(), "Sie_haben_keinen_Suchtext_eingegeben!", "alt", QString()};
+    EXPECT_FALSE(Suchwortliste::aufnehmen(liste, " \t "));
     EXPECT_EQ(liste.size(), 4);
-    Suchwortliste::aufnehmen(liste, QStringLiteral("neu "));
+    Suchwortliste::aufnehmen(liste, "neu ");
     EXPECT_EQ(liste, (QStringList{"neu ", "alt"}));
     for (const qsizetype laenge : {49, 50, 60}) {
         liste.clear();
         for (int i = 0; i < laenge; ++i)
-            liste.append(QStringLiteral("w%1").arg(i));
-        Suchwortliste::aufnehmen(liste, QStringLiteral("neu"));
+            liste.append(QString("w%1").arg(i));
+        Suchwortliste::aufnehmen(liste, "neu");
         const qsizetype danach = laenge < 50 ? laenge + 1 : laenge;
         EXPECT_EQ(liste.size(), danach);
-        EXPECT_EQ(liste.first(), QStringLiteral("neu"));
-        EXPECT_EQ(liste.last(), QStringLiteral("w%1").arg(danach - 2));
+        EXPECT_EQ(liste.first(), "neu");
+        EXPECT_EQ(liste.last(), QString("w%1").arg(danach - 2));
     }
 }
 
@@ -63,8 +61,8 @@ TEST(Suchwortliste, AufnehmenNachDenListenregeln) {
 // without document when none is loaded; a search without hits writes nothing.
 TEST_F(SuchwortlisteTest, SchreibtNurNachTreffern) {
     schreibe(liste + "Akten_Ansi_Suchwoerterliste.txt", QByteArray("alt"));
-    const QStringList neu{QStringLiteral("Rosen"), QStringLiteral("Tulpen")};
-    const QByteArray erwartet = utf16le(QStringLiteral("Rosen\r\nTulpen\r\n"));
+    const QStringList neu{"Rosen", "Tulpen"};
+    const QByteArray erwartet = utf16le("Rosen\r\nTulpen\r\n");
     Suchwortliste::schreiben(neu, ordner(), "Akten", Dokumentvariante::Utf8, {});
     Suchwortliste::schreiben(neu, ordner(), "Akten", Dokumentvariante::Keine, {});
     EXPECT_EQ(QDir(nativ(liste)).entryList(QDir::Files),

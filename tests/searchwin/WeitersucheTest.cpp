@@ -9,13 +9,7 @@
 class WeitersucheTest : public Umgebung {
 protected:
     Weitersuche::Umgebung umgebung(Dokumentvariante v, bool sortiert = false) {
-        return {Programmordner(win()),
-                QStringLiteral("Akten"),
-                v,
-                sortiert,
-                notifier_,
-                Pump::still(),
-                {}};
+        return {Programmordner(win()), "Akten", v, sortiert, notifier_, Pump::still(), {}};
     }
     Weitersuche::Anzeige anzeige() {
         return {[this](qint64 start, qint64 laenge) {
@@ -52,7 +46,7 @@ TEST_F(WeitersucheTest, BaerImUtf8DokumentMarkiertDreiBytes) {
 
 TEST_F(WeitersucheTest, LetzteFundstelleUndDannWiederDieErste) {
     schreibe("Datenbank/Akten_UTF8Dokument.txt", QByteArray("Test eins, TEST zwei"));
-    suche_.TntEdit1Change(QStringLiteral("test"));
+    suche_.TntEdit1Change("test");
     klick(Dokumentvariante::Utf8);
     EXPECT_TRUE(notifier_.meldungen().empty());
     klick(Dokumentvariante::Utf8);
@@ -67,14 +61,14 @@ TEST_F(WeitersucheTest, LetzteFundstelleUndDannWiederDieErste) {
     // A changed text starts a new search.
     EXPECT_FALSE(suche_.TntEdit1Change(QString()));
     EXPECT_TRUE(suche_.FundListe().isEmpty());
-    suche_.TntEdit1Change(QStringLiteral("zwei"));
+    suche_.TntEdit1Change("zwei");
     klick(Dokumentvariante::Utf8);
     EXPECT_EQ(viewer_.back().first, 16);
 }
 
 TEST_F(WeitersucheTest, NichtGefundenUndOhneDokumentNichts) {
     schreibe("Datenbank/Akten_AnsiDokument.txt", QByteArray("nichts hier"));
-    suche_.TntEdit1Change(QStringLiteral("Rose"));
+    suche_.TntEdit1Change("Rose");
     klick(Dokumentvariante::Keine);
     EXPECT_TRUE(notifier_.meldungen().empty());
     klick(Dokumentvariante::Ansi);
@@ -87,7 +81,7 @@ TEST_F(WeitersucheTest, NichtGefundenUndOhneDokumentNichts) {
 // the sorted list is shown, that list is searched.
 TEST_F(WeitersucheTest, JedeVarianteSuchtIhreDatei) {
     schreibe("Datenbank/Akten_AnsiDokument.txt", QByteArray("Ein B\xC4R"));
-    schreibe("Datenbank/Akten_UnicodeDokument.txt", utf16le(QStringLiteral("ab TEST")));
+    schreibe("Datenbank/Akten_UnicodeDokument.txt", utf16le("ab TEST"));
     schreibe("Datenbank/Akten_UTF8Dokument.txt", QByteArray("Rose"));
     schreibe("Datenbank/Akten_Phrasen_Woerter_Utf8Liste.txt", QByteArray("Apfel\r\nRose\r\n"));
     const struct {
@@ -106,7 +100,7 @@ TEST_F(WeitersucheTest, JedeVarianteSuchtIhreDatei) {
         EXPECT_EQ(viewer_[0], f.auswahl) << f.text;
     }
     EXPECT_EQ(Weitersuche::suchdatei(umgebung(Dokumentvariante::Unicode, true)),
-              QStringLiteral("T:\\Datenbank\\Akten_Phrasen_Woerter_UnicodeListe.txt"));
+              "T:\\Datenbank\\Akten_Phrasen_Woerter_UnicodeListe.txt");
 }
 
 TEST(Weitersuche, MemopositionBevorzugtDieStelleAbDemLetztenSchritt) {
@@ -117,8 +111,7 @@ TEST(Weitersuche, MemopositionBevorzugtDieStelleAbDemLetztenSchritt) {
     // Too far from the first occurrence: the first one counts.
     EXPECT_EQ(Weitersuche::memoposition(memo, QStringLiteral("Bär"), Dokumentvariante::Utf8, 20),
               2);
-    EXPECT_EQ(Weitersuche::memoposition(memo, QStringLiteral("Rose"), Dokumentvariante::Utf8, 0),
-              0);
+    EXPECT_EQ(Weitersuche::memoposition(memo, "Rose", Dokumentvariante::Utf8, 0), 0);
 }
 
 TEST(Weitersuche, AnsiFaltetNurWasDieCodepageKennt) {
