@@ -5,24 +5,26 @@
 #include "tests/common/TestUmgebung.h"
 
 TEST(Anzeigetexte, ZaehlerzeileMitTausenderpunkten) {
-    EXPECT_EQ(laufzeitText(3 * 3600 + 5 * 60 + 7), QStringLiteral("3:5:7"));
-    EXPECT_EQ(laufzeitText(0), QStringLiteral("0:0:0"));
+    EXPECT_EQ(laufzeitText(3 * 3600 + 5 * 60 + 7), "3:5:7");
+    EXPECT_EQ(laufzeitText(0), "0:0:0");
     EXPECT_EQ(Anzeigetexte::zaehlerZeile(1234, "0:0:1"),
-              QStringLiteral("Anzahl Dateien:     1.234     Zeit: 0:0:1"));
-    EXPECT_EQ(Anzeigetexte::zaehlerZeile(12, "0:0:1"),
-              QStringLiteral("Anzahl Dateien:     12     Zeit: 0:0:1"));
+              "Anzahl Dateien:     1.234     Zeit: 0:0:1");
+    EXPECT_EQ(Anzeigetexte::zaehlerZeile(12, "0:0:1"), "Anzahl Dateien:     12     Zeit: 0:0:1");
     // Each tick count is cut to whole seconds before the difference is taken.
     EXPECT_EQ(Anzeigetexte::vergangeneSekunden(1900, 3100), 2);
-    EXPECT_EQ(Anzeigetexte::geduldPunkte(0), QString());
-    EXPECT_FALSE(Anzeigetexte::geduldPunkte(1).isEmpty());
-    EXPECT_LT(Anzeigetexte::geduldPunkte(1).size(), Anzeigetexte::geduldPunkte(5).size());
+}
+
+TEST(Anzeigetexte, GeduldPunkteZaehlenBisFuenfUndBeginnenLeer) {
+    const QStringList erwartet = {"", "°", "° °", "° ° °", "° ° ° °", "° ° ° ° °", ""};
+    for (int i = 0; i < erwartet.size(); ++i)
+        EXPECT_EQ(Anzeigetexte::geduldPunkte(i), erwartet.at(i)) << i;
 }
 
 TEST(Virenscannerwache, OhneScannerNurDerStrich) {
     Virenscannerwache w;
     const auto s = w.tick(false, "Datenbank wird neu erstellt.", "Kelvora-PDF", false);
     EXPECT_FALSE(s.anhalten);
-    EXPECT_EQ(s.titel, QStringLiteral("-"));
+    EXPECT_EQ(s.titel, "-");
     EXPECT_FALSE(s.status.has_value());
     EXPECT_EQ(w.zaehler(), 0);
 }
@@ -35,11 +37,20 @@ TEST(Virenscannerwache, ScannerMeldetUndHaeltNachFuenf) {
               QStringLiteral("Bitte Geduld! Windows Defender überprüft gerade Kelvora."));
     EXPECT_EQ(zwei.status, QStringLiteral("Datenbank wird aktualisiert. Bitte Geduld! Windows "
                                           "Defender überprüft gerade Kelvora."));
-    w.tick(true, "", "Kelvora", true);
+    // A title that names the file being converted stays.
+    EXPECT_FALSE(w.tick(true, "", "Kelvora-Datei: a.pdf", true).titel.has_value());
     w.tick(true, "", "Kelvora", true);
     const auto fuenf = w.tick(true, "", "Kelvora", false);
     EXPECT_TRUE(fuenf.anhalten);
     EXPECT_EQ(fuenf.titel, QString());
-    EXPECT_EQ(fuenf.status, QStringLiteral("Datenbank wird neu erstellt."));
+    EXPECT_EQ(fuenf.status, "Datenbank wird neu erstellt.");
     EXPECT_EQ(w.zaehler(), 0);
+}
+
+TEST(Virenscannerwache, FertigeIndizierungHaeltSofortUndBehaeltDenStatus) {
+    Virenscannerwache w;
+    const auto s = w.tick(true, "Fertig mit der Indizierung.", "Kelvora", false);
+    EXPECT_TRUE(s.anhalten);
+    EXPECT_EQ(s.titel, QString());
+    EXPECT_FALSE(s.status.has_value());
 }

@@ -5,14 +5,13 @@
 using DatenbankKatalogTest = Umgebung;
 
 TEST_F(DatenbankKatalogTest, NamenOhneEndungUndOhneMht) {
-    schreibe("Datenbank/Akten.DAT", "");
-    schreibe("Datenbank/Rechnungen.dat", "");
-    schreibe("Datenbank/Alt_MHT.dat", "");
-    schreibe("Datenbank/Akten_AnsiDokument.txt", "");
-    schreibe("Datenbank/Akten.dat.dat", "");
+    for (const char* datei : {"Akten.DAT", "Rechnungen.dat", "Alt_MHT.dat", "alt_mht.dat",
+                              "Akten_AnsiDokument.txt", "Akten.dat.dat"})
+        schreibe(QString("Datenbank/") + datei, "");
     const DatenbankKatalog k{Programmordner(win())};
     EXPECT_EQ(k.namen(), (QStringList{"Akten", "Akten.dat", "Rechnungen"}));
     EXPECT_TRUE(k.existiert("Rechnungen"));
+    EXPECT_FALSE(k.existiert("Alt"));
 }
 
 TEST(DatenbankKatalog, DialognameWaehltDieSpaetereAus) {
@@ -22,26 +21,42 @@ TEST(DatenbankKatalog, DialognameWaehltDieSpaetereAus) {
     EXPECT_TRUE(DatenbankKatalog::eintraegeMitDialogname({"Akten"}, "").isEmpty());
 }
 
-TEST_F(DatenbankKatalogTest, LoeschenEntferntGenauDieListe) {
-    const QStringList dateien = DatenbankKatalog::dateien("Akten");
-    ASSERT_EQ(dateien.size(), 15);
-    for (const QString& d : dateien)
-        schreibe(d, "x");
-    const QStringList bleiben = {
-        "Datenbank/Haupt_Dateinamen_Liste_Laufwerk_C.txt", "Datenbank/Lesezeichen_Ansi_Akten.txt",
-        "Datenbank/Temp/Seite1.htm", "Datenbank/Akten2.dat", "Datenbank/Akten_Sonstiges.txt"};
+// Deleting a database removes its fifteen files in every variant, whatever the case of the
+// name on disk, and nothing that belongs to the drive, another database or the scratch folder.
+TEST_F(DatenbankKatalogTest, LoeschenEntferntAlleFuenfzehnDateienUndSonstNichts) {
+    const QStringList geloescht = {
+        "Datenbank\\Akten.log",
+        "Datenbank\\Akten.dat",
+        "Datenbank\\Akten_AnsiDokument.txt",
+        "Datenbank\\Akten_UTF8Dokument.txt",
+        "Datenbank\\Akten_UnicodeDokument.txt",
+        "Datenbank\\Akten_Ansi_TitelPositionen.txt",
+        "Datenbank\\Akten_Utf8_TitelPositionen.txt",
+        "Datenbank\\Akten_Unicode_TitelPositionen.txt",
+        "Datenbank\\Akten_Phrasen_Woerter_AnsiListe.txt",
+        "Datenbank\\Akten_Phrasen_Woerter_UnicodeListe.txt",
+        "Datenbank\\Akten_Phrasen_Woerter_Utf8Liste.txt",
+        "Datenbank\\Suchwoerterlisten\\Akten_Ansi_Suchwoerterliste.txt",
+        "Datenbank\\Suchwoerterlisten\\Akten_Utf8_Suchwoerterliste.txt",
+        "Datenbank\\Suchwoerterlisten\\Akten_Unicode_Suchwoerterliste.txt",
+        "Datenbank\\Suchwoerterlisten\\Akten_Gesamt_OhneDB_Suchwoerterliste.txt"};
+    for (const QString& d : geloescht)
+        schreibe(d == geloescht.at(3) ? "Datenbank/Akten_Utf8Dokument.txt" : d, "x");
+    const QStringList bleiben = {"Datenbank/Haupt_Dateinamen_Liste_Laufwerk_C.txt",
+                                 "Datenbank/Temp/Kelvora_Ergebnis.htm",
+                                 "Datenbank/Akten2.dat",
+                                 "Datenbank/Akten2_UTF8Dokument.txt",
+                                 "Datenbank/Suchwoerterlisten/Akten2_Utf8_Suchwoerterliste.txt",
+                                 "Akten_Suchwoerterliste.txt"};
     for (const QString& d : bleiben)
         schreibe(d, "x");
     const DatenbankKatalog k{Programmordner(win())};
-    EXPECT_EQ(k.loeschen("Akten"), dateien);
-    for (const QString& d : dateien)
+    EXPECT_EQ(k.loeschen("Akten"), geloescht);
+    for (const QString& d : geloescht)
         EXPECT_FALSE(gibt(d)) << d.toStdString();
+    EXPECT_FALSE(gibt("Datenbank/Akten_Utf8Dokument.txt"));
     for (const QString& d : bleiben)
         EXPECT_TRUE(gibt(d)) << d.toStdString();
-    EXPECT_EQ(dateien.at(1), QStringLiteral("Datenbank\\Akten.dat"));
-    EXPECT_EQ(
-        dateien.last(),
-        QStringLiteral("Datenbank\\Suchwoerterlisten\\Akten_Gesamt_OhneDB_Suchwoerterliste.txt"));
     // Only what exists is reported.
     schreibe("Datenbank/Akten.log", "x");
     EXPECT_EQ(k.loeschen("Akten"), QStringList{"Datenbank\\Akten.log"});

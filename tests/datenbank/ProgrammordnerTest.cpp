@@ -4,18 +4,16 @@
 #include "platform/Notifier.h"
 #include "tests/common/TestUmgebung.h"
 
-#include <QFile>
-
 using ProgrammordnerTest = Umgebung;
 
 TEST_F(ProgrammordnerTest, ArgumentEntscheidetDenOrdner) {
     const DriveMap& map = DriveMap::global();
     const auto ohne = Programmordner::bestimmen({}, nativ("aktuell"), nativ("bin"), map);
-    EXPECT_EQ(ohne.pfad(), QStringLiteral("T:\\aktuell\\"));
+    EXPECT_EQ(ohne.pfad(), "T:\\aktuell\\");
     const auto mit = Programmordner::bestimmen({"egal"}, nativ("aktuell"), nativ("bin"), map);
-    EXPECT_EQ(mit.pfad(), QStringLiteral("T:\\bin\\"));
-    EXPECT_EQ(mit.datenbank("A.dat"), QStringLiteral("T:\\bin\\Datenbank\\A.dat"));
-    EXPECT_EQ(mit.temp("x"), QStringLiteral("T:\\bin\\Datenbank\\Temp\\x"));
+    EXPECT_EQ(mit.pfad(), "T:\\bin\\");
+    EXPECT_EQ(mit.datenbank("A.dat"), "T:\\bin\\Datenbank\\A.dat");
+    EXPECT_EQ(mit.temp("x"), "T:\\bin\\Datenbank\\Temp\\x");
 }
 
 TEST_F(ProgrammordnerTest, DatenordnerUndWarnung) {
@@ -25,28 +23,21 @@ TEST_F(ProgrammordnerTest, DatenordnerUndWarnung) {
     EXPECT_TRUE(gibt("Datenbank/Temp"));
     EXPECT_TRUE(notifier.meldungen().empty());
 
+    // Each folder that cannot be made is reported, and start-up goes on with the next one.
     schreibe("blockiert", "eine Datei, kein Ordner");
-    Programmordner(win("blockiert")).ordnerAnlegen(notifier);
-    ASSERT_FALSE(notifier.meldungen().empty());
-    EXPECT_EQ(notifier.meldungen().front().art, Notifier::Art::Warnung);
-    EXPECT_EQ(notifier.meldungen().front().text,
-              QStringLiteral("Kann das Verzeichnis T:\\blockiert\\Datenbank nicht anlegen!"));
-}
-
-TEST_F(ProgrammordnerTest, TempWirdGeleert) {
-    schreibe("Datenbank/Temp/Seite1.htm", "x");
-    schreibe("Datenbank/Temp/alt/y", "y");
-    schreibe("Datenbank/A.dat", "bleibt");
-    Programmordner(win()).tempLeeren();
-    EXPECT_TRUE(gibt("Datenbank/Temp"));
-    EXPECT_FALSE(gibt("Datenbank/Temp/Seite1.htm"));
-    EXPECT_FALSE(gibt("Datenbank/Temp/alt"));
-    EXPECT_TRUE(gibt("Datenbank/A.dat"));
+    ProtokollNotifier blockiert;
+    Programmordner(win("blockiert")).ordnerAnlegen(blockiert);
+    EXPECT_EQ(blockiert.texte(),
+              (QStringList{"Kann das Verzeichnis T:\\blockiert\\Datenbank nicht anlegen!",
+                           "Kann das Verzeichnis T:\\blockiert\\Datenbank\\Suchwoerterlisten "
+                           "nicht anlegen!",
+                           "Kann das Verzeichnis T:\\blockiert\\Datenbank\\Temp nicht anlegen!"}));
+    EXPECT_EQ(blockiert.meldungen().front().art, Notifier::Art::Warnung);
 }
 
 TEST(Programmordner, Steuerordner) {
-    const Programmordner o(QStringLiteral("C:\\Programme\\Kelvora\\"));
-    EXPECT_TRUE(o.steuerordnerWirksam(QStringLiteral("KELVORA")));
+    const Programmordner o("C:\\Programme\\Kelvora\\");
+    EXPECT_TRUE(o.steuerordnerWirksam("KELVORA"));
     EXPECT_FALSE(o.steuerordnerWirksam(QString()));
-    EXPECT_FALSE(o.steuerordnerWirksam(QStringLiteral("D:\\")));
+    EXPECT_FALSE(o.steuerordnerWirksam("D:\\"));
 }

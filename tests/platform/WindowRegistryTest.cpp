@@ -11,15 +11,14 @@ using WindowRegistryTest = Umgebung;
 TEST_F(WindowRegistryTest, FensterSindNurSolangeSieLeben) {
     EXPECT_FALSE(WindowRegistry::findfenster("Dateiliste").has_value());
     {
-        WindowRegistry::Eintrag e(QStringLiteral("Erstelle Dateiliste H:"),
-                                  QStringLiteral("TForm1"));
-        const auto f = WindowRegistry::findfenster(QStringLiteral("dateiliste"));
+        WindowRegistry::Eintrag e("Erstelle Dateiliste H:", "TForm1");
+        const auto f = WindowRegistry::findfenster("dateiliste");
         ASSERT_TRUE(f.has_value());
-        EXPECT_EQ(f->klasse, QStringLiteral("TForm1"));
+        EXPECT_EQ(f->klasse, "TForm1");
         EXPECT_EQ(f->pid, QCoreApplication::applicationPid());
-        EXPECT_TRUE(WindowRegistry::klasseVorhanden(QStringLiteral("TForm1")));
-        EXPECT_FALSE(WindowRegistry::klasseVorhanden(QStringLiteral("tform1")));
-        e.setTitel(QStringLiteral("Fertig"));
+        EXPECT_TRUE(WindowRegistry::klasseVorhanden("TForm1"));
+        EXPECT_FALSE(WindowRegistry::klasseVorhanden("tform1"));
+        e.setTitel("Fertig");
         EXPECT_FALSE(WindowRegistry::findfenster("Dateiliste").has_value());
         EXPECT_TRUE(WindowRegistry::findfenster("FERTIG").has_value());
     }

@@ -4,82 +4,61 @@
 
 #include "tests/common/TestUmgebung.h"
 
-TEST(Profildatei, LiestWertAusAbschnitt) {
-    const Profildatei p(QByteArray("[Themen1]\r\nListe=Recht, Technik\r\n"
-                                   "[Recht]\r\n  liste =  a/, b=  \r\nAnders=x\r\n"));
-    EXPECT_EQ(p.GetPrivateProfileString("Themen1", "Liste"), QStringLiteral("Recht, Technik"));
-    // Names compare without regard to case, blanks around name and value do not count.
-    EXPECT_EQ(p.GetPrivateProfileString("RECHT", "Liste"), QStringLiteral("a/, b="));
-    EXPECT_EQ(p.GetPrivateProfileString("Recht", "Anders"), QStringLiteral("x"));
-}
+using WebseitenauswahlTest = Umgebung;
 
-TEST(Profildatei, FehlendesGibtDieVorgabe) {
-    const Profildatei p(QByteArray("[A]\nListe=1\n[B]\nAnders=2\n"));
-    EXPECT_EQ(p.GetPrivateProfileString("C", "Liste"), QString());
-    EXPECT_EQ(p.GetPrivateProfileString("B", "Liste"), QString());
-    EXPECT_EQ(p.GetPrivateProfileString("B", "Liste", "vorgabe"), QStringLiteral("vorgabe"));
-    // A key of another section is not found through a later one.
-    EXPECT_EQ(p.GetPrivateProfileString("B", "Liste"), QString());
-}
-
-TEST(Profildatei, ErsterAbschnittUndErsterSchluesselZaehlen) {
-    const Profildatei p(QByteArray("[A]\nListe=eins\nListe=zwei\n[A]\nListe=drei\n"));
-    EXPECT_EQ(p.GetPrivateProfileString("A", "Liste"), QStringLiteral("eins"));
-}
-
-TEST(Profildatei, AnfuehrungszeichenFallenWeg) {
-    const Profildatei p(QByteArray("[A]\nx=\"  mit Blank \"\ny='z'\nw=\"halb\n"));
-    EXPECT_EQ(p.GetPrivateProfileString("A", "x"), QStringLiteral("  mit Blank "));
-    EXPECT_EQ(p.GetPrivateProfileString("A", "y"), QStringLiteral("z"));
-    EXPECT_EQ(p.GetPrivateProfileString("A", "w"), QStringLiteral("\"halb"));
-}
-
-TEST(Profildatei, TextIstAnsi) {
-    const Profildatei p(QByteArray("[\xC4pfel]\nListe=M\xFC"
-                                   "ller \x80\n"));
-    EXPECT_EQ(p.GetPrivateProfileString(QStringLiteral("äpfel"), "Liste"),
-              QStringLiteral("Müller €"));
-}
-
-TEST(Profildatei, WertWirdAuf254ZeichenGekuerzt) {
-    QByteArray wert;
+// The platform's profile reading: names without regard to case, blanks around names and
+// values dropped, one pair of quotes dropped, the first section and key win, the text is
+// 1252, a value holds at most 254 characters.
+TEST(Profildatei, LiestWieDiePlattform) {
+    QByteArray lang;
     for (int i = 0; i < 300; ++i)
-        wert.append(static_cast<char>('a' + i % 26));
-    const Profildatei p(QByteArray("[A]\nListe=") + wert + "\n");
-    const QString gelesen = p.GetPrivateProfileString("A", "Liste");
-    EXPECT_EQ(gelesen.size(), 254);
-    EXPECT_EQ(gelesen, QString::fromLatin1(wert.left(254)));
-    EXPECT_EQ(p.GetPrivateProfileString("A", "Liste", QString(), 10),
-              QString::fromLatin1("abcdefghi"));
+        lang.append(static_cast<char>('a' + i % 26));
+    const Profildatei p(QByteArray("[Themen1]\r\nListe=Recht, Technik\r\n"
+                                   "[Recht]\r\n  liste =  a/, b=  \r\nAnders=x\r\n"
+                                   "[A]\nListe=eins\nListe=zwei\nx=\"  mit Blank \"\ny='z'\n"
+                                   "w=\"halb\n[A]\nListe=drei\n[B]\nAnders=2\n"
+                                   "[\xC4pfel]\nListe=M\xFCller \x80\n[Lang]\nListe=") +
+                        lang + "\n");
+    const struct {
+        const char *abschnitt, *schluessel;
+        QString wert;
+    } faelle[] = {
+        {"Themen1", "Liste", "Recht, Technik"},
+        {"RECHT", "Liste", "a/, b="},
+        {"Recht", "Anders", "x"},
+        {"A", "Liste", "eins"},
+        {"A", "x", "  mit Blank "},
+        {"A", "y", "z"},
+        {"A", "w", "\"halb"},
+        {"äpfel", "Liste", "Müller €"},
+        {"Lang", "Liste", QString::fromLatin1(lang.left(254))},
+        // A key of another section is not found through a later one.
+        {"B", "Liste", ""},
+        {"C", "Liste", ""},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(p.GetPrivateProfileString(QString::fromUtf8(f.abschnitt), f.schluessel), f.wert)
+            << f.abschnitt << "/" << f.schluessel;
+    EXPECT_EQ(p.GetPrivateProfileString("B", "Liste", "vorgabe"), "vorgabe");
+    EXPECT_EQ(p.GetPrivateProfileString("Lang", "Liste", QString(), 10), "abcdefghi");
 }
 
-TEST(Adressliste, DreiEintraegeZweiSuchendEinerEinfach) {
-    const QStringList a = Adressliste::adresseintraege(QStringLiteral("a/, b=, c"));
-    ASSERT_EQ(a, (QStringList{"a/", "b=", "c"}));
-    EXPECT_EQ(Adressliste::art(a[0]), Adressliste::Art::Suchend);
-    EXPECT_EQ(Adressliste::art(a[1]), Adressliste::Art::Suchend);
-    EXPECT_EQ(Adressliste::art(a[2]), Adressliste::Art::Einfach);
-    EXPECT_EQ(Adressliste::symbol(Adressliste::art(a[0])), QStringLiteral(">"));
-    EXPECT_EQ(Adressliste::symbol(Adressliste::art(a[2])), QStringLiteral("+"));
-}
-
-TEST(Adressliste, OhneBlankNachDemKommaFehltDasErsteZeichen) {
-    EXPECT_EQ(Adressliste::adresseintraege(QStringLiteral("a/,b/")), (QStringList{"a/", "/"}));
-    EXPECT_EQ(Adressliste::adresseintraege(QStringLiteral("x=,,y")), (QStringList{"x=", "y"}));
-    EXPECT_EQ(Adressliste::adresseintraege(QStringLiteral(", , a")), QStringList{"a"});
-}
-
-TEST(Adressliste, ThemenAnJedemKommaGetrimmt) {
-    EXPECT_EQ(Adressliste::themennamen(QStringLiteral(" Recht ,,Technik,\tKunst ,")),
-              (QStringList{"Recht", "Technik", "Kunst"}));
-}
-
-TEST(Adressliste, SortiertOhneRuecksichtAufGrossKlein) {
-    EXPECT_EQ(Adressliste::sortiert({"zeta", "Beta", "alpha", "Äpfel"}),
-              (QStringList{"alpha", "Äpfel", "Beta", "zeta"}));
-}
-
-TEST(Adressliste, Hinweise) {
+// Entries a/, b= and c: two searching addresses and one plain; the character after each
+// comma is dropped, so a/,b/ loses the b.
+TEST(Adressliste, EintraegeUndArten) {
+    const std::pair<QString, QStringList> faelle[] = {
+        {"a/, b=, c", {"a/", "b=", "c"}},
+        {"a/,b/", {"a/", "/"}},
+        {"x=,,y", {"x=", "y"}},
+        {", , a", {"a"}},
+    };
+    for (const auto& [wert, eintraege] : faelle)
+        EXPECT_EQ(Adressliste::adresseintraege(wert), eintraege) << wert.toStdString();
+    EXPECT_EQ(Adressliste::art("a/"), Adressliste::Art::Suchend);
+    EXPECT_EQ(Adressliste::art("b="), Adressliste::Art::Suchend);
+    EXPECT_EQ(Adressliste::art("c"), Adressliste::Art::Einfach);
+    EXPECT_EQ(Adressliste::symbol(Adressliste::Art::Suchend), ">");
+    EXPECT_EQ(Adressliste::symbol(Adressliste::Art::Einfach), "+");
     EXPECT_EQ(Adressliste::hinweis(Adressliste::Art::Suchend),
               QStringLiteral("Grünes Symbol: [>] Webseite sucht selbständig nach dem Suchtext."));
     EXPECT_EQ(Adressliste::hinweis(Adressliste::Art::Einfach),
@@ -87,7 +66,12 @@ TEST(Adressliste, Hinweise) {
                              "Hilfe der Zwischenablage einfügen bzw. eintippen."));
 }
 
-TEST(Adressliste, ZweiThemenwerteStossenOhneTrennerAneinander) {
+TEST(Adressliste, ThemenGetrimmtUndSortiert) {
+    EXPECT_EQ(Adressliste::themennamen(" Recht ,,Technik,\tKunst ,"),
+              (QStringList{"Recht", "Technik", "Kunst"}));
+    EXPECT_EQ(Adressliste::sortiert({"zeta", "Beta", "alpha", "Äpfel"}),
+              (QStringList{"alpha", "Äpfel", "Beta", "zeta"}));
+    // The two topic values are joined without a separator.
     const Adressliste ohneKomma(
         Profildatei(QByteArray("[Themen1]\nListe=Recht, Kunst\n[Themen2]\nListe=Technik, Bau\n")));
     EXPECT_EQ(ohneKomma.themen(), (QStringList{"Bau", "KunstTechnik", "Recht"}));
@@ -96,91 +80,59 @@ TEST(Adressliste, ZweiThemenwerteStossenOhneTrennerAneinander) {
     EXPECT_EQ(mitKomma.themen(), (QStringList{"Bau", "Kunst", "Recht", "Technik"}));
 }
 
-TEST(Adressliste, AdressenEinesThemasSortiert) {
+TEST(Adressliste, AdressenEinesThemasSortiertUndBei254Abgeschnitten) {
     const Adressliste liste(Profildatei(
-        QByteArray("[Themen1]\nListe=Recht\n[Recht]\nListe=https://z.de/?q=, https://a.de\n")));
-    EXPECT_EQ(liste.adressen(QStringLiteral("Recht")),
-              (QStringList{"https://a.de", "https://z.de/?q="}));
-    EXPECT_TRUE(liste.adressen(QStringLiteral("Kunst")).isEmpty());
+        QByteArray("[Themen1]\nListe=Recht\n[Recht]\nListe=https://z.de/?q=, https://a.de\n"
+                   "[T]\nListe=https://a.de/?q=, ") +
+        QByteArray(300, 'x') + "\n"));
+    EXPECT_EQ(liste.adressen("Recht"), (QStringList{"https://a.de", "https://z.de/?q="}));
+    EXPECT_TRUE(liste.adressen("Kunst").isEmpty());
     EXPECT_TRUE(liste.adressen(QString()).isEmpty());
+    EXPECT_EQ(liste.adressen("T"), (QStringList{"https://a.de/?q=", QString(254 - 18, 'x')}));
 }
 
-TEST(Adressliste, LetzterEintragWirdBei254Abgeschnitten) {
-    QString wert = QStringLiteral("https://a.de/?q=, ");
-    while (wert.size() < 300)
-        wert += QLatin1Char('x');
-    const Adressliste liste(Profildatei(QByteArray("[T]\nListe=") + wert.toLatin1() + "\n"));
-    const QStringList a = liste.adressen(QStringLiteral("T"));
-    ASSERT_EQ(a.size(), 2);
-    EXPECT_EQ(a[1].size(), 254 - 18);
-}
-
-class WebseitenauswahlTest : public Umgebung {
-protected:
-    void adressdatei() {
-        schreibe("Adressen_Webseiten.txt",
-                 QByteArray("[Themen1]\r\nListe=Technik, Recht\r\n[Themen2]\r\nListe=\r\n"
-                            "[Recht]\r\nListe=https://r1.de/?q=, https://r2.de, https://r3.de/\r\n"
-                            "[Technik]\r\nListe=https://t.de/\r\n"));
-    }
-    SpeicherEinstellungen einstellungen_;
-    Webseitenauswahl auswahl_{einstellungen_, Programmordner(win())};
-};
-
-TEST_F(WebseitenauswahlTest, OhneDateiBleibtAllesLeer) {
-    einstellungen_.werte.insert("Themen-Webseite", "1");
-    const Webseitenauswahl::Stand s = auswahl_.fuellen();
-    EXPECT_FALSE(s.dateiVorhanden);
-    EXPECT_TRUE(s.themen.isEmpty());
-    EXPECT_TRUE(s.adressen.isEmpty());
-    EXPECT_TRUE(einstellungen_.schreibvorgaenge.empty());
-}
-
+// First paint: the stored topic and address come back and the topic step stores its own
+// selection (the first address, or -1 for none); without the file nothing is read or written.
 TEST_F(WebseitenauswahlTest, StelltDieGespeicherteAuswahlWiederHer) {
-    adressdatei();
-    einstellungen_.werte.insert("Themen-Webseite", "0");
-    einstellungen_.werte.insert("Ausgewaehlte_Webseite", "2");
-    const Webseitenauswahl::Stand s = auswahl_.fuellen();
-    EXPECT_TRUE(s.dateiVorhanden);
-    EXPECT_EQ(s.themen, (QStringList{"Recht", "Technik"}));
-    EXPECT_EQ(s.thema, 0);
+    SpeicherEinstellungen e;
+    Webseitenauswahl auswahl(e, Programmordner(win()));
+    e.werte.insert("Themen-Webseite", "1");
+    e.werte.insert("Ausgewaehlte_Webseite", "2");
+    EXPECT_FALSE(auswahl.fuellen().dateiVorhanden);
+    EXPECT_TRUE(e.schreibvorgaenge.empty());
+
+    schreibe("Adressen_Webseiten.txt",
+             "[Themen1]\r\nListe=Technik, Recht, Kunst\r\n[Themen2]\r\nListe=\r\n"
+             "[Recht]\r\nListe=https://r1.de/?q=, https://r2.de, https://r3.de/\r\n");
+    Webseitenauswahl::Stand s = auswahl.fuellen();
+    EXPECT_EQ(s.themen, (QStringList{"Kunst", "Recht", "Technik"}));
+    EXPECT_EQ(s.thema, 1);
     EXPECT_EQ(s.adressen, (QStringList{"https://r1.de/?q=", "https://r2.de", "https://r3.de/"}));
     EXPECT_EQ(s.adresse, 2);
-    // The topic step stores its own selection, the first address.
-    EXPECT_EQ(einstellungen_.werte.value("Themen-Webseite"), QStringLiteral("0"));
-    EXPECT_EQ(einstellungen_.werte.value("Ausgewaehlte_Webseite"), QStringLiteral("0"));
-}
-
-TEST_F(WebseitenauswahlTest, OhneGespeichertesThemaKeineAuswahl) {
-    adressdatei();
-    const Webseitenauswahl::Stand s = auswahl_.fuellen();
-    EXPECT_EQ(s.thema, -1);
+    EXPECT_EQ(e.werte.value("Ausgewaehlte_Webseite"), "0");
+    // A topic without a section of its own has no addresses.
+    e.werte.insert("Themen-Webseite", "0");
+    s = auswahl.fuellen();
+    EXPECT_EQ(s.thema, 0);
     EXPECT_TRUE(s.adressen.isEmpty());
+    EXPECT_EQ(e.werte.value("Ausgewaehlte_Webseite"), "-1");
+    e.werte.clear();
+    s = auswahl.fuellen();
+    EXPECT_EQ(s.thema, -1);
     EXPECT_EQ(s.adresse, -1);
-    EXPECT_EQ(einstellungen_.werte.value("Themen-Webseite"), QStringLiteral("-1"));
-    EXPECT_EQ(einstellungen_.werte.value("Ausgewaehlte_Webseite"), QStringLiteral("-1"));
+    EXPECT_EQ(e.werte.value("Themen-Webseite"), "-1");
 }
 
 TEST_F(WebseitenauswahlTest, ThemenwechselUndAdressklickSpeichern) {
-    adressdatei();
-    const Webseitenauswahl::Stand s =
-        auswahl_.TntComboBox1Click({QStringLiteral("Recht"), QStringLiteral("Technik")}, 1);
+    schreibe("Adressen_Webseiten.txt", "[Technik]\r\nListe=https://t.de/\r\n");
+    SpeicherEinstellungen e;
+    Webseitenauswahl auswahl(e, Programmordner(win()));
+    const Webseitenauswahl::Stand s = auswahl.TntComboBox1Click({"Recht", "Technik"}, 1);
     EXPECT_EQ(s.adressen, QStringList{"https://t.de/"});
     EXPECT_EQ(s.adresse, 0);
-    EXPECT_EQ(einstellungen_.werte.value("Themen-Webseite"), QStringLiteral("1"));
-    EXPECT_EQ(einstellungen_.werte.value("Ausgewaehlte_Webseite"), QStringLiteral("0"));
-    auswahl_.TntListBox1Click(0, 2);
-    EXPECT_EQ(einstellungen_.werte.value("Themen-Webseite"), QStringLiteral("0"));
-    EXPECT_EQ(einstellungen_.werte.value("Ausgewaehlte_Webseite"), QStringLiteral("2"));
-}
-
-TEST_F(WebseitenauswahlTest, ThemaOhneAbschnittGibtLeereListe) {
-    schreibe("Adressen_Webseiten.txt", QByteArray("[Themen1]\nListe=Kunst\n"));
-    einstellungen_.werte.insert("Themen-Webseite", "0");
-    const Webseitenauswahl::Stand s = auswahl_.fuellen();
-    EXPECT_EQ(s.themen, QStringList{"Kunst"});
-    EXPECT_EQ(s.thema, 0);
-    EXPECT_TRUE(s.adressen.isEmpty());
-    EXPECT_EQ(s.adresse, -1);
-    EXPECT_EQ(einstellungen_.werte.value("Ausgewaehlte_Webseite"), QStringLiteral("-1"));
+    EXPECT_EQ(e.werte.value("Themen-Webseite"), "1");
+    EXPECT_EQ(e.werte.value("Ausgewaehlte_Webseite"), "0");
+    auswahl.TntListBox1Click(0, 2);
+    EXPECT_EQ(e.werte.value("Themen-Webseite"), "0");
+    EXPECT_EQ(e.werte.value("Ausgewaehlte_Webseite"), "2");
 }

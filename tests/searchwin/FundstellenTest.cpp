@@ -33,29 +33,15 @@ public:
 
 } // namespace
 
-TEST(Textsuche, GrossKleinEgal) {
-    EXPECT_EQ(suche("Test", "ein TEST", 0, true), 4);
-    EXPECT_EQ(suche("Test", "ein test", 0, true), 4);
-    EXPECT_EQ(suche("TEST", "ein test", 0, true), 4);
-    EXPECT_EQ(suche("Test", "ein TEST", 0, false), -1);
-    EXPECT_EQ(suche("TEST", "ein TEST", 0, false), 4);
-}
-
-TEST(Textsuche, AnsiUmlauteFalten) {
-    EXPECT_EQ(suche("b\xE4r", "EIN B\xC4R", 0, true), 4);
+// What the comparison with the plain scan below does not reach: the 1252 pairs beyond
+// Latin-1, an empty pattern and a start before the data.
+TEST(Textsuche, FaltetNachAnsiUndBeachtetRaender) {
     EXPECT_EQ(suche("\x9A", "x\x8A", 0, true), 1); // š and Š
     EXPECT_EQ(suche("\xFF", "x\x9F", 0, true), 1); // ÿ and Ÿ
     EXPECT_EQ(suche("b\xE4r", "EIN B\xC4R", 0, false), -1);
-}
-
-TEST(Textsuche, RaenderUndStart) {
-    EXPECT_EQ(suche("abc", "ab", 0, true), -1);
     EXPECT_EQ(suche("", "abc", 0, true), -1);
-    EXPECT_EQ(suche("abc", "abc", 0, true), 0);
-    EXPECT_EQ(suche("abc", "abcabc", 1, true), 3);
     EXPECT_EQ(suche("abc", "abcabc", -5, true), 0);
     EXPECT_EQ(suche("abc", "abcabc", 4, true), -1);
-    EXPECT_EQ(suche("c", "abc", 2, true), 2);
 }
 
 TEST(Textsuche, StimmtMitEinfacherSucheUeberein) {
@@ -87,59 +73,50 @@ TEST(Textsuche, StimmtMitEinfacherSucheUeberein) {
 
 using FundstellenTest = Umgebung;
 
-TEST_F(FundstellenTest, AaInAaaGibtZweiUeberlappendeTreffer) {
-    schreibe("d.txt", "aaa");
-    QList<qint64> liste{99};
-    EXPECT_TRUE(Fundstellen::AlleFundstellenSuchen(liste, win("d.txt"), "aa", true));
-    EXPECT_EQ(liste, (QList<qint64>{0, 1}));
-}
-
-TEST_F(FundstellenTest, AlleTrefferAufsteigendOhneGrossKlein) {
+// Every hit in ascending order, overlapping ones too; no hit, an empty or a missing file
+// empty the list.
+TEST_F(FundstellenTest, AlleTrefferAufsteigend) {
+    schreibe("aaa.txt", "aaa");
     schreibe("d.txt", "Test und TEST und test, nicht Tes.");
-    QList<qint64> liste;
-    EXPECT_TRUE(Fundstellen::AlleFundstellenSuchen(liste, win("d.txt"), "Test", true));
-    EXPECT_EQ(liste, (QList<qint64>{0, 9, 18}));
-    EXPECT_TRUE(Fundstellen::AlleFundstellenSuchen(liste, win("d.txt"), "TEST", false));
-    EXPECT_EQ(liste, QList<qint64>{9});
-}
-
-TEST_F(FundstellenTest, KeinTrefferLeereOderFehlendeDatei) {
-    schreibe("d.txt", "abc");
     schreibe("leer.txt", "");
-    QList<qint64> liste{1, 2};
-    EXPECT_FALSE(Fundstellen::AlleFundstellenSuchen(liste, win("d.txt"), "abcd", true));
-    EXPECT_TRUE(liste.isEmpty());
-    liste = {1};
-    EXPECT_FALSE(Fundstellen::AlleFundstellenSuchen(liste, win("leer.txt"), "a", true));
-    EXPECT_TRUE(liste.isEmpty());
-    liste = {1};
-    EXPECT_FALSE(Fundstellen::AlleFundstellenSuchen(liste, win("fehlt.txt"), "a", true));
-    EXPECT_TRUE(liste.isEmpty());
+    const struct {
+        const char *datei, *muster;
+        bool ohneGross;
+        QList<qint64> treffer;
+    } faelle[] = {
+        {"aaa.txt", "aa", true, {0, 1}}, {"d.txt", "Test", true, {0, 9, 18}},
+        {"d.txt", "TEST", false, {9}},   {"d.txt", "Test und TEST und test, nicht Tes.!", true, {}},
+        {"leer.txt", "a", true, {}},     {"fehlt.txt", "a", true, {}},
+    };
+    for (const auto& f : faelle) {
+        QList<qint64> liste{99};
+        EXPECT_EQ(Fundstellen::AlleFundstellenSuchen(liste, win(f.datei), f.muster, f.ohneGross),
+                  !f.treffer.isEmpty());
+        EXPECT_EQ(liste, f.treffer) << f.datei << " " << f.muster;
+    }
 }
 
 TEST_F(FundstellenTest, Utf16TrefferNurAufZeichengrenzen) {
     // U+6141 U+6200 U+3000 hold the bytes of "ab" one byte off the character grid.
-    const QString text = QStringLiteral("TEST ") + QChar(0x6141) + QChar(0x6200) + QChar(0x3000) +
-                         QStringLiteral(" ab Test");
+    const QString text = QString::fromUtf16(u"TEST \u6141\u6200\u3000 ab Test");
     const QByteArray inhalt = utf16le(text);
-    ASSERT_EQ(inhalt.indexOf(utf16le(QStringLiteral("ab"), false)), 13);
+    ASSERT_EQ(inhalt.indexOf(utf16le("ab", false)), 13);
     schreibe("u.txt", inhalt);
     QList<qint64> liste;
     ZaehlPumpe pumpe;
-    EXPECT_TRUE(Fundstellen::AlleFundstellenSuchen(liste, win("u.txt"), QStringLiteral("test"),
-                                                   pumpe, [] { return false; }));
+    EXPECT_TRUE(Fundstellen::AlleFundstellenSuchen(liste, win("u.txt"), "test", pumpe,
+                                                   [] { return false; }));
     EXPECT_EQ(liste, (QList<qint64>{2, 2 + 2 * 12}));
     EXPECT_GE(pumpe.aufrufe, 3);
-    EXPECT_TRUE(
-        Fundstellen::AlleFundstellenSuchen(liste, win("u.txt"), QStringLiteral("ab"), pumpe, {}));
+    EXPECT_TRUE(Fundstellen::AlleFundstellenSuchen(liste, win("u.txt"), "ab", pumpe, {}));
     EXPECT_EQ(liste, QList<qint64>{2 + 2 * 9});
 }
 
 TEST_F(FundstellenTest, Utf16SucheHoertAufAbbruchAuf) {
-    schreibe("u.txt", utf16le(QStringLiteral("a a a a a")));
+    schreibe("u.txt", utf16le("a a a a a"));
     QList<qint64> liste;
     int schritte = 0;
-    Fundstellen::AlleFundstellenSuchen(liste, win("u.txt"), QStringLiteral("a"), Pump::still(),
+    Fundstellen::AlleFundstellenSuchen(liste, win("u.txt"), "a", Pump::still(),
                                        [&schritte] { return ++schritte > 2; });
     EXPECT_EQ(liste, (QList<qint64>{2, 6}));
 }

@@ -3,12 +3,10 @@
 #include "tests/common/TestUmgebung.h"
 
 TEST(Lesezeichen, Wertnamen) {
-    EXPECT_EQ(Lesezeichen::wertname(Dokumentvariante::Ansi, "Archiv"),
-              QStringLiteral("Lesezeichen_Ansi_Archiv"));
-    EXPECT_EQ(Lesezeichen::wertname(Dokumentvariante::Utf8, "Archiv"),
-              QStringLiteral("Lesezeichen_Utf8_Archiv"));
-    EXPECT_EQ(Lesezeichen::wertname(Dokumentvariante::Unicode, "Archiv"),
-              QStringLiteral("Lesezeichen_Unicode_Archiv"));
+    for (const auto& [v, name] : {std::pair{Dokumentvariante::Ansi, "Lesezeichen_Ansi_Archiv"},
+                                  {Dokumentvariante::Utf8, "Lesezeichen_Utf8_Archiv"},
+                                  {Dokumentvariante::Unicode, "Lesezeichen_Unicode_Archiv"}})
+        EXPECT_EQ(Lesezeichen::wertname(v, "Archiv"), QString::fromLatin1(name));
 }
 
 TEST(Lesezeichen, SchreibtNurWennDerViewerTextGezeichnetHat) {
@@ -21,8 +19,8 @@ TEST(Lesezeichen, SchreibtNurWennDerViewerTextGezeichnetHat) {
     EXPECT_TRUE(
         Lesezeichen::LesezeichenBtnClick(e, Dokumentvariante::Utf8, "Archiv", 1048576, true));
     ASSERT_EQ(e.schreibvorgaenge.size(), 1u);
-    EXPECT_EQ(e.schreibvorgaenge[0].first, QStringLiteral("Lesezeichen_Utf8_Archiv"));
-    EXPECT_EQ(e.schreibvorgaenge[0].second, QStringLiteral("1048576"));
+    EXPECT_EQ(e.schreibvorgaenge[0].first, "Lesezeichen_Utf8_Archiv");
+    EXPECT_EQ(e.schreibvorgaenge[0].second, "1048576");
 }
 
 TEST(Lesezeichen, LesenVierundsechzigBit) {

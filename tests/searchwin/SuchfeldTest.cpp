@@ -31,7 +31,7 @@ protected:
     }
     // Maps a drive letter to a fresh folder below the test folder.
     QString laufwerk(char buchstabe) {
-        const QString ordner = tmp_.filePath(QStringLiteral("lw_") + QLatin1Char(buchstabe));
+        const QString ordner = tmp_.filePath("lw_" + QLatin1Char(buchstabe));
         QDir().mkpath(ordner);
         DriveMap::global().setzeWurzel(QLatin1Char(buchstabe), ordner);
         return ordner;
@@ -49,141 +49,118 @@ protected:
     std::unique_ptr<Suchfeld> feld_;
 };
 
-TEST_F(SuchfeldTest, ZweiWoerterSindEinePhraseEinsNicht) {
-    EXPECT_TRUE(aendern(QStringLiteral("rote Rosen")).phrase);
-    EXPECT_FALSE(aendern(QStringLiteral("Rosen")).phrase);
-    EXPECT_TRUE(aendern(QStringLiteral("rote\tRosen")).phrase);
-    // Blanks at the end do not make a phrase.
-    EXPECT_FALSE(aendern(QStringLiteral("Rosen  ")).phrase);
+TEST_F(SuchfeldTest, PhraseLeerzeichenUndLeeresFeld) {
+    const struct {
+        QString eingabe, feld;
+        bool phrase, suchbereit;
+    } faelle[] = {
+        {"rote Rosen", "rote Rosen", true, true},
+        {"rote\tRosen", "rote\tRosen", true, true},
+        {"Rosen", "Rosen", false, true},
+        // Leading blanks go, trailing ones stay but make no phrase.
+        {" \t Rosen  ", "Rosen  ", false, true},
+        {"", "", false, false},
+        {"   ", "", false, false},
+    };
+    for (const auto& f : faelle) {
+        const Suchfeld::Zustand z = aendern(f.eingabe);
+        EXPECT_EQ(z.feldtext, f.feld);
+        EXPECT_EQ(z.phrase, f.phrase) << f.eingabe.toStdString();
+        EXPECT_EQ(z.suchbereit, f.suchbereit);
+        EXPECT_EQ(z.suchtextLabel, f.suchbereit ? "Suchtext: " + f.feld
+                                                : QStringLiteral("Es wurde kein Text eingegeben!"));
+    }
     EXPECT_TRUE(notifier_.meldungen().empty());
 }
 
-TEST_F(SuchfeldTest, FuehrendeLeerzeichenVerschwindenAmEndeBleiben) {
-    const Suchfeld::Zustand z = aendern(QStringLiteral(" \t Rosen "));
-    EXPECT_EQ(z.feldtext, QStringLiteral("Rosen "));
-    EXPECT_EQ(z.suchtextLabel, QStringLiteral("Suchtext: Rosen "));
-    EXPECT_TRUE(z.suchbereit);
-}
-
-TEST_F(SuchfeldTest, LeeresFeldSchaltetDieSucheAb) {
-    for (const QString& t : {QString(), QStringLiteral("   ")}) {
-        const Suchfeld::Zustand z = aendern(t);
-        EXPECT_FALSE(z.suchbereit);
-        EXPECT_EQ(z.suchtextLabel, QStringLiteral("Es wurde kein Text eingegeben!"));
-        EXPECT_TRUE(z.feldtext.isEmpty());
-    }
-}
-
 TEST_F(SuchfeldTest, EingefuegtesMarkupWirdEntfernt) {
-    EXPECT_EQ(aendern(QStringLiteral("/><Suchwort")).feldtext, QStringLiteral("Suchwort"));
-    EXPECT_EQ(aendern(QStringLiteral("Suchwort</b>")).feldtext, QStringLiteral("Suchwort"));
-    EXPECT_EQ(aendern(QStringLiteral("<Suchwort")).feldtext, QStringLiteral("Suchwort"));
-    EXPECT_EQ(aendern(QStringLiteral("Suchwort/")).feldtext, QStringLiteral("Suchwort"));
-    EXPECT_EQ(aendern(QStringLiteral("rote Rosen />")).feldtext, QStringLiteral("rote Rosen"));
-    // A "/" that is not the only one stays.
-    EXPECT_EQ(aendern(QStringLiteral("http://beispiel.de/")).feldtext,
-              QStringLiteral("http://beispiel.de/"));
-    EXPECT_EQ(aendern(QStringLiteral("a/b")).feldtext, QStringLiteral("a/b"));
-}
-
-TEST_F(SuchfeldTest, MarkupEinSchritt) {
-    EXPECT_EQ(Suchfeld::ohneMarkup(QStringLiteral("/><Suchwort")), QStringLiteral("Suchwort"));
-    EXPECT_EQ(Suchfeld::ohneMarkup(QStringLiteral("Suchwort</b>")), QStringLiteral("Suchwort"));
-    EXPECT_EQ(Suchfeld::ohneMarkup(QStringLiteral("Wort /")), QStringLiteral("Wort"));
-    EXPECT_EQ(Suchfeld::ohneMarkup(QStringLiteral("Wort")), QStringLiteral("Wort"));
-}
-
-TEST_F(SuchfeldTest, DateiendungErkennen) {
-    EXPECT_TRUE(Suchfeld::hatDateiendung(QStringLiteral("C:\\Daten\\Bericht.pdf")));
-    EXPECT_FALSE(Suchfeld::hatDateiendung(QStringLiteral("C:\\Daten\\Bericht")));
-    EXPECT_FALSE(Suchfeld::hatDateiendung(QStringLiteral("C:\\Da.ten\\Bericht")));
+    const std::pair<QString, QString> faelle[] = {
+        {"/><Suchwort", "Suchwort"},
+        {"Suchwort</b>", "Suchwort"},
+        {"<Suchwort", "Suchwort"},
+        {"Suchwort/", "Suchwort"},
+        {"rote Rosen />", "rote Rosen"},
+        // A "/" that is not the only one stays.
+        {"http://beispiel.de/", "http://beispiel.de/"},
+        {"a/b", "a/b"},
+    };
+    for (const auto& [eingabe, feld] : faelle)
+        EXPECT_EQ(aendern(eingabe).feldtext, feld) << eingabe.toStdString();
 }
 
 TEST_F(SuchfeldTest, VorhandeneDateiWirdAufJaGeoeffnet) {
     datei(nativ("Daten/Bericht.pdf"));
     notifier_.antworten(true);
-    const Suchfeld::Zustand z = aendern(QStringLiteral("#T:\\Daten\\Bericht.pdf"));
+    const Suchfeld::Zustand z = aendern("#T:\\Daten\\Bericht.pdf");
     ASSERT_EQ(notifier_.meldungen().size(), 1u);
     EXPECT_EQ(notifier_.meldungen()[0].art, Notifier::Art::Frage);
     EXPECT_EQ(notifier_.meldungen()[0].text, frageText);
     ASSERT_EQ(shell_.aufrufe.size(), 1u);
-    EXPECT_EQ(shell_.aufrufe[0].art, QStringLiteral("oeffnen"));
-    EXPECT_EQ(shell_.aufrufe[0].programm, QStringLiteral("T:\\Daten\\Bericht.pdf"));
+    EXPECT_EQ(shell_.aufrufe[0].art, "oeffnen");
+    EXPECT_EQ(shell_.aufrufe[0].programm, "T:\\Daten\\Bericht.pdf");
     EXPECT_TRUE(z.dateiGeoeffnet);
     EXPECT_TRUE(z.feldtext.isEmpty());
     EXPECT_FALSE(z.suchbereit);
     EXPECT_FALSE(z.fensterSchliessen);
 }
 
-TEST_F(SuchfeldTest, AufNeinStehtDerPfadOhneRauteImFeld) {
+// On No the path stands in the field without "#": the one named, or the one found on another
+// drive when the named drive lacks it; a path without extension is warned about first.
+TEST_F(SuchfeldTest, AufNeinStehtDerGefundenePfadImFeld) {
     datei(nativ("Daten/Bericht.pdf"));
-    notifier_.antworten(false);
-    const Suchfeld::Zustand z = aendern(QStringLiteral("  #T:\\Daten\\Bericht.pdf"));
-    EXPECT_EQ(notifier_.meldungen().size(), 1u);
-    EXPECT_TRUE(shell_.aufrufe.empty());
-    EXPECT_FALSE(z.dateiGeoeffnet);
-    EXPECT_EQ(z.feldtext, QStringLiteral("T:\\Daten\\Bericht.pdf"));
-    EXPECT_EQ(z.suchtextLabel, QStringLiteral("Suchtext: T:\\Daten\\Bericht.pdf"));
-    EXPECT_TRUE(z.suchbereit);
-}
-
-TEST_F(SuchfeldTest, FehltDieDateiAufCWirdDieAufEAngeboten) {
-    const QString e = laufwerk('E');
-    datei(e + QStringLiteral("/Daten/Bericht.pdf"));
-    notifier_.antworten(false);
-    const Suchfeld::Zustand z = aendern(QStringLiteral("#C:\\Daten\\Bericht.pdf"));
-    ASSERT_EQ(notifier_.meldungen().size(), 1u);
-    EXPECT_EQ(notifier_.meldungen()[0].text, frageText);
-    EXPECT_EQ(z.feldtext, QStringLiteral("E:\\Daten\\Bericht.pdf"));
-}
-
-TEST_F(SuchfeldTest, OhneEndungWarntUndPrueftWeiter) {
-    const QString e = laufwerk('E');
-    datei(e + QStringLiteral("/Daten/Bericht"));
-    notifier_.antworten(false);
-    const Suchfeld::Zustand z = aendern(QStringLiteral("#C:\\Daten\\Bericht"));
-    ASSERT_EQ(notifier_.meldungen().size(), 2u);
+    datei(laufwerk('E') + "/Daten/Brief.pdf");
+    datei(laufwerk('E') + "/Daten/Bericht");
+    notifier_.setStandardAntwort(false);
+    const struct {
+        const char *eingabe, *feld;
+        QStringList meldungen;
+    } faelle[] = {
+        {"  #T:\\Daten\\Bericht.pdf", "T:\\Daten\\Bericht.pdf", {frageText}},
+        {"#C:\\Daten\\Brief.pdf", "E:\\Daten\\Brief.pdf", {frageText}},
+        {"#C:\\Daten\\Bericht",
+         "E:\\Daten\\Bericht",
+         {endungsHinweis("C:\\Daten\\Bericht"), frageText}},
+    };
+    for (const auto& f : faelle) {
+        notifier_.leeren();
+        const Suchfeld::Zustand z = aendern(QString::fromLatin1(f.eingabe));
+        EXPECT_EQ(notifier_.texte(), f.meldungen) << f.eingabe;
+        EXPECT_EQ(z.feldtext, QString::fromLatin1(f.feld));
+        EXPECT_FALSE(z.dateiGeoeffnet);
+        EXPECT_TRUE(z.suchbereit);
+    }
+    EXPECT_EQ(notifier_.meldungen()[0].titel, "Info");
     EXPECT_EQ(notifier_.meldungen()[0].art, Notifier::Art::Information);
-    EXPECT_EQ(notifier_.meldungen()[0].titel, QStringLiteral("Info"));
-    EXPECT_EQ(notifier_.meldungen()[0].text, endungsHinweis(QStringLiteral("C:\\Daten\\Bericht")));
-    EXPECT_EQ(notifier_.meldungen()[1].art, Notifier::Art::Frage);
-    EXPECT_EQ(z.feldtext, QStringLiteral("E:\\Daten\\Bericht"));
+    EXPECT_TRUE(shell_.aufrufe.empty());
 }
 
 TEST_F(SuchfeldTest, NirgendsGefundenMeldetUndSchliesst) {
-    const Suchfeld::Zustand z = aendern(QStringLiteral("#C:\\Daten\\Fehlt.pdf"));
+    const Suchfeld::Zustand z = aendern("#C:\\Daten\\Fehlt.pdf");
     ASSERT_EQ(notifier_.meldungen().size(), 1u);
-    EXPECT_EQ(notifier_.meldungen()[0].titel, QStringLiteral("Info"));
-    EXPECT_EQ(notifier_.meldungen()[0].text,
-              QStringLiteral("T:\\Daten\\Fehlt.pdf\r\nwurde nicht gefunden."));
+    EXPECT_EQ(notifier_.meldungen()[0].titel, "Info");
+    EXPECT_EQ(notifier_.meldungen()[0].text, "T:\\Daten\\Fehlt.pdf\r\nwurde nicht gefunden.");
     EXPECT_TRUE(z.fensterSchliessen);
     EXPECT_TRUE(shell_.aufrufe.empty());
-}
-
-TEST_F(SuchfeldTest, OhneRauteOderDoppelpunktKeinePfadregel) {
+    // Without "#" or ":\" at its place the text is searched for, not opened.
     datei(nativ("Daten/Bericht.pdf"));
-    aendern(QStringLiteral("T:\\Daten\\Bericht.pdf"));
-    aendern(QStringLiteral("#T\\Daten\\Bericht.pdf"));
-    EXPECT_TRUE(notifier_.meldungen().empty());
+    aendern("T:\\Daten\\Bericht.pdf");
+    aendern("#T\\Daten\\Bericht.pdf");
+    EXPECT_EQ(notifier_.meldungen().size(), 1u);
+    EXPECT_FALSE(Suchfeld::hatDateiendung("C:\\Da.ten\\Bericht"));
 }
 
-TEST_F(SuchfeldTest, LaufwerkssucheEigenesLaufwerkZuerst) {
-    const QString d = laufwerk('D');
-    datei(d + QStringLiteral("/x/a.txt"));
+// The program folder's drive first; then A, B, D to Z, where the last letter holding the
+// file wins; C is never tried.
+TEST_F(SuchfeldTest, LaufwerkssucheEigenesZuerstDannDerLetzteBuchstabe) {
+    const QString q = ":\\x\\a.txt";
+    for (char b : {'C', 'D', 'F'})
+        datei(laufwerk(b) + "/x/a.txt");
+    EXPECT_EQ(feld_->DateiAufLaufwerkSuchen(q), "F:\\x\\a.txt");
     datei(nativ("x/a.txt"));
-    EXPECT_EQ(feld_->DateiAufLaufwerkSuchen(QStringLiteral(":\\x\\a.txt")),
-              QStringLiteral("T:\\x\\a.txt"));
-}
-
-TEST_F(SuchfeldTest, LaufwerkssucheLetzterBuchstabeGewinntCNie) {
-    datei(laufwerk('C') + QStringLiteral("/x/a.txt"));
-    datei(laufwerk('D') + QStringLiteral("/x/a.txt"));
-    datei(laufwerk('F') + QStringLiteral("/x/a.txt"));
-    EXPECT_EQ(feld_->DateiAufLaufwerkSuchen(QStringLiteral(":\\x\\a.txt")),
-              QStringLiteral("F:\\x\\a.txt"));
+    EXPECT_EQ(feld_->DateiAufLaufwerkSuchen(q), "T:\\x\\a.txt");
+    QFile::remove(nativ("x/a.txt"));
     DriveMap::global().entferneWurzel(QLatin1Char('D'));
     DriveMap::global().entferneWurzel(QLatin1Char('F'));
-    // Only C: holds it now, and C: is not searched.
-    EXPECT_EQ(feld_->DateiAufLaufwerkSuchen(QStringLiteral(":\\x\\a.txt")),
-              QStringLiteral("T:\\x\\a.txt"));
+    // Only C: holds it now: the program folder stands in.
+    EXPECT_EQ(feld_->DateiAufLaufwerkSuchen(q), "T:\\x\\a.txt");
 }

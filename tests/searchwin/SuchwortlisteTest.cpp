@@ -3,155 +3,80 @@
 #include "datenbank/Programmordner.h"
 #include "tests/common/TestUmgebung.h"
 
-namespace {
-
-QByteArray utf16le(const char16_t* text) {
-    QByteArray out;
-    for (const char16_t* c = text; *c; ++c) {
-        out.append(static_cast<char>(*c & 0xFF));
-        out.append(static_cast<char>(*c >> 8));
-    }
-    return out;
-}
-
-QByteArray utf16be(const char16_t* text) {
-    QByteArray out;
-    for (const char16_t* c = text; *c; ++c) {
-        out.append(static_cast<char>(*c >> 8));
-        out.append(static_cast<char>(*c & 0xFF));
-    }
-    return out;
-}
-
-} // namespace
+#include <QDir>
 
 class SuchwortlisteTest : public Umgebung {
 protected:
     Programmordner ordner() const { return Programmordner(win()); }
-    const QString liste = QStringLiteral("Datenbank/Suchwoerterlisten/");
+    const QString liste = "Datenbank/Suchwoerterlisten/";
 };
 
-TEST_F(SuchwortlisteTest, GeschriebeneDateiExakt) {
-    const QString pfad = win("liste.txt");
-    ASSERT_TRUE(Suchwortliste::speichern({QStringLiteral("Bär"), QStringLiteral("a b")}, pfad));
-    const QByteArray erwartet = QByteArray("\xFF\xFE", 2) + utf16le(u"Bär\r\na b\r\n");
-    EXPECT_EQ(lies("liste.txt"), erwartet);
-    EXPECT_EQ(lies("liste.txt").left(6), QByteArray("\xFF\xFE"
-                                                    "B\0\xE4\0",
-                                                    6));
-}
-
-TEST_F(SuchwortlisteTest, LiestAlleVierKodierungen) {
-    const QStringList erwartet{QStringLiteral("Äpfel"), QStringLiteral("Öl und Ruß")};
-    schreibe("le.txt", QByteArray("\xFF\xFE", 2) + utf16le(u"Äpfel\r\nÖl und Ruß\r\n"));
-    schreibe("be.txt", QByteArray("\xFE\xFF", 2) + utf16be(u"Äpfel\r\nÖl und Ruß\r\n"));
-    schreibe("u8.txt",
-             QByteArray("\xEF\xBB\xBF") + QStringLiteral("Äpfel\r\nÖl und Ruß\r\n").toUtf8());
-    schreibe("ansi.txt", QByteArray("\xC4pfel\r\n\xD6l und Ru\xDF"));
-    EXPECT_EQ(Suchwortliste::laden(win("le.txt")), erwartet);
-    EXPECT_EQ(Suchwortliste::laden(win("be.txt")), erwartet);
-    EXPECT_EQ(Suchwortliste::laden(win("u8.txt")), erwartet);
-    EXPECT_EQ(Suchwortliste::laden(win("ansi.txt")), erwartet);
+TEST_F(SuchwortlisteTest, DateiformatSchreibenUndLesen) {
+    ASSERT_TRUE(Suchwortliste::speichern({QStringLiteral("Bär"), "a b"}, win("liste.txt")));
+    EXPECT_EQ(lies("liste.txt"), QByteArray("\xFF\xFE"
+                                            "B\0\xE4\0r\0\r\0\n\0a\0 \0b\0\r\0\n\0",
+                                            22));
+    // Reading also takes UTF-16 BE and UTF-8 with their marks and ANSI without one.
+    QByteArray be("\xFE\xFF", 2);
+    for (QChar c : QStringLiteral("Äpfel\r\nÖl und Ruß\r\n"))
+        be.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
+    const std::pair<const char*, QByteArray> dateien[] = {
+        {"le.txt", utf16le(QStringLiteral("Äpfel\r\nÖl und Ruß\r\n"))},
+        {"be.txt", be},
+        {"u8.txt", "\xEF\xBB\xBF\xC3\x84pfel\r\n\xC3\x96l und Ru\xC3\x9F\r\n"},
+        {"ansi.txt", "\xC4pfel\r\n\xD6l und Ru\xDF"}};
+    for (const auto& [name, bytes] : dateien) {
+        schreibe(name, bytes);
+        EXPECT_EQ(Suchwortliste::laden(win(name)), (QStringList{"Äpfel", "Öl und Ruß"})) << name;
+    }
     EXPECT_TRUE(Suchwortliste::laden(win("fehlt.txt")).isEmpty());
 }
 
-TEST_F(SuchwortlisteTest, SchreibenUndLesenGehenRundherum) {
-    const QStringList liste{QStringLiteral("€ und ©"), QStringLiteral("#C:\\Daten\\x.pdf")};
-    ASSERT_TRUE(Suchwortliste::speichern(liste, win("r.txt")));
-    EXPECT_EQ(Suchwortliste::laden(win("r.txt")), liste);
-}
-
-TEST(Suchwortliste, GleichesWortZweimalBleibtEinEintragOben) {
-    QStringList liste{QStringLiteral("Apfel"), QStringLiteral("Birne")};
-    ASSERT_TRUE(Suchwortliste::aufnehmen(liste, QStringLiteral("Birne")));
+// The newest word on top, each word once (Haus and haus are two), no empty lines, no
+// placeholder, at most 50 entries: one line goes per write, also from a longer list.
+TEST(Suchwortliste, AufnehmenNachDenListenregeln) {
+    QStringList liste{"Apfel", "Birne"};
+    ASSERT_TRUE(Suchwortliste::aufnehmen(liste, "Birne"));
     EXPECT_EQ(liste, (QStringList{"Birne", "Apfel"}));
-    ASSERT_TRUE(Suchwortliste::aufnehmen(liste, QStringLiteral("Birne")));
-    EXPECT_EQ(liste, (QStringList{"Birne", "Apfel"}));
-}
-
-TEST(Suchwortliste, FuenfzigPlusEinsVerliertDenAeltesten) {
-    QStringList liste;
-    for (int i = 1; i <= 50; ++i)
-        liste.prepend(QStringLiteral("Wort%1").arg(i));
-    ASSERT_EQ(liste.size(), 50);
-    ASSERT_EQ(liste.last(), QStringLiteral("Wort1"));
-    Suchwortliste::aufnehmen(liste, QStringLiteral("neu"));
-    EXPECT_EQ(liste.size(), 50);
-    EXPECT_EQ(liste.first(), QStringLiteral("neu"));
-    EXPECT_EQ(liste.last(), QStringLiteral("Wort2"));
-    EXPECT_FALSE(liste.contains(QStringLiteral("Wort1")));
-}
-
-TEST(Suchwortliste, HandgeschriebeneLangeListeVerliertEineZeileJeSchreiben) {
-    QStringList liste;
-    for (int i = 0; i < 60; ++i)
-        liste.append(QStringLiteral("w%1").arg(i));
-    Suchwortliste::aufnehmen(liste, QStringLiteral("neu"));
-    EXPECT_EQ(liste.size(), 60);
-    EXPECT_EQ(liste.last(), QStringLiteral("w58"));
-}
-
-TEST(Suchwortliste, GrossUndKleinBleibenZwei) {
-    QStringList liste{QStringLiteral("Haus")};
-    Suchwortliste::aufnehmen(liste, QStringLiteral("haus"));
-    EXPECT_EQ(liste, (QStringList{"haus", "Haus"}));
-}
-
-TEST(Suchwortliste, LeereEintraegeUndPlatzhalterFallenWeg) {
-    QStringList liste{QString(), QStringLiteral("Sie_haben_keinen_Suchtext_eingegeben!"),
-                      QStringLiteral("alt"), QString()};
-    Suchwortliste::aufnehmen(liste, QStringLiteral("neu "));
-    // The untrimmed text is kept as typed.
+    Suchwortliste::aufnehmen(liste, "apfel");
+    EXPECT_EQ(liste, (QStringList{"apfel", "Birne", "Apfel"}));
+    liste = QStringList{QString(), "Sie_haben_keinen_Suchtext_eingegeben!", "alt", QString()};
+    EXPECT_FALSE(Suchwortliste::aufnehmen(liste, " \t "));
+    EXPECT_EQ(liste.size(), 4);
+    Suchwortliste::aufnehmen(liste, "neu ");
     EXPECT_EQ(liste, (QStringList{"neu ", "alt"}));
+    for (const qsizetype laenge : {49, 50, 60}) {
+        liste.clear();
+        for (int i = 0; i < laenge; ++i)
+            liste.append(QString("w%1").arg(i));
+        Suchwortliste::aufnehmen(liste, "neu");
+        const qsizetype danach = laenge < 50 ? laenge + 1 : laenge;
+        EXPECT_EQ(liste.size(), danach);
+        EXPECT_EQ(liste.first(), "neu");
+        EXPECT_EQ(liste.last(), QString("w%1").arg(danach - 2));
+    }
 }
 
-TEST(Suchwortliste, LeererSuchtextAendertNichts) {
-    QStringList liste{QStringLiteral("alt"), QString()};
-    EXPECT_FALSE(Suchwortliste::aufnehmen(liste, QStringLiteral(" \t ")));
-    EXPECT_EQ(liste, (QStringList{"alt", ""}));
-}
-
-TEST_F(SuchwortlisteTest, Dateinamen) {
-    EXPECT_EQ(Suchwortliste::datei(ordner(), QStringLiteral("Akten"), Dokumentvariante::Ansi),
-              QStringLiteral("T:\\Datenbank\\Suchwoerterlisten\\Akten_Ansi_Suchwoerterliste.txt"));
-    EXPECT_EQ(Suchwortliste::datei(ordner(), QStringLiteral("Akten"), Dokumentvariante::Utf8),
-              QStringLiteral("T:\\Datenbank\\Suchwoerterlisten\\Akten_Utf8_Suchwoerterliste.txt"));
-    EXPECT_EQ(
-        Suchwortliste::datei(ordner(), QStringLiteral("Akten"), Dokumentvariante::Unicode),
-        QStringLiteral("T:\\Datenbank\\Suchwoerterlisten\\Akten_Unicode_Suchwoerterliste.txt"));
-    EXPECT_EQ(Suchwortliste::datei(ordner(), QStringLiteral("Akten"), Dokumentvariante::Keine),
-              QStringLiteral(
-                  "T:\\Datenbank\\Suchwoerterlisten\\Akten_Gesamt_OhneDB_Suchwoerterliste.txt"));
-}
-
-TEST_F(SuchwortlisteTest, SchreibtNurVariantenMitTreffer) {
+// After a search with hits the list goes to each variant that had one, or to the list
+// without document when none is loaded; a search without hits writes nothing.
+TEST_F(SuchwortlisteTest, SchreibtNurNachTreffern) {
     schreibe(liste + "Akten_Ansi_Suchwoerterliste.txt", QByteArray("alt"));
-    const QStringList neu{QStringLiteral("Rosen")};
-    Suchwortliste::schreiben(neu, ordner(), QStringLiteral("Akten"), Dokumentvariante::Utf8,
+    const QStringList neu{"Rosen", "Tulpen"};
+    const QByteArray erwartet = utf16le("Rosen\r\nTulpen\r\n");
+    Suchwortliste::schreiben(neu, ordner(), "Akten", Dokumentvariante::Utf8, {});
+    Suchwortliste::schreiben(neu, ordner(), "Akten", Dokumentvariante::Keine, {});
+    EXPECT_EQ(QDir(nativ(liste)).entryList(QDir::Files),
+              QStringList{"Akten_Ansi_Suchwoerterliste.txt"});
+    Suchwortliste::schreiben(neu, ordner(), "Akten", Dokumentvariante::Utf8,
                              {Dokumentvariante::Utf8, Dokumentvariante::Unicode});
-    const QByteArray erwartet = QByteArray("\xFF\xFE", 2) + utf16le(u"Rosen\r\n");
     EXPECT_EQ(lies(liste + "Akten_Utf8_Suchwoerterliste.txt"), erwartet);
     EXPECT_EQ(lies(liste + "Akten_Unicode_Suchwoerterliste.txt"), erwartet);
     EXPECT_EQ(lies(liste + "Akten_Ansi_Suchwoerterliste.txt"), QByteArray("alt"));
     EXPECT_FALSE(gibt(liste + "Akten_Gesamt_OhneDB_Suchwoerterliste.txt"));
-}
-
-TEST_F(SuchwortlisteTest, SucheOhneTrefferSchreibtNichts) {
-    schreibe(liste + "Akten_Utf8_Suchwoerterliste.txt", QByteArray("alt"));
-    Suchwortliste::schreiben({QStringLiteral("Rosen")}, ordner(), QStringLiteral("Akten"),
-                             Dokumentvariante::Utf8, {});
-    Suchwortliste::schreiben({QStringLiteral("Rosen")}, ordner(), QStringLiteral("Akten"),
-                             Dokumentvariante::Keine, {});
-    EXPECT_EQ(lies(liste + "Akten_Utf8_Suchwoerterliste.txt"), QByteArray("alt"));
-    EXPECT_FALSE(gibt(liste + "Akten_Gesamt_OhneDB_Suchwoerterliste.txt"));
-}
-
-TEST_F(SuchwortlisteTest, OhneDokumentGehtDieListeInDieGesamtdatei) {
-    schreibe(liste + "platzhalter", QByteArray());
-    Suchwortliste::schreiben({QStringLiteral("Rosen"), QStringLiteral("Tulpen")}, ordner(),
-                             QStringLiteral("Akten"), Dokumentvariante::Keine,
+    Suchwortliste::schreiben(neu, ordner(), "Post", Dokumentvariante::Keine,
                              {Dokumentvariante::Utf8});
-    EXPECT_EQ(lies(liste + "Akten_Gesamt_OhneDB_Suchwoerterliste.txt"),
-              QByteArray("\xFF\xFE", 2) + utf16le(u"Rosen\r\nTulpen\r\n"));
-    EXPECT_FALSE(gibt(liste + "Akten_Utf8_Suchwoerterliste.txt"));
+    EXPECT_EQ(lies(liste + "Post_Gesamt_OhneDB_Suchwoerterliste.txt"), erwartet);
+    EXPECT_FALSE(gibt(liste + "Post_Utf8_Suchwoerterliste.txt"));
+    EXPECT_EQ(Suchwortliste::datei(ordner(), "Akten", Dokumentvariante::Ansi),
+              win("Datenbank\\Suchwoerterlisten\\Akten_Ansi_Suchwoerterliste.txt"));
 }

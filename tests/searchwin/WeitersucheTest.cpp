@@ -6,19 +6,10 @@
 
 #include <utility>
 #include <vector>
-
-namespace {} // namespace
-
 class WeitersucheTest : public Umgebung {
 protected:
     Weitersuche::Umgebung umgebung(Dokumentvariante v, bool sortiert = false) {
-        return {Programmordner(win()),
-                QStringLiteral("Akten"),
-                v,
-                sortiert,
-                notifier_,
-                Pump::still(),
-                {}};
+        return {Programmordner(win()), "Akten", v, sortiert, notifier_, Pump::still(), {}};
     }
     Weitersuche::Anzeige anzeige() {
         return {[this](qint64 start, qint64 laenge) {
@@ -49,11 +40,13 @@ TEST_F(WeitersucheTest, BaerImUtf8DokumentMarkiertDreiBytes) {
     EXPECT_EQ(memo_[0], (std::pair<qsizetype, qsizetype>(4, 3)));
     EXPECT_EQ(suche_.LetzteMemoPosition, 4);
     EXPECT_TRUE(notifier_.meldungen().empty());
+    // Characters plus half the extra UTF-8 bytes, rounded down.
+    EXPECT_EQ(Weitersuche::auswahllaenge(QStringLiteral("Bärenäpfel"), Dokumentvariante::Utf8), 11);
 }
 
 TEST_F(WeitersucheTest, LetzteFundstelleUndDannWiederDieErste) {
     schreibe("Datenbank/Akten_UTF8Dokument.txt", QByteArray("Test eins, TEST zwei"));
-    suche_.TntEdit1Change(QStringLiteral("test"));
+    suche_.TntEdit1Change("test");
     klick(Dokumentvariante::Utf8);
     EXPECT_TRUE(notifier_.meldungen().empty());
     klick(Dokumentvariante::Utf8);
@@ -65,80 +58,49 @@ TEST_F(WeitersucheTest, LetzteFundstelleUndDannWiederDieErste) {
     EXPECT_EQ(viewer_[2].first, 0);
     EXPECT_EQ(notifier_.meldungen().size(), 1u);
     EXPECT_EQ(suche_.FundListe(), QList<qint64>{11});
+    // A changed text starts a new search.
+    EXPECT_FALSE(suche_.TntEdit1Change(QString()));
+    EXPECT_TRUE(suche_.FundListe().isEmpty());
+    suche_.TntEdit1Change("zwei");
+    klick(Dokumentvariante::Utf8);
+    EXPECT_EQ(viewer_.back().first, 16);
 }
 
-TEST_F(WeitersucheTest, NichtGefunden) {
+TEST_F(WeitersucheTest, NichtGefundenUndOhneDokumentNichts) {
     schreibe("Datenbank/Akten_AnsiDokument.txt", QByteArray("nichts hier"));
-    suche_.TntEdit1Change(QStringLiteral("Rose"));
+    suche_.TntEdit1Change("Rose");
+    klick(Dokumentvariante::Keine);
+    EXPECT_TRUE(notifier_.meldungen().empty());
     klick(Dokumentvariante::Ansi);
     EXPECT_EQ(notifier_.texte(), QStringList{"Nicht gefunden!"});
     EXPECT_TRUE(viewer_.empty());
     EXPECT_TRUE(memo_.empty());
 }
 
-TEST_F(WeitersucheTest, OhneGeladenesDokumentGeschiehtNichts) {
-    schreibe("Datenbank/Akten_UTF8Dokument.txt", QByteArray("Test"));
-    suche_.TntEdit1Change(QStringLiteral("Test"));
-    klick(Dokumentvariante::Keine);
-    EXPECT_TRUE(notifier_.meldungen().empty());
-    EXPECT_TRUE(viewer_.empty());
-}
-
-TEST_F(WeitersucheTest, AnsiDokumentSuchtDieAnsiForm) {
+// Each variant searches its own file in its own key form and selects the hit's bytes; while
+// the sorted list is shown, that list is searched.
+TEST_F(WeitersucheTest, JedeVarianteSuchtIhreDatei) {
     schreibe("Datenbank/Akten_AnsiDokument.txt", QByteArray("Ein B\xC4R"));
-    suche_.TntEdit1Change(QStringLiteral("bär"));
-    klick(Dokumentvariante::Ansi);
-    ASSERT_EQ(viewer_.size(), 1u);
-    EXPECT_EQ(viewer_[0], (std::pair<qint64, qint64>(4, 3)));
-}
-
-TEST_F(WeitersucheTest, UnicodeDokumentZweiBytesJeZeichen) {
-    schreibe("Datenbank/Akten_UnicodeDokument.txt", utf16le(QStringLiteral("ab TEST")));
-    suche_.TntEdit1Change(QStringLiteral("Test"));
-    klick(Dokumentvariante::Unicode);
-    ASSERT_EQ(viewer_.size(), 1u);
-    EXPECT_EQ(viewer_[0], (std::pair<qint64, qint64>(2 + 2 * 3, 8)));
-}
-
-TEST_F(WeitersucheTest, SortierteListeWirdDurchsucht) {
+    schreibe("Datenbank/Akten_UnicodeDokument.txt", utf16le("ab TEST"));
     schreibe("Datenbank/Akten_UTF8Dokument.txt", QByteArray("Rose"));
     schreibe("Datenbank/Akten_Phrasen_Woerter_Utf8Liste.txt", QByteArray("Apfel\r\nRose\r\n"));
-    suche_.TntEdit1Change(QStringLiteral("rose"));
-    klick(Dokumentvariante::Utf8, true);
-    ASSERT_EQ(viewer_.size(), 1u);
-    EXPECT_EQ(viewer_[0].first, 7);
+    const struct {
+        Dokumentvariante v;
+        bool sortiert;
+        const char* text;
+        std::pair<qint64, qint64> auswahl;
+    } faelle[] = {{Dokumentvariante::Ansi, false, "bär", {4, 3}},
+                  {Dokumentvariante::Unicode, false, "Test", {2 + 2 * 3, 8}},
+                  {Dokumentvariante::Utf8, true, "rose", {7, 4}}};
+    for (const auto& f : faelle) {
+        viewer_.clear();
+        suche_.TntEdit1Change(QString::fromUtf8(f.text));
+        klick(f.v, f.sortiert);
+        ASSERT_EQ(viewer_.size(), 1u) << f.text;
+        EXPECT_EQ(viewer_[0], f.auswahl) << f.text;
+    }
     EXPECT_EQ(Weitersuche::suchdatei(umgebung(Dokumentvariante::Unicode, true)),
-              QStringLiteral("T:\\Datenbank\\Akten_Phrasen_Woerter_UnicodeListe.txt"));
-    EXPECT_EQ(Weitersuche::suchdatei(umgebung(Dokumentvariante::Ansi)),
-              QStringLiteral("T:\\Datenbank\\Akten_AnsiDokument.txt"));
-}
-
-TEST_F(WeitersucheTest, NeuerTextBeginntNeueSuche) {
-    schreibe("Datenbank/Akten_UTF8Dokument.txt", QByteArray("a b a"));
-    suche_.TntEdit1Change(QStringLiteral("a"));
-    klick(Dokumentvariante::Utf8);
-    EXPECT_EQ(suche_.FundListe().size(), 1);
-    EXPECT_FALSE(suche_.TntEdit1Change(QString()));
-    EXPECT_TRUE(suche_.FundListe().isEmpty());
-    suche_.TntEdit1Change(QStringLiteral("b"));
-    klick(Dokumentvariante::Utf8);
-    EXPECT_EQ(viewer_.back().first, 2);
-}
-
-TEST(Weitersuche, Auswahllaengen) {
-    EXPECT_EQ(Weitersuche::auswahllaenge(QStringLiteral("Bär"), Dokumentvariante::Utf8), 3);
-    EXPECT_EQ(Weitersuche::auswahllaenge(QStringLiteral("Bärenäpfel"), Dokumentvariante::Utf8), 11);
-    EXPECT_EQ(Weitersuche::auswahllaenge(QStringLiteral("Bär"), Dokumentvariante::Ansi), 3);
-    EXPECT_EQ(Weitersuche::auswahllaenge(QStringLiteral("Bär"), Dokumentvariante::Unicode), 6);
-}
-
-TEST(Weitersuche, SchluesselJeVariante) {
-    EXPECT_EQ(Weitersuche::schluessel(QStringLiteral("Bär"), Dokumentvariante::Ansi),
-              QByteArray("B\xE4r"));
-    EXPECT_EQ(Weitersuche::schluessel(QStringLiteral("Bär"), Dokumentvariante::Utf8),
-              QByteArray("B\xC3\xA4r"));
-    EXPECT_EQ(Weitersuche::schluessel(QStringLiteral("Bär"), Dokumentvariante::Unicode),
-              QByteArray("B\0\xE4\0r\0", 6));
+              "T:\\Datenbank\\Akten_Phrasen_Woerter_UnicodeListe.txt");
 }
 
 TEST(Weitersuche, MemopositionBevorzugtDieStelleAbDemLetztenSchritt) {
@@ -149,8 +111,7 @@ TEST(Weitersuche, MemopositionBevorzugtDieStelleAbDemLetztenSchritt) {
     // Too far from the first occurrence: the first one counts.
     EXPECT_EQ(Weitersuche::memoposition(memo, QStringLiteral("Bär"), Dokumentvariante::Utf8, 20),
               2);
-    EXPECT_EQ(Weitersuche::memoposition(memo, QStringLiteral("Rose"), Dokumentvariante::Utf8, 0),
-              0);
+    EXPECT_EQ(Weitersuche::memoposition(memo, "Rose", Dokumentvariante::Utf8, 0), 0);
 }
 
 TEST(Weitersuche, AnsiFaltetNurWasDieCodepageKennt) {

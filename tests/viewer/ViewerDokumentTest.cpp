@@ -29,28 +29,16 @@ protected:
 // A stream whose reads fail.
 class KaputterStrom : public QIODevice {
 public:
-    explicit KaputterStrom(qint64 groesse) : groesse_(groesse) { open(QIODevice::ReadOnly); }
-    qint64 size() const override { return groesse_; }
+    KaputterStrom() { open(QIODevice::ReadOnly); }
+    qint64 size() const override { return 1000; }
     bool isSequential() const override { return false; }
 
 protected:
     qint64 readData(char*, qint64) override { return -1; }
     qint64 writeData(const char*, qint64) override { return -1; }
-
-private:
-    qint64 groesse_;
 };
 
 } // namespace
-
-TEST_F(ViewerDokumentTest, ZeileVonFuenftausendZeichenSindDreiZeilen) {
-    TViewerDokument d;
-    ASSERT_TRUE(d.Open(datei("lang.txt", QByteArray(5000, 'a'))));
-    EXPECT_EQ(zeilenanfaenge(d), (std::vector<qint64>{0, 2048, 4096}));
-    EXPECT_EQ(d.ZeilenEnde(4096), 5000);
-    EXPECT_EQ(d.NextLineStart(4096), 5000);
-    EXPECT_EQ(d.Text(4096, d.ZeilenEnde(4096)).size(), 904);
-}
 
 TEST_F(ViewerDokumentTest, GemischteZeilenendenJeEinUmbruch) {
     TViewerDokument d;
@@ -62,113 +50,67 @@ TEST_F(ViewerDokumentTest, GemischteZeilenendenJeEinUmbruch) {
         texte.push_back(d.Text(p, d.ZeilenEnde(p)));
     EXPECT_EQ(texte, (std::vector<QString>{"a", "b", "c", "d", "e", "", "f", "", "g"}));
     // Backwards over the same breaks; CR LF is never taken as two.
-    EXPECT_EQ(d.PrevLineStart(7), 4);
-    EXPECT_EQ(d.PrevLineStart(10), 7);
-    EXPECT_EQ(d.PrevLineStart(4), 2);
-    EXPECT_EQ(d.PrevLineStart(2), 0);
-    EXPECT_EQ(d.PrevLineStart(0), 0);
+    for (auto [von, erwartet] :
+         {std::pair<qint64, qint64>{16, 15}, {10, 7}, {7, 4}, {4, 2}, {2, 0}, {0, 0}})
+        EXPECT_EQ(d.PrevLineStart(von), erwartet) << von;
 }
 
-TEST_F(ViewerDokumentTest, ZeilenInUnicodeModus) {
+TEST_F(ViewerDokumentTest, ZeilenInUtf16BigEndian) {
+    QByteArray be;
+    for (QChar c : QStringLiteral("Zeile1\r\nÄrger\nEnde"))
+        be.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
     TViewerDokument d;
-    const QString text = QStringLiteral("Zeile1\r\nÄrger\nEnde");
-    QByteArray le(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
-    ASSERT_TRUE(d.Open(datei("utf16.txt", le)));
+    ASSERT_TRUE(d.Open(datei("be.txt", be)));
     d.SetMode(vmUnicode);
-    EXPECT_EQ(d.CharSize(), 2);
+    d.SetTextEncoding(encUnicodeBE);
     EXPECT_EQ(zeilenanfaenge(d), (std::vector<qint64>{0, 16, 28}));
     EXPECT_EQ(d.Text(16, d.ZeilenEnde(16)), QStringLiteral("Ärger"));
     EXPECT_EQ(d.PrevLineStart(28), 16);
 }
 
-TEST_F(ViewerDokumentTest, ZeileAnPositionHoechstens2048JeSeite) {
-    TViewerDokument d;
-    ASSERT_TRUE(d.Open(datei("sehrlang.txt", "x\n" + QByteArray(10000, 'a') + "\ny")));
-    d.SelectLineAtPos(5002);
-    EXPECT_EQ(d.SelStart(), 5002 - 2048);
-    EXPECT_EQ(d.SelLength(), 4096);
-    // Near the start the break before the position ends the walk.
-    d.SelectLineAtPos(100);
-    EXPECT_EQ(d.SelStart(), 2);
-    EXPECT_EQ(d.SelLength(), 98 + 2048);
+TEST_F(ViewerDokumentTest, ZeileAnPositionVonUmbruchZuUmbruchHoechstens2048JeSeite) {
+    const QByteArray kurz = "eins\r\nzwei drei\r\nvier";
+    const QByteArray lang = "x\n" + QByteArray(10000, 'a') + "\ny";
+    const struct {
+        QByteArray inhalt;
+        qint64 pos, start, laenge;
+    } faelle[] = {{kurz, 9, 6, 9},
+                  {kurz, 20, 17, 4},
+                  {kurz, 0, 0, 4},
+                  {lang, 5002, 5002 - 2048, 4096},
+                  // Near the start the break before the position ends the walk.
+                  {lang, 100, 2, 98 + 2048}};
+    for (const auto& f : faelle) {
+        TViewerDokument d;
+        ASSERT_TRUE(d.Open(datei("z.txt", f.inhalt)));
+        d.SelectLineAtPos(f.pos);
+        EXPECT_EQ(d.SelStart(), f.start) << f.pos;
+        EXPECT_EQ(d.SelLength(), f.laenge) << f.pos;
+    }
 }
 
-TEST_F(ViewerDokumentTest, ZeileAnPositionVonUmbruchZuUmbruch) {
-    TViewerDokument d;
-    ASSERT_TRUE(d.Open(datei("z.txt", "eins\r\nzwei drei\r\nvier")));
-    d.SelectLineAtPos(9);
-    EXPECT_EQ(d.SelStart(), 6);
-    EXPECT_EQ(d.SelLength(), 9);
-    EXPECT_EQ(d.SelText(), "zwei drei");
-    d.SelectLineAtPos(20);
-    EXPECT_EQ(d.SelText(), "vier");
-    d.SelectLineAtPos(0);
-    EXPECT_EQ(d.SelText(), "eins");
-}
-
-TEST_F(ViewerDokumentTest, GleicherNameLiestNichtNeuUndBehaeltDiePosition) {
-    TViewerDokument d;
-    const QString a = datei("a.txt", QByteArray(100000, 'a'));
-    const QString b = datei("b.txt", "b");
-    ASSERT_TRUE(d.Open(a));
-    d.SetPosition(4321);
-    d.SetSelection(10, 5);
-    const qint64 gelesen = d.Lesevorgaenge();
-    EXPECT_TRUE(d.Open(a));
-    EXPECT_EQ(d.Position(), 4321);
-    EXPECT_EQ(d.SelStart(), 10);
-    EXPECT_EQ(d.Lesevorgaenge(), gelesen);
-    ASSERT_TRUE(d.Open(b));
-    EXPECT_EQ(d.Position(), 0);
-    EXPECT_EQ(d.Size(), 1);
-    EXPECT_EQ(d.FileName(), b);
-}
-
-TEST_F(ViewerDokumentTest, LeererNameSchliesst) {
-    TViewerDokument d;
-    ASSERT_TRUE(d.Open(datei("a.txt", "abc")));
-    EXPECT_TRUE(d.Open(QString()));
-    EXPECT_FALSE(d.IstOffen());
-    EXPECT_EQ(d.Size(), 0);
-    EXPECT_EQ(d.FileName(), "");
-    EXPECT_EQ(d.SelText(), "");
-}
-
-TEST_F(ViewerDokumentTest, NichtZuOeffnenMeldetUndBleibtZu) {
+TEST_F(ViewerDokumentTest, OeffnenUndLesefehlerMelden) {
     ProtokollNotifier n;
     TViewerDokument d;
     d.SetNotifier(&n);
     ASSERT_TRUE(d.Open(datei("a.txt", "abc")));
     const QString fehlt = nativ("fehlt.txt");
     EXPECT_FALSE(d.Open(fehlt));
-    EXPECT_EQ(d.Fehler(), "Cannot open file: \"" + fehlt + "\"");
     ASSERT_EQ(n.meldungen().size(), 1u);
     EXPECT_EQ(n.meldungen()[0].text, "Cannot open file: \"" + fehlt + "\"");
+    EXPECT_EQ(n.meldungen()[0].titel, "Error");
     EXPECT_EQ(n.meldungen()[0].art, Notifier::Art::Fehler);
     EXPECT_FALSE(d.IstOffen());
-    EXPECT_EQ(d.FileName(), "");
     // A second try is no success just because the name was tried before.
     EXPECT_FALSE(d.Open(fehlt));
-    EXPECT_EQ(n.meldungen().size(), 2u);
-}
-
-TEST_F(ViewerDokumentTest, LesefehlerDesStroms) {
-    ProtokollNotifier n;
-    TViewerDokument d;
-    d.SetNotifier(&n);
-    KaputterStrom strom(1000);
+    KaputterStrom strom;
     EXPECT_FALSE(d.OpenStream(&strom));
-    EXPECT_EQ(n.texte(), QStringList{"Cannot read stream"});
     EXPECT_FALSE(d.IstOffen());
-}
-
-TEST_F(ViewerDokumentTest, StromAlsQuelle) {
+    EXPECT_EQ(n.texte().mid(1),
+              (QStringList{"Cannot open file: \"" + fehlt + "\"", "Cannot read stream"}));
     QByteArray inhalt = "eins\nzwei\n";
     QBuffer puffer(&inhalt);
-    TViewerDokument d;
     ASSERT_TRUE(d.OpenStream(&puffer));
-    EXPECT_EQ(d.Size(), 10);
-    EXPECT_EQ(d.FileName(), "");
     d.SelectLineAtPos(6);
     EXPECT_EQ(d.SelText(), "zwei");
 }
@@ -184,24 +126,16 @@ TEST_F(ViewerDokumentTest, AuswahlRegeln) {
     EXPECT_EQ(d.SelLength(), 20);
     // Cut at the end plus one character.
     d.SetSelection(90, 1000);
-    EXPECT_EQ(d.SelStart(), 90);
     EXPECT_EQ(d.SelLength(), 11);
     EXPECT_EQ(d.SelText().size(), 10);
     d.SetSelection(100, 5);
     EXPECT_EQ(d.SelStart(), 100);
     EXPECT_EQ(d.SelText(), "");
-}
-
-TEST_F(ViewerDokumentTest, UngeraderAuswahlanfangImUnicodeModusNachUnten) {
-    TViewerDokument d;
-    ASSERT_TRUE(d.Open(datei("u.txt", QByteArray(100, 'a'))));
+    // In the Unicode modes offsets go down to even ones, also on switching the mode.
     d.SetMode(vmUnicode);
     d.SetSelection(5, 7);
     EXPECT_EQ(d.SelStart(), 4);
     EXPECT_EQ(d.SelLength(), 6);
-    d.SetPosition(33);
-    EXPECT_EQ(d.Position(), 32);
-    // Switching an odd 8-bit position into a Unicode mode rounds it down too.
     d.SetMode(vmText);
     d.SetPosition(41);
     d.SetMode(vmUHex);
@@ -215,12 +149,10 @@ TEST_F(ViewerDokumentTest, SelTextHoechstens16MiB) {
     TViewerDokument d;
     ASSERT_TRUE(d.Open(datei("gross.txt", inhalt)));
     d.SetSelection(3, 20 << 20);
-    const QByteArray s = d.SelText();
-    ASSERT_EQ(s.size(), 16 << 20);
-    EXPECT_EQ(s, inhalt.mid(3, 16 << 20));
+    EXPECT_EQ(d.SelText(), inhalt.mid(3, 16 << 20));
 }
 
-TEST_F(ViewerDokumentTest, UnicodeAuswahlMitUndOhneVertauschen) {
+TEST_F(ViewerDokumentTest, AuswahlAlsAnsiUndUtf16) {
     TViewerDokument d;
     ASSERT_TRUE(d.Open(datei("be.txt", QByteArray("\x00\xC4\x00z\x04\x10", 6))));
     d.SetMode(vmUnicode);
@@ -228,23 +160,19 @@ TEST_F(ViewerDokumentTest, UnicodeAuswahlMitUndOhneVertauschen) {
     d.SetTextEncoding(encUnicodeBE);
     EXPECT_EQ(d.SelTextW(), QString::fromUtf16(u"\u00C4z\u0410"));
     EXPECT_EQ(d.SelTextAnsi(), QByteArray("\xC4z?"));
-    d.SetTextEncoding(encUnicodeLE);
-    EXPECT_EQ(d.SelTextW(), QString::fromUtf16(u"\uC400\u7A00\u1004"));
-}
 
-TEST_F(ViewerDokumentTest, AnsiAuswahlDekodiertMitDerKodierung) {
     QByteArray alle;
     for (int i = 0; i < 256; ++i)
         alle.append(char(i));
-    TViewerDokument d;
     ASSERT_TRUE(d.Open(datei("alle.bin", alle)));
+    d.SetMode(vmText);
+    d.SetTextEncoding(encANSI);
     d.SelectAll();
     // In ANSI every byte survives, so UTF-8 bytes come back as they are.
     EXPECT_EQ(d.SelTextAnsi(), alle);
     d.SetTextEncoding(encWEuroDOS);
     d.SetSelection(0x8E, 1);
     EXPECT_EQ(d.SelTextAnsi(), QByteArray("\xC4"));
-    EXPECT_EQ(d.SelTextW(), QStringLiteral("Ä"));
     d.SetTextEncoding(encCyrWin);
     d.SetSelection(0xC0, 1);
     EXPECT_EQ(d.SelTextAnsi(), QByteArray("?"));
@@ -253,20 +181,18 @@ TEST_F(ViewerDokumentTest, AnsiAuswahlDekodiertMitDerKodierung) {
 TEST_F(ViewerDokumentTest, NurDreiBloeckeImSpeicher) {
     TViewerDokument d;
     ASSERT_TRUE(d.Open(datei("bloecke.txt", QByteArray(5'000'000, 'b'))));
-    const qint64 block = d.Blockgroesse();
-    EXPECT_EQ(block, 409600);
+    const qint64 block = 409600;
+    EXPECT_EQ(d.Blockgroesse(), block);
     const qint64 anfang = d.Lesevorgaenge();
-    EXPECT_EQ(d.Zeichen(3 * block - 1), u'b');
-    EXPECT_EQ(d.Lesevorgaenge(), anfang);
-    EXPECT_EQ(d.Zeichen(3 * block), u'b');
-    EXPECT_EQ(d.Lesevorgaenge(), anfang + 1);
-    // Centred on the new block: the one before it is still held.
-    EXPECT_EQ(d.Zeichen(2 * block), u'b');
-    EXPECT_EQ(d.Lesevorgaenge(), anfang + 1);
-    EXPECT_EQ(d.Zeichen(block - 1), u'b');
-    EXPECT_EQ(d.Lesevorgaenge(), anfang + 2);
+    // Centred on a new block, the one before it is still held.
+    const std::pair<qint64, qint64> schritte[] = {
+        {3 * block - 1, 0}, {3 * block, 1}, {2 * block, 1}, {block - 1, 2}};
+    for (const auto& [pos, lesungen] : schritte) {
+        EXPECT_EQ(d.Zeichen(pos), u'b');
+        EXPECT_EQ(d.Lesevorgaenge() - anfang, lesungen) << pos;
+    }
     d.SetMode(vmUnicode);
-    EXPECT_EQ(d.Blockgroesse(), 819200);
+    EXPECT_EQ(d.Blockgroesse(), 2 * block);
 }
 
 TEST_F(ViewerDokumentTest, FuenfGiBDateiBisAnsEnde) {
@@ -280,24 +206,17 @@ TEST_F(ViewerDokumentTest, FuenfGiBDateiBisAnsEnde) {
         f.write("\r\nletzte Z\r\n");
     }
     TViewerDokument d;
+    EXPECT_EQ(d.OffsetStellen(), 8);
     ASSERT_TRUE(d.Open(pfad));
     EXPECT_EQ(d.Size(), groesse);
+    // 140000000 hex has nine digits, rounded up to ten.
     EXPECT_EQ(d.OffsetStellen(), 10);
     const qint64 letzte = d.PrevLineStart(groesse);
     EXPECT_EQ(letzte, groesse - 10);
     d.SelectLineAtPos(groesse - 5);
-    EXPECT_EQ(d.SelStart(), groesse - 10);
     EXPECT_EQ(d.SelText(), "letzte Z");
     // Before it, the zeros form lines of 2048 characters.
     EXPECT_EQ(d.PrevLineStart(letzte), groesse - 12 - 2048);
-    EXPECT_EQ(d.NextLineStart(groesse - 12 - 2048), groesse - 10);
-}
-
-TEST_F(ViewerDokumentTest, OffsetspalteGeradeUndMindestensAcht) {
-    TViewerDokument d;
-    EXPECT_EQ(d.OffsetStellen(), 8);
-    ASSERT_TRUE(d.Open(datei("k.txt", "abc")));
-    EXPECT_EQ(d.OffsetStellen(), 8);
 }
 
 TEST_F(ViewerDokumentTest, NeuLadenBehaeltPositionUndNimmtNeueGroesse) {
