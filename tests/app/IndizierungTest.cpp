@@ -9,6 +9,7 @@
 #include "tests/fixtures/PdfSchreiber.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -17,6 +18,23 @@
 #include <QTest>
 #include <QThread>
 #include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+
+// Answers like the user at a message box: the event loop runs while the box is shown.
+class BedenkenderNotifier : public ProtokollNotifier {
+public:
+    bool fragen(const QString& text, const QString& titel) override {
+        if (bedenkzeitMs > 0) {
+            QEventLoop box;
+            QTimer::singleShot(bedenkzeitMs, &box, &QEventLoop::quit);
+            box.exec();
+        }
+        return ProtokollNotifier::fragen(text, titel);
+    }
+    int bedenkzeitMs = 0;
+};
 
 // Indexing from the main window as the program builds it, with real PDFs and the real
 // converter; the dialog is filled in while it is shown.
@@ -83,7 +101,7 @@ protected:
     }
 
     SpeicherEinstellungen einstellungen;
-    ProtokollNotifier notifier;
+    BedenkenderNotifier notifier;
     ProtokollShell shell;
     std::unique_ptr<TMainForm_Kelvora_PDF> fenster_;
     TSuchForm* suchForm_ = nullptr;
@@ -226,6 +244,16 @@ protected:
                 schliessen(f);
             }
         });
+        // A run that never ends would keep this test waiting for ever.
+        QTimer wache;
+        wache.setSingleShot(true);
+        QObject::connect(&wache, &QTimer::timeout, [] {
+            std::fputs("The run did not end after closing.\n", stderr);
+            std::abort();
+        });
+        wache.start(60000);
+        // The question box stays open longer than the converter takes for a file.
+        notifier.bedenkzeitMs = 500;
         notifier.antworten(true);
         neueDatenbank("Rechnungen");
         EXPECT_TRUE(ausgeloest);
