@@ -22,27 +22,3 @@ TEST(Endungsauswahl, NeueEndungenDerPlaetze) {
                   fall.neu);
     }
 }
-
-using EndungsauswahlDatei = Umgebung;
-
-// The user's lines stay as they are; new extensions follow, one per line, CR LF.
-TEST_F(EndungsauswahlDatei, NeueZeilenKommenHinzu) {
-    const Programmordner ordner(win());
-    auto e = Endungsauswahl::ergaenzen(ordner, Hauptliste::endungsplaetze("*.txt"));
-    EXPECT_TRUE(e.ok);
-    EXPECT_TRUE(e.neu.isEmpty());
-    EXPECT_FALSE(gibt("AuswahlEndungen.txt"));
-
-    e = Endungsauswahl::ergaenzen(ordner, Hauptliste::endungsplaetze("*.pdf"));
-    EXPECT_EQ(e.neu, QStringList{"*.pdf"});
-    EXPECT_EQ(lies("AuswahlEndungen.txt"), QByteArray("*.pdf\r\n"));
-
-    schreibe("AuswahlEndungen.txt", "*.Doc\r\n*.xls");
-    e = Endungsauswahl::ergaenzen(ordner, Hauptliste::endungsplaetze("*.pdf *.doc *.odt"));
-    EXPECT_EQ(e.neu, (QStringList{"*.pdf", "*.odt"}));
-    EXPECT_EQ(lies("AuswahlEndungen.txt"), QByteArray("*.Doc\r\n*.xls\r\n*.pdf\r\n*.odt\r\n"));
-
-    e = Endungsauswahl::ergaenzen(Programmordner(win("fehlt\\")),
-                                  Hauptliste::endungsplaetze("*.pdf"));
-    EXPECT_FALSE(e.ok);
-}

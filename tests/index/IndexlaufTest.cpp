@@ -205,29 +205,3 @@ TEST_F(IndexlaufAmBestandTest, ZeitZaehltAbDemStartDesLaufs) {
     ASSERT_TRUE(treffer.hasMatch()) << r.log[3].toStdString();
     EXPECT_GE(treffer.captured(1).toInt(), 1) << r.log[3].toStdString();
 }
-
-// A second run of a database is refused while another job holds it; the lock goes with
-// the run that held it.
-TEST_F(IndexlaufAmBestandTest, ZweiterLaufDerselbenDatenbankWirdAbgewiesen) {
-    schreibe("Datenbank/Haupt_Dateinamen_Liste_Laufwerk_T.txt", "T:\\Akten\\a.pdf\r\n");
-    schreibe("Datenbank/Akten.dat", "alt");
-    {
-        Indexlauf erster(Programmordner(win()), notifier, Pump::still());
-        ASSERT_TRUE(erster.sperren("Akten"));
-        EXPECT_TRUE(gibt("Datenbank/Akten.sperre"));
-        Indexlauf zweiter(Programmordner(win()), notifier, Pump::still());
-        EXPECT_FALSE(zweiter.nachListe(auftrag("T:\\Akten")).ok);
-        EXPECT_EQ(notifier.texte(),
-                  QStringList{"Die Datenbank \"Akten\" wird gerade indiziert. Ein zweiter Lauf für "
-                              "diese Datenbank ist erst möglich, wenn der erste fertig ist."});
-        EXPECT_EQ(lies("Datenbank/Akten.dat"), QByteArray("alt"));
-        // Another database is free.
-        EXPECT_TRUE(zweiter.sperren("Post"));
-    }
-    EXPECT_FALSE(gibt("Datenbank/Akten.sperre"));
-    EXPECT_FALSE(gibt("Datenbank/Post.sperre"));
-    notifier.leeren();
-    Indexlauf dritter(Programmordner(win()), notifier, Pump::still());
-    EXPECT_TRUE(dritter.nachListe(auftrag("T:\\Akten")).ok)
-        << notifier.texte().join("|").toStdString();
-}
