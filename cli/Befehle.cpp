@@ -4,6 +4,7 @@
 #include "cli/SortBefehl.h"
 #include "cli/SuchBefehl.h"
 #include "datenbank/DatenbankKatalog.h"
+#include "datenbank/Datenbanksperre.h"
 #include "index/Indexlauf.h"
 #include "platform/Platform.h"
 
@@ -130,6 +131,10 @@ int Befehle::loeschen(const QStringList& argumenteEin) {
     if (!katalog.namen().contains(name))
         return fehler(QStringLiteral("Die Datenbank \"") + name +
                       QStringLiteral("\" existiert nicht!"));
+    Datenbanksperre sperre;
+    const Datenbanksperre::Ergebnis gesperrt = sperre.nehmen(u.ordner, name);
+    if (gesperrt != Datenbanksperre::Ergebnis::Genommen)
+        return fehler(Datenbanksperre::loeschMeldung(gesperrt, u.ordner, name));
     if (!notifier.frage(QStringLiteral("Möchten Sie die Datenbank \"") + name +
                         QStringLiteral("\" wirklich löschen?"))) {
         konsole_.aus << QStringLiteral("Die Datenbank wurde nicht gelöscht.") << Qt::endl;
@@ -192,7 +197,9 @@ int Befehle::indizieren(const QStringList& argumenteEin) {
     lauf.setSteuerordner(steuer);
     lauf.setLister(
         Indexlauf::listerSuchen(u.ordner, steuer, QCoreApplication::applicationDirPath()));
-    lauf.setFortschritt([this](const QString& zeile) { konsole_.aus << zeile << Qt::endl; });
+    const auto zeigen = [this](const QString& zeile) { konsole_.aus << zeile << Qt::endl; };
+    lauf.setFortschritt(zeigen);
+    lauf.setStatus(zeigen);
     const Indexlauf::Ergebnis r = lauf.ausfuehren(auftrag);
     if (!r.ok)
         return 1;

@@ -2,6 +2,7 @@
 
 #include "datenbank/DatenbankKatalog.h"
 #include "index/Eingabepruefung.h"
+#include "index/Endungsauswahl.h"
 #include "index/Hauptliste.h"
 #include "index/Laufzeit.h"
 #include "index/PdfTextExtraktion.h"
@@ -9,11 +10,55 @@
 #include "platform/Platform.h"
 #include "viewer/ViewerDokument.h"
 
-#include <QElapsedTimer>
 #include <QFileInfo>
 
 Indexlauf::Indexlauf(const Programmordner& ordner, Notifier& notifier, Pump& pump)
-    : ordner_(ordner), notifier_(notifier), pump_(pump) {}
+    : ordner_(ordner), notifier_(notifier), pump_(pump) {
+    uhr_.start();
+}
+
+void Indexlauf::melden(const QString& status) {
+    if (status_)
+        status_(status);
+}
+
+QString Indexlauf::zeit() const {
+    return laufzeit_ ? laufzeit_() : laufzeitText(uhr_.elapsed() / 1000);
+}
+
+bool Indexlauf::sperren(const QString& name) {
+    if (sperre_.gehalten() && sperre_.name() == name)
+        return true;
+    const Datenbanksperre::Ergebnis e = sperre_.nehmen(ordner_, name);
+    if (e == Datenbanksperre::Ergebnis::Genommen)
+        return true;
+    notifier_.warnung(Datenbanksperre::indexMeldung(e, ordner_, name));
+    return false;
+}
+
+QStringList Indexlauf::auswahlEndungenErgaenzen(const Auftrag& a) {
+    const Endungsauswahl::Ergaenzung e =
+        Endungsauswahl::ergaenzen(ordner_, Hauptliste::endungsplaetze(a.endungen));
+    if (!e.ok)
+        notifier_.warnung(QStringLiteral("Die Datei ") + Endungsauswahl::datei(ordner_) +
+                          QStringLiteral(" kann nicht geschrieben werden!"));
+    return e.neu;
+}
+
+QString Indexlauf::keineDateiMeldung(const QString& ordnerText, const QStringList& plaetze) {
+    QStringList muster;
+    for (const QString& p : plaetze)
+        if (p.size() > 1)
+            muster << QLatin1Char('*') + p;
+    return QStringLiteral("Für den Ordner \"") + ordnerText +
+           (muster.size() == 1 ? QStringLiteral("\" und die Endung \"")
+                               : QStringLiteral("\" und die Endungen \"")) +
+           muster.join(QLatin1Char(' ')) +
+           QStringLiteral("\" wurde keine Datei gefunden. Es wurde nichts indiziert.\n"
+                          "Bitte prüfen Sie die Schreibweise des Ordners (auch Groß- und "
+                          "Kleinschreibung), den Laufwerksbuchstaben und die Endungen. Fehlen "
+                          "nur neue Dateien, lassen Sie die Hauptdateiliste neu erstellen.");
+}
 
 QString Indexlauf::listerSuchen(const Programmordner& ordner, const QString& steuerordner,
                                 const QString& programmVerzeichnis) {
@@ -80,15 +125,15 @@ bool Indexlauf::pruefen(const Auftrag& a) {
         notifier_.information(m);
     if (!meldungen.isEmpty())
         return false;
-    if (fortschritt_)
-        fortschritt_(update ? QStringLiteral("Datenbank wird aktualisiert.")
-                            : QStringLiteral("Datenbank wird neu erstellt."));
+    melden(update ? QStringLiteral("Datenbank wird aktualisiert.")
+                  : QStringLiteral("Datenbank wird neu erstellt."));
     return true;
 }
 
 Indexlauf::Ergebnis Indexlauf::ausfuehren(const Auftrag& a) {
-    if (!pruefen(a))
+    if (!pruefen(a) || !sperren(a.name))
         return {};
+    auswahlEndungenErgaenzen(a);
     if ((a.neueListe || !Files::existiert(hauptliste(a))) &&
         !listeErstellen(a.ordner.at(0).toUpper()))
         return {};
@@ -97,14 +142,10 @@ Indexlauf::Ergebnis Indexlauf::ausfuehren(const Auftrag& a) {
 
 Indexlauf::Ergebnis Indexlauf::nachListe(const Auftrag& a) {
     Ergebnis r;
-    QElapsedTimer uhr;
-    uhr.start();
+    if (!sperren(a.name))
+        return r;
     const QString name = a.name;
     const QString liste = hauptliste(a);
-    if (!Files::existiert(liste)) {
-        notifier_.fehler(QStringLiteral("Die Datei ") + liste + QStringLiteral(" fehlt!"));
-        return r;
-    }
     QStringList ausnahmen;
     const QString ausnahmeDatei = ordner_.datei(QStringLiteral("AusnahmeIndizierung.txt"));
     if (Files::existiert(ausnahmeDatei))
@@ -113,28 +154,44 @@ Indexlauf::Ergebnis Indexlauf::nachListe(const Auftrag& a) {
                 ausnahmen << z.trimmed();
 
     const QStringList plaetze = Hauptliste::endungsplaetze(a.endungen);
-    const QStringList pfade =
-        Hauptliste::filtern(TextFiles::zeilen(ReadTextFile(liste)), a.ordner, plaetze, pump_);
-    r.dateien = pfade.size();
-    if (!WriteToStream(Hauptliste::datText(a.ordner, plaetze, pfade),
-                       ordner_.datenbank(name + QStringLiteral(".dat")), TextFiles::Utf8)) {
-        notifier_.fehler(QStringLiteral("Die Datei ") +
-                         ordner_.datenbank(name + QStringLiteral(".dat")) +
-                         QStringLiteral(" kann nicht geschrieben werden!"));
-        return r;
-    }
-
     PdfTextExtraktion extraktion({ordner_, notifier_, pump_, abbruch_, fortschritt_}, name, plaetze,
                                  ausnahmen);
-    extraktion.ErstelleDiePDFtextDokumente();
-    extraktion.abschliessen();
-    if (fortschritt_)
-        fortschritt_(QStringLiteral("TitelPositionen werden erstellt"));
+    const bool listeDa = Files::existiert(liste);
+    if (listeDa) {
+        const QStringList pfade =
+            Hauptliste::filtern(TextFiles::zeilen(ReadTextFile(liste)), a.ordner, plaetze, pump_);
+        r.dateien = pfade.size();
+        if (listeGelesen_)
+            listeGelesen_(r.dateien);
+        pump_.pause(300);
+        // A folder that yields nothing is a mistake in the order; the database stays as it is.
+        if (pfade.isEmpty()) {
+            r.keineDatei = true;
+            notifier_.warnung(keineDateiMeldung(a.ordner, plaetze));
+            return r;
+        }
+        if (!WriteToStream(Hauptliste::datText(a.ordner, plaetze, pfade),
+                           ordner_.datenbank(name + QStringLiteral(".dat")), TextFiles::Utf8)) {
+            notifier_.fehler(QStringLiteral("Die Datei ") +
+                             ordner_.datenbank(name + QStringLiteral(".dat")) +
+                             QStringLiteral(" kann nicht geschrieben werden!"));
+            return r;
+        }
+        extraktion.ErstelleDiePDFtextDokumente();
+        extraktion.abschliessen();
+    } else {
+        notifier_.fehler(QStringLiteral("Die Datei ") + liste + QStringLiteral(" fehlt!"));
+        // Without a list the title positions and the log are made from what is on disk; a
+        // database that does not exist yet has nothing on disk.
+        if (!DatenbankKatalog(ordner_).existiert(name))
+            return r;
+    }
+    melden(QStringLiteral("TitelPositionen werden erstellt"));
     pump_.pause(100);
     titelpositionenErstellen(name);
     r.konvertiert = extraktion.konvertiert();
-    r.log = extraktion.statistik(r.dateien, laufzeitText(uhr.elapsed() / 1000));
+    r.log = extraktion.statistik(r.dateien, zeit());
     ordner_.tempLeeren();
-    r.ok = true;
+    r.ok = listeDa;
     return r;
 }

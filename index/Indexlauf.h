@@ -1,7 +1,9 @@
 #pragma once
 
+#include "datenbank/Datenbanksperre.h"
 #include "datenbank/Programmordner.h"
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
 
@@ -11,7 +13,8 @@ class Notifier;
 class Pump;
 
 // One indexing run without windows: master list (made by the lister when asked or
-// missing), ".dat", document and log.
+// missing), ".dat", document and log. The run holds its database's lock from the moment it
+// takes it until it ends, so a second run of the same database is refused meanwhile.
 class Indexlauf {
 public:
     struct Auftrag {
@@ -24,6 +27,8 @@ public:
     };
     struct Ergebnis {
         bool ok = false;
+        // The folder and extensions yielded no file; nothing was changed.
+        bool keineDatei = false;
         qint64 dateien = 0;
         int konvertiert = 0;
         QStringList log;
@@ -32,7 +37,14 @@ public:
     Indexlauf(const Programmordner& ordner, Notifier& notifier, Pump& pump);
 
     void setAbbruch(std::function<bool()> abbruch) { abbruch_ = std::move(abbruch); }
+    // The window title: what the run is doing right now.
     void setFortschritt(std::function<void(const QString&)> f) { fortschritt_ = std::move(f); }
+    // The status line.
+    void setStatus(std::function<void(const QString&)> f) { status_ = std::move(f); }
+    // Told the number of listed files once the master list is read.
+    void setListeGelesen(std::function<void(qint64)> f) { listeGelesen_ = std::move(f); }
+    // The elapsed time of the run for the log; without it the run counts from its creation.
+    void setLaufzeit(std::function<QString()> f) { laufzeit_ = std::move(f); }
     // Builds the title positions of a database; the window hands in its search window's
     // components, without it the run uses its own.
     void setTitelpositionen(std::function<void(const QString& name)> erstellen) {
@@ -49,11 +61,17 @@ public:
     // The folder the lister runs in and writes its list below.
     QString listerBasis() const;
 
-    // The whole run: checks, the lister when needed (waiting for it), then the rest.
+    // The whole run: checks, the lock, the lister when needed (waiting for it), then the rest.
     Ergebnis ausfuehren(const Auftrag& auftrag);
 
     // The input checks; each failure is reported. The name must be clean already.
     bool pruefen(const Auftrag& auftrag);
+    // Takes the database's lock for the rest of the run; a refusal is reported.
+    bool sperren(const QString& name);
+    // Adds extensions of the order that are new to the dialog's choices; returns them.
+    QStringList auswahlEndungenErgaenzen(const Auftrag& auftrag);
+    // The message of a run whose folder and extensions yield no file.
+    static QString keineDateiMeldung(const QString& ordnerText, const QStringList& plaetze);
     // Everything after the master list is on disk: ".dat", document, log.
     Ergebnis nachListe(const Auftrag& auftrag);
     // The master list below the control folder when that is in effect, else below the
@@ -63,13 +81,20 @@ public:
 private:
     bool listeErstellen(QChar laufwerk);
     void titelpositionenErstellen(const QString& name);
+    void melden(const QString& status);
+    QString zeit() const;
 
     Programmordner ordner_;
     Notifier& notifier_;
     Pump& pump_;
     std::function<bool()> abbruch_;
     std::function<void(const QString&)> fortschritt_;
+    std::function<void(const QString&)> status_;
+    std::function<void(qint64)> listeGelesen_;
+    std::function<QString()> laufzeit_;
     std::function<void(const QString&)> titelpositionen_;
     QString lister_;
     QString steuerordner_;
+    QElapsedTimer uhr_;
+    Datenbanksperre sperre_;
 };

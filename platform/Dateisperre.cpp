@@ -6,6 +6,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -14,6 +15,16 @@ int sperreOeffnen(const QString& pfad) {
     if (n.isEmpty())
         return -1;
     return ::open(QFile::encodeName(n).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+}
+
+// Whether the path still names the locked file: a holder that deletes its lock file (or
+// the folder around it) before letting go leaves the lock on a file without a name.
+bool nochDieselbe(int fd, const QString& pfad) {
+    struct stat offen {};
+    struct stat benannt {};
+    return ::fstat(fd, &offen) == 0 &&
+           ::stat(QFile::encodeName(Files::nativ(pfad)).constData(), &benannt) == 0 &&
+           offen.st_dev == benannt.st_dev && offen.st_ino == benannt.st_ino;
 }
 } // namespace
 
@@ -36,15 +47,23 @@ Dateisperre& Dateisperre::operator=(Dateisperre&& andere) noexcept {
 
 bool Dateisperre::nehmen(const QString& pfad) {
     freigeben();
-    const int fd = sperreOeffnen(pfad);
-    if (fd < 0)
-        return false;
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    // A lock won on a file that was deleted meanwhile protects nothing: try the file that
+    // the path names now.
+    for (int versuch = 0; versuch < 10; ++versuch) {
+        const int fd = sperreOeffnen(pfad);
+        if (fd < 0)
+            return false;
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            ::close(fd);
+            return false;
+        }
+        if (nochDieselbe(fd, pfad)) {
+            fd_ = fd;
+            return true;
+        }
         ::close(fd);
-        return false;
     }
-    fd_ = fd;
-    return true;
+    return false;
 }
 
 void Dateisperre::freigeben() {

@@ -14,7 +14,8 @@ public:
     Dateisperre& operator=(const Dateisperre&) = delete;
 
     // Creates the file when missing and takes the lock without waiting; false when another
-    // holder (this process included) has it or the file cannot be created.
+    // holder (this process included) has it or the file cannot be created. A holder may
+    // delete the file before it lets go: the lock is then taken on the file the path names.
     bool nehmen(const QString& pfad);
     bool gehalten() const { return fd_ >= 0; }
     void freigeben();

@@ -23,7 +23,9 @@ ProcessRunner::Ergebnis ProcessRunner::ausfuehren(const QString& programm,
     prozess.start();
     if (!prozess.waitForStarted(-1))
         return {false, ENOENT};
-    while (!prozess.waitForFinished(20))
+    // The pump may run the event loop long enough (a message box, say) for the process's
+    // end to be handled there; waiting for an ended process would never return.
+    while (prozess.state() != QProcess::NotRunning && !prozess.waitForFinished(20))
         pump.verarbeiten();
     if (prozess.exitStatus() == QProcess::CrashExit)
         return {true, 99};

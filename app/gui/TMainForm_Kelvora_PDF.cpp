@@ -3,6 +3,7 @@
 #include "app/Anzeigetexte.h"
 #include "app/gui/Bilder.h"
 #include "app/gui/DatenbankEintragDelegate.h"
+#include "datenbank/Datenbanksperre.h"
 #include "index/Hauptliste.h"
 #include "index/Indexlauf.h"
 #include "index/Laufzeit.h"
@@ -160,6 +161,10 @@ TMainForm_Kelvora_PDF::TMainForm_Kelvora_PDF(const Dienste& dienste, const Progr
     connect(loeschen, &QAction::triggered, this, &TMainForm_Kelvora_PDF::Datenbankloeschen1Click);
 
     connect(ListBox1, &QListWidget::itemClicked, this, [this] { ListBox1Click(); });
+    connect(ListBox1, &QListWidget::itemDoubleClicked, this, [this] {
+        if (SuchenBtn->isEnabled())
+            SuchenBtnClick();
+    });
     connect(BitBtn2, &QPushButton::clicked, this, &TMainForm_Kelvora_PDF::BitBtn2Click);
     connect(SuchenBtn, &QPushButton::clicked, this, &TMainForm_Kelvora_PDF::SuchenBtnClick);
     connect(NeuErstellenBtn, &QPushButton::clicked, this,
@@ -204,6 +209,7 @@ TMainForm_Kelvora_PDF::TMainForm_Kelvora_PDF(const Dienste& dienste, const Progr
 
     OKBottomDlg = new TOKBottomDlg(ordner_, dienste_.notifier, dienste_.pump, this);
     OKBottomDlg->setDatenbanknamen([this] { return katalog_.namen(); });
+    OKBottomDlg->setSteuerordner(wirksamerSteuerordner());
     dialogName_ = [this] { return OKBottomDlg->Edit1->text(); };
 
     registrierung_ = std::make_unique<WindowRegistry::Eintrag>(
@@ -496,6 +502,13 @@ void TMainForm_Kelvora_PDF::Datenbankloeschen1Click() {
         return;
     }
     const QString name = ListBox1->item(index)->text();
+    // Held until the files are gone, so no index run starts on them meanwhile.
+    Datenbanksperre sperre;
+    const Datenbanksperre::Ergebnis gesperrt = sperre.nehmen(ordner_, name);
+    if (gesperrt != Datenbanksperre::Ergebnis::Genommen) {
+        dienste_.notifier.warnung(Datenbanksperre::loeschMeldung(gesperrt, ordner_, name));
+        return;
+    }
     if (dienste_.notifier.frage(QStringLiteral("Möchten Sie die Datenbank \"") + name +
                                 QStringLiteral("\" wirklich löschen?"))) {
         if (suchForm_) {
@@ -545,7 +558,22 @@ void TMainForm_Kelvora_PDF::BitBtn2Click() {
 }
 
 void TMainForm_Kelvora_PDF::closeEvent(QCloseEvent* event) {
-    if (!dienste_.notifier.frage(QStringLiteral("Kelvora-PDF wirklich schließen?"))) {
+    if (!schliessenNachLauf_ &&
+        !dienste_.notifier.frage(QStringLiteral("Kelvora-PDF wirklich schließen?"))) {
+        event->ignore();
+        return;
+    }
+    if (indexlauf_ && wartetAufLister()) {
+        // Nothing has been converted while the lister works; the run just ends.
+        UeberwachTimer->stop();
+        indizierungBeenden(QString());
+    } else if (indexlauf_) {
+        // Cancelled as the close button cancels; the window closes once the run has written
+        // what it finished, so nothing is taken from under it.
+        schliessenNachLauf_ = true;
+        if (lauf.indizierung || lauf.aktualisierung)
+            BitBtn2Click();
+        lauf.abbruch = true;
         event->ignore();
         return;
     }
@@ -726,6 +754,13 @@ void TMainForm_Kelvora_PDF::DBerneutIndizierenBtnClick() {
     BitBtn2->setText(schliessenText);
 }
 
+QString TMainForm_Kelvora_PDF::wirksamerSteuerordner() const {
+    if (!steuerordnerWirksam_)
+        return QString();
+    return steuerordner_.endsWith(QLatin1Char('\\')) ? steuerordner_
+                                                     : steuerordner_ + QLatin1Char('\\');
+}
+
 void TMainForm_Kelvora_PDF::indizierungStarten() {
     const bool aktualisierung = lauf.aktualisierung;
     lauf.indizierung = false;
@@ -760,6 +795,19 @@ void TMainForm_Kelvora_PDF::indizierungStarten() {
         lauf.aktualisierung = false;
         return;
     }
+    auftrag_ = {};
+    auftrag_.name = OKBottomDlg->ausgewaehlteDatenbank();
+    auftrag_.ordner = OKBottomDlg->OrdnerEdit->text();
+    auftrag_.endungen = OKBottomDlg->EndungEdit->text();
+    indexlauf_ = std::make_unique<Indexlauf>(ordner_, dienste_.notifier, dienste_.pump);
+    // Another run of this database, in this window or another program, keeps it.
+    if (!indexlauf_->sperren(auftrag_.name)) {
+        indexlauf_.reset();
+        lauf.aktualisierung = false;
+        return;
+    }
+    laufIstAktualisierung_ = aktualisierung;
+    auswahlEndungen_ << indexlauf_->auswahlEndungenErgaenzen(auftrag_);
     anzahlDateien = 0;
     jobAnzeigeStarten();
     Label1->setText(aktualisierung ? QStringLiteral("Datenbank wird aktualisiert.")
@@ -768,16 +816,17 @@ void TMainForm_Kelvora_PDF::indizierungStarten() {
     knoepfeFreigeben(false);
     BitBtn2->setText(QStringLiteral("&Abbruch"));
 
-    indexlauf_ = std::make_unique<Indexlauf>(ordner_, dienste_.notifier, dienste_.pump);
-    const QString steuer = steuerordnerWirksam_ ? steuerordner_ : QString();
+    const QString steuer = wirksamerSteuerordner();
     indexlauf_->setSteuerordner(steuer);
     indexlauf_->setAbbruch([this] { return lauf.abbruch; });
     indexlauf_->setFortschritt([this](const QString& t) { setWindowTitle(t); });
+    indexlauf_->setStatus([this](const QString& t) { Label1->setText(t); });
+    indexlauf_->setListeGelesen([this](qint64 n) {
+        anzahlDateien = n;
+        Timer1Timer();
+    });
+    indexlauf_->setLaufzeit([this] { return zeitText(); });
     indexlauf_->setTitelpositionen([this](const QString& name) { titelpositionenErstellen(name); });
-    auftrag_ = {};
-    auftrag_.name = OKBottomDlg->ausgewaehlteDatenbank();
-    auftrag_.ordner = OKBottomDlg->OrdnerEdit->text();
-    auftrag_.endungen = OKBottomDlg->EndungEdit->text();
     if (!OKBottomDlg->listerNoetig()) {
         LiesDieListeEin();
         return;
@@ -861,9 +910,16 @@ void TMainForm_Kelvora_PDF::LiesDieListeEin() {
     checkDefenderTimerStarten();
     const Indexlauf::Ergebnis r = indexlauf_->nachListe(auftrag_);
     anzahlDateien = r.dateien;
-    indizierungBeenden(lauf.abbruch ? QStringLiteral("Fertig mit der abgebrochenen Indizierung.")
-                                    : QStringLiteral("Fertig mit der Indizierung."));
+    // The list is refilled while the run still counts as a re-index, so the re-indexed
+    // database stays selected; a cancel has cleared the flag meanwhile.
+    lauf.aktualisierung = laufIstAktualisierung_;
     LiesNamenDatenbanken();
+    indizierungBeenden(r.keineDatei
+                           ? QStringLiteral("Keine Datei gefunden. Es wurde nichts indiziert.")
+                       : lauf.abbruch ? QStringLiteral("Fertig mit der abgebrochenen Indizierung.")
+                                      : QStringLiteral("Fertig mit der Indizierung."));
+    if (schliessenNachLauf_)
+        close();
 }
 
 void TMainForm_Kelvora_PDF::indizierungBeenden(const QString& status) {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "datenbank/DatenbankKatalog.h"
-#include "datenbank/Programmordner.h"
 #include "app/Registrierwerte.h"
 #include "app/Virenscannerwache.h"
+#include "datenbank/DatenbankKatalog.h"
+#include "datenbank/Programmordner.h"
 #include "index/Indexlauf.h"
 #include "index/Listerwache.h"
 #include "platform/Dienste.h"
@@ -130,6 +130,8 @@ private:
     void ListBox1MouseDown(const QPoint& position);
     void eintragWaehlen(int index);
     void indizierungStarten();
+    // The control folder ending in "\" when it is in effect, else empty.
+    QString wirksamerSteuerordner() const;
     void knoepfeFreigeben(bool frei);
     void nachrichtEmpfangen(int nachricht, int parameter);
     void suchwortAufnehmen(const QString& datenbank);
@@ -161,6 +163,10 @@ private:
     Listerwache listerwache_;
     std::unique_ptr<Indexlauf> indexlauf_;
     Indexlauf::Auftrag auftrag_;
+    // The running job re-indexes the selected database (the cancel clears the update flag).
+    bool laufIstAktualisierung_ = false;
+    // The window was closed while a run worked; it closes once the run has ended.
+    bool schliessenNachLauf_ = false;
     int geduldZaehler_ = 0;
     qint64 startTicks_ = 0;
     Virenscannerwache virenscanner_;

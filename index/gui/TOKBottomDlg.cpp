@@ -196,7 +196,8 @@ void TOKBottomDlg::OKBtnClick() {
     if (aktualisierung_) {
         listerNoetig_ = true;
         bildZeigen(false);
-        const QString liste = ordner_.datei(Hauptliste::dateiname(OrdnerEdit->text().at(0)));
+        const QString basis = steuerordner_.isEmpty() ? ordner_.pfad() : steuerordner_;
+        const QString liste = basis + Hauptliste::dateiname(OrdnerEdit->text().at(0));
         if (Files::existiert(liste))
             hauptlisteFragen(liste, 1000);
     }

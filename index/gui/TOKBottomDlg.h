@@ -25,6 +25,9 @@ public:
     void setDatenbanknamen(std::function<QStringList()> namen) { namen_ = std::move(namen); }
     void setAdministrator(bool administrator) { administrator_ = administrator; }
     void setAktualisierung(bool aktualisierung) { aktualisierung_ = aktualisierung; }
+    // The control folder (ending in "\") when it is in effect: a re-index run then reads the
+    // master list below it, so the question about that list looks there.
+    void setSteuerordner(const QString& steuerordner) { steuerordner_ = steuerordner; }
     // The folder dialog; returns a native folder or nothing. Tests answer it.
     void setOrdnerWahl(std::function<QString(const QString& start)> wahl) {
         wahl_ = std::move(wahl);
@@ -69,6 +72,7 @@ private:
     std::function<QString(const QString&)> wahl_;
     std::function<bool(const QString&)> hinweisFrage_;
     QString letzterOrdner_;
+    QString steuerordner_;
     QString ausgewaehlt_;
     bool administrator_ = false;
     bool aktualisierung_ = false;

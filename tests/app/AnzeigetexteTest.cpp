@@ -20,12 +20,28 @@ TEST(Anzeigetexte, GeduldPunkteZaehlenBisFuenfUndBeginnenLeer) {
         EXPECT_EQ(Anzeigetexte::geduldPunkte(i), erwartet.at(i)) << i;
 }
 
-TEST(Virenscannerwache, OhneScannerNurDerStrich) {
+// Without a scanner the watch ends at once and leaves title and status line alone.
+TEST(Virenscannerwache, OhneScannerEndetDieWache) {
     Virenscannerwache w;
-    const auto s = w.tick(false, "Datenbank wird neu erstellt.", "Kelvora-PDF", false);
-    EXPECT_FALSE(s.anhalten);
-    EXPECT_EQ(s.titel, "-");
+    const auto s = w.tick(false, "Datenbank wird neu erstellt.", "1 Größe: 3 KB", false);
+    EXPECT_TRUE(s.anhalten);
+    EXPECT_FALSE(s.titel.has_value());
     EXPECT_FALSE(s.status.has_value());
+    EXPECT_EQ(w.zaehler(), 0);
+}
+
+// A scanner that goes away after its notice was shown: the notice is taken back.
+TEST(Virenscannerwache, ScannerGehtWegUndDerHinweisAuch) {
+    Virenscannerwache w;
+    w.tick(true, "", "Kelvora", true);
+    w.tick(true, "", "Kelvora", true);
+    const auto weg = w.tick(false,
+                            "Datenbank wird aktualisiert. Bitte Geduld! Windows Defender "
+                            "überprüft gerade Kelvora.",
+                            "Bitte Geduld! Windows Defender überprüft gerade Kelvora.", true);
+    EXPECT_TRUE(weg.anhalten);
+    EXPECT_EQ(weg.titel, QString());
+    EXPECT_EQ(weg.status, QStringLiteral("Datenbank wird aktualisiert."));
     EXPECT_EQ(w.zaehler(), 0);
 }
 

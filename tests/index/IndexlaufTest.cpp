@@ -5,9 +5,11 @@
 #include "platform/Platform.h"
 #include "tests/common/TestUmgebung.h"
 #include "tests/fixtures/PdfSchreiber.h"
+#include "tests/search/Suchdaten.h"
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 
 class IndexlaufTest : public Umgebung {
 protected:
@@ -68,4 +70,138 @@ TEST_F(IndexlaufTest, NeueListeMitDemEchtenLister) {
     // What "kelvora list" and the main window show.
     EXPECT_EQ(DatenbankKatalog(ordner).namen(), QStringList{"Akten"});
     EXPECT_TRUE(gibt("Datenbank/Akten_Utf8_TitelPositionen.txt"));
+}
+
+// A database written by hand, and runs that build on it.
+class IndexlaufAmBestandTest : public SuchUmgebung {
+protected:
+    Indexlauf::Auftrag auftrag(const QString& ordner, const QString& endungen = "*.pdf") {
+        Indexlauf::Auftrag a;
+        a.name = QStringLiteral("Akten");
+        a.ordner = ordner;
+        a.endungen = endungen;
+        return a;
+    }
+};
+
+// Without a master list the run still makes the title positions and the log of the
+// database on disk; a database that is not on disk gets neither.
+TEST_F(IndexlaufAmBestandTest, OhneHauptlisteTitelpositionenUndStatistikAusDemBestand) {
+    dat("Akten", "T:\\Akten");
+    const QByteArray a = satz("T:\\Akten\\a.pdf", "Erstes");
+    const QByteArray b = satz("T:\\Akten\\b.pdf", "Zweites");
+    schreibe("Datenbank/Akten_UTF8Dokument.txt", a + b);
+    Indexlauf lauf(Programmordner(win()), notifier, Pump::still());
+    lauf.setLaufzeit([] { return QStringLiteral("0:0:4"); });
+    const Indexlauf::Ergebnis r = lauf.nachListe(auftrag("T:\\Akten"));
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(notifier.texte(),
+              QStringList{"Die Datei T:\\Datenbank\\Haupt_Dateinamen_Liste_Laufwerk_T.txt fehlt!"});
+    EXPECT_EQ(lies("Datenbank/Akten_Utf8_TitelPositionen.txt"),
+              "9 #T:\\Akten\\a.pdf\r\n" + QByteArray::number(a.size() + 9) +
+                  " #T:\\Akten\\b.pdf\r\n");
+    EXPECT_EQ(lies("Datenbank/Akten.log"),
+              utf16le(" \r\nDateien insgesamt: 0\r\nKonnten nicht indiziert werden: 0\r\n0 "
+                      "PDF-Dateien wurden indiziert.   Zeit: 0:0:4  Gesamtgröße der Datei(en) : "
+                      "0 Bytes\r\n"));
+    EXPECT_EQ(lies("Datenbank/Akten_UTF8Dokument.txt"), a + b);
+
+    Indexlauf::Auftrag neu = auftrag("T:\\Akten");
+    neu.name = QStringLiteral("Neu");
+    EXPECT_FALSE(lauf.nachListe(neu).ok);
+    EXPECT_FALSE(gibt("Datenbank/Neu_Utf8_TitelPositionen.txt"));
+    EXPECT_FALSE(gibt("Datenbank/Neu.log"));
+    EXPECT_FALSE(gibt("Datenbank/Neu.dat"));
+}
+
+// Folder text and extensions that match nothing in the list: a wrong spelling (the folder
+// test is case-sensitive), an extension no file has, and the drive letter of another
+// drive. The run says so and leaves the database as it was.
+TEST_F(IndexlaufAmBestandTest, NichtsGefundenWirdGesagtUndAendertNichts) {
+    DriveMap::global().setzeWurzel(QLatin1Char('U'), nativ("u"));
+    schreibe("Datenbank/Haupt_Dateinamen_Liste_Laufwerk_T.txt",
+             "T:\\Akten\\a.pdf\r\n\" b.pdf\r\nT:\\Akten\\Unter\\c.txt\r\n");
+    schreibe("Datenbank/Haupt_Dateinamen_Liste_Laufwerk_U.txt", "U:\\Anderes\\x.pdf\r\n");
+    const struct {
+        const char* ordner;
+        const char* endungen;
+        const char* meldungsAnfang;
+    } faelle[] = {
+        {"T:\\akten", "*.pdf", "Für den Ordner \"T:\\akten\" und die Endung \"*.pdf\" "},
+        {"T:\\Akten", "*.doc *.odt",
+         "Für den Ordner \"T:\\Akten\" und die Endungen \"*.doc *.odt\" "},
+        {"U:\\Akten", "*.pdf", "Für den Ordner \"U:\\Akten\" und die Endung \"*.pdf\" "},
+    };
+    const QString rest =
+        "wurde keine Datei gefunden. Es wurde nichts indiziert.\nBitte prüfen Sie die "
+        "Schreibweise des Ordners (auch Groß- und Kleinschreibung), den Laufwerksbuchstaben und "
+        "die Endungen. Fehlen nur neue Dateien, lassen Sie die Hauptdateiliste neu erstellen.";
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.ordner);
+        schreibe("Datenbank/Akten.dat", "alt");
+        notifier.leeren();
+        qint64 gelesen = -1;
+        Indexlauf lauf(Programmordner(win()), notifier, Pump::still());
+        lauf.setListeGelesen([&](qint64 n) { gelesen = n; });
+        const Indexlauf::Ergebnis r = lauf.nachListe(auftrag(fall.ordner, fall.endungen));
+        EXPECT_FALSE(r.ok);
+        EXPECT_TRUE(r.keineDatei);
+        EXPECT_EQ(gelesen, 0);
+        EXPECT_EQ(notifier.texte(), QStringList{QString::fromUtf8(fall.meldungsAnfang) + rest});
+        EXPECT_EQ(lies("Datenbank/Akten.dat"), QByteArray("alt"));
+        EXPECT_FALSE(gibt("Datenbank/Akten.log"));
+        EXPECT_FALSE(gibt("Datenbank/Akten_UTF8Dokument.txt"));
+    }
+}
+
+// What the window shows, in order: the file count right after the list is read, then a
+// pause of 300 ms; the title position step in the status line, then 100 ms.
+TEST_F(IndexlaufAmBestandTest, AnzeigenInDerReihenfolgeDesLaufs) {
+    QDir().mkpath(nativ("Akten"));
+    ASSERT_TRUE(PdfSchreiber::schreiben(nativ("Akten/a.pdf"), {"Eins"}));
+    ASSERT_TRUE(PdfSchreiber::schreiben(nativ("Akten/b.pdf"), {"Zwei"}));
+    schreibe("Datenbank/Haupt_Dateinamen_Liste_Laufwerk_T.txt", "T:\\Akten\\a.pdf\r\n\" b.pdf\r\n");
+    QStringList ablauf, titel;
+    struct ProtokollPump : Pump {
+        QStringList& ablauf;
+        explicit ProtokollPump(QStringList& a) : ablauf(a) {}
+        void pause(int ms) override { ablauf << QStringLiteral("Pause %1").arg(ms); }
+    } pump(ablauf);
+    Indexlauf lauf(Programmordner(win()), notifier, pump);
+    lauf.setListeGelesen([&](qint64 n) { ablauf << QStringLiteral("Gelesen %1").arg(n); });
+    lauf.setStatus([&](const QString& t) { ablauf << "Status " + t; });
+    lauf.setFortschritt([&](const QString& t) { titel << t; });
+    const Indexlauf::Ergebnis r = lauf.nachListe(auftrag("T:\\Akten"));
+    ASSERT_TRUE(r.ok) << notifier.texte().join("|").toStdString();
+    const qsizetype gelesen = ablauf.indexOf("Gelesen 2");
+    ASSERT_GE(gelesen, 0) << ablauf.join("|").toStdString();
+    EXPECT_EQ(ablauf.value(gelesen + 1), QStringLiteral("Pause 300"));
+    const qsizetype status = ablauf.indexOf("Status TitelPositionen werden erstellt");
+    ASSERT_GT(status, gelesen) << ablauf.join("|").toStdString();
+    EXPECT_EQ(ablauf.value(status + 1), QStringLiteral("Pause 100"));
+    EXPECT_FALSE(titel.contains("TitelPositionen werden erstellt"));
+    EXPECT_TRUE(
+        titel.contains("1 Größe: " + QString::number(QFileInfo(nativ("Akten/a.pdf")).size()) +
+                       " Bytes  Datei:  T:\\Akten\\a.pdf"));
+}
+
+// The log's time counts from the start of the run, the wait for the lister included.
+TEST_F(IndexlaufAmBestandTest, ZeitZaehltAbDemStartDesLaufs) {
+    QDir().mkpath(nativ("Akten"));
+    ASSERT_TRUE(PdfSchreiber::schreiben(nativ("Akten/a.pdf"), {"Eins"}));
+    // A lister that takes a while and then leaves its list, as the real one does.
+    schreibe("ErstelleDateiliste", "#!/bin/sh\nsleep 1.3\nprintf 'T:\\\\Akten\\\\a.pdf\\r\\n' > "
+                                   "Datenbank/Haupt_Dateinamen_Liste_Laufwerk_T.txt\n");
+    QFile(nativ("ErstelleDateiliste")).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    Indexlauf lauf(Programmordner(win()), notifier, Pump::still());
+    lauf.setLister(win("ErstelleDateiliste"));
+    Indexlauf::Auftrag a = auftrag(win("Akten"));
+    a.neueListe = true;
+    const Indexlauf::Ergebnis r = lauf.ausfuehren(a);
+    ASSERT_TRUE(r.ok) << notifier.texte().join("|").toStdString();
+    ASSERT_EQ(r.log.size(), 4);
+    const QRegularExpression zeit(QStringLiteral("Zeit: 0:0:(\\d+)  "));
+    const auto treffer = zeit.match(r.log[3]);
+    ASSERT_TRUE(treffer.hasMatch()) << r.log[3].toStdString();
+    EXPECT_GE(treffer.captured(1).toInt(), 1) << r.log[3].toStdString();
 }

@@ -77,6 +77,43 @@ TEST_F(NeueDatenbankTest, OrdnerwahlFragtNachVorhandenerListe) {
     EXPECT_TRUE(dialog->Image1->isHidden());
 }
 
+// Re-indexing asks about the master list the run will read: the one below the control
+// folder when that is in effect, else the one below the program folder.
+TEST_F(NeueDatenbankTest, NeuindizierenFragtNachDerListeDesWirksamenOrdners) {
+    QDir().mkpath(nativ("Akten"));
+    const struct {
+        const char* name;
+        bool steuerordner;
+        bool listeImProgrammordner;
+        bool listeImSteuerordner;
+        bool gefragt;
+    } faelle[] = {
+        {"Liste nur im Steuerordner", true, false, true, true},
+        {"Liste nur im Programmordner, Steuerordner wirksam", true, true, false, false},
+        {"Ohne Steuerordner", false, true, false, true},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        QFile::remove(nativ("Datenbank/Haupt_Dateinamen_Liste_Laufwerk_T.txt"));
+        QFile::remove(nativ("Steuer/Datenbank/Haupt_Dateinamen_Liste_Laufwerk_T.txt"));
+        if (fall.listeImProgrammordner)
+            schreibe("Datenbank/Haupt_Dateinamen_Liste_Laufwerk_T.txt", "");
+        if (fall.listeImSteuerordner)
+            schreibe("Steuer/Datenbank/Haupt_Dateinamen_Liste_Laufwerk_T.txt", "");
+        dialog->setSteuerordner(fall.steuerordner ? win("Steuer\\") : QString());
+        dialog->setAktualisierung(true);
+        dialog->Edit1->setText("Akten");
+        dialog->OrdnerEdit->setText(win("Akten"));
+        notifier.leeren();
+        notifier.antworten(false);
+        dialog->OKBtnClick();
+        EXPECT_EQ(dialog->result(), QDialog::Accepted);
+        EXPECT_EQ(notifier.meldungen().size(), fall.gefragt ? 1u : 0u);
+        // "Nein" keeps the list on disk; without a question the lister builds one.
+        EXPECT_EQ(dialog->listerNoetig(), !fall.gefragt);
+    }
+}
+
 TEST_F(NeueDatenbankTest, HauptfensterIndiziertMitVorhandenerListe) {
     SpeicherEinstellungen einstellungen;
     ProtokollShell shell;
