@@ -1,8 +1,11 @@
 #include "index/SortierteListen.h"
 
+#include "index/Sortierlaeufe.h"
+
 #include "platform/Platform.h"
 #include "tests/common/TestUmgebung.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <array>
@@ -153,10 +156,14 @@ protected:
         return text;
     }
 
-    QStringList lauf(SortierteListen::Modus modus) {
+    // The lists written; laeufe receives the number of sorted runs of the last one.
+    QStringList lauf(SortierteListen::Modus modus, qint64 laufgrenze, int& laeufe) {
         SortierteListen listen(ordner, notifier, Pump::still());
         listen.setModus(modus);
-        return listen.SortierteListenErstellen(QStringLiteral("Korpus"));
+        listen.setLaufgrenze(laufgrenze);
+        const QStringList geschrieben = listen.SortierteListenErstellen(QStringLiteral("Korpus"));
+        laeufe = listen.laeufe();
+        return geschrieben;
     }
 
     static QByteArray erwartet(const QString& name) {
@@ -169,21 +176,33 @@ protected:
 };
 
 TEST_F(SortKorpusTest, ListenGleichDenFrueherGeschriebenen) {
-    const std::array<std::pair<SortierteListen::Modus, const char*>, 3> modi = {
-        {{SortierteListen::Modus::Woerter, "Woerter"},
-         {SortierteListen::Modus::Saetze, "Saetze"},
-         {SortierteListen::Modus::Beide, "Beide"}}};
-    for (const auto& [modus, wort] : modi) {
-        SCOPED_TRACE(wort);
-        ASSERT_EQ(lauf(modus).size(), 3);
-        EXPECT_TRUE(notifier.meldungen().empty());
-        for (const char* variante : {"Ansi", "Utf8", "Unicode"}) {
-            SCOPED_TRACE(variante);
-            const QString liste =
-                QStringLiteral("Korpus_Phrasen_Woerter_%1Liste.txt").arg(QLatin1String(variante));
-            const QByteArray soll = erwartet(QLatin1String(wort) + QLatin1Char('_') + liste);
-            ASSERT_FALSE(soll.isEmpty());
-            EXPECT_TRUE(lies("Datenbank/" + liste) == soll);
+    using M = SortierteListen::Modus;
+    const std::array<std::pair<M, const char*>, 3> modi = {
+        {{M::Woerter, "Woerter"}, {M::Saetze, "Saetze"}, {M::Beide, "Beide"}}};
+    // All in memory; and a few kilobytes a run, so that hundreds of runs are merged, first
+    // in groups and then as one.
+    for (const qint64 grenze : {SortierteListen::Laufgrenze, qint64(6) << 10}) {
+        for (const auto& [modus, wort] : modi) {
+            SCOPED_TRACE(std::string(wort) + " mit Laufgrenze " + std::to_string(grenze));
+            int laeufe = 0;
+            ASSERT_EQ(lauf(modus, grenze, laeufe).size(), 3);
+            EXPECT_TRUE(notifier.meldungen().empty());
+            if (grenze == SortierteListen::Laufgrenze)
+                EXPECT_EQ(laeufe, 0);
+            else
+                EXPECT_GT(laeufe, Sortierlaeufe::Faecher);
+            for (const char* variante : {"Ansi", "Utf8", "Unicode"}) {
+                SCOPED_TRACE(variante);
+                const QString liste = QStringLiteral("Korpus_Phrasen_Woerter_%1Liste.txt")
+                                          .arg(QLatin1String(variante));
+                const QByteArray soll = erwartet(QLatin1String(wort) + QLatin1Char('_') + liste);
+                ASSERT_FALSE(soll.isEmpty());
+                EXPECT_TRUE(lies("Datenbank/" + liste) == soll);
+                QFile::remove(nativ("Datenbank/" + liste));
+            }
+            EXPECT_TRUE(QDir(nativ("Datenbank/Temp"))
+                            .entryList(QDir::AllEntries | QDir::NoDotAndDotDot)
+                            .isEmpty());
         }
     }
 }

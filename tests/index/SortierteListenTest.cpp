@@ -49,7 +49,10 @@ protected:
         listen.setRueckmeldung(r);
         return listen.SortierteListenErstellen(name);
     }
-    QStringList temp() const { return QDir(nativ("Datenbank/Temp")).entryList(QDir::Files); }
+    // Files and folders left in Temp.
+    QStringList temp() const {
+        return QDir(nativ("Datenbank/Temp")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    }
 
     Programmordner ordner{QStringLiteral("T:\\")};
     ProtokollNotifier notifier;
@@ -312,16 +315,24 @@ TEST_F(SortierteListenTest, AbbruchVorDemStart) {
     EXPECT_TRUE(status.isEmpty());
 }
 
-TEST_F(SortierteListenTest, AbbruchInDerZaehlrundeLaesstStueckeLiegen) {
+TEST_F(SortierteListenTest, AbbruchInDerZaehlrundeLaesstNichtsLiegen) {
     dat(win("Akten\\a.pdf"));
     schreibe("Datenbank/Akten_UTF8Dokument.txt", "Wort\r\n");
-    // Cancelled after the document was cut, before the first piece is counted.
-    r.status = [this](const QString&) { abbruch = true; };
+    // Cancelled while the document is cut, before the first piece is counted: the pieces
+    // go with the job's folder.
+    QStringList waehrendDesLaufs;
+    r.status = [&](const QString&) {
+        if (!abbruch)
+            waehrendDesLaufs = temp();
+        abbruch = true;
+    };
     EXPECT_TRUE(lauf().isEmpty());
-    EXPECT_EQ(temp(), QStringList{"SplitDokument001.txt"});
+    ASSERT_EQ(waehrendDesLaufs.size(), 1);
+    EXPECT_TRUE(waehrendDesLaufs.first().startsWith("Sortierung_"));
+    EXPECT_TRUE(temp().isEmpty());
     EXPECT_FALSE(gibt("Datenbank/Akten_Phrasen_Woerter_Utf8Liste.txt"));
     EXPECT_EQ(laeuft, (QList<bool>{true, false}));
-    // The next run clears the pieces left behind.
+    EXPECT_TRUE(notifier.meldungen().empty());
     r.status = nullptr;
     abbruch = false;
     EXPECT_EQ(lauf().size(), 1);
