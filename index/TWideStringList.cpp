@@ -14,6 +14,11 @@ uint64_t hashVon(std::string_view s) {
     return std::hash<std::string_view>{}(s);
 }
 
+uint64_t hashVon(QStringView text) {
+    return hashVon(std::string_view(reinterpret_cast<const char*>(text.utf16()),
+                                    static_cast<size_t>(text.size()) * sizeof(char16_t)));
+}
+
 uint64_t markeVon(uint64_t hash) {
     return hash & 0xFFFFFFFF00000000ULL;
 }
@@ -78,25 +83,45 @@ size_t TWideStringList::platz(std::string_view schluessel, uint64_t hash) const 
     }
 }
 
+size_t TWideStringList::textplatz(QStringView text, uint64_t hash) const {
+    const size_t maske = textplaetze_.size() - 1;
+    for (size_t i = hash & maske;; i = (i + 1) & maske) {
+        const uint64_t p = textplaetze_[i];
+        if (p == 0)
+            return i;
+        if ((p & 0xFFFFFFFF00000000ULL) == markeVon(hash) &&
+            textVon(eintraege_[(p & 0xFFFFFFFFu) - 1]) == text)
+            return i;
+    }
+}
+
 void TWideStringList::vergroessern() {
-    std::vector<uint64_t> alt(std::max<size_t>(64, plaetze_.size() * 2), 0);
-    alt.swap(plaetze_);
-    alt = std::vector<uint64_t>();
-    const size_t maske = plaetze_.size() - 1;
-    for (size_t n = 0; n < eintraege_.size(); ++n) {
-        const uint64_t hash = hashVon(schluesselVon(eintraege_[n]));
+    const size_t groesse = std::max<size_t>(64, plaetze_.size() * 2);
+    plaetze_ = std::vector<uint64_t>(groesse, 0);
+    textplaetze_ = std::vector<uint64_t>(groesse, 0);
+    const size_t maske = groesse - 1;
+    const auto eintragen = [maske](std::vector<uint64_t>& plaetze, uint64_t hash, size_t n) {
         size_t i = hash & maske;
-        while (plaetze_[i] != 0)
+        while (plaetze[i] != 0)
             i = (i + 1) & maske;
-        plaetze_[i] = markeVon(hash) | (n + 1);
+        plaetze[i] = markeVon(hash) | (n + 1);
+    };
+    for (size_t n = 0; n < eintraege_.size(); ++n) {
+        eintragen(plaetze_, hashVon(schluesselVon(eintraege_[n])), n);
+        eintragen(textplaetze_, hashVon(textVon(eintraege_[n])), n);
     }
 }
 
 bool TWideStringList::hinzufuegen(QStringView eintrag) {
-    schluesselGeber_->schluessel(eintrag, puffer_);
     // At most half the slots in use keeps the probe runs short.
     if ((eintraege_.size() + 1) * 2 > plaetze_.size())
         vergroessern();
+    // The very spelling kept is equal without asking the collation.
+    const uint64_t texthash = hashVon(eintrag);
+    const size_t t = textplatz(eintrag, texthash);
+    if (textplaetze_[t] != 0)
+        return false;
+    schluesselGeber_->schluessel(eintrag, puffer_);
     const uint64_t hash = hashVon(puffer_);
     const size_t i = platz(puffer_, hash);
     if (plaetze_[i] != 0)
@@ -108,6 +133,7 @@ bool TWideStringList::hinzufuegen(QStringView eintrag) {
     eintraege_.push_back(
         Eintrag{ort, static_cast<uint32_t>(puffer_.size()), static_cast<uint32_t>(eintrag.size())});
     plaetze_[i] = markeVon(hash) | eintraege_.size();
+    textplaetze_[t] = markeVon(texthash) | eintraege_.size();
     geordnet_ = false;
     return true;
 }
@@ -126,6 +152,7 @@ void TWideStringList::leeren() {
     rest_ = 0;
     eintraege_ = decltype(eintraege_)();
     plaetze_ = decltype(plaetze_)();
+    textplaetze_ = decltype(textplaetze_)();
     reihenfolge_ = decltype(reihenfolge_)();
     std::string().swap(puffer_);
     geordnet_ = true;
@@ -134,8 +161,8 @@ void TWideStringList::leeren() {
 qint64 TWideStringList::speicher() const {
     // Putting the list in order takes a pair of 16 bytes and a number of 4 bytes per entry.
     return static_cast<qint64>(blockBytes_ + eintraege_.capacity() * sizeof(Eintrag) +
-                               plaetze_.capacity() * sizeof(uint64_t) + puffer_.capacity() +
-                               eintraege_.size() * 20);
+                               (plaetze_.capacity() + textplaetze_.capacity()) * sizeof(uint64_t) +
+                               puffer_.capacity() + eintraege_.size() * 20);
 }
 
 void TWideStringList::ordnen() const {

@@ -14,8 +14,9 @@
 
 // A sorted list of UTF-16 strings: entries are ordered by the user's locale without regard
 // to letter case, and an entry that compares equal to one already present is not added, so
-// the first spelling met stays. Inserting costs one collation key and one hash lookup, and
-// the order is made once when the entries are read, so millions of words stay cheap: keys
+// the first spelling met stays. Inserting costs one collation key and one hash lookup (a word
+// met again in the spelling kept needs no key at all), and the order is made once when the
+// entries are read, so millions of words stay cheap: keys
 // and texts lie in blocks of a fixed size that are never moved, the hash table holds only
 // numbers, and the memory held grows in small steps that speicher() tells.
 class TWideStringList {
@@ -58,6 +59,8 @@ private:
     char* ablegen(size_t bytes);
     // The slot of the key: the one holding it, or the empty one where it belongs.
     size_t platz(std::string_view schluessel, uint64_t hash) const;
+    // The slot of the spelling kept: the one holding it, or the empty one where it belongs.
+    size_t textplatz(QStringView text, uint64_t hash) const;
     void vergroessern();
     void ordnen() const;
 
@@ -67,8 +70,10 @@ private:
     char* frei_ = nullptr;
     size_t rest_ = 0;
     std::vector<Eintrag> eintraege_;
-    // 0 = free, else the upper half of the hash above and the entry number + 1 below.
+    // 0 = free, else the upper half of the hash above and the entry number + 1 below; by
+    // key, and by the text of the spelling kept.
     std::vector<uint64_t> plaetze_;
+    std::vector<uint64_t> textplaetze_;
     mutable std::string puffer_;
     mutable std::vector<uint32_t> reihenfolge_;
     mutable bool geordnet_ = true;
