@@ -1,7 +1,7 @@
 #include "cli/SortBefehl.h"
 
-#include "datenbank/DatenbankKatalog.h"
 #include "cli/KonsolenNotifier.h"
+#include "datenbank/DatenbankKatalog.h"
 #include "index/SortierteListen.h"
 #include "platform/Platform.h"
 
@@ -75,5 +75,6 @@ int SortBefehl::ausfuehren(QStringList argumente) {
                      << Qt::endl;
     };
     listen.setRueckmeldung(r);
-    return listen.SortierteListenErstellen(name).isEmpty() ? 1 : 0;
+    const bool geschrieben = !listen.SortierteListenErstellen(name).isEmpty();
+    return geschrieben && !listen.fehlgeschlagen() ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 #include "index/SortierteListen.h"
 
 #include "index/Dokumentteiler.h"
+#include "index/Listendatei.h"
 #include "platform/Ansi.h"
 #include "platform/Files.h"
 #include "platform/Notifier.h"
@@ -34,6 +35,7 @@ SortierteListen::SortierteListen(const Programmordner& ordner, Notifier& notifie
     : ordner_(ordner), notifier_(notifier), pump_(pump), extraktor_(eimer_, pump) {}
 
 QStringList SortierteListen::SortierteListenErstellen(const QString& name) {
+    fehlgeschlagen_ = false;
     ordner_.tempLeeren();
     bool vorhanden = false;
     for (Listenvariante::Art art : Listenvariante::alle)
@@ -47,6 +49,13 @@ QStringList SortierteListen::SortierteListenErstellen(const QString& name) {
     QStringList geschrieben;
     if (abgebrochen())
         return geschrieben;
+    arbeit_ = Arbeitsordner::anlegen(ordner_, QStringLiteral("Sortierung"));
+    if (!arbeit_) {
+        scheitern(QStringLiteral("Der Arbeitsordner für die Sortierung kann in ") + ordner_.temp() +
+                  QStringLiteral(" nicht angelegt werden!"));
+        return geschrieben;
+    }
+    eimer_.auslagernNach(arbeit_->pfad(), laufgrenze_, pump_, [this] { return abgebrochen(); });
     melde(r_.timerStarten);
     melde(r_.fenstertitel,
           QStringLiteral("Sortierung von: \"") + name + QStringLiteral("\" läuft."));
@@ -54,25 +63,44 @@ QStringList SortierteListen::SortierteListenErstellen(const QString& name) {
         const QString dokument = Listenvariante::dokument(ordner_, name, art);
         if (abgebrochen() || Files::groesse(dokument) < 5)
             continue;
-        eimer_.titelLeeren();
+        eimer_.leeren();
         melde(r_.status,
               QStringLiteral("Sortierte Liste von: ") + name + Listenvariante::dokumentEndung(art));
-        if (Dokumentteiler::TeileDokumentAuf(dokument, ordner_).isEmpty()) {
-            notifier_.warnung(QStringLiteral("Das Dokument ") + dokument +
-                              QStringLiteral(" kann nicht aufgeteilt werden!"));
-            continue;
+        QString fehler;
+        if (Dokumentteiler::TeileDokumentAuf(dokument, arbeit_->pfad(), &fehler).isEmpty()) {
+            scheitern(fehler);
+            ladeknoepfeMelden(name);
+            break;
         }
-        eimer_.woerterLeeren();
         if (ErstelleNachtraeglichSortierteListen(name, dokument))
             geschrieben.append(Listenvariante::liste(ordner_, name, art));
+        if (fehlgeschlagen_)
+            break;
         melde(r_.position, maximum_);
         pump_.pause(100);
     }
+    // Runs and pieces go with the job's folder.
+    eimer_.leeren();
+    arbeit_.reset();
     melde(r_.freigeben);
     melde(r_.position, 0);
-    melde(r_.status, QStringLiteral("Fertig"));
+    melde(r_.status,
+          fehlgeschlagen_ ? QStringLiteral("Sortierung fehlgeschlagen") : QStringLiteral("Fertig"));
     melde(r_.fenstertitel, QString());
     return geschrieben;
+}
+
+bool SortierteListen::scheitern(const QString& meldung) {
+    notifier_.warnung(meldung);
+    fehlgeschlagen_ = true;
+    melde(r_.sortierungLaeuft, false);
+    return false;
+}
+
+void SortierteListen::ladeknoepfeMelden(const QString& name) {
+    melde(r_.ladeknoepfe, Listenvariante::ladbar(ordner_, name, Listenvariante::Ansi),
+          Listenvariante::ladbar(ordner_, name, Listenvariante::Utf8),
+          Listenvariante::ladbar(ordner_, name, Listenvariante::Unicode));
 }
 
 QChar SortierteListen::laufwerkBestimmen(const QString& name) {
@@ -98,7 +126,7 @@ QChar SortierteListen::laufwerkBestimmen(const QString& name) {
 bool SortierteListen::ErstelleNachtraeglichSortierteListen(const QString& name,
                                                            const QString& dokument) {
     const std::optional<Listenvariante::Art> art = Listenvariante::ausDokumentpfad(dokument);
-    if (!art)
+    if (!art || !arbeit_)
         return false;
     const QChar laufwerk = laufwerkBestimmen(name);
     extraktor_.setDateimarke(QLatin1Char('#') +
@@ -110,23 +138,30 @@ bool SortierteListen::ErstelleNachtraeglichSortierteListen(const QString& name,
     extraktor_.setNurAsciiTrimmen(art == Listenvariante::Utf8);
 
     QStringList stuecke;
-    for (const QString& datei : Files::dateien(ordner_.temp(), QStringLiteral(".txt")))
-        stuecke.append(ordner_.temp(datei));
+    for (const QString& datei : Files::dateien(arbeit_->pfad(), QStringLiteral(".txt")))
+        stuecke.append(arbeit_->datei(datei));
 
     gesamt_ = 0;
     gesamtText_ = zahl(0);
     titel_ = 0;
-    if (!titelZaehlen(stuecke, *art) || !ausziehen(stuecke, *art))
+    const bool gelesen = titelZaehlen(stuecke, *art) && ausziehen(stuecke, *art);
+    if (eimer_.gescheitert()) {
+        scheitern(eimer_.fehler());
+        ladeknoepfeMelden(name);
+        return false;
+    }
+    if (!gelesen)
         return false;
     pump_.verarbeiten();
     if (abgebrochen())
         return false;
     const QString liste = Listenvariante::liste(ordner_, name, *art);
     const bool ok = schreiben(liste, *art);
+    laeufe_ = eimer_.laeufe();
+    if (!ok && abgebrochen())
+        return false;
     melde(r_.sortierungLaeuft, false);
-    melde(r_.ladeknoepfe, Listenvariante::ladbar(ordner_, name, Listenvariante::Ansi),
-          Listenvariante::ladbar(ordner_, name, Listenvariante::Utf8),
-          Listenvariante::ladbar(ordner_, name, Listenvariante::Unicode));
+    ladeknoepfeMelden(name);
     if (ok)
         melde(r_.geschrieben, liste);
     return ok;
@@ -190,6 +225,8 @@ bool SortierteListen::ausziehen(const QStringList& stuecke, Listenvariante::Art 
             }
             if (!zeile.isEmpty())
                 extraktor_.VerarbeiteTextzeile(zeile);
+            if (eimer_.gescheitert())
+                return false;
         }
         Files::loeschen(stueck);
     }
@@ -201,7 +238,7 @@ void SortierteListen::titelzeile(const QString& zeile, Listenvariante::Art art) 
         melde(r_.position, static_cast<int>(titel_));
     QString pfad = zeile.mid(1);
     if (Files::existiert(pfad)) {
-        eimer_.liste(Wortbuckets::Titel).hinzufuegen(zeile);
+        eimer_.titel(zeile);
         ++titel_;
     } else
         pfad.clear();
@@ -210,17 +247,30 @@ void SortierteListen::titelzeile(const QString& zeile, Listenvariante::Art art) 
 }
 
 bool SortierteListen::schreiben(const QString& pfad, Listenvariante::Art art) {
-    QString text = eimer_.text();
-    if (art == Listenvariante::Utf8) {
-        // The lists hold the document's UTF-8 bytes one per character; only now they
-        // become the characters they encode.
-        if (eimer_.liste(Wortbuckets::Titel).anzahl() == 1)
-            text += QStringLiteral(" \r\n");
-        text = Ansi::utf8Tolerant(Ansi::ausUnicode(text));
-    }
-    if (WriteToStream(text, pfad, Listenvariante::codePage(art)))
+    // The Utf8 lists hold the document's UTF-8 bytes one per character; only now they become
+    // the characters they encode.
+    Listendatei datei(pfad, Listenvariante::codePage(art), art == Listenvariante::Utf8);
+    qint64 titel = 0;
+    qint64 zeilen = 0;
+    bool ok = datei.oeffnen() && eimer_.ausgeben([&](Wortbuckets::Liste liste, QStringView text) {
+        if (++zeilen % 4096 == 0) {
+            pump_.verarbeiten();
+            if (abgebrochen())
+                return false;
+        }
+        if (liste == Wortbuckets::Titel)
+            ++titel;
+        return datei.zeile(text);
+    });
+    if (ok && art == Listenvariante::Utf8 && titel == 1)
+        ok = datei.zeile(u" ");
+    if (ok && datei.abschliessen())
         return true;
-    notifier_.warnung(QStringLiteral("Die sortierte Liste ") + pfad +
-                      QStringLiteral(" kann nicht geschrieben werden!"));
-    return false;
+    // A cancelled list is not written; the old one stays.
+    if (abgebrochen())
+        return false;
+    if (eimer_.gescheitert())
+        return scheitern(eimer_.fehler());
+    return scheitern(QStringLiteral("Die sortierte Liste ") + pfad +
+                     QStringLiteral(" kann nicht geschrieben werden!"));
 }

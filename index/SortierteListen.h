@@ -1,5 +1,6 @@
 #pragma once
 
+#include "datenbank/Arbeitsordner.h"
 #include "datenbank/Programmordner.h"
 #include "index/Listenvariante.h"
 #include "index/Wortbuckets.h"
@@ -10,6 +11,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 class Notifier;
 class Pump;
@@ -17,10 +19,14 @@ class Pump;
 // Builds the sorted word and phrase list of each document variant of a database: cuts the
 // document into pieces, counts and collects the titles, takes words or phrases out of
 // every other line and writes the six sorted lists as one file. The search window calls it
-// and shows what it reports; the abort flag is polled once per line.
+// and shows what it reports; the abort flag is polled once per line. Pieces and sorted runs
+// lie in the job's own folder below Temp, so memory stays bounded whatever the document's
+// size and no other job's files are touched.
 class SortierteListen {
 public:
     using Modus = Zeilenextraktor::Modus;
+    // Memory the lists may hold before they go to a sorted run on disk.
+    static constexpr qint64 Laufgrenze = qint64(256) << 20;
 
     // What the search window shows; any of them may be left empty.
     struct Rueckmeldung {
@@ -57,20 +63,23 @@ public:
     void setAbbruch(std::function<bool()> abbruch) { abbruch_ = std::move(abbruch); }
     void setModus(Modus modus) { extraktor_.setModus(modus); }
     void setRueckmeldung(Rueckmeldung r) { r_ = std::move(r); }
+    void setLaufgrenze(qint64 bytes) { laufgrenze_ = bytes; }
 
     // The whole run for a database over the variants Ansi, UTF8 and Unicode; returns the
-    // list files written. The window has already released the document.
+    // list files written. The window has already released the document. A failure to read
+    // or write a file ends the run with a warning naming the file.
     QStringList SortierteListenErstellen(const QString& name);
-    // Builds and writes the list of one document variant whose pieces are in the Temp
-    // folder; false when it was cancelled or nothing could be written.
+    // Builds and writes the list of one document variant whose pieces are in the run's
+    // folder; false when it was cancelled or failed, or when no run is going on.
     bool ErstelleNachtraeglichSortierteListen(const QString& name, const QString& dokument);
+    // The last run ended on a failure.
+    bool fehlgeschlagen() const { return fehlgeschlagen_; }
+    // Sorted runs written for the last list.
+    int laeufe() const { return laeufe_; }
 
     // The drive letter of the collection: that of the first indexed file when it exists,
     // else the last letter (A to Z without C) under which the ".dat" itself is found.
     QChar laufwerkBestimmen(const QString& name);
-
-    Wortbuckets& eimer() { return eimer_; }
-    const Wortbuckets& eimer() const { return eimer_; }
 
 private:
     bool abgebrochen() const { return abbruch_ && abbruch_(); }
@@ -83,12 +92,19 @@ private:
     void titelzeile(const QString& zeile, Listenvariante::Art art);
     bool schreiben(const QString& pfad, Listenvariante::Art art);
     void setzeMaximum(int wert);
+    void ladeknoepfeMelden(const QString& name);
+    // Warns, marks the run as failed and clears the sort-running flag; false.
+    bool scheitern(const QString& meldung);
 
     Programmordner ordner_;
     Notifier& notifier_;
     Pump& pump_;
     std::function<bool()> abbruch_;
     Rueckmeldung r_;
+    qint64 laufgrenze_ = Laufgrenze;
+    std::unique_ptr<Arbeitsordner> arbeit_;
+    bool fehlgeschlagen_ = false;
+    int laeufe_ = 0;
     Wortbuckets eimer_;
     Zeilenextraktor extraktor_;
     qint64 gesamt_ = 0;

@@ -75,6 +75,16 @@ TEST_F(SortBefehlTest, OhneDokumentMeldungUndFehlerstatus) {
     EXPECT_TRUE(aus.isEmpty());
 }
 
+TEST_F(SortBefehlTest, SchreibfehlerGibtFehlerstatus) {
+    dokument();
+    schreibe("Datenbank/Akten_Phrasen_Woerter_Utf8Liste.txt/x", "");
+    EXPECT_EQ(rufe({"sort", "Akten"}), 1);
+    EXPECT_EQ(fehler, QStringLiteral("Warnung: Die sortierte Liste T:\\Datenbank\\Akten_Phrasen_"
+                                     "Woerter_Utf8Liste.txt kann nicht geschrieben werden!\n"));
+    EXPECT_EQ(aus, QStringLiteral("Sortierte Liste von: Akten_UTF8Dokument.txt\n"
+                                  "Sortierung fehlgeschlagen\n"));
+}
+
 TEST_F(SortBefehlTest, HilfeNenntSort) {
     EXPECT_EQ(rufe({"--help"}), 0);
     EXPECT_TRUE(aus.contains("  sort NAME [--modus woerter|saetze|beide]"));

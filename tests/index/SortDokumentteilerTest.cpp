@@ -25,7 +25,7 @@ TEST_F(SortTeilerTest, Stueckname) {
 TEST_F(SortTeilerTest, KleinesDokumentEinStueck) {
     schreibe("Datenbank/A_UTF8Dokument.txt", "Haus\r\nMaus");
     const QStringList stuecke =
-        Dokumentteiler::TeileDokumentAuf(win("Datenbank\\A_UTF8Dokument.txt"), ordner);
+        Dokumentteiler::TeileDokumentAuf(win("Datenbank\\A_UTF8Dokument.txt"), ordner.temp());
     EXPECT_EQ(stuecke, QStringList{win("Datenbank\\Temp\\SplitDokument001.txt")});
     EXPECT_EQ(lies("Datenbank/Temp/SplitDokument001.txt"), QByteArray("Haus\r\nMaus"));
 }
@@ -36,7 +36,7 @@ TEST_F(SortTeilerTest, VielfachesGibtLeeresLetztesStueck) {
     dokument[Dokumentteiler::Stueckgroesse - 1] = 'E';
     schreibe("Datenbank/A_UTF8Dokument.txt", dokument);
     const QStringList stuecke =
-        Dokumentteiler::TeileDokumentAuf(win("Datenbank\\A_UTF8Dokument.txt"), ordner);
+        Dokumentteiler::TeileDokumentAuf(win("Datenbank\\A_UTF8Dokument.txt"), ordner.temp());
     ASSERT_EQ(stuecke.size(), 2);
     EXPECT_EQ(lies("Datenbank/Temp/SplitDokument001.txt"), dokument);
     EXPECT_TRUE(gibt("Datenbank/Temp/SplitDokument002.txt"));
@@ -48,7 +48,8 @@ TEST_F(SortTeilerTest, SchnittOhneRuecksichtAufZeichen) {
     QByteArray dokument(Dokumentteiler::Stueckgroesse - 1, ' ');
     dokument += "\xC3\xA4nde";
     schreibe("Datenbank/A_UTF8Dokument.txt", dokument);
-    ASSERT_EQ(Dokumentteiler::TeileDokumentAuf(win("Datenbank\\A_UTF8Dokument.txt"), ordner).size(),
+    ASSERT_EQ(Dokumentteiler::TeileDokumentAuf(win("Datenbank\\A_UTF8Dokument.txt"), ordner.temp())
+                  .size(),
               2);
     EXPECT_EQ(groesse("Datenbank/Temp/SplitDokument001.txt"), Dokumentteiler::Stueckgroesse);
     EXPECT_TRUE(lies("Datenbank/Temp/SplitDokument001.txt").endsWith("  \xC3"));
@@ -56,9 +57,13 @@ TEST_F(SortTeilerTest, SchnittOhneRuecksichtAufZeichen) {
 }
 
 TEST_F(SortTeilerTest, FehlendesDokumentGibtNichts) {
-    EXPECT_TRUE(Dokumentteiler::TeileDokumentAuf(win("Datenbank\\Fehlt_UTF8Dokument.txt"), ordner)
+    QString fehler;
+    EXPECT_TRUE(Dokumentteiler::TeileDokumentAuf(win("Datenbank\\Fehlt_UTF8Dokument.txt"),
+                                                 ordner.temp(), &fehler)
                     .isEmpty());
     EXPECT_FALSE(gibt("Datenbank/Temp/SplitDokument001.txt"));
+    EXPECT_EQ(fehler, QStringLiteral("Das Dokument T:\\Datenbank\\Fehlt_UTF8Dokument.txt kann "
+                                     "nicht gelesen werden!"));
 }
 
 TEST(SortVarianteTest, VarianteAusDemDokumentpfad) {
@@ -115,7 +120,11 @@ TEST_F(SortTeilerTest, FehlgeschlagenerSchnittLaesstKeineStueckeLiegen) {
     schreibe("Datenbank/A_UTF8Dokument.txt", dokument);
     // A folder in the place of the second piece: it cannot be written.
     ASSERT_TRUE(QDir().mkpath(nativ("Datenbank/Temp/SplitDokument002.txt")));
-    EXPECT_TRUE(
-        Dokumentteiler::TeileDokumentAuf(win("Datenbank\\A_UTF8Dokument.txt"), ordner).isEmpty());
+    QString fehler;
+    EXPECT_TRUE(Dokumentteiler::TeileDokumentAuf(win("Datenbank\\A_UTF8Dokument.txt"),
+                                                 ordner.temp(), &fehler)
+                    .isEmpty());
     EXPECT_FALSE(gibt("Datenbank/Temp/SplitDokument001.txt"));
+    EXPECT_EQ(fehler, QStringLiteral("Das Teilstück T:\\Datenbank\\Temp\\SplitDokument002.txt "
+                                     "kann nicht geschrieben werden!"));
 }

@@ -25,22 +25,32 @@ QCollator deutschOhneGrossKlein() {
     return ::testing::AssertionSuccess();
 }
 
+// Every entry handed out as "<list> <text>|".
+QString ausgabe(Wortbuckets& e) {
+    QString out;
+    e.ausgeben([&out](Wortbuckets::Liste l, QStringView text) {
+        out += QString::number(l) + QLatin1Char(' ') + text.toString() + QLatin1Char('|');
+        return true;
+    });
+    return out;
+}
+
 } // namespace
 
 TEST(SortListeTest, ErsteSchreibweiseBleibt) {
     TWideStringList l;
-    EXPECT_TRUE(l.hinzufuegen("Haus"));
-    EXPECT_FALSE(l.hinzufuegen("haus"));
-    EXPECT_FALSE(l.hinzufuegen("HAUS"));
+    EXPECT_TRUE(l.hinzufuegen(u"Haus"));
+    EXPECT_FALSE(l.hinzufuegen(u"haus"));
+    EXPECT_FALSE(l.hinzufuegen(u"HAUS"));
     EXPECT_EQ(l.eintraege(), QStringList{"Haus"});
 
     TWideStringList k;
-    k.hinzufuegen("haus");
-    k.hinzufuegen("HAUS");
-    k.hinzufuegen("Haus");
+    k.hinzufuegen(u"haus");
+    k.hinzufuegen(u"HAUS");
+    k.hinzufuegen(u"Haus");
     EXPECT_EQ(k.eintraege(), QStringList{"haus"});
-    EXPECT_TRUE(k.enthaelt("HaUs"));
-    EXPECT_FALSE(k.enthaelt("Häus"));
+    EXPECT_TRUE(k.enthaelt(u"HaUs"));
+    EXPECT_FALSE(k.enthaelt(u"Häus"));
 }
 
 TEST(SortListeTest, DeutscheOrdnungOhneGrossKlein) {
@@ -65,21 +75,26 @@ TEST(SortListeTest, DeutscheOrdnungOhneGrossKlein) {
     EXPECT_LT(e.indexOf("9"), e.indexOf("Apfel"));
 }
 
-TEST(SortListeTest, TextJedeZeileMitCrLf) {
+TEST(SortListeTest, OrdnungNachDemLesenUndLeeren) {
     TWideStringList l;
-    EXPECT_EQ(l.text(), QString());
-    l.hinzufuegen("beta");
-    l.hinzufuegen("Alpha");
-    EXPECT_EQ(l.text(), QStringLiteral("Alpha\r\nbeta\r\n"));
+    EXPECT_TRUE(l.eintraege().isEmpty());
+    l.hinzufuegen(u"beta");
+    l.hinzufuegen(u"Alpha");
+    EXPECT_EQ(l.eintraege(), (QStringList{"Alpha", "beta"}));
     EXPECT_EQ(l.anzahl(), 2);
     EXPECT_EQ(l.eintrag(1), QStringLiteral("beta"));
     // Adding after reading keeps the order.
-    l.hinzufuegen("Aal");
-    EXPECT_EQ(l.text(), QStringLiteral("Aal\r\nAlpha\r\nbeta\r\n"));
+    l.hinzufuegen(u"Aal");
+    EXPECT_EQ(l.eintraege(), (QStringList{"Aal", "Alpha", "beta"}));
+    EXPECT_EQ(l.textAn(0), QStringLiteral("Aal"));
+    // A long entry takes memory that emptying gives back.
+    const qint64 vorher = l.speicher();
+    l.hinzufuegen(QString(300000, QLatin1Char('x')));
+    EXPECT_GT(l.speicher(), vorher + 600000);
     l.leeren();
     EXPECT_TRUE(l.leer());
-    EXPECT_EQ(l.text(), QString());
-    EXPECT_TRUE(l.hinzufuegen("Alpha"));
+    EXPECT_LT(l.speicher(), 1024);
+    EXPECT_TRUE(l.hinzufuegen(u"Alpha"));
 }
 
 TEST(SortListeTest, VieleWoerterSortiertUndErsteSchreibweise) {
@@ -125,12 +140,11 @@ TEST(SortEimerTest, SechsListenHintereinander) {
     Wortbuckets e;
     for (const char* w : {"zebra", "Apfel", "123", "mond", "Gans", "ähre", "ßig", "Öl", "über"})
         e.einordnen(QString::fromUtf8(w));
-    e.liste(Wortbuckets::Titel).hinzufuegen("#T:\\b.pdf");
-    e.liste(Wortbuckets::Titel).hinzufuegen("#T:\\A.pdf");
-    EXPECT_EQ(e.text(), QString::fromUtf8("ähre\r\nApfel\r\nGans\r\nmond\r\nÖl\r\nüber\r\nzebra\r\n"
-                                          "123\r\nßig\r\n#T:\\A.pdf\r\n#T:\\b.pdf\r\n"));
-    e.woerterLeeren();
-    EXPECT_EQ(e.text(), QStringLiteral("#T:\\A.pdf\r\n#T:\\b.pdf\r\n"));
-    e.titelLeeren();
-    EXPECT_EQ(e.text(), QString());
+    e.titel(u"#T:\\b.pdf");
+    e.titel(u"#T:\\A.pdf");
+    EXPECT_EQ(ausgabe(e), QString::fromUtf8("0 ähre|0 Apfel|1 Gans|2 mond|2 Öl|3 über|3 zebra|"
+                                            "4 123|4 ßig|5 #T:\\A.pdf|5 #T:\\b.pdf|"));
+    EXPECT_EQ(e.laeufe(), 0);
+    e.leeren();
+    EXPECT_EQ(ausgabe(e), QString());
 }

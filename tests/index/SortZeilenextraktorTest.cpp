@@ -75,7 +75,7 @@ TEST_F(SortExtraktorTest, FragezeichenNurImWortmodus) {
     EXPECT_TRUE(alle().isEmpty());
     zeile(Modus::Saetze, "Wer?? da ist");
     EXPECT_EQ(alle(), QStringList{"Wer?? da ist"});
-    eimer.woerterLeeren();
+    eimer.leeren();
     zeile(Modus::Beide, "Wer?? da ist");
     EXPECT_EQ(alle(), (QStringList{"ist", "Wer??", "Wer?? da ist"}));
 }
@@ -83,10 +83,10 @@ TEST_F(SortExtraktorTest, FragezeichenNurImWortmodus) {
 TEST_F(SortExtraktorTest, TabulatorWirdLeerzeichen) {
     zeile(Modus::Saetze, "alpha\tbeta gamma");
     EXPECT_EQ(alle(), QStringList{"alpha\tbeta gamma"});
-    eimer.woerterLeeren();
+    eimer.leeren();
     zeile(Modus::Woerter, "alpha\tbeta");
     EXPECT_EQ(alle(), (QStringList{"alpha", "beta"}));
-    eimer.woerterLeeren();
+    eimer.leeren();
     // Both: the phrases see the line with the tabs already replaced.
     zeile(Modus::Beide, "alpha\tbeta");
     EXPECT_EQ(alle(), (QStringList{"alpha", "alpha beta", "beta"}));
@@ -104,10 +104,10 @@ TEST_F(SortExtraktorTest, SatzregelnFuerStricheUndApostrophe) {
     EXPECT_TRUE(alle().isEmpty());
     zeile(Modus::Saetze, kurzeLuecke);
     EXPECT_EQ(alle(), QStringList{kurzeLuecke});
-    eimer.woerterLeeren();
+    eimer.leeren();
     zeile(Modus::Saetze, "''Der Satz hier''");
     EXPECT_EQ(alle(), QStringList{"Der Satz hier''"});
-    eimer.woerterLeeren();
+    eimer.leeren();
     // Only two characters go, whatever follows.
     zeile(Modus::Saetze, "xy ''Wort gut");
     EXPECT_EQ(alle(), QStringList{"''Wort gut"});

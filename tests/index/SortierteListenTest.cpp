@@ -5,6 +5,8 @@
 #include "tests/common/TestUmgebung.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -49,7 +51,10 @@ protected:
         listen.setRueckmeldung(r);
         return listen.SortierteListenErstellen(name);
     }
-    QStringList temp() const { return QDir(nativ("Datenbank/Temp")).entryList(QDir::Files); }
+    // Files and folders left in Temp.
+    QStringList temp() const {
+        return QDir(nativ("Datenbank/Temp")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    }
 
     Programmordner ordner{QStringLiteral("T:\\")};
     ProtokollNotifier notifier;
@@ -312,16 +317,24 @@ TEST_F(SortierteListenTest, AbbruchVorDemStart) {
     EXPECT_TRUE(status.isEmpty());
 }
 
-TEST_F(SortierteListenTest, AbbruchInDerZaehlrundeLaesstStueckeLiegen) {
+TEST_F(SortierteListenTest, AbbruchInDerZaehlrundeLaesstNichtsLiegen) {
     dat(win("Akten\\a.pdf"));
     schreibe("Datenbank/Akten_UTF8Dokument.txt", "Wort\r\n");
-    // Cancelled after the document was cut, before the first piece is counted.
-    r.status = [this](const QString&) { abbruch = true; };
+    // Cancelled while the document is cut, before the first piece is counted: the pieces
+    // go with the job's folder.
+    QStringList waehrendDesLaufs;
+    r.status = [&](const QString&) {
+        if (!abbruch)
+            waehrendDesLaufs = temp();
+        abbruch = true;
+    };
     EXPECT_TRUE(lauf().isEmpty());
-    EXPECT_EQ(temp(), QStringList{"SplitDokument001.txt"});
+    ASSERT_EQ(waehrendDesLaufs.size(), 1);
+    EXPECT_TRUE(waehrendDesLaufs.first().startsWith("Sortierung_"));
+    EXPECT_TRUE(temp().isEmpty());
     EXPECT_FALSE(gibt("Datenbank/Akten_Phrasen_Woerter_Utf8Liste.txt"));
     EXPECT_EQ(laeuft, (QList<bool>{true, false}));
-    // The next run clears the pieces left behind.
+    EXPECT_TRUE(notifier.meldungen().empty());
     r.status = nullptr;
     abbruch = false;
     EXPECT_EQ(lauf().size(), 1);
@@ -370,4 +383,45 @@ TEST_F(SortierteListenTest, DatenbanknameMitVariantenwort) {
     EXPECT_EQ(lies("Datenbank/Akten_unicode_Phrasen_Woerter_Utf8Liste.txt"),
               QByteArray("Gr\xC3\xB6\xC3\x9F"
                          "e\r\n"));
+}
+
+TEST_F(SortierteListenTest, NichtSchreibbareListeBeendetDenLauf) {
+    dat(win("Akten\\a.pdf"));
+    const QString text = satz(win("Akten\\a.pdf"), "Wort");
+    schreibe("Datenbank/Akten_AnsiDokument.txt", latin(text));
+    schreibe("Datenbank/Akten_UTF8Dokument.txt", text.toUtf8());
+    schreibe("Datenbank/Akten_UnicodeDokument.txt", utf16le(text));
+    // A folder in the place of the UTF8 list.
+    ASSERT_TRUE(QDir().mkpath(nativ("Datenbank/Akten_Phrasen_Woerter_Utf8Liste.txt/x")));
+    SortierteListen listen(ordner, notifier, Pump::still());
+    listen.setRueckmeldung(r);
+    EXPECT_EQ(listen.SortierteListenErstellen("Akten"),
+              QStringList{win("Datenbank\\Akten_Phrasen_Woerter_AnsiListe.txt")});
+    EXPECT_TRUE(listen.fehlgeschlagen());
+    ASSERT_EQ(notifier.meldungen().size(), 1u);
+    EXPECT_EQ(notifier.meldungen().front().art, Notifier::Art::Warnung);
+    EXPECT_EQ(notifier.texte().first(),
+              QStringLiteral("Die sortierte Liste T:\\Datenbank\\Akten_Phrasen_Woerter_Utf8Liste."
+                             "txt kann nicht geschrieben werden!"));
+    // The job ends there: no Unicode list, the controls free again, nothing left in Temp.
+    EXPECT_FALSE(gibt("Datenbank/Akten_Phrasen_Woerter_UnicodeListe.txt"));
+    EXPECT_EQ(status.last(), QStringLiteral("Sortierung fehlgeschlagen"));
+    EXPECT_FALSE(laeuft.last());
+    EXPECT_EQ(knoepfe, (std::array<bool, 3>{true, true, true}));
+    EXPECT_TRUE(temp().isEmpty());
+    EXPECT_TRUE(QFileInfo(nativ("Datenbank/Akten_Phrasen_Woerter_Utf8Liste.txt/x")).isDir());
+}
+
+TEST_F(SortierteListenTest, ErsetztesDokumentWirdNeuGelesen) {
+    dat(win("Akten\\a.pdf"));
+    schreibe("Datenbank/Akten_UTF8Dokument.txt", satz(win("Akten\\a.pdf"), "Altwort").toUtf8());
+    lauf();
+    // The indexing run puts a new document in place by renaming it over the old one.
+    schreibe("Datenbank/neu.txt", satz(win("Akten\\a.pdf"), "Neuwort").toUtf8());
+    QFile::remove(nativ("Datenbank/Akten_UTF8Dokument.txt"));
+    ASSERT_TRUE(
+        QFile::rename(nativ("Datenbank/neu.txt"), nativ("Datenbank/Akten_UTF8Dokument.txt")));
+    lauf();
+    EXPECT_EQ(lies("Datenbank/Akten_Phrasen_Woerter_Utf8Liste.txt"),
+              QByteArray("Neuwort\r\n=======\r\n#T:\\Akten\\a.pdf\r\n \r\n"));
 }

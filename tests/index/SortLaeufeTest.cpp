@@ -1,0 +1,201 @@
+#include "index/Listendatei.h"
+#include "index/Sortierlaeufe.h"
+#include "index/Wortbuckets.h"
+
+#include "platform/Platform.h"
+#include "tests/common/TestUmgebung.h"
+
+#include <QCollator>
+#include <QDir>
+#include <QFile>
+#include <QHash>
+#include <QRandomGenerator>
+
+#include <algorithm>
+#include <map>
+
+namespace {
+
+// What the lists hand out, as "<list> <text>" per entry.
+QStringList ausgabe(Wortbuckets& e, bool* ok = nullptr) {
+    QStringList out;
+    const bool gelungen = e.ausgeben([&out](Wortbuckets::Liste l, QStringView text) {
+        out.append(QString::number(l) + QLatin1Char(' ') + text.toString());
+        return true;
+    });
+    if (ok)
+        *ok = gelungen;
+    return out;
+}
+
+} // namespace
+
+class SortLaeufeTest : public Umgebung {
+protected:
+    void SetUp() override {
+        Umgebung::SetUp();
+        QDir().mkpath(nativ("Datenbank/Temp/Job"));
+    }
+    QStringList laufdateien() const {
+        return QDir(nativ("Datenbank/Temp/Job")).entryList({"*.lauf"}, QDir::Files);
+    }
+    const QString ordner = QStringLiteral("T:\\Datenbank\\Temp\\Job\\");
+};
+
+// Words of the letters a, b, g, s and ä in random case, titles among them: the merged runs
+// must give what a list of every first spelling, ordered by the locale's collation without
+// regard to case, gives; that reference is built here with a plain map and QCollator.
+TEST_F(SortLaeufeTest, VieleLaeufeGebenDieErsteSchreibweiseInOrdnung) {
+    QRandomGenerator zufall(815);
+    Wortbuckets e;
+    e.auslagernNach(ordner, 4 << 10, Pump::still(), {});
+    std::map<int, QHash<QString, QString>> erste; // list -> lower case -> first spelling
+    const QString buchstaben = QStringLiteral("abgsä");
+    for (int i = 0; i < 6000; ++i) {
+        QString w;
+        for (int k = 1 + zufall.bounded(4); k > 0; --k) {
+            const QChar b = buchstaben.at(zufall.bounded(buchstaben.size()));
+            w += zufall.bounded(2) ? b.toUpper() : b;
+        }
+        const bool titel = zufall.bounded(10) == 0;
+        if (titel)
+            w.prepend(QStringLiteral("#T:\\"));
+        const int liste = titel ? Wortbuckets::Titel : Wortbuckets::fuerZeichen(w.front());
+        if (!erste[liste].contains(w.toLower()))
+            erste[liste].insert(w.toLower(), w);
+        titel ? e.titel(w) : e.einordnen(w);
+    }
+    ASSERT_FALSE(e.gescheitert()) << e.fehler().toStdString();
+    EXPECT_GT(e.laeufe(), 2 * Sortierlaeufe::Faecher) << e.laeufe();
+
+    QCollator c{QLocale()};
+    c.setCaseSensitivity(Qt::CaseInsensitive);
+    QStringList soll;
+    for (auto& [liste, woerter] : erste) {
+        QStringList l = woerter.values();
+        std::sort(l.begin(), l.end(),
+                  [&c](const QString& a, const QString& b) { return c.compare(a, b) < 0; });
+        for (const QString& w : l)
+            soll.append(QString::number(liste) + QLatin1Char(' ') + w);
+    }
+    bool ok = false;
+    EXPECT_EQ(ausgabe(e, &ok), soll);
+    EXPECT_TRUE(ok);
+    e.leeren();
+    EXPECT_TRUE(laufdateien().isEmpty());
+}
+
+TEST_F(SortLaeufeTest, GleicheInSpaeteremLaufVerlieren) {
+    Wortbuckets e;
+    // Every new entry fills a run: each spelling below lies in a run of its own.
+    e.auslagernNach(ordner, 1, Pump::still(), {});
+    for (const char* w : {"Straße", "haus", "straße", "Haus", "zebra", "HAUS", "Zebra", "Ähre"})
+        e.einordnen(QString::fromUtf8(w));
+    EXPECT_EQ(e.laeufe(), 8);
+    EXPECT_EQ(ausgabe(e), (QStringList{QString::fromUtf8("0 Ähre"), "1 haus",
+                                       QString::fromUtf8("3 Straße"), "3 zebra"}));
+}
+
+TEST_F(SortLaeufeTest, SchreibfehlerNenntDieDatei) {
+    Wortbuckets e;
+    e.auslagernNach(QStringLiteral("T:\\Datenbank\\Temp\\Fehlt\\"), 1, Pump::still(), {});
+    e.einordnen(u"Wort");
+    e.einordnen(u"Satz");
+    EXPECT_TRUE(e.gescheitert());
+    EXPECT_EQ(e.fehler(), QStringLiteral("Die Zwischendatei T:\\Datenbank\\Temp\\Fehlt\\"
+                                         "Sortierlauf1.lauf der Sortierung kann nicht geschrieben "
+                                         "werden!"));
+    bool ok = true;
+    EXPECT_TRUE(ausgabe(e, &ok).isEmpty());
+    EXPECT_FALSE(ok);
+}
+
+TEST_F(SortLaeufeTest, AbgeschnittenerLaufIstEinLesefehler) {
+    TWideStringList a, b;
+    for (int i = 0; i < 50; ++i) {
+        a.hinzufuegen(QStringLiteral("Wort%1").arg(i));
+        b.hinzufuegen(QStringLiteral("Satz %1").arg(i));
+    }
+    const TWideStringList leer;
+    Sortierlaeufe laeufe(ordner, Pump::still(), {});
+    ASSERT_TRUE(laeufe.schreiben({&a, &leer, &leer, &leer, &leer, &leer}));
+    ASSERT_TRUE(laeufe.schreiben({&leer, &leer, &leer, &b, &leer, &leer}));
+    QFile lauf(nativ("Datenbank/Temp/Job/Sortierlauf1.lauf"));
+    ASSERT_TRUE(lauf.resize(lauf.size() / 2));
+    QStringList gelesen;
+    EXPECT_FALSE(laeufe.mischen([&gelesen](int, QStringView text) {
+        gelesen.append(text.toString());
+        return true;
+    }));
+    EXPECT_EQ(laeufe.fehler(), QStringLiteral("Die Zwischendatei T:\\Datenbank\\Temp\\Job\\"
+                                              "Sortierlauf1.lauf der Sortierung kann nicht "
+                                              "gelesen werden!"));
+    EXPECT_LT(gelesen.size(), 50);
+}
+
+TEST_F(SortLaeufeTest, AbbruchBeimMischenOhneMeldung) {
+    TWideStringList a;
+    for (int i = 0; i < 10000; ++i)
+        a.hinzufuegen(QStringLiteral("Wort%1").arg(i));
+    const TWideStringList leer;
+    bool abbruch = false;
+    Sortierlaeufe laeufe(ordner, Pump::still(), [&abbruch] { return abbruch; });
+    ASSERT_TRUE(laeufe.schreiben({&a, &leer, &leer, &leer, &leer, &leer}));
+    ASSERT_TRUE(laeufe.schreiben({&leer, &a, &leer, &leer, &leer, &leer}));
+    int gelesen = 0;
+    EXPECT_FALSE(laeufe.mischen([&](int, QStringView) {
+        if (++gelesen == 100)
+            abbruch = true;
+        return true;
+    }));
+    EXPECT_TRUE(laeufe.fehler().isEmpty());
+    EXPECT_LT(gelesen, 10000);
+}
+
+// The list file: the code pages byte for byte across the pieces it is written in, and the
+// old file left alone until the new one is complete.
+TEST_F(SortLaeufeTest, ListendateiInStueckenWieAmStueck) {
+    QStringList zeilen;
+    // Over two million characters, so the text is written in several pieces; a UTF-8
+    // sequence and a broken one in the byte form of every line.
+    for (int i = 0; i < 60000; ++i)
+        zeilen.append(QStringLiteral("Zeile %1 Gr\u00C3\u00B6\u00C3\u009Fe \u00C3 \u20AC ").arg(i) +
+                      QString(20, QChar(u'a' + i % 26)));
+    QString ganz;
+    for (const QString& z : zeilen)
+        ganz += z + QStringLiteral("\r\n");
+    struct Fall {
+        int codePage;
+        bool byteForm;
+        QByteArray soll;
+    };
+    const Fall faelle[] = {
+        {TextFiles::Ansi, false, TextFiles::kodieren(ganz, TextFiles::Ansi)},
+        {TextFiles::Utf16Le, false, TextFiles::kodieren(ganz, TextFiles::Utf16Le)},
+        {TextFiles::Utf8, true, TextFiles::kodieren(Ansi::ausByteForm(ganz), TextFiles::Utf8)}};
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.codePage);
+        schreibe("Datenbank/Liste.txt", "alt");
+        {
+            Listendatei abgebrochen(win("Datenbank\\Liste.txt"), f.codePage, f.byteForm);
+            ASSERT_TRUE(abgebrochen.oeffnen());
+            for (const QString& z : zeilen)
+                ASSERT_TRUE(abgebrochen.zeile(z));
+        }
+        EXPECT_EQ(lies("Datenbank/Liste.txt"), QByteArray("alt"));
+        EXPECT_EQ(QDir(nativ("Datenbank")).entryList(QDir::Files), QStringList{"Liste.txt"});
+        Listendatei datei(win("Datenbank\\Liste.txt"), f.codePage, f.byteForm);
+        ASSERT_TRUE(datei.oeffnen());
+        for (const QString& z : zeilen)
+            ASSERT_TRUE(datei.zeile(z));
+        ASSERT_TRUE(datei.abschliessen());
+        EXPECT_TRUE(lies("Datenbank/Liste.txt") == f.soll);
+    }
+    // A folder in the list's place: the list cannot be put there.
+    QDir().mkpath(nativ("Datenbank/Ordner.txt/x"));
+    Listendatei datei(win("Datenbank\\Ordner.txt"), TextFiles::Utf8, false);
+    datei.oeffnen();
+    datei.zeile(u"Wort");
+    EXPECT_FALSE(datei.abschliessen());
+    EXPECT_TRUE(QFileInfo(nativ("Datenbank/Ordner.txt/x")).isDir());
+}
