@@ -1,5 +1,6 @@
 #pragma once
 
+#include "datenbank/Programmdateien.h"
 #include "datenbank/Programmordner.h"
 
 #include <QString>
@@ -36,14 +37,17 @@ public:
     void setTitelpositionen(std::function<void(const QString& name)> erstellen) {
         titelpositionen_ = std::move(erstellen);
     }
-    // The lister executable; found below the program folder or beside this program.
-    void setLister(const QString& programm) { lister_ = programm; }
+    // Where the lister was looked for and which one was found.
+    void setLister(const Programmdateien::Suche& lister) { lister_ = lister; }
     // The control folder (Windows form, ending in "\"), when it is in effect.
     void setSteuerordner(const QString& steuerordner) { steuerordner_ = steuerordner; }
     // Control folder + "ErstelleDateiliste" when that exists, else the program folder's,
-    // else the one beside this program; empty when there is none.
-    static QString listerSuchen(const Programmordner& ordner, const QString& steuerordner,
-                                const QString& programmVerzeichnis);
+    // else the one beside the calling program, else the installed one.
+    static Programmdateien::Suche listerSuchen(const Programmordner& ordner,
+                                               const QString& steuerordner,
+                                               const QString& programmVerzeichnis);
+    // The message when no lister was found, naming the places looked in.
+    static QString listerFehltMeldung(const Programmdateien::Suche& suche);
     // The folder the lister runs in and writes its list below.
     QString listerBasis() const;
 
@@ -59,7 +63,8 @@ public:
     QString hauptliste(const Auftrag& auftrag) const;
 
 private:
-    bool listeErstellen(QChar laufwerk);
+    // Runs the lister and watches it until its list is there; false when it failed.
+    bool listeErstellen(const Auftrag& auftrag);
     void titelpositionenErstellen(const QString& name);
 
     Programmordner ordner_;
@@ -68,6 +73,6 @@ private:
     std::function<bool()> abbruch_;
     std::function<void(const QString&)> fortschritt_;
     std::function<void(const QString&)> titelpositionen_;
-    QString lister_;
+    Programmdateien::Suche lister_;
     QString steuerordner_;
 };

@@ -30,9 +30,13 @@ bool Shell::starten(const QString& programm, const QStringList& parameter,
     return QProcess::startDetached(nativ.isEmpty() ? programm : nativ, parameter, ordner);
 }
 
-bool Shell::alsAdministratorStarten(const QString& programm, const QStringList& parameter,
-                                    const QString& arbeitsordner) {
-    return starten(programm, parameter, arbeitsordner);
+std::unique_ptr<Kindprozess> Shell::alsAdministratorStarten(const QString& programm,
+                                                            const QStringList& parameter,
+                                                            const QString& arbeitsordner) {
+    auto prozess = std::make_unique<Kindprozess>();
+    if (!prozess->starten(programm, parameter, arbeitsordner))
+        return nullptr;
+    return prozess;
 }
 
 bool ProtokollShell::oeffnen(const QString& dateiOderAdresse) {
@@ -46,8 +50,9 @@ bool ProtokollShell::starten(const QString& programm, const QStringList& paramet
     return erfolg;
 }
 
-bool ProtokollShell::alsAdministratorStarten(const QString& programm, const QStringList& parameter,
-                                             const QString& arbeitsordner) {
+std::unique_ptr<Kindprozess> ProtokollShell::alsAdministratorStarten(const QString& programm,
+                                                                     const QStringList& parameter,
+                                                                     const QString& arbeitsordner) {
     aufrufe.push_back({QStringLiteral("runas"), programm, parameter, arbeitsordner});
-    return erfolg;
+    return erfolg ? std::make_unique<Kindprozess>() : nullptr;
 }

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "platform/Kindprozess.h"
+
 #include <QString>
 #include <QStringList>
+
+#include <memory>
 
 // The shell's "open" and program starts. Paths are in Windows form; they are handed to
 // the system as native paths or file:// addresses.
@@ -15,9 +19,11 @@ public:
     // keeps the caller's.
     virtual bool starten(const QString& programm, const QStringList& parameter,
                          const QString& arbeitsordner = QString());
-    // Starts a program elevated; without a way to elevate it starts normally.
-    virtual bool alsAdministratorStarten(const QString& programm, const QStringList& parameter,
-                                         const QString& arbeitsordner = QString());
+    // Starts a program elevated; without a way to elevate it starts normally. The program
+    // can be watched through what comes back; nothing comes back when it did not start.
+    virtual std::unique_ptr<Kindprozess>
+    alsAdministratorStarten(const QString& programm, const QStringList& parameter,
+                            const QString& arbeitsordner = QString());
 
     // The address a browser needs for a Windows path or a web address.
     static QString adresse(const QString& dateiOderAdresse);
@@ -35,8 +41,10 @@ public:
     bool oeffnen(const QString& dateiOderAdresse) override;
     bool starten(const QString& programm, const QStringList& parameter,
                  const QString& arbeitsordner) override;
-    bool alsAdministratorStarten(const QString& programm, const QStringList& parameter,
-                                 const QString& arbeitsordner) override;
+    // A program it did not start can only be watched by its window.
+    std::unique_ptr<Kindprozess> alsAdministratorStarten(const QString& programm,
+                                                         const QStringList& parameter,
+                                                         const QString& arbeitsordner) override;
 
     std::vector<Aufruf> aufrufe;
     bool erfolg = true;

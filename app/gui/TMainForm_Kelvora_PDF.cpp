@@ -782,13 +782,19 @@ void TMainForm_Kelvora_PDF::indizierungStarten() {
         LiesDieListeEin();
         return;
     }
-    const QString lister =
+    const Programmdateien::Suche lister =
         Indexlauf::listerSuchen(ordner_, steuer, QCoreApplication::applicationDirPath());
     // Without a lister there is nothing to wait for; say so instead of a minute's watch.
-    if (lister.isEmpty() ||
-        !dienste_.shell.alsAdministratorStarten(
-            lister, {QStringLiteral("open ") + auftrag_.ordner.at(0)}, indexlauf_->listerBasis())) {
-        dienste_.notifier.fehler(QStringLiteral("ErstelleDateiliste ist nicht vorhanden!"));
+    if (lister.gefunden.isEmpty()) {
+        dienste_.notifier.fehler(Indexlauf::listerFehltMeldung(lister));
+        indizierungBeenden(QString());
+        return;
+    }
+    listerProzess_ = dienste_.shell.alsAdministratorStarten(
+        lister.gefunden, {QStringLiteral("open ") + auftrag_.ordner.at(0)},
+        indexlauf_->listerBasis());
+    if (!listerProzess_) {
+        dienste_.notifier.fehler(Listerwache::startFehlerMeldung(lister.gefunden));
         indizierungBeenden(QString());
         return;
     }
@@ -839,17 +845,28 @@ void TMainForm_Kelvora_PDF::UeberwachTimerTimer() {
         if (listerwache_.gesehen())
             BitBtn2->setEnabled(true);
     }
-    switch (listerwache_.tick(gefunden)) {
+    const QString liste = indexlauf_->hauptliste(auftrag_);
+    switch (listerwache_.tick({gefunden, listerProzess_->stand(), Files::existiert(liste)})) {
     case Listerwache::Zustand::Wartet:
         return;
     case Listerwache::Zustand::Aufgegeben:
         UeberwachTimer->stop();
+        listerProzess_.reset();
         lauf.indizierung = false;
         indizierungBeenden(Listerwache::abbruchStatus());
         dienste_.notifier.information(Listerwache::abbruchMeldung());
         return;
+    case Listerwache::Zustand::Gescheitert: {
+        UeberwachTimer->stop();
+        const QString meldung = Listerwache::gescheitertMeldung(*listerProzess_, liste);
+        listerProzess_.reset();
+        indizierungBeenden(Listerwache::gescheitertStatus());
+        dienste_.notifier.fehler(meldung);
+        return;
+    }
     case Listerwache::Zustand::Fertig:
         UeberwachTimer->stop();
+        listerProzess_.reset();
         setWindowTitle(QString());
         LiesDieListeEin();
         return;

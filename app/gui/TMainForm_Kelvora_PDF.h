@@ -159,6 +159,8 @@ private:
     QTimer* checkDefenderTimer;
     QTimer* UeberwachTimer;
     Listerwache listerwache_;
+    // The lister this window started, while it is watched.
+    std::unique_ptr<Kindprozess> listerProzess_;
     std::unique_ptr<Indexlauf> indexlauf_;
     Indexlauf::Auftrag auftrag_;
     int geduldZaehler_ = 0;
