@@ -2,8 +2,21 @@
 
 #include "platform/DriveMap.h"
 
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QUrl>
+
+Shell::Shell() : oeffner_(std::make_unique<QObject>()) {}
+
+Shell::~Shell() {
+    // An opener may wait for the program it started (xdg-open does on a plain desktop);
+    // both go on after this program, so the opener is let go instead of killed.
+    for (QProcess* p : oeffner_->findChildren<QProcess*>(Qt::FindDirectChildrenOnly)) {
+        p->disconnect();
+        p->setParent(nullptr);
+    }
+}
 
 QString Shell::adresse(const QString& dateiOderAdresse) {
     const QString s = dateiOderAdresse.trimmed();
@@ -15,8 +28,35 @@ QString Shell::adresse(const QString& dateiOderAdresse) {
     return s;
 }
 
-bool Shell::oeffnen(const QString& dateiOderAdresse) {
-    return QProcess::startDetached(QStringLiteral("xdg-open"), {adresse(dateiOderAdresse)});
+bool Shell::oeffnen(const QString& dateiOderAdresse, const std::function<void()>& misslungen) {
+    auto* prozess = new QProcess(oeffner_.get());
+    prozess->setProgram(QStringLiteral("xdg-open"));
+    prozess->setArguments({adresse(dateiOderAdresse)});
+    prozess->setStandardInputFile(QProcess::nullDevice());
+    prozess->setStandardOutputFile(QProcess::nullDevice());
+    prozess->setStandardErrorFile(QProcess::nullDevice());
+    QElapsedTimer uhr;
+    uhr.start();
+    QObject::connect(prozess, &QProcess::finished, prozess,
+                     [prozess, misslungen, uhr](int code, QProcess::ExitStatus art) {
+                         prozess->deleteLater();
+                         if ((code != 0 || art == QProcess::CrashExit) && misslungen &&
+                             uhr.elapsed() < Meldefrist)
+                             misslungen();
+                     });
+    prozess->start();
+    if (!prozess->waitForStarted(Meldefrist)) {
+        delete prozess;
+        return false;
+    }
+    return true;
+}
+
+void Shell::oeffnenAbwarten(int millisekunden) {
+    const QDeadlineTimer frist(millisekunden);
+    for (QProcess* p : oeffner_->findChildren<QProcess*>(Qt::FindDirectChildrenOnly))
+        if (p->state() != QProcess::NotRunning)
+            p->waitForFinished(static_cast<int>(frist.remainingTime()));
 }
 
 bool Shell::starten(const QString& programm, const QStringList& parameter,
@@ -39,7 +79,7 @@ std::unique_ptr<Kindprozess> Shell::alsAdministratorStarten(const QString& progr
     return prozess;
 }
 
-bool ProtokollShell::oeffnen(const QString& dateiOderAdresse) {
+bool ProtokollShell::oeffnen(const QString& dateiOderAdresse, const std::function<void()>&) {
     aufrufe.push_back({QStringLiteral("oeffnen"), dateiOderAdresse, {}, {}});
     return erfolg;
 }
