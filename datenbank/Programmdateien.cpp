@@ -1,6 +1,8 @@
 #include "datenbank/Programmdateien.h"
 
 #include "platform/Files.h"
+#include "platform/Notifier.h"
+#include "platform/Shell.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -69,6 +71,23 @@ Programmdateien::Suche Programmdateien::hilfe(const Programmordner& ordner,
             {installiert(programmVerzeichnis, KELVORA_HILFE_RELATIV, hilfeName()), true});
     }
     return suchen(orte, false);
+}
+
+void Programmdateien::hilfeOeffnen(const Programmordner& ordner, const QString& programmVerzeichnis,
+                                   Shell& shell, Notifier& notifier) {
+    const Suche s = hilfe(ordner, programmVerzeichnis);
+    if (s.gefunden.isEmpty()) {
+        notifier.information(nichtGefundenMeldung(
+            QStringLiteral("Die Hilfe \"") + hilfeName() + QLatin1Char('"'), s.orte));
+        return;
+    }
+    const QString nativ = Files::nativ(s.gefunden);
+    const QString meldung =
+        QStringLiteral("Die Hilfe kann nicht angezeigt werden, weil kein Programm für "
+                       "PDF-Dateien gestartet werden konnte. Sie liegt hier:\n") +
+        (nativ.isEmpty() ? s.gefunden : nativ);
+    if (!shell.oeffnen(s.gefunden, [&notifier, meldung] { notifier.warnung(meldung); }))
+        notifier.warnung(meldung);
 }
 
 QString Programmdateien::nichtGefundenMeldung(const QString& was, const QStringList& orte) {

@@ -3,6 +3,7 @@
 #include "app/Anzeigetexte.h"
 #include "app/gui/Bilder.h"
 #include "app/gui/DatenbankEintragDelegate.h"
+#include "datenbank/Programmdateien.h"
 #include "index/Hauptliste.h"
 #include "index/Indexlauf.h"
 #include "index/Laufzeit.h"
@@ -574,7 +575,8 @@ void TMainForm_Kelvora_PDF::schliessen() {
 }
 
 void TMainForm_Kelvora_PDF::SpeedButton1Click() {
-    dienste_.shell.oeffnen(ordner_.datei(QStringLiteral("Hilfe_Kelvora_PDF.pdf")));
+    Programmdateien::hilfeOeffnen(ordner_, QCoreApplication::applicationDirPath(), dienste_.shell,
+                                  dienste_.notifier);
 }
 
 void TMainForm_Kelvora_PDF::SpeedButton2Click() {
