@@ -33,15 +33,20 @@ bool Kindprozess::starten(const QString& programm, const QStringList& parameter,
 }
 
 Kindprozess::Stand Kindprozess::stand() {
-    if (stand_ == Stand::Laeuft && prozess_->waitForFinished(0))
-        endeUebernehmen();
+    warten(0);
     return stand_;
 }
 
 bool Kindprozess::warten(int millisekunden) {
-    if (stand_ == Stand::Laeuft && prozess_->waitForFinished(millisekunden))
+    if (stand_ != Stand::Laeuft)
+        return stand_ != Stand::Unbekannt;
+    // In a running event loop the end may have been noticed already; waiting then says
+    // nothing, so the state decides.
+    if (prozess_->state() != QProcess::NotRunning)
+        prozess_->waitForFinished(millisekunden);
+    if (prozess_->state() == QProcess::NotRunning)
         endeUebernehmen();
-    return stand_ == Stand::Erfolg || stand_ == Stand::Fehler;
+    return stand_ != Stand::Laeuft;
 }
 
 void Kindprozess::endeUebernehmen() {

@@ -2,6 +2,8 @@
 
 #include "tests/common/TestUmgebung.h"
 
+#include <QTest>
+
 #include <cerrno>
 
 TEST(Kindprozess, StandCodeUndFehlerausgabe) {
@@ -35,6 +37,15 @@ TEST(Kindprozess, LaeuftBisZumEnde) {
     EXPECT_FALSE(p.warten(10));
     EXPECT_TRUE(p.warten(10000));
     EXPECT_EQ(p.stand(), Kindprozess::Stand::Erfolg);
+}
+
+// In a window the event loop notices the end first; the state must still come through.
+TEST(Kindprozess, EndeWaehrendDieEreignisschleifeLaeuft) {
+    Kindprozess p;
+    ASSERT_TRUE(p.starten("/bin/sh", {"-c", "exit 4"}));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return p.stand() != Kindprozess::Stand::Laeuft; }, 10000));
+    EXPECT_EQ(p.stand(), Kindprozess::Stand::Fehler);
+    EXPECT_EQ(p.code(), 4);
 }
 
 TEST(Kindprozess, ProgrammFehlt) {
