@@ -177,7 +177,7 @@ TMainForm_Kelvora_PDF::TMainForm_Kelvora_PDF(const Dienste& dienste, const Progr
     Timer1->setInterval(200);
     connect(Timer1, &QTimer::timeout, this, &TMainForm_Kelvora_PDF::Timer1Timer);
     UeberwachTimer = new QTimer(this);
-    UeberwachTimer->setInterval(500);
+    UeberwachTimer->setInterval(Listerwache::Takt);
     connect(UeberwachTimer, &QTimer::timeout, this, &TMainForm_Kelvora_PDF::UeberwachTimerTimer);
     checkDefenderTimer = new QTimer(this);
     checkDefenderTimer->setInterval(1000);
