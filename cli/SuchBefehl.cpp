@@ -1,7 +1,7 @@
 #include "cli/SuchBefehl.h"
 
-#include "datenbank/DatenbankKatalog.h"
 #include "cli/KonsolenNotifier.h"
+#include "datenbank/DatenbankKatalog.h"
 #include "platform/Platform.h"
 #include "search/StreamSearch.h"
 #include "search/Suchknopf.h"
@@ -70,5 +70,8 @@ int SuchBefehl::ausfuehren(QStringList argumente) {
     if (!lauf.Seiten().isEmpty())
         konsole_.aus << QStringLiteral("Ergebnisseite: ") << Files::nativ(lauf.Seiten().first())
                      << Qt::endl;
+    // A browser that could not be started is reported before the program ends.
+    if (browser)
+        shell->oeffnenAbwarten(3000);
     return 0;
 }

@@ -23,9 +23,20 @@ Programmordner::Programmordner(const QString& windowsPfad) : pfad_(mitSchlussStr
 Programmordner Programmordner::bestimmen(const QStringList& argumente,
                                          const QString& aktuellerOrdner,
                                          const QString& programmVerzeichnis,
-                                         const DriveMap& laufwerke) {
-    const QString nativ = argumente.isEmpty() ? aktuellerOrdner : programmVerzeichnis;
+                                         const QString& heimOrdner, const DriveMap& laufwerke) {
+    const QString nativ = argumente.contains(menueSchalter()) ? benutzerordner(heimOrdner)
+                          : argumente.isEmpty()               ? aktuellerOrdner
+                                                              : programmVerzeichnis;
     return Programmordner(laufwerke.windows(nativ));
+}
+
+const QString& Programmordner::menueSchalter() {
+    static const QString schalter = QStringLiteral("--benutzerordner");
+    return schalter;
+}
+
+QString Programmordner::benutzerordner(const QString& heimOrdner) {
+    return QDir(heimOrdner).filePath(QStringLiteral("Kelvora-PDF"));
 }
 
 QString Programmordner::datenbank(const QString& relativ) const {

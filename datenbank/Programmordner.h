@@ -13,9 +13,15 @@ public:
     explicit Programmordner(const QString& windowsPfad);
 
     // Without any command-line argument it is the current folder; with at least one, the
-    // folder of the program's own executable (native paths in, Windows form out).
+    // folder of the program's own executable (native paths in, Windows form out). The menu
+    // entry passes the switch below: then it is the user's own folder "Kelvora-PDF" in the
+    // home folder, as a program started from a menu has no current folder of its choosing.
     static Programmordner bestimmen(const QStringList& argumente, const QString& aktuellerOrdner,
-                                    const QString& programmVerzeichnis, const DriveMap& laufwerke);
+                                    const QString& programmVerzeichnis, const QString& heimOrdner,
+                                    const DriveMap& laufwerke);
+    static const QString& menueSchalter();
+    // The user's own folder below the home folder (native).
+    static QString benutzerordner(const QString& heimOrdner);
 
     const QString& pfad() const { return pfad_; }
     QString datei(const QString& relativ) const { return pfad_ + relativ; }

@@ -5,8 +5,10 @@
 #include "index/Endungsauswahl.h"
 #include "index/Hauptliste.h"
 #include "index/Laufzeit.h"
+#include "index/Listerwache.h"
 #include "index/PdfTextExtraktion.h"
 #include "index/Titelpositionen.h"
+#include "lister/Dateilister.h"
 #include "platform/Platform.h"
 #include "viewer/ViewerDokument.h"
 
@@ -60,32 +62,51 @@ QString Indexlauf::keineDateiMeldung(const QString& ordnerText, const QStringLis
                           "nur neue Dateien, lassen Sie die Hauptdateiliste neu erstellen.");
 }
 
-QString Indexlauf::listerSuchen(const Programmordner& ordner, const QString& steuerordner,
-                                const QString& programmVerzeichnis) {
-    const QString name = QStringLiteral("ErstelleDateiliste");
-    if (!steuerordner.isEmpty() && Files::existiert(steuerordner + name))
-        return steuerordner + name;
-    if (Files::existiert(ordner.datei(name)))
-        return ordner.datei(name);
-    const QString daneben = programmVerzeichnis + QStringLiteral("/ErstelleDateiliste");
-    return QFileInfo(daneben).isExecutable() ? daneben : QString();
+Programmdateien::Suche Indexlauf::listerSuchen(const Programmordner& ordner,
+                                               const QString& steuerordner,
+                                               const QString& programmVerzeichnis) {
+    return Programmdateien::lister(ordner, steuerordner, programmVerzeichnis);
 }
 
-bool Indexlauf::listeErstellen(QChar laufwerk) {
-    if (lister_.isEmpty()) {
-        notifier_.fehler(QStringLiteral("ErstelleDateiliste ist nicht vorhanden!"));
+QString Indexlauf::listerFehltMeldung(const Programmdateien::Suche& suche) {
+    return Programmdateien::nichtGefundenMeldung(Programmdateien::listerName(), suche.orte);
+}
+
+bool Indexlauf::listeErstellen(const Auftrag& a) {
+    if (lister_.gefunden.isEmpty()) {
+        notifier_.fehler(listerFehltMeldung(lister_));
         return false;
     }
+    const QChar laufwerk = a.ordner.at(0);
     if (fortschritt_)
-        fortschritt_(QStringLiteral("Erstelle Dateiliste - von Laufwerk ") + laufwerk);
-    const auto e = ProcessRunner::ausfuehren(lister_, {QStringLiteral("open ") + laufwerk}, pump_,
-                                             listerBasis());
-    if (!e.gestartet || e.code != 0) {
-        notifier_.fehler(QStringLiteral("\"ErstelleDateiliste\" ist mit dem Fehler ") +
-                         QString::number(e.code) + QStringLiteral(" beendet worden."));
+        fortschritt_(Dateilister::fenstertitel(laufwerk));
+    Kindprozess prozess;
+    if (!prozess.starten(lister_.gefunden, {QStringLiteral("open ") + laufwerk}, listerBasis())) {
+        notifier_.fehler(Listerwache::startFehlerMeldung(lister_.gefunden));
         return false;
     }
-    return true;
+    // The same watch as the main window's: the window may come and go, the process's end
+    // decides; without a window after a minute the lister has failed.
+    Listerwache wache;
+    const QString liste = hauptliste(a);
+    for (;;) {
+        prozess.warten(Listerwache::Takt);
+        pump_.verarbeiten();
+        const bool fenster =
+            WindowRegistry::findfenster(Dateilister::fenstertitel(laufwerk)).has_value();
+        switch (wache.tick({fenster, prozess.stand(), Files::existiert(liste)})) {
+        case Listerwache::Zustand::Wartet:
+            continue;
+        case Listerwache::Zustand::Fertig:
+            return true;
+        case Listerwache::Zustand::Aufgegeben:
+            notifier_.fehler(Listerwache::abbruchStatus());
+            return false;
+        case Listerwache::Zustand::Gescheitert:
+            notifier_.fehler(Listerwache::gescheitertMeldung(prozess, liste));
+            return false;
+        }
+    }
 }
 
 void Indexlauf::titelpositionenErstellen(const QString& name) {
@@ -134,8 +155,7 @@ Indexlauf::Ergebnis Indexlauf::ausfuehren(const Auftrag& a) {
     if (!pruefen(a) || !sperren(a.name))
         return {};
     auswahlEndungenErgaenzen(a);
-    if ((a.neueListe || !Files::existiert(hauptliste(a))) &&
-        !listeErstellen(a.ordner.at(0).toUpper()))
+    if ((a.neueListe || !Files::existiert(hauptliste(a))) && !listeErstellen(a))
         return {};
     return nachListe(a);
 }

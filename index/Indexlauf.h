@@ -1,6 +1,7 @@
 #pragma once
 
 #include "datenbank/Datenbanksperre.h"
+#include "datenbank/Programmdateien.h"
 #include "datenbank/Programmordner.h"
 
 #include <QElapsedTimer>
@@ -50,14 +51,17 @@ public:
     void setTitelpositionen(std::function<void(const QString& name)> erstellen) {
         titelpositionen_ = std::move(erstellen);
     }
-    // The lister executable; found below the program folder or beside this program.
-    void setLister(const QString& programm) { lister_ = programm; }
+    // Where the lister was looked for and which one was found.
+    void setLister(const Programmdateien::Suche& lister) { lister_ = lister; }
     // The control folder (Windows form, ending in "\"), when it is in effect.
     void setSteuerordner(const QString& steuerordner) { steuerordner_ = steuerordner; }
     // Control folder + "ErstelleDateiliste" when that exists, else the program folder's,
-    // else the one beside this program; empty when there is none.
-    static QString listerSuchen(const Programmordner& ordner, const QString& steuerordner,
-                                const QString& programmVerzeichnis);
+    // else the one beside the calling program, else the installed one.
+    static Programmdateien::Suche listerSuchen(const Programmordner& ordner,
+                                               const QString& steuerordner,
+                                               const QString& programmVerzeichnis);
+    // The message when no lister was found, naming the places looked in.
+    static QString listerFehltMeldung(const Programmdateien::Suche& suche);
     // The folder the lister runs in and writes its list below.
     QString listerBasis() const;
 
@@ -79,7 +83,8 @@ public:
     QString hauptliste(const Auftrag& auftrag) const;
 
 private:
-    bool listeErstellen(QChar laufwerk);
+    // Runs the lister and watches it until its list is there; false when it failed.
+    bool listeErstellen(const Auftrag& auftrag);
     void titelpositionenErstellen(const QString& name);
     void melden(const QString& status);
     QString zeit() const;
@@ -93,7 +98,7 @@ private:
     std::function<void(qint64)> listeGelesen_;
     std::function<QString()> laufzeit_;
     std::function<void(const QString&)> titelpositionen_;
-    QString lister_;
+    Programmdateien::Suche lister_;
     QString steuerordner_;
     QElapsedTimer uhr_;
     Datenbanksperre sperre_;

@@ -9,6 +9,7 @@
 #include "platform/Farbtext.h"
 #include "platform/Fensternachricht.h"
 #include "platform/Files.h"
+#include "platform/Kindprozess.h"
 #include "platform/Notifier.h"
 #include "platform/ProcessRunner.h"
 #include "platform/Pump.h"

@@ -1,5 +1,6 @@
 #include "search/Browserstart.h"
 
+#include "platform/Files.h"
 #include "platform/Notifier.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
@@ -34,6 +35,14 @@ TBrowserstart::Befehl TBrowserstart::befehl(const QString& einstellung, const QS
     return {};
 }
 
+QString TBrowserstart::keinBrowserMeldung(const QString& pfad) {
+    const QString nativ = Files::nativ(pfad);
+    return QStringLiteral("Es konnte kein Browser gestartet werden, der diese Seite anzeigt:\n") +
+           (nativ.isEmpty() ? pfad : nativ) +
+           QStringLiteral("\nÖffnen Sie die Seite selbst im Browser oder wählen Sie in den "
+                          "Einstellungen einen anderen Browser.");
+}
+
 QStringList TBrowserstart::programmeFuer(const QString& windowsProgramm) {
     if (windowsProgramm == QLatin1String("firefox.exe"))
         return {QStringLiteral("firefox"), QStringLiteral("firefox-esr")};
@@ -62,7 +71,11 @@ void TBrowserstart::StarteInternetBrowser(const QString& pfad) {
     }
     const Befehl b = befehl(einstellung, pfad);
     if (b.oeffnen) {
-        shell_.oeffnen(pfad);
+        // Without a browser the page would be written and nobody told where it is.
+        Notifier& notifier = notifier_;
+        const QString meldung = keinBrowserMeldung(pfad);
+        if (!shell_.oeffnen(pfad, [&notifier, meldung] { notifier.warnung(meldung); }))
+            notifier_.warnung(meldung);
         return;
     }
     // The quotes of the Windows command line keep the path one parameter; here the

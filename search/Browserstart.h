@@ -29,9 +29,11 @@ public:
     // preference; empty when there is none.
     static QStringList programmeFuer(const QString& windowsProgramm);
 
-    // An empty setting becomes "standard". A browser that cannot be started is reported;
-    // a failing shell "open" is not.
+    // An empty setting becomes "standard". A browser that cannot be started is reported,
+    // and so is a shell "open" that finds no browser, naming the page or address.
     void StarteInternetBrowser(const QString& pfad);
+    // The page as a native path (a web address as it is), for the user to open it.
+    static QString keinBrowserMeldung(const QString& pfad);
 
     // Whether a program can be found on the search path; tests put in their own.
     void setProgrammDa(std::function<bool(const QString&)> da) { programmDa_ = std::move(da); }

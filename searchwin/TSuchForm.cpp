@@ -1,5 +1,6 @@
 #include "searchwin/TSuchForm.h"
 
+#include "datenbank/Programmdateien.h"
 #include "platform/Platform.h"
 #include "search/Browserstart.h"
 #include "search/StreamSearch.h"
@@ -12,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -570,7 +572,8 @@ void TSuchForm::ApplicationActivate() {
 }
 
 void TSuchForm::SpeedButton1Click() {
-    dienste_.shell.oeffnen(ordner_.datei(QStringLiteral("Hilfe_Kelvora_PDF.pdf")));
+    Programmdateien::hilfeOeffnen(ordner_, QCoreApplication::applicationDirPath(), dienste_.shell,
+                                  dienste_.notifier);
 }
 
 void TSuchForm::SpeedButton2Click() {

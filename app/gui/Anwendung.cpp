@@ -15,8 +15,13 @@ Anwendung::Anwendung(const QStringList& argumente)
       notifier_(std::make_unique<MessageBoxNotifier>()), shell_(std::make_unique<Shell>()),
       pump_(std::make_unique<EventPump>()) {
     DriveMap::global().konfigurieren(*einstellungen_);
-    const Programmordner ordner = Programmordner::bestimmen(
-        argumente, QDir::currentPath(), QCoreApplication::applicationDirPath(), DriveMap::global());
+    // Started from the menu the user's own folder is made on the first start; a failure
+    // shows as the warning about the data folders below it.
+    if (argumente.contains(Programmordner::menueSchalter()))
+        QDir().mkpath(Programmordner::benutzerordner(QDir::homePath()));
+    const Programmordner ordner = Programmordner::bestimmen(argumente, QDir::currentPath(),
+                                                            QCoreApplication::applicationDirPath(),
+                                                            QDir::homePath(), DriveMap::global());
     const Dienste dienste{*einstellungen_, *notifier_, *shell_, *pump_};
 
     hauptfenster_ = std::make_unique<TMainForm_Kelvora_PDF>(dienste, ordner);

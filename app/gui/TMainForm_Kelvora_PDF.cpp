@@ -4,6 +4,7 @@
 #include "app/gui/Bilder.h"
 #include "app/gui/DatenbankEintragDelegate.h"
 #include "datenbank/Datenbanksperre.h"
+#include "datenbank/Programmdateien.h"
 #include "index/Hauptliste.h"
 #include "index/Indexlauf.h"
 #include "index/Laufzeit.h"
@@ -181,7 +182,7 @@ TMainForm_Kelvora_PDF::TMainForm_Kelvora_PDF(const Dienste& dienste, const Progr
     Timer1->setInterval(200);
     connect(Timer1, &QTimer::timeout, this, &TMainForm_Kelvora_PDF::Timer1Timer);
     UeberwachTimer = new QTimer(this);
-    UeberwachTimer->setInterval(500);
+    UeberwachTimer->setInterval(Listerwache::Takt);
     connect(UeberwachTimer, &QTimer::timeout, this, &TMainForm_Kelvora_PDF::UeberwachTimerTimer);
     checkDefenderTimer = new QTimer(this);
     checkDefenderTimer->setInterval(1000);
@@ -602,7 +603,8 @@ void TMainForm_Kelvora_PDF::schliessen() {
 }
 
 void TMainForm_Kelvora_PDF::SpeedButton1Click() {
-    dienste_.shell.oeffnen(ordner_.datei(QStringLiteral("Hilfe_Kelvora_PDF.pdf")));
+    Programmdateien::hilfeOeffnen(ordner_, QCoreApplication::applicationDirPath(), dienste_.shell,
+                                  dienste_.notifier);
 }
 
 void TMainForm_Kelvora_PDF::SpeedButton2Click() {
@@ -831,13 +833,19 @@ void TMainForm_Kelvora_PDF::indizierungStarten() {
         LiesDieListeEin();
         return;
     }
-    const QString lister =
+    const Programmdateien::Suche lister =
         Indexlauf::listerSuchen(ordner_, steuer, QCoreApplication::applicationDirPath());
     // Without a lister there is nothing to wait for; say so instead of a minute's watch.
-    if (lister.isEmpty() ||
-        !dienste_.shell.alsAdministratorStarten(
-            lister, {QStringLiteral("open ") + auftrag_.ordner.at(0)}, indexlauf_->listerBasis())) {
-        dienste_.notifier.fehler(QStringLiteral("ErstelleDateiliste ist nicht vorhanden!"));
+    if (lister.gefunden.isEmpty()) {
+        dienste_.notifier.fehler(Indexlauf::listerFehltMeldung(lister));
+        indizierungBeenden(QString());
+        return;
+    }
+    listerProzess_ = dienste_.shell.alsAdministratorStarten(
+        lister.gefunden, {QStringLiteral("open ") + auftrag_.ordner.at(0)},
+        indexlauf_->listerBasis());
+    if (!listerProzess_) {
+        dienste_.notifier.fehler(Listerwache::startFehlerMeldung(lister.gefunden));
         indizierungBeenden(QString());
         return;
     }
@@ -888,17 +896,28 @@ void TMainForm_Kelvora_PDF::UeberwachTimerTimer() {
         if (listerwache_.gesehen())
             BitBtn2->setEnabled(true);
     }
-    switch (listerwache_.tick(gefunden)) {
+    const QString liste = indexlauf_->hauptliste(auftrag_);
+    switch (listerwache_.tick({gefunden, listerProzess_->stand(), Files::existiert(liste)})) {
     case Listerwache::Zustand::Wartet:
         return;
     case Listerwache::Zustand::Aufgegeben:
         UeberwachTimer->stop();
+        listerProzess_.reset();
         lauf.indizierung = false;
         indizierungBeenden(Listerwache::abbruchStatus());
         dienste_.notifier.information(Listerwache::abbruchMeldung());
         return;
+    case Listerwache::Zustand::Gescheitert: {
+        UeberwachTimer->stop();
+        const QString meldung = Listerwache::gescheitertMeldung(*listerProzess_, liste);
+        listerProzess_.reset();
+        indizierungBeenden(Listerwache::gescheitertStatus());
+        dienste_.notifier.fehler(meldung);
+        return;
+    }
     case Listerwache::Zustand::Fertig:
         UeberwachTimer->stop();
+        listerProzess_.reset();
         setWindowTitle(QString());
         LiesDieListeEin();
         return;

@@ -161,6 +161,8 @@ private:
     QTimer* checkDefenderTimer;
     QTimer* UeberwachTimer;
     Listerwache listerwache_;
+    // The lister this window started, while it is watched.
+    std::unique_ptr<Kindprozess> listerProzess_;
     std::unique_ptr<Indexlauf> indexlauf_;
     Indexlauf::Auftrag auftrag_;
     // The running job re-indexes the selected database (the cancel clears the update flag).

@@ -169,6 +169,8 @@ TEST_F(HauptfensterTest, SchliessknopfBrichtLaufendeArbeitAb) {
 }
 
 TEST_F(HauptfensterTest, HilfeOeffnetDasHandbuch) {
+    // The copy in the program folder comes before the one beside the program.
+    schreibe("Hilfe_Kelvora_PDF.pdf", "%PDF-1.4");
     fenster().SpeedButton1Click();
     ASSERT_EQ(shell.aufrufe.size(), 1u);
     EXPECT_EQ(shell.aufrufe[0].art, QStringLiteral("oeffnen"));

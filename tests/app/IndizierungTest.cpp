@@ -301,7 +301,9 @@ TEST_F(SchliessenWaehrendDesLaufs, SchliessnachrichtVonAussen) {
 
 // While the lister works nothing has been converted: closing ends the wait at once.
 TEST_F(IndizierungTest, SchliessenWaehrendDerListerWartet) {
-    schreibe("ErstelleDateiliste", "#!/bin/sh\n");
+    // A lister that is still at work when the window closes.
+    schreibe("ErstelleDateiliste", "#!/bin/sh\nexec sleep 5\n");
+    QFile(nativ("ErstelleDateiliste")).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
     auto& f = fenster();
     QTimer::singleShot(0, &f, [this, &f] {
         auto* d = f.neueDatenbankDialog();

@@ -104,7 +104,10 @@ TEST_F(BefehleTest, IndizierenMitFalscherEingabe) {
     EXPECT_EQ(rufe({"index", "Akten", "Q:\\"}), 1);
     EXPECT_TRUE(fehler.contains("Das Laufwerk: \"Q\" hat kein NTFS-Dateisystem!"));
     EXPECT_EQ(rufe({"index", "Akten", "T:\\"}), 1);
-    EXPECT_EQ(fehler, QStringLiteral("Fehler: ErstelleDateiliste ist nicht vorhanden!\n"));
+    // The test program's folder holds no lister, nor does the program folder.
+    EXPECT_TRUE(fehler.startsWith("Fehler: ErstelleDateiliste ist nicht vorhanden! Gesucht "
+                                  "wurde in:\n" +
+                                  nativ("ErstelleDateiliste") + "\n"));
 }
 
 TEST_F(BefehleTest, VorhandeneDatenbankWirdNeuIndiziert) {

@@ -8,12 +8,19 @@ using ProgrammordnerTest = Umgebung;
 
 TEST_F(ProgrammordnerTest, ArgumentEntscheidetDenOrdner) {
     const DriveMap& map = DriveMap::global();
-    const auto ohne = Programmordner::bestimmen({}, nativ("aktuell"), nativ("bin"), map);
-    EXPECT_EQ(ohne.pfad(), "T:\\aktuell\\");
-    const auto mit = Programmordner::bestimmen({"egal"}, nativ("aktuell"), nativ("bin"), map);
-    EXPECT_EQ(mit.pfad(), "T:\\bin\\");
-    EXPECT_EQ(mit.datenbank("A.dat"), "T:\\bin\\Datenbank\\A.dat");
-    EXPECT_EQ(mit.temp("x"), "T:\\bin\\Datenbank\\Temp\\x");
+    const QString heim = nativ("heim");
+    const auto ohne = Programmordner::bestimmen({}, nativ("aktuell"), nativ("bin"), heim, map);
+    EXPECT_EQ(ohne.pfad(), QStringLiteral("T:\\aktuell\\"));
+    const auto mit = Programmordner::bestimmen({"egal"}, nativ("aktuell"), nativ("bin"), heim, map);
+    EXPECT_EQ(mit.pfad(), QStringLiteral("T:\\bin\\"));
+    EXPECT_EQ(mit.datenbank("A.dat"), QStringLiteral("T:\\bin\\Datenbank\\A.dat"));
+    EXPECT_EQ(mit.temp("x"), QStringLiteral("T:\\bin\\Datenbank\\Temp\\x"));
+    // The menu entry's switch, also among other arguments.
+    for (const QStringList& argumente :
+         {QStringList{"--benutzerordner"}, QStringList{"egal", "--benutzerordner"}})
+        EXPECT_EQ(
+            Programmordner::bestimmen(argumente, nativ("aktuell"), nativ("bin"), heim, map).pfad(),
+            QStringLiteral("T:\\heim\\Kelvora-PDF\\"));
 }
 
 TEST_F(ProgrammordnerTest, DatenordnerUndWarnung) {

@@ -10,23 +10,52 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QFileInfo>
 
 class IndexlaufTest : public Umgebung {
 protected:
+    static QString listerOrdner() { return QFileInfo(QStringLiteral(KELVORA_LISTER)).path(); }
     ProtokollNotifier notifier;
 };
 
-TEST_F(IndexlaufTest, ListerVomSteuerordnerVorDemProgrammordner) {
+// Control folder, program folder, the caller's folder, the installed place; only a
+// program that can be run counts.
+TEST_F(IndexlaufTest, ListerReihenfolgeDerOrte) {
     const Programmordner ordner(win("Kelvora\\"));
     QDir().mkpath(nativ("Kelvora"));
-    const QString woanders = tmp_.filePath("nichts");
-    EXPECT_TRUE(Indexlauf::listerSuchen(ordner, win(), woanders).isEmpty());
-    schreibe("Kelvora/ErstelleDateiliste", "");
-    EXPECT_EQ(Indexlauf::listerSuchen(ordner, win(), woanders), win("Kelvora\\ErstelleDateiliste"));
-    schreibe("ErstelleDateiliste", "");
-    EXPECT_EQ(Indexlauf::listerSuchen(ordner, win(), woanders), win("ErstelleDateiliste"));
-    EXPECT_EQ(Indexlauf::listerSuchen(ordner, QString(), woanders),
+    QDir().mkpath(nativ("inst/bin"));
+    QDir().mkpath(nativ("inst/libexec/kelvora-pdf"));
+    const QString bin = nativ("inst/bin");
+    const QStringList orte{nativ("ErstelleDateiliste"), nativ("Kelvora/ErstelleDateiliste"),
+                           nativ("inst/bin/ErstelleDateiliste"),
+                           nativ("inst/libexec/kelvora-pdf/ErstelleDateiliste")};
+    auto ausfuehrbar = [this](const QString& relativ) {
+        schreibe(relativ, "#!/bin/sh\n");
+        QFile(nativ(relativ)).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    };
+    Programmdateien::Suche s = Indexlauf::listerSuchen(ordner, win(), bin);
+    EXPECT_TRUE(s.gefunden.isEmpty());
+    EXPECT_EQ(s.orte, orte);
+    EXPECT_EQ(Indexlauf::listerFehltMeldung(s),
+              "ErstelleDateiliste ist nicht vorhanden! Gesucht wurde in:\n" + orte.join('\n'));
+
+    schreibe("inst/bin/ErstelleDateiliste", "nicht ausführbar");
+    EXPECT_TRUE(Indexlauf::listerSuchen(ordner, win(), bin).gefunden.isEmpty());
+    ausfuehrbar("inst/libexec/kelvora-pdf/ErstelleDateiliste");
+    EXPECT_EQ(Indexlauf::listerSuchen(ordner, win(), bin).gefunden, orte[3]);
+    ausfuehrbar("inst/bin/ErstelleDateiliste");
+    EXPECT_EQ(Indexlauf::listerSuchen(ordner, win(), bin).gefunden, orte[2]);
+    ausfuehrbar("Kelvora/ErstelleDateiliste");
+    EXPECT_EQ(Indexlauf::listerSuchen(ordner, win(), bin).gefunden,
               win("Kelvora\\ErstelleDateiliste"));
+    ausfuehrbar("ErstelleDateiliste");
+    s = Indexlauf::listerSuchen(ordner, win(), bin);
+    EXPECT_EQ(s.gefunden, win("ErstelleDateiliste"));
+    EXPECT_EQ(s.orte, orte);
+    // Without a control folder in effect it is not looked in.
+    s = Indexlauf::listerSuchen(ordner, QString(), bin);
+    EXPECT_EQ(s.gefunden, win("Kelvora\\ErstelleDateiliste"));
+    EXPECT_EQ(s.orte, orte.mid(1));
 }
 
 TEST_F(IndexlaufTest, HauptlisteUnterDemWirksamenOrdner) {
@@ -50,11 +79,9 @@ TEST_F(IndexlaufTest, NeueListeMitDemEchtenLister) {
     ASSERT_TRUE(PdfSchreiber::schreiben(nativ("Akten/a.pdf"), {"Erstes Blatt"}));
     ASSERT_TRUE(PdfSchreiber::schreiben(nativ("Akten/Unter/b.pdf"), {"Zweites Blatt"}));
     ASSERT_TRUE(PdfSchreiber::schreiben(nativ("Anderes.pdf"), {"Nicht dabei"}));
-    ASSERT_TRUE(QFile::copy(QStringLiteral(KELVORA_LISTER), nativ("ErstelleDateiliste")));
-    QFile(nativ("ErstelleDateiliste")).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
 
     Indexlauf lauf(ordner, notifier, Pump::still());
-    lauf.setLister(Indexlauf::listerSuchen(ordner, QString(), QString()));
+    lauf.setLister(Indexlauf::listerSuchen(ordner, QString(), listerOrdner()));
     Indexlauf::Auftrag a;
     a.name = QStringLiteral("Akten");
     a.ordner = win("Akten");
@@ -194,7 +221,7 @@ TEST_F(IndexlaufAmBestandTest, ZeitZaehltAbDemStartDesLaufs) {
                                    "Datenbank/Haupt_Dateinamen_Liste_Laufwerk_T.txt\n");
     QFile(nativ("ErstelleDateiliste")).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
     Indexlauf lauf(Programmordner(win()), notifier, Pump::still());
-    lauf.setLister(win("ErstelleDateiliste"));
+    lauf.setLister({win("ErstelleDateiliste"), {}});
     Indexlauf::Auftrag a = auftrag(win("Akten"));
     a.neueListe = true;
     const Indexlauf::Ergebnis r = lauf.ausfuehren(a);
@@ -204,4 +231,26 @@ TEST_F(IndexlaufAmBestandTest, ZeitZaehltAbDemStartDesLaufs) {
     const auto treffer = zeit.match(r.log[3]);
     ASSERT_TRUE(treffer.hasMatch()) << r.log[3].toStdString();
     EXPECT_GE(treffer.captured(1).toInt(), 1) << r.log[3].toStdString();
+}
+
+// A lister that fails ends the run at once with its exit code and what it said, even
+// when an old list lies on disk; nothing is indexed.
+TEST_F(IndexlaufTest, GescheiterterListerBeendetDenLauf) {
+    const Programmordner ordner(win());
+    ordner.ordnerAnlegen(notifier);
+    QDir().mkpath(nativ("Akten"));
+    schreibe("Datenbank/Haupt_Dateinamen_Liste_Laufwerk_T.txt", "T:\\Akten\\alt.pdf\r\n");
+    // The lister reads its drive letters from the settings, where T: is not mapped.
+    Indexlauf lauf(ordner, notifier, Pump::still());
+    lauf.setLister(Indexlauf::listerSuchen(ordner, QString(), listerOrdner()));
+    Indexlauf::Auftrag a;
+    a.name = QStringLiteral("Akten");
+    a.ordner = win("Akten");
+    a.neueListe = true;
+    EXPECT_FALSE(lauf.ausfuehren(a).ok);
+    EXPECT_EQ(notifier.texte().last(),
+              QStringLiteral("\"ErstelleDateiliste\" ist mit dem Fehler 1 beendet worden. Die "
+                             "Hauptdateiliste wurde nicht erstellt.\nLaufwerk T ist nicht "
+                             "zugeordnet."));
+    EXPECT_FALSE(gibt("Datenbank/Akten.dat"));
 }

@@ -150,7 +150,9 @@ protected:
         fenster->show();
         QDir().mkpath(nativ("Akten"));
         ASSERT_TRUE(PdfSchreiber::schreiben(nativ("Akten/a.pdf"), {"Rechnung Nummer 7"}));
+        // A lister the test stands in for: the watch sees only the window below.
         schreibe("ErstelleDateiliste", "#!/bin/sh\n");
+        QFile(nativ("ErstelleDateiliste")).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
     }
     void starten() {
         QTimer::singleShot(0, [this] {
@@ -215,6 +217,12 @@ TEST_F(ListerStrasseTest, OhneListerprogrammGibtEsEineMeldungStattDerWache) {
     EXPECT_FALSE(fenster->wartetAufLister());
     EXPECT_TRUE(shell.aufrufe.empty());
     ASSERT_FALSE(notifier.texte().isEmpty());
-    EXPECT_EQ(notifier.texte().last(), QStringLiteral("ErstelleDateiliste ist nicht vorhanden!"));
+    const QStringList zeilen = notifier.texte().last().split('\n');
+    ASSERT_EQ(zeilen.size(), 4);
+    EXPECT_EQ(zeilen[0],
+              QStringLiteral("ErstelleDateiliste ist nicht vorhanden! Gesucht wurde in:"));
+    EXPECT_EQ(zeilen[1], nativ("ErstelleDateiliste"));
+    EXPECT_EQ(zeilen[2], QCoreApplication::applicationDirPath() + "/ErstelleDateiliste");
+    EXPECT_TRUE(zeilen[3].endsWith("/libexec/kelvora-pdf/ErstelleDateiliste"));
     EXPECT_TRUE(fenster->NeuErstellenBtn->isEnabled());
 }

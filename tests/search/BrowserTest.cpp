@@ -86,10 +86,70 @@ TEST_F(BrowserstartTest, NichtStartbarerBrowserWirdGemeldet) {
     EXPECT_EQ(notifier.meldungen()[0].art, Notifier::Art::Warnung);
     EXPECT_EQ(notifier.meldungen()[0].text,
               QStringLiteral("Datei: firefox kann nicht geöffnet werden"));
-    // A failing shell "open" is not reported.
-    einstellungen.werte["Browser"] = "standard";
-    start.StarteInternetBrowser("C:\\x.htm");
-    EXPECT_EQ(notifier.meldungen().size(), 1u);
+}
+
+// The desktop's opener on the search path is a script that ends as told: 3 is what
+// xdg-open answers when it finds no browser.
+class KeinBrowserTest : public Umgebung {
+protected:
+    void SetUp() override {
+        Umgebung::SetUp();
+        pfadVorher_ = qgetenv("PATH");
+        QDir().mkpath(tmp_.filePath("bin"));
+        qputenv("PATH", QFile::encodeName(tmp_.filePath("bin")));
+    }
+    void TearDown() override {
+        qputenv("PATH", pfadVorher_);
+        Umgebung::TearDown();
+    }
+    void oeffner(const QByteArray& ende) {
+        QFile f(tmp_.filePath("bin/xdg-open"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("#!/bin/sh\n" + ende + "\n");
+        f.close();
+        f.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    }
+    QByteArray pfadVorher_;
+};
+
+TEST_F(KeinBrowserTest, MeldungNenntSeiteOderAdresse) {
+    schreibe("Datenbank/Temp/Kelvora_Ergebnis.htm", "<html></html>");
+    const QString hinweis = QStringLiteral(
+        "\nÖffnen Sie die Seite selbst im Browser oder wählen Sie in den Einstellungen einen "
+        "anderen Browser.");
+    const QString anfang =
+        QStringLiteral("Es konnte kein Browser gestartet werden, der diese Seite anzeigt:\n");
+    struct Fall {
+        const char* oeffner; // empty: there is none
+        QString ziel;
+        QString gemeldet; // empty: nothing is reported
+    };
+    const Fall faelle[] = {
+        {"exit 3", win("Datenbank\\Temp\\kelvora_ergebnis.htm"),
+         nativ("Datenbank/Temp/Kelvora_Ergebnis.htm")},
+        {"exit 3", "https://de.wikipedia.org/w/index.php?search=Äpfel und Birnen",
+         "https://de.wikipedia.org/w/index.php?search=Äpfel und Birnen"},
+        {"", win("Datenbank\\Temp\\kelvora_ergebnis.htm"),
+         nativ("Datenbank/Temp/Kelvora_Ergebnis.htm")},
+        {"exit 0", win("Datenbank\\Temp\\kelvora_ergebnis.htm"), QString()},
+    };
+    for (const Fall& f : faelle) {
+        QFile::remove(tmp_.filePath("bin/xdg-open"));
+        if (*f.oeffner)
+            oeffner(f.oeffner);
+        SpeicherEinstellungen einstellungen;
+        ProtokollNotifier notifier;
+        Shell shell;
+        TBrowserstart(einstellungen, shell, notifier).StarteInternetBrowser(f.ziel);
+        shell.oeffnenAbwarten(Shell::Meldefrist);
+        if (f.gemeldet.isEmpty()) {
+            EXPECT_TRUE(notifier.meldungen().empty()) << f.oeffner;
+            continue;
+        }
+        ASSERT_EQ(notifier.meldungen().size(), 1u) << f.oeffner;
+        EXPECT_EQ(notifier.meldungen()[0].art, Notifier::Art::Warnung);
+        EXPECT_EQ(notifier.meldungen()[0].text, anfang + f.gemeldet + hinweis) << f.oeffner;
+    }
 }
 
 TEST_F(BrowserstartTest, InternetExplorerGibtEsHierNicht) {

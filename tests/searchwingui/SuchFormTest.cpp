@@ -99,6 +99,7 @@ TEST_F(SuchFormTest, MindestgroesseUndSplitter) {
 
 TEST_F(SuchFormTest, HilfeUndSchliessen) {
     form->show();
+    schreibe("Hilfe_Kelvora_PDF.pdf", "%PDF-1.4");
     form->SpeedButton1Click();
     ASSERT_EQ(shell.aufrufe.size(), 1u);
     EXPECT_EQ(shell.aufrufe[0].programm, win("Hilfe_Kelvora_PDF.pdf"));
