@@ -3,6 +3,9 @@
 #include "platform/Files.h"
 
 #include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -13,7 +16,10 @@ int sperreOeffnen(const QString& pfad) {
     const QString n = Files::nativ(pfad);
     if (n.isEmpty())
         return -1;
-    return ::open(QFile::encodeName(n).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    const QByteArray name = QFile::encodeName(n);
+    if (QFileInfo(n).isDir())
+        return ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    return ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
 }
 } // namespace
 
@@ -34,12 +40,14 @@ Dateisperre& Dateisperre::operator=(Dateisperre&& andere) noexcept {
     return *this;
 }
 
-bool Dateisperre::nehmen(const QString& pfad) {
+bool Dateisperre::nehmen(const QString& pfad, Art art) {
     freigeben();
+    belegt_ = false;
     const int fd = sperreOeffnen(pfad);
     if (fd < 0)
         return false;
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    if (::flock(fd, (art == Art::Exklusiv ? LOCK_EX : LOCK_SH) | LOCK_NB) != 0) {
+        belegt_ = errno == EWOULDBLOCK;
         ::close(fd);
         return false;
     }
