@@ -1,9 +1,9 @@
 #include "cli/Befehle.h"
 
-#include "datenbank/DatenbankKatalog.h"
 #include "cli/KonsolenNotifier.h"
 #include "cli/SortBefehl.h"
 #include "cli/SuchBefehl.h"
+#include "datenbank/DatenbankKatalog.h"
 #include "index/Indexlauf.h"
 #include "platform/Platform.h"
 
@@ -188,6 +188,7 @@ int Befehle::indizieren(const QStringList& argumenteEin) {
     if (!u.ordner.steuerordnerWirksam(steuer))
         steuer.clear();
     lauf.setSteuerordner(steuer);
+    lauf.setKonverter(Konvertereinstellungen::lesen(einstellungen_));
     lauf.setLister(
         Indexlauf::listerSuchen(u.ordner, steuer, QCoreApplication::applicationDirPath()));
     lauf.setFortschritt([this](const QString& zeile) { konsole_.aus << zeile << Qt::endl; });

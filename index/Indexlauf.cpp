@@ -1,13 +1,13 @@
 #include "index/Indexlauf.h"
 
+#include "datenbank/Arbeitsordner.h"
 #include "datenbank/DatenbankKatalog.h"
+#include "datenbank/Datenbankwechsel.h"
 #include "index/Eingabepruefung.h"
 #include "index/Hauptliste.h"
 #include "index/Laufzeit.h"
 #include "index/PdfTextExtraktion.h"
-#include "index/Titelpositionen.h"
 #include "platform/Platform.h"
-#include "viewer/ViewerDokument.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -43,15 +43,11 @@ bool Indexlauf::listeErstellen(QChar laufwerk) {
     return true;
 }
 
-void Indexlauf::titelpositionenErstellen(const QString& name) {
-    if (titelpositionen_) {
-        titelpositionen_(name);
-        return;
-    }
-    TStreamSearch search;
-    TViewerDokument viewer;
-    TSuchfensterZustand fenster;
-    Titelpositionen({ordner_, notifier_, pump_, search, viewer, fenster, {}}).Button4Click(name);
+bool Indexlauf::schreiben(const QString& text, const QString& pfad, int codePage) {
+    if (WriteToStream(text, pfad, codePage))
+        return true;
+    notifier_.fehler(PdfTextExtraktion::schreibfehlerMeldung(pfad));
+    return false;
 }
 
 QString Indexlauf::listerBasis() const {
@@ -105,6 +101,17 @@ Indexlauf::Ergebnis Indexlauf::nachListe(const Auftrag& a) {
         notifier_.fehler(QStringLiteral("Die Datei ") + liste + QStringLiteral(" fehlt!"));
         return r;
     }
+    Datenbankwechsel wechsel(ordner_, name);
+    wechsel.wiederherstellen(pump_);
+    const std::unique_ptr<Arbeitsordner> job =
+        Arbeitsordner::anlegen(ordner_, QStringLiteral("Index"));
+    if (!job) {
+        notifier_.fehler(QStringLiteral("Der Arbeitsordner in ") + ordner_.temp() +
+                         QStringLiteral(" kann nicht angelegt werden! Die Indizierung ist "
+                                        "gescheitert, die bisherige Datenbank bleibt "
+                                        "unverändert."));
+        return r;
+    }
     QStringList ausnahmen;
     const QString ausnahmeDatei = ordner_.datei(QStringLiteral("AusnahmeIndizierung.txt"));
     if (Files::existiert(ausnahmeDatei))
@@ -116,24 +123,45 @@ Indexlauf::Ergebnis Indexlauf::nachListe(const Auftrag& a) {
     const QStringList pfade =
         Hauptliste::filtern(TextFiles::zeilen(ReadTextFile(liste)), a.ordner, plaetze, pump_);
     r.dateien = pfade.size();
-    if (!WriteToStream(Hauptliste::datText(a.ordner, plaetze, pfade),
-                       ordner_.datenbank(name + QStringLiteral(".dat")), TextFiles::Utf8)) {
-        notifier_.fehler(QStringLiteral("Die Datei ") +
-                         ordner_.datenbank(name + QStringLiteral(".dat")) +
-                         QStringLiteral(" kann nicht geschrieben werden!"));
+    const QString datText = Hauptliste::datText(a.ordner, plaetze, pfade);
+    const QString dat = job->datei(name + QStringLiteral(".dat"));
+    if (!schreiben(datText, dat, TextFiles::Utf8))
         return r;
-    }
 
+    PdfTextExtraktion::Ausstattung ausstattung;
+    ausstattung.arbeitsordner = job->pfad();
+    ausstattung.konverter = konverter_;
+    ausstattung.nachbearbeitung = nachbearbeitung_;
     PdfTextExtraktion extraktion({ordner_, notifier_, pump_, abbruch_, fortschritt_}, name, plaetze,
-                                 ausnahmen);
-    extraktion.ErstelleDiePDFtextDokumente();
-    extraktion.abschliessen();
+                                 ausnahmen, ausstattung);
+    if (!extraktion.ErstelleDiePDFtextDokumente(TextFiles::zeilen(datText)))
+        return r;
     if (fortschritt_)
         fortschritt_(QStringLiteral("TitelPositionen werden erstellt"));
     pump_.pause(100);
-    titelpositionenErstellen(name);
+    const QString titel = job->datei(name + QStringLiteral("_Utf8_TitelPositionen.txt"));
+    if (!schreiben(TextFiles::text(extraktion.aufbau().titelzeilen()), titel, TextFiles::Utf8))
+        return r;
     r.konvertiert = extraktion.konvertiert();
+    r.ausCache = extraktion.ausCache();
     r.log = extraktion.statistik(r.dateien, laufzeitText(uhr.elapsed() / 1000));
+    const QString log = job->datei(name + QStringLiteral(".log"));
+    if (!schreiben(TextFiles::text(r.log), log, TextFiles::Utf16Le))
+        return r;
+    const bool fertig = wechsel.festschreiben(
+        {{extraktion.aufbau().dokument(), QStringLiteral("_UTF8Dokument.txt")},
+         {titel, QStringLiteral("_Utf8_TitelPositionen.txt")},
+         {log, QStringLiteral(".log")},
+         {dat, QStringLiteral(".dat")}},
+        pump_, [this] {
+            if (fortschritt_)
+                fortschritt_(QStringLiteral("Warte auf das Ende einer laufenden Suche ..."));
+        });
+    if (!fertig) {
+        notifier_.fehler(PdfTextExtraktion::schreibfehlerMeldung(wechsel.fehlerdatei()));
+        return r;
+    }
+    extraktion.cacheAufraeumen();
     ordner_.tempLeeren();
     r.ok = true;
     return r;

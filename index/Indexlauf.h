@@ -1,6 +1,8 @@
 #pragma once
 
 #include "datenbank/Programmordner.h"
+#include "index/Konvertereinstellungen.h"
+#include "index/Konverterpool.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,7 +13,9 @@ class Notifier;
 class Pump;
 
 // One indexing run without windows: master list (made by the lister when asked or
-// missing), ".dat", document and log.
+// missing), then ".dat", document, title positions and log, all written in the run's own
+// scratch folder and put in place together at the end. Until then the old database stays
+// as it was; a run that fails, or is killed, leaves it so.
 class Indexlauf {
 public:
     struct Auftrag {
@@ -24,6 +28,7 @@ public:
         bool ok = false;
         qint64 dateien = 0;
         int konvertiert = 0;
+        int ausCache = 0;
         QStringList log;
     };
 
@@ -31,11 +36,11 @@ public:
 
     void setAbbruch(std::function<bool()> abbruch) { abbruch_ = std::move(abbruch); }
     void setFortschritt(std::function<void(const QString&)> f) { fortschritt_ = std::move(f); }
-    // Builds the title positions of a database; the window hands in its search window's
-    // components, without it the run uses its own.
-    void setTitelpositionen(std::function<void(const QString& name)> erstellen) {
-        titelpositionen_ = std::move(erstellen);
-    }
+    // Converters side by side and their time limit ("Konverter_Prozesse",
+    // "Zeitlimit_Konverter"); without this call the defaults.
+    void setKonverter(const Konvertereinstellungen& konverter) { konverter_ = konverter; }
+    // A step run on every converted file inside the converter pool.
+    void setNachbearbeitung(Nachbearbeitung schritt) { nachbearbeitung_ = std::move(schritt); }
     // The lister executable; found below the program folder or beside this program.
     void setLister(const QString& programm) { lister_ = programm; }
     // The control folder (Windows form, ending in "\"), when it is in effect.
@@ -52,7 +57,7 @@ public:
 
     // The input checks; each failure is reported. The name must be clean already.
     bool pruefen(const Auftrag& auftrag);
-    // Everything after the master list is on disk: ".dat", document, log.
+    // Everything after the master list is on disk: ".dat", document, title positions, log.
     Ergebnis nachListe(const Auftrag& auftrag);
     // The master list below the control folder when that is in effect, else below the
     // program folder.
@@ -60,14 +65,16 @@ public:
 
 private:
     bool listeErstellen(QChar laufwerk);
-    void titelpositionenErstellen(const QString& name);
+    // Writes a file of the new database into the job's folder; false after the message.
+    bool schreiben(const QString& text, const QString& pfad, int codePage);
 
     Programmordner ordner_;
     Notifier& notifier_;
     Pump& pump_;
     std::function<bool()> abbruch_;
     std::function<void(const QString&)> fortschritt_;
-    std::function<void(const QString&)> titelpositionen_;
+    Konvertereinstellungen konverter_ = Konvertereinstellungen::standard();
+    Nachbearbeitung nachbearbeitung_;
     QString lister_;
     QString steuerordner_;
 };

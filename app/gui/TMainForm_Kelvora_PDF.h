@@ -1,9 +1,9 @@
 #pragma once
 
-#include "datenbank/DatenbankKatalog.h"
-#include "datenbank/Programmordner.h"
 #include "app/Registrierwerte.h"
 #include "app/Virenscannerwache.h"
+#include "datenbank/DatenbankKatalog.h"
+#include "datenbank/Programmordner.h"
 #include "index/Indexlauf.h"
 #include "index/Listerwache.h"
 #include "platform/Dienste.h"
@@ -126,7 +126,6 @@ private:
     void LiesDieListeEin();
     // Ends a run: status line (unless empty), timers, buttons, flags.
     void indizierungBeenden(const QString& status);
-    void titelpositionenErstellen(const QString& name);
     void ListBox1MouseDown(const QPoint& position);
     void eintragWaehlen(int index);
     void indizierungStarten();
