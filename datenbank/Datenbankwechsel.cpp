@@ -66,9 +66,18 @@ void Datenbankwechsel::wiederherstellen(Pump& pump) {
         aufraeumen();
 }
 
+bool Datenbankwechsel::reste() const {
+    if (Files::existiert(marke()))
+        return true;
+    for (const QString& e : endungen())
+        if (Files::existiert(neu(e)))
+            return true;
+    return false;
+}
+
 Dateisperre Datenbankwechsel::lesen(Pump& pump) {
     Dateisperre sperre;
-    if (!sperren(sperre, Dateisperre::Art::Geteilt, pump) || !Files::existiert(marke()))
+    if (!sperren(sperre, Dateisperre::Art::Geteilt, pump) || !reste())
         return sperre;
     sperre.freigeben();
     wiederherstellen(pump);

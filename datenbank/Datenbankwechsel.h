@@ -42,8 +42,9 @@ public:
     // Finishes or discards what a killed job left behind; the first thing a writer does.
     void wiederherstellen(Pump& pump);
 
-    // For reading the database: finishes a replacement a killed job left and holds the lock
-    // shared until the returned object goes. Without a "Datenbank" folder nothing is held.
+    // For reading the database: settles what a killed job left (as wiederherstellen) and holds
+    // the lock shared until the returned object goes. Without a "Datenbank" folder nothing
+    // is held.
     [[nodiscard]] Dateisperre lesen(Pump& pump);
 
     QString fehlerdatei() const { return fehlerdatei_; }
@@ -59,6 +60,8 @@ private:
                  const std::function<void()>& warten = {}) const;
     // Under the exclusive lock.
     void aufraeumen();
+    // A marker or ".neu" files are there.
+    bool reste() const;
 
     Programmordner ordner_;
     QString name_;

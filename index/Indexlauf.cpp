@@ -161,7 +161,6 @@ Indexlauf::Ergebnis Indexlauf::nachListe(const Auftrag& a) {
         notifier_.fehler(PdfTextExtraktion::schreibfehlerMeldung(wechsel.fehlerdatei()));
         return r;
     }
-    extraktion.cacheAufraeumen();
     ordner_.tempLeeren();
     r.ok = true;
     return r;

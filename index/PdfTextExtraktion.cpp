@@ -116,6 +116,10 @@ bool PdfTextExtraktion::ErstelleDiePDFtextDokumente(const QStringList& datZeilen
         pfade_ << pfad;
         auftraege.append({i, pfad, Files::nativ(pfad)});
     }
+    // Texts of files that left the list are of no use any more, and may hold the room the
+    // new document needs.
+    if (cache_)
+        cache_->aufraeumen(pfade_);
     Konverterpool pool(std::move(einstellungen), auftraege);
     for (const Konverterpool::Auftrag& auftrag : auftraege) {
         const Konverterpool::Ergebnis e = pool.naechstes(u_.pump, u_.abbruch);
@@ -206,11 +210,6 @@ bool PdfTextExtraktion::uebernehmen(const Konverterpool::Auftrag& auftrag,
     }
     gesamtgroesse_ += e.text.size();
     return true;
-}
-
-void PdfTextExtraktion::cacheAufraeumen() const {
-    if (cache_)
-        cache_->aufraeumen(pfade_);
 }
 
 QStringList PdfTextExtraktion::statistik(qint64 dateienInsgesamt, const QString& zeit) const {

@@ -51,8 +51,6 @@ public:
     bool ErstelleDiePDFtextDokumente(const QStringList& datZeilen);
     // The four log lines, and a fifth when texts came from the cache.
     QStringList statistik(qint64 dateienInsgesamt, const QString& zeit) const;
-    // After the database was replaced: drops the cache entries of files no longer listed.
-    void cacheAufraeumen() const;
 
     // The converter: program folder + "pdftotext.exe" or "pdftotext", else the one on PATH;
     // empty when there is none.
