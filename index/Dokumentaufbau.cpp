@@ -62,7 +62,8 @@ bool Dokumentaufbau::eintrag(const QString& pfad, const QByteArray& text) {
 
 bool Dokumentaufbau::teilSchreiben() {
     const QString pfad = teil(k_);
-    if (!Files::schreiben(nativ(pfad), liste_)) {
+    // A piece is scratch: the joined document is what is made durable.
+    if (!Files::schreibenFluechtig(nativ(pfad), liste_)) {
         fehlerdatei_ = pfad;
         return false;
     }

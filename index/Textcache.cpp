@@ -59,12 +59,9 @@ bool Textcache::ablegen(const QString& pfad, const Files::Stand& stand,
     // Two entries of one path may be written at once (a path listed twice): each its own.
     const QString neu =
         ziel + QLatin1Char('.') + QString::number(++zaehler) + QStringLiteral(".neu");
-    QFile datei(neu);
-    const QByteArray k = kopf(pfad, stand, text);
-    const bool ok = datei.open(QIODevice::WriteOnly) && datei.write(k) == k.size() &&
-                    datei.write(text) == text.size() && datei.flush();
-    datei.close();
-    if (ok && datei.error() == QFileDevice::NoError && Files::ersetzen(neu, ziel))
+    // Not made durable: an entry a crash cut short fails its checksum and is converted anew.
+    if (Files::schreibenFluechtig(neu, kopf(pfad, stand, text) + text) &&
+        Files::ersetzen(neu, ziel))
         return true;
     QFile::remove(neu);
     return false;

@@ -171,6 +171,18 @@ bool schreiben(const QString& pfad, const QByteArray& bytes) {
     return f.commit();
 }
 
+bool schreibenFluechtig(const QString& pfad, const QByteArray& bytes) {
+    const QString n = nativ(pfad);
+    if (n.isEmpty())
+        return false;
+    QFile f(n);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size() ||
+        !f.flush())
+        return false;
+    f.close();
+    return f.error() == QFileDevice::NoError;
+}
+
 bool anhaengen(const QString& pfad, const QByteArray& bytes) {
     const QString n = nativ(pfad);
     if (n.isEmpty())

@@ -57,5 +57,8 @@ QByteArray lesen(const QString& pfad);
 // Replaces the file whole; false when it cannot be written.
 bool schreiben(const QString& pfad, const QByteArray& bytes);
 bool anhaengen(const QString& pfad, const QByteArray& bytes);
+// Writes the file in place without making it durable: for scratch files a job deletes
+// itself. False when not every byte was written.
+bool schreibenFluechtig(const QString& pfad, const QByteArray& bytes);
 
 } // namespace Files

@@ -294,3 +294,22 @@ TEST_F(PdfTextExtraktionTest, OhneKonverterEineMeldung) {
     EXPECT_TRUE(notifier.meldungen()[0].text.contains(win()));
     EXPECT_FALSE(QFileInfo::exists(Files::nativ(extraktion->aufbau().dokument())));
 }
+
+// The run's cost per file stays flat: no file of the run is looked up through the drive
+// map's folder listings, however many files there are.
+TEST_F(PdfTextExtraktionTest, KeineOrdnerlisteJeDatei) {
+    QStringList namen;
+    for (int i = 0; i < 40; ++i) {
+        namen << QString("d%1.pdf").arg(i);
+        pdf(namen.last(), {namen.last()});
+    }
+    // The first run creates the cache folder; it is left out.
+    QList<qint64> lesungen;
+    for (int anzahl : {1, 4, 40}) {
+        const qint64 vorher = DriveMap::global().Verzeichnislesungen();
+        ASSERT_TRUE(lauf(dat(namen.mid(0, anzahl)), 2));
+        EXPECT_EQ(extraktion->konvertiert(), anzahl);
+        lesungen << DriveMap::global().Verzeichnislesungen() - vorher;
+    }
+    EXPECT_EQ(lesungen[1], lesungen[2]);
+}
