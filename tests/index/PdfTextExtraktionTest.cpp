@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QThread>
 
 class PdfTextExtraktionTest : public Umgebung {
 protected:
@@ -37,6 +38,7 @@ protected:
         PdfTextExtraktion::Ausstattung a;
         a.arbeitsordner = job->pfad();
         a.konverter = {prozesse, zeitlimit};
+        a.nachbearbeitung = schritt;
         extraktion = std::make_unique<PdfTextExtraktion>(
             PdfTextExtraktion::Umgebung{ordner, notifier, Pump::still(), std::move(abbruch),
                                         [this](const QString& t) { titel << t; }},
@@ -80,7 +82,31 @@ protected:
     QStringList ausnahmen;
     std::unique_ptr<Arbeitsordner> job;
     std::unique_ptr<PdfTextExtraktion> extraktion;
+    Nachbearbeitung schritt;
 };
+
+TEST(Konvertereinstellungen, WerteUndVorgaben) {
+    const Konvertereinstellungen vorgabe = Konvertereinstellungen::standard();
+    EXPECT_EQ(vorgabe.prozesse, QThread::idealThreadCount());
+    EXPECT_EQ(vorgabe.zeitlimitSekunden, 300);
+    struct Fall {
+        const char* prozesse;
+        const char* zeitlimit;
+        int erwarteteProzesse;
+        int erwartetesZeitlimit;
+    };
+    for (const Fall& f :
+         {Fall{"", "", vorgabe.prozesse, 300}, Fall{"1", "5", 1, 5}, Fall{" 3 ", "0", 3, 300},
+          Fall{"-2", "-1", vorgabe.prozesse, 300}, Fall{"viele", "bald", vorgabe.prozesse, 300},
+          Fall{"999", "60", 256, 60}}) {
+        SpeicherEinstellungen e;
+        e.werte["Konverter_Prozesse"] = f.prozesse;
+        e.werte["Zeitlimit_Konverter"] = f.zeitlimit;
+        const Konvertereinstellungen k = Konvertereinstellungen::lesen(e);
+        EXPECT_EQ(k.prozesse, f.erwarteteProzesse) << f.prozesse;
+        EXPECT_EQ(k.zeitlimitSekunden, f.erwartetesZeitlimit) << f.zeitlimit;
+    }
+}
 
 TEST(ConvertBytes, Grenzen) {
     EXPECT_EQ(ConvertBytes(1024), QStringLiteral("1024 Bytes"));
@@ -312,4 +338,31 @@ TEST_F(PdfTextExtraktionTest, KeineOrdnerlisteJeDatei) {
         lesungen << DriveMap::global().Verzeichnislesungen() - vorher;
     }
     EXPECT_EQ(lesungen[1], lesungen[2]);
+}
+
+// A step after the converter runs inside the pool on each converted file, under the same
+// time limit: what it makes of the text goes into the document and the cache, a step that
+// overruns counts as the converter would.
+TEST_F(PdfTextExtraktionTest, NachbearbeitungImPool) {
+    pdf("a.pdf", {"eins"});
+    pdf("langsam.pdf", {"zwei"});
+    schritt.kennung = "Probe 1";
+    schritt.schritt = [](const QString& pdf, QByteArray& text, const ProcessRunner::Grenze& g) {
+        if (pdf.endsWith("langsam.pdf"))
+            return ProcessRunner::ausfuehrenBegrenzt("sleep", {"300"}, g).ende ==
+                   ProcessRunner::Ende::Beendet;
+        text = "bearbeitet: " + text;
+        return true;
+    };
+    ASSERT_TRUE(lauf(dat({"a.pdf", "langsam.pdf"}), 2, {}, 1));
+    EXPECT_EQ(dokument(), satz(win("pdf\\a.pdf"), "bearbeitet: " + konvertiert("a.pdf")));
+    ASSERT_EQ(notifier.meldungen().size(), 1u);
+    EXPECT_TRUE(
+        notifier.meldungen()[0].text.startsWith("Die Umwandlung von " + win("pdf\\langsam.pdf")));
+    // The cache holds the step's text; another version of the step does not take it.
+    ASSERT_TRUE(lauf(dat({"a.pdf"})));
+    EXPECT_EQ(extraktion->ausCache(), 1);
+    schritt.kennung = "Probe 2";
+    ASSERT_TRUE(lauf(dat({"a.pdf"})));
+    EXPECT_EQ(extraktion->ausCache(), 0);
 }
