@@ -195,6 +195,7 @@ int Befehle::indizieren(const QStringList& argumenteEin) {
     if (!u.ordner.steuerordnerWirksam(steuer))
         steuer.clear();
     lauf.setSteuerordner(steuer);
+    lauf.setKonverter(Konvertereinstellungen::lesen(einstellungen_));
     lauf.setLister(
         Indexlauf::listerSuchen(u.ordner, steuer, QCoreApplication::applicationDirPath()));
     const auto zeigen = [this](const QString& zeile) { konsole_.aus << zeile << Qt::endl; };

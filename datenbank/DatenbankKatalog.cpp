@@ -1,6 +1,8 @@
 #include "datenbank/DatenbankKatalog.h"
 
+#include "datenbank/Datenbankwechsel.h"
 #include "platform/Files.h"
+#include "platform/Pump.h"
 
 QStringList DatenbankKatalog::namen() const {
     QStringList out;
@@ -55,10 +57,19 @@ QStringList DatenbankKatalog::dateien(const QString& name) {
     return out;
 }
 
+QString DatenbankKatalog::textcache(const QString& name) {
+    return QStringLiteral("Datenbank\\") + name + QStringLiteral("_Textcache\\");
+}
+
 QStringList DatenbankKatalog::loeschen(const QString& name) const {
+    Datenbankwechsel(ordner_, name).wiederherstellen(Pump::still());
     QStringList geloescht;
     for (const QString& relativ : dateien(name))
         if (Files::existiert(ordner_.datei(relativ)) && Files::loeschen(ordner_.datei(relativ)))
             geloescht.append(relativ);
+    const QString cache = textcache(name);
+    if (Files::ordnerExistiert(ordner_.datei(cache)) &&
+        Files::ordnerEntfernen(ordner_.datei(cache)))
+        geloescht.append(cache);
     return geloescht;
 }

@@ -22,8 +22,13 @@ public:
 
     // Every file of a database, relative to the program folder, in the order they are deleted.
     static QStringList dateien(const QString& name);
-    // Deletes the database's files that exist; returns those that were deleted. A file that
-    // cannot be deleted stays and the others are still deleted.
+    // The folder of the database's text cache, "Datenbank\<name>_Textcache\", relative to the
+    // program folder.
+    static QString textcache(const QString& name);
+    // Deletes the database's files that exist and then its text cache; returns what was
+    // deleted. A file that cannot be deleted stays and the others are still deleted. A
+    // replacement a killed index run left half done is finished first, so that nothing of
+    // the database comes back afterwards.
     QStringList loeschen(const QString& name) const;
 
 private:

@@ -1,16 +1,16 @@
 #include "index/Indexlauf.h"
 
+#include "datenbank/Arbeitsordner.h"
 #include "datenbank/DatenbankKatalog.h"
+#include "datenbank/Datenbankwechsel.h"
 #include "index/Eingabepruefung.h"
 #include "index/Endungsauswahl.h"
 #include "index/Hauptliste.h"
 #include "index/Laufzeit.h"
 #include "index/Listerwache.h"
 #include "index/PdfTextExtraktion.h"
-#include "index/Titelpositionen.h"
 #include "lister/Dateilister.h"
 #include "platform/Platform.h"
-#include "viewer/ViewerDokument.h"
 
 #include <QFileInfo>
 
@@ -109,15 +109,11 @@ bool Indexlauf::listeErstellen(const Auftrag& a) {
     }
 }
 
-void Indexlauf::titelpositionenErstellen(const QString& name) {
-    if (titelpositionen_) {
-        titelpositionen_(name);
-        return;
-    }
-    TStreamSearch search;
-    TViewerDokument viewer;
-    TSuchfensterZustand fenster;
-    Titelpositionen({ordner_, notifier_, pump_, search, viewer, fenster, {}}).Button4Click(name);
+bool Indexlauf::schreiben(const QString& text, const QString& pfad, int codePage) {
+    if (WriteToStream(text, pfad, codePage))
+        return true;
+    notifier_.fehler(PdfTextExtraktion::schreibfehlerMeldung(pfad));
+    return false;
 }
 
 QString Indexlauf::listerBasis() const {
@@ -166,6 +162,24 @@ Indexlauf::Ergebnis Indexlauf::nachListe(const Auftrag& a) {
         return r;
     const QString name = a.name;
     const QString liste = hauptliste(a);
+    const bool listeDa = Files::existiert(liste);
+    if (!listeDa) {
+        notifier_.fehler(QStringLiteral("Die Datei ") + liste + QStringLiteral(" fehlt!"));
+        // A database that does not exist yet has nothing on disk to report on.
+        if (!DatenbankKatalog(ordner_).existiert(name))
+            return r;
+    }
+    Datenbankwechsel wechsel(ordner_, name);
+    wechsel.wiederherstellen(pump_);
+    const std::unique_ptr<Arbeitsordner> job =
+        Arbeitsordner::anlegen(ordner_, QStringLiteral("Index"));
+    if (!job) {
+        notifier_.fehler(QStringLiteral("Der Arbeitsordner in ") + ordner_.temp() +
+                         QStringLiteral(" kann nicht angelegt werden! Die Indizierung ist "
+                                        "gescheitert, die bisherige Datenbank bleibt "
+                                        "unverändert."));
+        return r;
+    }
     QStringList ausnahmen;
     const QString ausnahmeDatei = ordner_.datei(QStringLiteral("AusnahmeIndizierung.txt"));
     if (Files::existiert(ausnahmeDatei))
@@ -174,44 +188,64 @@ Indexlauf::Ergebnis Indexlauf::nachListe(const Auftrag& a) {
                 ausnahmen << z.trimmed();
 
     const QStringList plaetze = Hauptliste::endungsplaetze(a.endungen);
+    PdfTextExtraktion::Ausstattung ausstattung;
+    ausstattung.arbeitsordner = job->pfad();
+    ausstattung.konverter = konverter_;
+    ausstattung.nachbearbeitung = nachbearbeitung_;
     PdfTextExtraktion extraktion({ordner_, notifier_, pump_, abbruch_, fortschritt_}, name, plaetze,
-                                 ausnahmen);
-    const bool listeDa = Files::existiert(liste);
-    if (listeDa) {
-        const QStringList pfade =
-            Hauptliste::filtern(TextFiles::zeilen(ReadTextFile(liste)), a.ordner, plaetze, pump_);
-        r.dateien = pfade.size();
-        if (listeGelesen_)
-            listeGelesen_(r.dateien);
-        pump_.pause(300);
-        // A folder that yields nothing is a mistake in the order; the database stays as it is.
-        if (pfade.isEmpty()) {
-            r.keineDatei = true;
-            notifier_.warnung(keineDateiMeldung(a.ordner, plaetze));
-            return r;
-        }
-        if (!WriteToStream(Hauptliste::datText(a.ordner, plaetze, pfade),
-                           ordner_.datenbank(name + QStringLiteral(".dat")), TextFiles::Utf8)) {
-            notifier_.fehler(QStringLiteral("Die Datei ") +
-                             ordner_.datenbank(name + QStringLiteral(".dat")) +
-                             QStringLiteral(" kann nicht geschrieben werden!"));
-            return r;
-        }
-        extraktion.ErstelleDiePDFtextDokumente();
-        extraktion.abschliessen();
-    } else {
-        notifier_.fehler(QStringLiteral("Die Datei ") + liste + QStringLiteral(" fehlt!"));
-        // Without a list the title positions and the log are made from what is on disk; a
-        // database that does not exist yet has nothing on disk.
-        if (!DatenbankKatalog(ordner_).existiert(name))
-            return r;
+                                 ausnahmen, ausstattung);
+    const QString log = job->datei(name + QStringLiteral(".log"));
+    if (!listeDa) {
+        // Nothing is converted. The document on disk keeps the title positions written with
+        // it; the statistics of this run still go to the log.
+        r.log = extraktion.statistik(r.dateien, zeit());
+        if (schreiben(TextFiles::text(r.log), log, TextFiles::Utf16Le) &&
+            !wechsel.festschreiben({{log, QStringLiteral(".log")}}, pump_))
+            notifier_.fehler(PdfTextExtraktion::schreibfehlerMeldung(wechsel.fehlerdatei()));
+        return r;
     }
+
+    const QStringList pfade =
+        Hauptliste::filtern(TextFiles::zeilen(ReadTextFile(liste)), a.ordner, plaetze, pump_);
+    r.dateien = pfade.size();
+    if (listeGelesen_)
+        listeGelesen_(r.dateien);
+    pump_.pause(300);
+    // A folder that yields nothing is a mistake in the order; the database stays as it is.
+    if (pfade.isEmpty()) {
+        r.keineDatei = true;
+        notifier_.warnung(keineDateiMeldung(a.ordner, plaetze));
+        return r;
+    }
+    const QString datText = Hauptliste::datText(a.ordner, plaetze, pfade);
+    const QString dat = job->datei(name + QStringLiteral(".dat"));
+    if (!schreiben(datText, dat, TextFiles::Utf8))
+        return r;
+    if (!extraktion.ErstelleDiePDFtextDokumente(TextFiles::zeilen(datText)))
+        return r;
     melden(QStringLiteral("TitelPositionen werden erstellt"));
     pump_.pause(100);
-    titelpositionenErstellen(name);
+    const QString titel = job->datei(name + QStringLiteral("_Utf8_TitelPositionen.txt"));
+    if (!schreiben(TextFiles::text(extraktion.aufbau().titelzeilen()), titel, TextFiles::Utf8))
+        return r;
     r.konvertiert = extraktion.konvertiert();
+    r.ausCache = extraktion.ausCache();
     r.log = extraktion.statistik(r.dateien, zeit());
-    ordner_.tempLeeren();
-    r.ok = listeDa;
+    if (!schreiben(TextFiles::text(r.log), log, TextFiles::Utf16Le))
+        return r;
+    const bool fertig = wechsel.festschreiben(
+        {{extraktion.aufbau().dokument(), QStringLiteral("_UTF8Dokument.txt")},
+         {titel, QStringLiteral("_Utf8_TitelPositionen.txt")},
+         {log, QStringLiteral(".log")},
+         {dat, QStringLiteral(".dat")}},
+        pump_, [this] {
+            if (fortschritt_)
+                fortschritt_(QStringLiteral("Warte auf das Ende einer laufenden Suche ..."));
+        });
+    if (!fertig) {
+        notifier_.fehler(PdfTextExtraktion::schreibfehlerMeldung(wechsel.fehlerdatei()));
+        return r;
+    }
+    r.ok = true;
     return r;
 }

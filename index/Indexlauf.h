@@ -3,6 +3,8 @@
 #include "datenbank/Datenbanksperre.h"
 #include "datenbank/Programmdateien.h"
 #include "datenbank/Programmordner.h"
+#include "index/Konvertereinstellungen.h"
+#include "index/Konverterpool.h"
 
 #include <QElapsedTimer>
 #include <QString>
@@ -14,8 +16,11 @@ class Notifier;
 class Pump;
 
 // One indexing run without windows: master list (made by the lister when asked or
-// missing), ".dat", document and log. The run holds its database's lock from the moment it
-// takes it until it ends, so a second run of the same database is refused meanwhile.
+// missing), then ".dat", document, title positions and log, all written in the run's own
+// scratch folder and put in place together at the end. Until then the old database stays
+// as it was; a run that fails, or is killed, leaves it so. The run holds its database's lock
+// from the moment it takes it until it ends, so a second run of the same database is
+// refused meanwhile.
 class Indexlauf {
 public:
     struct Auftrag {
@@ -32,6 +37,7 @@ public:
         bool keineDatei = false;
         qint64 dateien = 0;
         int konvertiert = 0;
+        int ausCache = 0;
         QStringList log;
     };
 
@@ -46,11 +52,11 @@ public:
     void setListeGelesen(std::function<void(qint64)> f) { listeGelesen_ = std::move(f); }
     // The elapsed time of the run for the log; without it the run counts from its creation.
     void setLaufzeit(std::function<QString()> f) { laufzeit_ = std::move(f); }
-    // Builds the title positions of a database; the window hands in its search window's
-    // components, without it the run uses its own.
-    void setTitelpositionen(std::function<void(const QString& name)> erstellen) {
-        titelpositionen_ = std::move(erstellen);
-    }
+    // Converters side by side and their time limit ("Konverter_Prozesse",
+    // "Zeitlimit_Konverter"); without this call the defaults.
+    void setKonverter(const Konvertereinstellungen& konverter) { konverter_ = konverter; }
+    // A step run on every converted file inside the converter pool.
+    void setNachbearbeitung(Nachbearbeitung schritt) { nachbearbeitung_ = std::move(schritt); }
     // Where the lister was looked for and which one was found.
     void setLister(const Programmdateien::Suche& lister) { lister_ = lister; }
     // The control folder (Windows form, ending in "\"), when it is in effect.
@@ -76,7 +82,7 @@ public:
     QStringList auswahlEndungenErgaenzen(const Auftrag& auftrag);
     // The message of a run whose folder and extensions yield no file.
     static QString keineDateiMeldung(const QString& ordnerText, const QStringList& plaetze);
-    // Everything after the master list is on disk: ".dat", document, log.
+    // Everything after the master list is on disk: ".dat", document, title positions, log.
     Ergebnis nachListe(const Auftrag& auftrag);
     // The master list below the control folder when that is in effect, else below the
     // program folder.
@@ -85,7 +91,8 @@ public:
 private:
     // Runs the lister and watches it until its list is there; false when it failed.
     bool listeErstellen(const Auftrag& auftrag);
-    void titelpositionenErstellen(const QString& name);
+    // Writes a file of the new database into the job's folder; false after the message.
+    bool schreiben(const QString& text, const QString& pfad, int codePage);
     void melden(const QString& status);
     QString zeit() const;
 
@@ -97,7 +104,8 @@ private:
     std::function<void(const QString&)> status_;
     std::function<void(qint64)> listeGelesen_;
     std::function<QString()> laufzeit_;
-    std::function<void(const QString&)> titelpositionen_;
+    Konvertereinstellungen konverter_ = Konvertereinstellungen::standard();
+    Nachbearbeitung nachbearbeitung_;
     Programmdateien::Suche lister_;
     QString steuerordner_;
     QElapsedTimer uhr_;

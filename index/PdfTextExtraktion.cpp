@@ -1,18 +1,14 @@
 #include "index/PdfTextExtraktion.h"
 
+#include "datenbank/DatenbankKatalog.h"
 #include "index/ConvertBytes.h"
+#include "index/Textcache.h"
 #include "platform/Platform.h"
 
-#include <QFile>
 #include <QLocale>
-#include <QRegularExpression>
 #include <QStandardPaths>
 
-#include <map>
-
 namespace {
-
-const QByteArray zeilenende("\r\n");
 
 QString endungVon(const QString& pfad) {
     const qsizetype trenner =
@@ -22,12 +18,27 @@ QString endungVon(const QString& pfad) {
     return punkt < 0 ? QString() : name.mid(punkt);
 }
 
+// What made a cached text: the converter program as it is now, its arguments and the step
+// after it. Another converter version gives other texts, so its entries do not count.
+QByteArray cachekennung(const QString& konverter, const Nachbearbeitung& nachbearbeitung) {
+    const std::optional<Files::Stand> stand = Files::lesbarerStand(konverter);
+    return konverter.toUtf8() + '\n' + QByteArray::number(stand ? stand->groesse : -1) + ' ' +
+           QByteArray::number(stand ? stand->geaendertNs : 0) + '\n' +
+           Konverterpool::argumente(QStringLiteral("PDF"), QStringLiteral("TXT"))
+               .join(QLatin1Char(' '))
+               .toUtf8() +
+           '\n' + nachbearbeitung.kennung;
+}
+
 } // namespace
 
 PdfTextExtraktion::PdfTextExtraktion(Umgebung umgebung, const QString& name,
-                                     const QStringList& endungen, const QStringList& ausnahmen)
+                                     const QStringList& endungen, const QStringList& ausnahmen,
+                                     Ausstattung ausstattung)
     : u_(std::move(umgebung)), name_(name), endungen_(endungen), ausnahmen_(ausnahmen),
-      konverter_(konverter(u_.ordner)) {}
+      a_(std::move(ausstattung)), aufbau_(a_.arbeitsordner, name, u_.titel) {}
+
+PdfTextExtraktion::~PdfTextExtraktion() = default;
 
 QString PdfTextExtraktion::konverter(const Programmordner& ordner) {
     for (const char* name : {"pdftotext.exe", "pdftotext"}) {
@@ -38,23 +49,18 @@ QString PdfTextExtraktion::konverter(const Programmordner& ordner) {
     return QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
 }
 
-QString PdfTextExtraktion::dokument() const {
-    return u_.ordner.datenbank(name_ + QStringLiteral("_UTF8Dokument.txt"));
+QString PdfTextExtraktion::konverterFehltMeldung(const Programmordner& ordner) {
+    return QStringLiteral("Der PDF-Konverter \"pdftotext\" ist nicht vorhanden! Gesucht wurde im "
+                          "Programmordner ") +
+           ordner.pfad() +
+           QStringLiteral(" und im Suchpfad (PATH). Installieren Sie das Paket poppler-utils; "
+                          "es wurde nichts indiziert.");
 }
 
-void PdfTextExtraktion::hinzufuegen(const QByteArray& eintrag) {
-    liste_ += eintrag;
-    liste_ += zeilenende;
-}
-
-bool PdfTextExtraktion::listeSchreiben(const QString& pfad) {
-    const bool ok = Files::schreiben(pfad, liste_);
-    if (!ok)
-        u_.notifier.fehler(QStringLiteral("Die Datei ") + pfad +
-                           QStringLiteral(" kann nicht geschrieben werden!"));
-    liste_.clear();
-    stapel_ = 0;
-    return ok;
+QString PdfTextExtraktion::schreibfehlerMeldung(const QString& datei) {
+    return QStringLiteral("Die Datei ") + datei +
+           QStringLiteral(" kann nicht geschrieben werden! Die Indizierung ist gescheitert, die "
+                          "bisherige Datenbank bleibt unverändert.");
 }
 
 bool PdfTextExtraktion::dateiPasst(const QString& pfad) const {
@@ -72,139 +78,150 @@ bool PdfTextExtraktion::dateiPasst(const QString& pfad) const {
     return false;
 }
 
-void PdfTextExtraktion::ErstelleDiePDFtextDokumente() {
+bool PdfTextExtraktion::ErstelleDiePDFtextDokumente(const QStringList& datZeilen) {
     n_ = 0;
+    ausCache_ = 0;
     gesamtgroesse_ = 0;
-    k_ = 0;
-    liste_.clear();
-    stapel_ = 0;
-    const QString dat = u_.ordner.datenbank(name_ + QStringLiteral(".dat"));
-    if (Files::existiert(dat)) {
-        const QStringList zeilen = TextFiles::zeilen(ReadTextFile(dat));
-        for (int i = 1; i < zeilen.size(); ++i) {
-            u_.pump.verarbeiten();
-            const QString pfad = Ansi::ausByteForm(zeilen.at(i));
-            if (!dateiPasst(pfad))
-                continue;
-            QFile datei(Files::nativ(pfad));
-            // A file another program holds or that has gone is left out.
-            if (!datei.open(QIODevice::ReadOnly))
-                continue;
-            const qint64 groesse = datei.size();
-            datei.close();
-            gesamtgroesse_ += groesse;
-            if (u_.abbruch && u_.abbruch())
-                break;
-            u_.pump.verarbeiten();
-            for (int b = 0; b < 3; ++b)
-                hinzufuegen(QByteArray(" "));
-            ++n_;
-            // The document is UTF-8; what Windows-1252 cannot hold becomes "?".
-            hinzufuegen("#" + Ansi::nachUnicode(Ansi::ausUnicode(pfad)).toUtf8());
-            hinzufuegen(QByteArray(pfad.size() / 2, '='));
-            if (u_.titel)
-                u_.titel(QString::number(n_) + QStringLiteral(" Größe: ") + ConvertBytes(groesse) +
-                         QStringLiteral("  Datei:  ") + pfad);
-            ExtractPDF(pfad, i);
-        }
+    abgebrochen_ = false;
+    cacheFehler_ = false;
+    pfade_.clear();
+    const QString programm = konverter(u_.ordner);
+    if (programm.isEmpty()) {
+        u_.notifier.fehler(konverterFehltMeldung(u_.ordner));
+        return false;
     }
-    listeSchreiben(dokument());
+    // Native paths are resolved here, once: the drive map is not for the workers' threads.
+    Konverterpool::Einstellungen einstellungen;
+    einstellungen.konverter = Files::nativ(programm);
+    einstellungen.prozesse = a_.konverter.prozesse;
+    einstellungen.zeitlimitSekunden = a_.konverter.zeitlimitSekunden;
+    einstellungen.ausgabeordner = Files::nativ(a_.arbeitsordner);
+    einstellungen.nachbearbeitung = a_.nachbearbeitung;
+    if (a_.textcache) {
+        cache_ = std::make_unique<Textcache>(
+            Files::nativ(u_.ordner.datei(DatenbankKatalog::textcache(name_))),
+            cachekennung(einstellungen.konverter, a_.nachbearbeitung));
+        // Without its folder the run goes on without the cache.
+        if (!cache_->anlegen())
+            cache_.reset();
+    }
+    einstellungen.cache = cache_.get();
+
+    QList<Konverterpool::Auftrag> auftraege;
+    for (int i = 1; i < datZeilen.size(); ++i) {
+        u_.pump.verarbeiten();
+        const QString pfad = Ansi::ausByteForm(datZeilen.at(i));
+        if (!dateiPasst(pfad))
+            continue;
+        pfade_ << pfad;
+        auftraege.append({i, pfad, Files::nativ(pfad)});
+    }
+    // Texts of files that left the list are of no use any more, and may hold the room the
+    // new document needs.
+    if (cache_)
+        cache_->aufraeumen(pfade_);
+    Konverterpool pool(std::move(einstellungen), auftraege);
+    for (const Konverterpool::Auftrag& auftrag : auftraege) {
+        const Konverterpool::Ergebnis e = pool.naechstes(u_.pump, u_.abbruch);
+        if (!uebernehmen(auftrag, e))
+            return false;
+    }
+    abgebrochen_ = u_.abbruch && u_.abbruch();
+    if (!aufbau_.abschliessen(u_.pump)) {
+        u_.notifier.fehler(schreibfehlerMeldung(aufbau_.fehlerdatei()));
+        return false;
+    }
+    if (cacheFehler_)
+        u_.notifier.warnung(
+            QStringLiteral("Der Textcache ") + u_.ordner.datei(DatenbankKatalog::textcache(name_)) +
+            QStringLiteral(" konnte nicht vollständig geschrieben werden. Die Datenbank ist "
+                           "vollständig; diese Dateien werden beim nächsten Mal neu umgewandelt."));
+    return true;
 }
 
-void PdfTextExtraktion::ExtractPDF(const QString& pfad, int position) {
-    if (konverter_.isEmpty()) {
-        u_.notifier.information(QStringLiteral("PDFtoText.exe ist nicht vorhanden!"));
-        return;
-    }
-    const QString ausgabe = u_.ordner.temp(QString::number(position) + QStringLiteral(".txt"));
-    const auto ergebnis = ProcessRunner::ausfuehren(
-        konverter_,
-        {QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"),
-         Files::nativ(pfad), Files::nativ(ausgabe)},
-        u_.pump);
-    switch (ergebnis.code) {
+void PdfTextExtraktion::konverterMeldung(int code) {
+    const auto melde = [&](const char* text, const char* titel) {
+        u_.notifier.melden(Notifier::Art::Information, QString::fromUtf8(text),
+                           QString::fromUtf8(titel));
+    };
+    switch (code) {
     case 1:
-        u_.notifier.melden(Notifier::Art::Information, QStringLiteral(" Error opening a PDF file."),
-                           QStringLiteral(" Error opening a PDF file."));
-        break;
-    case 2:
-        u_.notifier.melden(Notifier::Art::Information,
-                           QStringLiteral("Error opening an output file."),
-                           QStringLiteral(" Error opening an output file."));
+        melde(" Error opening a PDF file.", " Error opening a PDF file.");
         break;
     case 3:
-        u_.notifier.melden(Notifier::Art::Information,
-                           QStringLiteral("Error related to PDF permissions."),
-                           QStringLiteral(" Error related to PDF permissions."));
+        melde("Error related to PDF permissions.", " Error related to PDF permissions.");
         break;
     case 99:
-        u_.notifier.melden(Notifier::Art::Information, QStringLiteral(" Other error."),
-                           QStringLiteral("Other error."));
+        melde(" Other error.", "Other error.");
         break;
     default:
         break;
     }
-    if (!Files::existiert(ausgabe))
-        return;
-    const QByteArray text = Files::lesen(ausgabe);
-    if (u_.titel)
-        u_.titel(QString::number(n_) + QStringLiteral("   UTF8-Datei:  ") + pfad);
-    if (!text.isEmpty()) {
-        hinzufuegen(text);
-        stapel_ += text.size();
-    }
+}
+
+bool PdfTextExtraktion::uebernehmen(const Konverterpool::Auftrag& auftrag,
+                                    const Konverterpool::Ergebnis& e) {
+    using Art = Konverterpool::Ergebnis::Art;
     u_.pump.verarbeiten();
-    if (stapel_ >= Stueckgroesse) {
-        teileGeschrieben_ = true;
-        ++k_;
-        listeSchreiben(u_.ordner.temp(name_ + QStringLiteral("_UTF8Dokument") +
-                                      QString::number(k_) + QStringLiteral(".txt")));
+    switch (e.art) {
+    case Art::Abgebrochen:
+    case Art::NichtLesbar:
+        // A file another program holds or that has gone is left out, as is one never started.
+        return true;
+    case Art::NichtGestartet:
+        u_.notifier.fehler(QStringLiteral("Der PDF-Konverter ") + konverter(u_.ordner) +
+                           QStringLiteral(" kann nicht gestartet werden! Die Indizierung ist "
+                                          "gescheitert, die bisherige Datenbank bleibt "
+                                          "unverändert."));
+        return false;
+    case Art::AusgabeNichtSchreibbar:
+        u_.notifier.fehler(schreibfehlerMeldung(
+            a_.arbeitsordner + QString::number(auftrag.position) + QStringLiteral(".txt")));
+        return false;
+    default:
+        break;
     }
-    Files::loeschen(ausgabe);
-    gesamtgroesse_ += text.size();
+    gesamtgroesse_ += e.pdfGroesse;
+    if (u_.titel)
+        u_.titel(QString::number(n_ + 1) + QStringLiteral(" Größe: ") + ConvertBytes(e.pdfGroesse) +
+                 QStringLiteral("  Datei:  ") + auftrag.pfad);
+    if (e.art == Art::Zeitlimit) {
+        u_.notifier.warnung(QStringLiteral("Die Umwandlung von ") + auftrag.pfad +
+                            QStringLiteral(" hat länger als ") +
+                            QString::number(a_.konverter.zeitlimitSekunden) +
+                            QStringLiteral(" Sekunden gedauert und wurde beendet "
+                                           "(Zeitlimit_Konverter). Die Datei wird nicht "
+                                           "indiziert."));
+        return true;
+    }
+    if (e.art == Art::Fehlgeschlagen) {
+        konverterMeldung(e.code);
+        return true;
+    }
+    ++n_;
+    if (e.art == Art::AusCache)
+        ++ausCache_;
+    cacheFehler_ = cacheFehler_ || e.cacheFehler;
+    if (u_.titel)
+        u_.titel(QString::number(n_) + QStringLiteral("   UTF8-Datei:  ") + auftrag.pfad);
+    if (!aufbau_.eintrag(auftrag.pfad, e.text)) {
+        u_.notifier.fehler(schreibfehlerMeldung(aufbau_.fehlerdatei()));
+        return false;
+    }
+    gesamtgroesse_ += e.text.size();
+    return true;
 }
 
-void PdfTextExtraktion::teileZusammenfuegen() {
-    static const QRegularExpression nummer(QStringLiteral("Dokument(\\d+)\\.txt$"),
-                                           QRegularExpression::CaseInsensitiveOption);
-    std::map<qint64, QString> teile;
-    for (const QString& datei : Files::dateien(u_.ordner.temp(), QStringLiteral(".txt"))) {
-        if (!datei.toLower().contains(QLatin1String("_utf8")))
-            continue;
-        const auto treffer = nummer.match(datei);
-        if (!treffer.hasMatch())
-            continue;
-        const qint64 k = treffer.captured(1).toLongLong();
-        if (k >= 1 && k <= 99999)
-            teile.emplace(k, datei);
-    }
-    Files::schreiben(dokument(), QByteArray());
-    for (const auto& [k, datei] : teile) {
-        const QString pfad = u_.ordner.temp(datei);
-        if (u_.titel)
-            u_.titel(QStringLiteral("Aufgeteilte Dateien zusammenfügen:  ") + pfad);
-        Files::anhaengen(dokument(), Files::lesen(pfad));
-    }
-}
-
-void PdfTextExtraktion::abschliessen() {
-    if (!teileGeschrieben_)
-        return;
-    Files::verschieben(dokument(),
-                       u_.ordner.temp(name_ + QStringLiteral("_UTF8Dokument") +
-                                      QString::number(k_ + 1) + QStringLiteral(".txt")));
-    teileZusammenfuegen();
-}
-
-QStringList PdfTextExtraktion::statistik(qint64 dateienInsgesamt, const QString& zeit) {
+QStringList PdfTextExtraktion::statistik(qint64 dateienInsgesamt, const QString& zeit) const {
     const QLocale locale;
-    const QStringList zeilen = {
+    QStringList zeilen = {
         QStringLiteral(" "),
         QStringLiteral("Dateien insgesamt: ") + locale.toString(dateienInsgesamt),
         QStringLiteral("Konnten nicht indiziert werden: ") + QString::number(dateienInsgesamt - n_),
         locale.toString(n_) + QStringLiteral(" PDF-Dateien wurden indiziert.   Zeit: ") + zeit +
             QStringLiteral("  Gesamtgröße der Datei(en) : ") + ConvertBytes(gesamtgroesse_)};
-    WriteToStream(TextFiles::text(zeilen), u_.ordner.datenbank(name_ + QStringLiteral(".log")),
-                  TextFiles::Utf16Le);
+    if (ausCache_ > 0)
+        zeilen << QStringLiteral("Davon aus dem Textcache übernommen: ") +
+                      locale.toString(ausCache_);
     return zeilen;
 }

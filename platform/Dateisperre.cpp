@@ -3,6 +3,9 @@
 #include "platform/Files.h"
 
 #include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -14,7 +17,10 @@ int sperreOeffnen(const QString& pfad) {
     const QString n = Files::nativ(pfad);
     if (n.isEmpty())
         return -1;
-    return ::open(QFile::encodeName(n).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    const QByteArray name = QFile::encodeName(n);
+    if (QFileInfo(n).isDir())
+        return ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    return ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
 }
 
 // Whether the path still names the locked file: a holder that deletes its lock file (or
@@ -45,15 +51,17 @@ Dateisperre& Dateisperre::operator=(Dateisperre&& andere) noexcept {
     return *this;
 }
 
-bool Dateisperre::nehmen(const QString& pfad) {
+bool Dateisperre::nehmen(const QString& pfad, Art art) {
     freigeben();
+    belegt_ = false;
     // A lock won on a file that was deleted meanwhile protects nothing: try the file that
     // the path names now.
     for (int versuch = 0; versuch < 10; ++versuch) {
         const int fd = sperreOeffnen(pfad);
         if (fd < 0)
             return false;
-        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (::flock(fd, (art == Art::Exklusiv ? LOCK_EX : LOCK_SH) | LOCK_NB) != 0) {
+            belegt_ = errno == EWOULDBLOCK;
             ::close(fd);
             return false;
         }

@@ -10,6 +10,12 @@
 
 #include <algorithm>
 
+#include <cstdio>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace Files {
 
 QString nativ(const QString& pfad) {
@@ -36,6 +42,31 @@ QDateTime geaendert(const QString& pfad) {
     return info.isFile() ? info.lastModified().toUTC() : QDateTime();
 }
 
+std::optional<Stand> lesbarerStand(const QString& pfad) {
+    const QString n = nativ(pfad);
+    if (n.isEmpty())
+        return std::nullopt;
+    const int fd = ::open(QFile::encodeName(n).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat st {};
+    const bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    ::close(fd);
+    if (!ok)
+        return std::nullopt;
+    return Stand{qint64(st.st_size),
+                 qint64(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec};
+}
+
+bool istDieselbeDatei(const QFileDevice& offen, const QString& nativerPfad) {
+    struct stat a {
+    }, b{};
+    const int fd = offen.handle();
+    return fd >= 0 && ::fstat(fd, &a) == 0 &&
+           ::stat(QFile::encodeName(nativerPfad).constData(), &b) == 0 && a.st_dev == b.st_dev &&
+           a.st_ino == b.st_ino;
+}
+
 bool ordnerAnlegen(const QString& pfad) {
     const QString n = nativ(pfad);
     if (n.isEmpty())
@@ -55,6 +86,34 @@ bool verschieben(const QString& von, const QString& nach) {
     if (QFileInfo::exists(b) && !QFile::remove(b))
         return false;
     return QFile::rename(a, b);
+}
+
+bool ersetzen(const QString& von, const QString& nach) {
+    const QString a = nativ(von), b = nativ(nach);
+    return !a.isEmpty() && !b.isEmpty() &&
+           ::rename(QFile::encodeName(a).constData(), QFile::encodeName(b).constData()) == 0;
+}
+
+bool ordnerSichern(const QString& ordner) {
+    const QString n = nativ(ordner);
+    if (n.isEmpty())
+        return false;
+    const int fd = ::open(QFile::encodeName(n).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
+bool ordnerEntfernen(const QString& ordner) {
+    const QString n = nativ(ordner);
+    if (n.isEmpty())
+        return false;
+    const QFileInfo info(n);
+    if (!info.exists() && !info.isSymLink())
+        return true;
+    return info.isDir() && !info.isSymLink() && QDir(n).removeRecursively();
 }
 
 void ordnerLeeren(const QString& ordner) {
@@ -110,6 +169,18 @@ bool schreiben(const QString& pfad, const QByteArray& bytes) {
         return false;
     }
     return f.commit();
+}
+
+bool schreibenFluechtig(const QString& pfad, const QByteArray& bytes) {
+    const QString n = nativ(pfad);
+    if (n.isEmpty())
+        return false;
+    QFile f(n);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size() ||
+        !f.flush())
+        return false;
+    f.close();
+    return f.error() == QFileDevice::NoError;
 }
 
 bool anhaengen(const QString& pfad, const QByteArray& bytes) {

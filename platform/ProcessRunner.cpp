@@ -7,19 +7,32 @@
 
 #include <cerrno>
 
-ProcessRunner::Ergebnis ProcessRunner::ausfuehren(const QString& programm,
-                                                  const QStringList& parameter, Pump& pump,
-                                                  const QString& arbeitsordner) {
-    const DriveMap& map = DriveMap::global();
+#include <signal.h>
+#include <unistd.h>
+
+namespace {
+
+QString nativesProgramm(const QString& programm) {
     const bool windowsForm = programm.size() >= 2 && programm.at(1) == QLatin1Char(':');
-    const QString nativ = windowsForm ? map.nativ(programm) : programm;
-    QProcess prozess;
-    prozess.setProgram(nativ);
+    return windowsForm ? DriveMap::global().nativ(programm) : programm;
+}
+
+void vorbereiten(QProcess& prozess, const QString& programm, const QStringList& parameter) {
+    prozess.setProgram(nativesProgramm(programm));
     prozess.setArguments(parameter);
     prozess.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     prozess.setStandardOutputFile(QProcess::nullDevice());
+}
+
+} // namespace
+
+ProcessRunner::Ergebnis ProcessRunner::ausfuehren(const QString& programm,
+                                                  const QStringList& parameter, Pump& pump,
+                                                  const QString& arbeitsordner) {
+    QProcess prozess;
+    vorbereiten(prozess, programm, parameter);
     if (!arbeitsordner.isEmpty())
-        prozess.setWorkingDirectory(map.nativ(arbeitsordner));
+        prozess.setWorkingDirectory(DriveMap::global().nativ(arbeitsordner));
     prozess.start();
     if (!prozess.waitForStarted(-1))
         return {false, ENOENT};
@@ -27,6 +40,31 @@ ProcessRunner::Ergebnis ProcessRunner::ausfuehren(const QString& programm,
     // end to be handled there; waiting for an ended process would never return.
     while (prozess.state() != QProcess::NotRunning && !prozess.waitForFinished(20))
         pump.verarbeiten();
+    if (prozess.exitStatus() == QProcess::CrashExit)
+        return {true, 99};
+    return {true, prozess.exitCode()};
+}
+
+ProcessRunner::Ergebnis ProcessRunner::ausfuehrenBegrenzt(const QString& programm,
+                                                          const QStringList& parameter,
+                                                          const Grenze& grenze) {
+    QProcess prozess;
+    vorbereiten(prozess, programm, parameter);
+    prozess.setStandardInputFile(QProcess::nullDevice());
+    prozess.setChildProcessModifier([] { ::setpgid(0, 0); });
+    prozess.start();
+    if (!prozess.waitForStarted(-1))
+        return {false, ENOENT};
+    const pid_t gruppe = static_cast<pid_t>(prozess.processId());
+    // Short waits, so that a cancel is seen at once and the deadline to the tick.
+    while (prozess.state() != QProcess::NotRunning && !prozess.waitForFinished(25)) {
+        const bool abgebrochen = grenze.abbruch && grenze.abbruch->load();
+        if (!abgebrochen && !grenze.frist.hasExpired())
+            continue;
+        ::kill(-gruppe, SIGKILL);
+        prozess.waitForFinished(10000);
+        return {true, -1, abgebrochen ? Ende::Abgebrochen : Ende::Zeitlimit};
+    }
     if (prozess.exitStatus() == QProcess::CrashExit)
         return {true, 99};
     return {true, prozess.exitCode()};

@@ -95,12 +95,7 @@ bool WriteToStream(const QString& text, const QString& pfad, int codePage) {
 }
 
 bool WriteToStreamFluechtig(const QString& text, const QString& pfad, int codePage) {
-    const QString n = Files::nativ(pfad);
-    if (n.isEmpty())
-        return false;
-    const QByteArray bytes = TextFiles::kodieren(text, codePage);
-    QFile f(n);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+    return Files::schreibenFluechtig(pfad, TextFiles::kodieren(text, codePage));
 }
 
 QString ReadTextFile(const QString& pfad, TextFiles::OhneBom ohneBom) {

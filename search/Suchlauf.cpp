@@ -1,5 +1,6 @@
 #include "search/Suchlauf.h"
 
+#include "datenbank/Datenbankwechsel.h"
 #include "platform/Ansi.h"
 #include "platform/Files.h"
 #include "platform/Notifier.h"
@@ -88,6 +89,8 @@ bool TSuchlauf::OKBtnClick() {
         return false;
 
     u_.ordner.tempLeeren();
+    // No index run replaces the database while its document and title positions are read.
+    const Dateisperre lesend = Datenbankwechsel(u_.ordner, Datenbankname).lesen(u_.dienste.pump);
     f.NaechsterSuchtext.clear();
     const QString ordner = datenbankordner(u_.ordner, Datenbankname);
     suche_.Ersatzlaufwerk = ordner.left(1);

@@ -1,6 +1,7 @@
 #include "searchwin/TSuchForm.h"
 
 #include "datenbank/Programmdateien.h"
+#include "datenbank/Datenbankwechsel.h"
 #include "platform/Platform.h"
 #include "search/Browserstart.h"
 #include "search/StreamSearch.h"
@@ -462,6 +463,8 @@ void TSuchForm::laden(Variante v) {
     }
     SortierteListeAngezeigt = false;
     LesezeichenBtn->show();
+    // Title positions and document of one and the same index run.
+    const Dateisperre lesend = Datenbankwechsel(ordner_, Datenbankname).lesen(dienste_.pump);
     const QString titel = ordner_.datenbank(Dokumentvarianten::titelpositionen(Datenbankname, v));
     if (Files::existiert(titel))
         TitelPositionen.laden(Files::lesen(titel));

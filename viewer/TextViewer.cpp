@@ -71,7 +71,7 @@ TTextViewer::~TTextViewer() = default;
 // ---- source and mode ----
 
 bool TTextViewer::Open(const QString& nativerDateiname, bool redraw) {
-    if (dok_.IstOffen() && !nativerDateiname.isEmpty() && nativerDateiname == dok_.FileName())
+    if (!nativerDateiname.isEmpty() && dok_.ZeigtDieDatei(nativerDateiname))
         return true;
     const bool ok = dok_.Open(nativerDateiname);
     horz_ = 0;

@@ -1,6 +1,7 @@
 #include "viewer/ViewerDokument.h"
 
 #include "platform/Ansi.h"
+#include "platform/Files.h"
 #include "platform/Notifier.h"
 
 #include <QFile>
@@ -24,7 +25,7 @@ bool TViewerDokument::Open(const QString& nativerDateiname) {
         Close();
         return true;
     }
-    if (IstOffen() && nativerDateiname == name_)
+    if (ZeigtDieDatei(nativerDateiname))
         return true;
     Close();
     auto datei = std::make_unique<QFile>(nativerDateiname);
@@ -34,6 +35,12 @@ bool TViewerDokument::Open(const QString& nativerDateiname) {
     }
     QIODevice* q = datei.get();
     return oeffne(std::move(datei), q, nativerDateiname);
+}
+
+bool TViewerDokument::ZeigtDieDatei(const QString& nativerDateiname) const {
+    const auto* datei = qobject_cast<const QFile*>(eigeneQuelle_.get());
+    return IstOffen() && datei && nativerDateiname == name_ &&
+           Files::istDieselbeDatei(*datei, nativerDateiname);
 }
 
 bool TViewerDokument::OpenStream(QIODevice* stream) {

@@ -27,9 +27,13 @@ public:
     TViewerDokument(const TViewerDokument&) = delete;
     TViewerDokument& operator=(const TViewerDokument&) = delete;
 
-    // The same name again: true, nothing happens. An empty name only closes. Failure:
-    // false, the source stays closed and Fehler() holds the message.
+    // The same name again: true, nothing happens, unless the file under that name was
+    // replaced (an index run renames a new document over the old): then it is opened anew.
+    // An empty name only closes. Failure: false, the source stays closed and Fehler() holds
+    // the message.
     bool Open(const QString& nativerDateiname);
+    // The open file is still the one its name denotes.
+    bool ZeigtDieDatei(const QString& nativerDateiname) const;
     // A stream the caller owns; it is opened for reading when it is not open yet.
     bool OpenStream(QIODevice* stream);
     void Close();

@@ -8,7 +8,6 @@
 #include "index/Hauptliste.h"
 #include "index/Indexlauf.h"
 #include "index/Laufzeit.h"
-#include "index/Titelpositionen.h"
 #include "index/gui/TOKBottomDlg.h"
 #include "lister/Dateilister.h"
 #include "platform/Platform.h"
@@ -17,7 +16,6 @@
 #include "search/Suchlauf.h"
 #include "searchwin/Suchformp.h"
 #include "settings/einstellformp.h"
-#include "viewer/ViewerDokument.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -828,7 +826,7 @@ void TMainForm_Kelvora_PDF::indizierungStarten() {
         Timer1Timer();
     });
     indexlauf_->setLaufzeit([this] { return zeitText(); });
-    indexlauf_->setTitelpositionen([this](const QString& name) { titelpositionenErstellen(name); });
+    indexlauf_->setKonverter(Konvertereinstellungen::lesen(dienste_.einstellungen));
     if (!OKBottomDlg->listerNoetig()) {
         LiesDieListeEin();
         return;
@@ -851,27 +849,6 @@ void TMainForm_Kelvora_PDF::indizierungStarten() {
     }
     listerwache_ = Listerwache();
     UeberwachTimer->start();
-}
-
-// The index is built on the search window's stream search and hidden viewer, with its
-// check boxes, as a search run uses them.
-void TMainForm_Kelvora_PDF::titelpositionenErstellen(const QString& name) {
-    TStreamSearch eigeneSuche;
-    TViewerDokument eigenerViewer;
-    TSuchfensterZustand zustand;
-    if (suchForm_) {
-        zustand.GrossKleinBeachten = suchForm_->GrossKleinBeachten->isChecked();
-        zustand.NurGanzeWoerter = suchForm_->NurGanzeWoerterCheckBox->isChecked();
-        suchForm_->SucheLaeuft = true;
-        suchForm_->ViewerMemoLeeren();
-    }
-    Titelpositionen index({ordner_, dienste_.notifier, dienste_.pump,
-                           suchForm_ ? *suchForm_->Search : eigeneSuche,
-                           suchForm_ ? *suchForm_->Viewer2 : eigenerViewer, zustand,
-                           [this](const QString& t) { setWindowTitle(t); }});
-    index.Button4Click(name);
-    if (suchForm_)
-        suchForm_->SucheLaeuft = false;
 }
 
 bool TMainForm_Kelvora_PDF::wartetAufLister() const {

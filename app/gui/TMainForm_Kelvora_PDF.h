@@ -126,7 +126,6 @@ private:
     void LiesDieListeEin();
     // Ends a run: status line (unless empty), timers, buttons, flags.
     void indizierungBeenden(const QString& status);
-    void titelpositionenErstellen(const QString& name);
     void ListBox1MouseDown(const QPoint& position);
     void eintragWaehlen(int index);
     void indizierungStarten();

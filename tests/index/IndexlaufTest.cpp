@@ -9,8 +9,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 class IndexlaufTest : public Umgebung {
 protected:
@@ -111,13 +111,17 @@ protected:
     }
 };
 
-// Without a master list the run still makes the title positions and the log of the
-// database on disk; a database that is not on disk gets neither.
-TEST_F(IndexlaufAmBestandTest, OhneHauptlisteTitelpositionenUndStatistikAusDemBestand) {
+// Without a master list the run still writes the log of the database on disk, whose
+// document keeps the title positions written with it; a database that is not on disk gets
+// nothing.
+TEST_F(IndexlaufAmBestandTest, OhneHauptlisteStatistikUndDieTitelpositionenBleiben) {
     dat("Akten", "T:\\Akten");
     const QByteArray a = satz("T:\\Akten\\a.pdf", "Erstes");
     const QByteArray b = satz("T:\\Akten\\b.pdf", "Zweites");
     schreibe("Datenbank/Akten_UTF8Dokument.txt", a + b);
+    schreibe("Datenbank/Akten_Utf8_TitelPositionen.txt", "9 #T:\\Akten\\a.pdf\r\n" +
+                                                             QByteArray::number(a.size() + 9) +
+                                                             " #T:\\Akten\\b.pdf\r\n");
     Indexlauf lauf(Programmordner(win()), notifier, Pump::still());
     lauf.setLaufzeit([] { return QStringLiteral("0:0:4"); });
     const Indexlauf::Ergebnis r = lauf.nachListe(auftrag("T:\\Akten"));

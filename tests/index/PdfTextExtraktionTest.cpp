@@ -1,49 +1,112 @@
 #include "index/PdfTextExtraktion.h"
 #include "index/ConvertBytes.h"
 
+#include "datenbank/Arbeitsordner.h"
 #include "platform/Platform.h"
 #include "tests/common/TestUmgebung.h"
 #include "tests/fixtures/PdfSchreiber.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
+#include <QThread>
 
 class PdfTextExtraktionTest : public Umgebung {
 protected:
     void SetUp() override {
         Umgebung::SetUp();
-        Programmordner(win()).ordnerAnlegen(notifier);
+        ordner = Programmordner(win());
+        ordner.ordnerAnlegen(notifier);
         QDir().mkpath(nativ("pdf"));
     }
-    void pdf(const QString& name, const QStringList& seiten) {
-        ASSERT_TRUE(PdfSchreiber::schreiben(nativ("pdf/" + name), seiten));
+    void pdf(const QString& name, const QStringList& seiten, const QByteArray& passwort = {}) {
+        ASSERT_TRUE(PdfSchreiber::schreiben(nativ("pdf/" + name), seiten, passwort));
     }
-    // The ".dat" of database "Akten" with the given files below T:\pdf.
-    void dat(const QStringList& namen) {
+    // The lines of the ".dat" of database "Akten" with the given files below T:\pdf.
+    QStringList dat(const QStringList& namen) {
         QStringList zeilen{"PFAD_UND_ENDUNGEN= T:\\pdf *.pdf    "};
         for (const QString& n : namen)
             zeilen << Ansi::zuByteForm(win("pdf\\" + n));
-        ASSERT_TRUE(
-            WriteToStream(TextFiles::text(zeilen), win("Datenbank\\Akten.dat"), TextFiles::Utf8));
+        return zeilen;
     }
-    PdfTextExtraktion lauf(std::function<bool()> abbruch = {}) {
-        return PdfTextExtraktion({Programmordner(win()), notifier, Pump::still(),
-                                  std::move(abbruch), [this](const QString& t) { titel << t; }},
-                                 "Akten", {".pdf", ".", ".", ".", "."}, ausnahmen);
+    // One run in a fresh job folder; the job folder stays until the next run.
+    bool lauf(const QStringList& datZeilen, int prozesse = 1, std::function<bool()> abbruch = {},
+              int zeitlimit = 300) {
+        job = Arbeitsordner::anlegen(ordner, "Index");
+        EXPECT_NE(job, nullptr);
+        PdfTextExtraktion::Ausstattung a;
+        a.arbeitsordner = job->pfad();
+        a.konverter = {prozesse, zeitlimit};
+        a.nachbearbeitung = schritt;
+        extraktion = std::make_unique<PdfTextExtraktion>(
+            PdfTextExtraktion::Umgebung{ordner, notifier, Pump::still(), std::move(abbruch),
+                                        [this](const QString& t) { titel << t; }},
+            "Akten", QStringList{".pdf", ".", ".", ".", "."}, ausnahmen, a);
+        return extraktion->ErstelleDiePDFtextDokumente(datZeilen);
     }
+    QByteArray dokument() const { return Files::lesen(extraktion->aufbau().dokument()); }
     // What the converter itself makes of a PDF.
     QByteArray konvertiert(const QString& name) {
         const QString aus = nativ("ref.txt");
         QProcess::execute("pdftotext", {"-layout", "-enc", "UTF-8", nativ("pdf/" + name), aus});
-        QFile f(aus);
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
+        return lies("ref.txt");
+    }
+    // A record as the document format lays it out, for a path of plain Latin-1 letters.
+    static QByteArray satz(const QString& pfad, const QByteArray& text) {
+        QByteArray s =
+            " \r\n \r\n \r\n#" + pfad.toUtf8() + "\r\n" + QByteArray(pfad.size() / 2, '=') + "\r\n";
+        return text.isEmpty() ? s : s + text + "\r\n";
+    }
+    // A converter in the program folder: a shell script that runs before the real one.
+    void ersatzkonverter(const QByteArray& skript) {
+        schreibe("pdftotext", "#!/bin/sh\n" + skript);
+        QFile(nativ("pdftotext"))
+            .setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    static QByteArray echterKonverter() {
+        return QFile::encodeName(QStandardPaths::findExecutable("pdftotext"));
+    }
+    // A process that has ended but was not yet reaped by its new parent counts as ended.
+    static bool prozessLebt(const QByteArray& pid) {
+        QFile stat("/proc/" + QString::fromLatin1(pid.trimmed()) + "/stat");
+        if (pid.trimmed().isEmpty() || !stat.open(QIODevice::ReadOnly))
+            return false;
+        const QByteArray s = stat.readAll();
+        return s.mid(s.lastIndexOf(')') + 2, 1) != "Z";
     }
 
+    Programmordner ordner;
     ProtokollNotifier notifier;
     QStringList titel;
     QStringList ausnahmen;
+    std::unique_ptr<Arbeitsordner> job;
+    std::unique_ptr<PdfTextExtraktion> extraktion;
+    Nachbearbeitung schritt;
 };
+
+TEST(Konvertereinstellungen, WerteUndVorgaben) {
+    const Konvertereinstellungen vorgabe = Konvertereinstellungen::standard();
+    EXPECT_EQ(vorgabe.prozesse, QThread::idealThreadCount());
+    EXPECT_EQ(vorgabe.zeitlimitSekunden, 300);
+    struct Fall {
+        const char* prozesse;
+        const char* zeitlimit;
+        int erwarteteProzesse;
+        int erwartetesZeitlimit;
+    };
+    for (const Fall& f :
+         {Fall{"", "", vorgabe.prozesse, 300}, Fall{"1", "5", 1, 5}, Fall{" 3 ", "0", 3, 300},
+          Fall{"-2", "-1", vorgabe.prozesse, 300}, Fall{"viele", "bald", vorgabe.prozesse, 300},
+          Fall{"999", "60", 256, 60}}) {
+        SpeicherEinstellungen e;
+        e.werte["Konverter_Prozesse"] = f.prozesse;
+        e.werte["Zeitlimit_Konverter"] = f.zeitlimit;
+        const Konvertereinstellungen k = Konvertereinstellungen::lesen(e);
+        EXPECT_EQ(k.prozesse, f.erwarteteProzesse) << f.prozesse;
+        EXPECT_EQ(k.zeitlimitSekunden, f.erwartetesZeitlimit) << f.zeitlimit;
+    }
+}
 
 TEST(ConvertBytes, Grenzen) {
     EXPECT_EQ(ConvertBytes(1024), QStringLiteral("1024 Bytes"));
@@ -55,119 +118,251 @@ TEST(ConvertBytes, Grenzen) {
     EXPECT_EQ(ConvertBytes(0), QStringLiteral("0 Bytes"));
 }
 
-TEST_F(PdfTextExtraktionTest, DokumentAusEchtenPdfs) {
+// The document and the title positions are those of the format, whether one converter runs
+// or several: records in ".dat" order, a title line for exactly each header written, also
+// when a PDF's text holds another file's header line at a line start.
+TEST_F(PdfTextExtraktionTest, DokumentUndTitelpositionenGleichBeiEinemUndMehrerenKonvertern) {
     pdf("Bär.pdf", {"Erste Seite mit Bär", "Zweite Seite"});
     pdf("b.pdf", {"Hallo Welt"});
-    dat({"Bär.pdf", "b.pdf"});
-    auto l = lauf();
-    l.ErstelleDiePDFtextDokumente();
-    const QString pfad1 = win("pdf\\Bär.pdf"), pfad2 = win("pdf\\b.pdf");
-    const QByteArray erwartet =
-        " \r\n \r\n \r\n#" + pfad1.toUtf8() + "\r\n" + QByteArray(pfad1.size() / 2, '=') + "\r\n" +
-        konvertiert("Bär.pdf") + "\r\n \r\n \r\n \r\n#" + pfad2.toLatin1() + "\r\n" +
-        QByteArray(pfad2.size() / 2, '=') + "\r\n" + konvertiert("b.pdf") + "\r\n";
-    EXPECT_EQ(lies("Datenbank/Akten_UTF8Dokument.txt"), erwartet);
-    EXPECT_TRUE(konvertiert("Bär.pdf").contains("Erste Seite mit B\xC3\xA4r"));
-    EXPECT_EQ(l.konvertiert(), 2);
-    EXPECT_TRUE(notifier.meldungen().empty());
-    // The converter's output files are gone.
-    EXPECT_EQ(QDir(nativ("Datenbank/Temp")).entryList(QDir::Files).size(), 0);
-    EXPECT_TRUE(titel.contains("1   UTF8-Datei:  " + pfad1));
-}
-
-TEST_F(PdfTextExtraktionTest, KeinPdfUndFehlendeDateien) {
-    ASSERT_TRUE(Files::schreiben(win("pdf\\kaputt.pdf"), "kein PDF"));
     pdf("leer.pdf", {""});
+    pdf("falle.pdf", {"#T:\\pdf\\b.pdf", "siehe #T:\\pdf\\Bär.pdf"});
+    pdf("e.pdf", {"Ende"});
+    const QStringList namen{"Bär.pdf", "b.pdf", "leer.pdf", "falle.pdf", "e.pdf"};
+    QByteArray erwartet;
+    QStringList erwarteteTitel;
+    for (const QString& n : namen) {
+        const QString pfad = win("pdf\\" + n);
+        erwarteteTitel << QString::number(erwartet.size() + 9) + " " +
+                              QString::fromLatin1("#" + pfad.toUtf8());
+        erwartet += satz(pfad, konvertiert(n));
+    }
+    ASSERT_TRUE(konvertiert("falle.pdf").startsWith("#T:\\pdf\\b.pdf"));
+    ASSERT_TRUE(konvertiert("leer.pdf").isEmpty() || konvertiert("leer.pdf") == "\f");
+
+    for (int prozesse : {1, 3}) {
+        ASSERT_TRUE(lauf(dat(namen), prozesse)) << notifier.texte().join("|").toStdString();
+        EXPECT_EQ(dokument(), erwartet) << prozesse;
+        EXPECT_EQ(extraktion->aufbau().titelzeilen(), erwarteteTitel) << prozesse;
+        EXPECT_EQ(extraktion->konvertiert(), 5);
+        EXPECT_TRUE(notifier.meldungen().empty());
+        EXPECT_TRUE(titel.contains("1   UTF8-Datei:  " + win("pdf\\Bär.pdf")));
+        // Only the document is left of the job's files: the converter's output is gone.
+        EXPECT_EQ(QDir(Files::nativ(job->pfad())).entryList(QDir::Files),
+                  (QStringList{"Akten_UTF8Dokument.txt", "Sperre"}));
+    }
+}
+
+// Files that cannot be indexed count as not indexed and leave no record: damaged, encrypted,
+// gone, excluded, of another extension. The converter's messages come in file order.
+TEST_F(PdfTextExtraktionTest, NichtIndizierbareDateienZaehlenNicht) {
+    ASSERT_TRUE(Files::schreiben(win("pdf\\kaputt.pdf"), "kein PDF"));
+    pdf("geheim.pdf", {"Verschlossen"}, "geheim");
+    pdf("gut.pdf", {"lesbar"});
     pdf("x.PDF", {"gross"});
+    pdf("ausgenommen.pdf", {"nie"});
     ASSERT_TRUE(Files::schreiben(win("pdf\\notiz.txt"), "x"));
-    dat({"kaputt.pdf", "weg.pdf", "notiz.txt", "x.PDF", "leer.pdf"});
-    auto l = lauf();
-    l.ErstelleDiePDFtextDokumente();
-    ASSERT_EQ(notifier.meldungen().size(), 1u);
-    EXPECT_EQ(notifier.meldungen()[0].text, QStringLiteral(" Error opening a PDF file."));
-    EXPECT_EQ(l.konvertiert(), 3);
-    const QByteArray dok = lies("Datenbank/Akten_UTF8Dokument.txt");
-    // The damaged file keeps only its five header lines.
-    EXPECT_TRUE(dok.startsWith(" \r\n \r\n \r\n#T:\\pdf\\kaputt.pdf\r\n========\r\n \r\n"));
-    EXPECT_FALSE(dok.contains("weg.pdf"));
-    EXPECT_FALSE(dok.contains("notiz"));
-    EXPECT_TRUE(dok.contains("gross"));
+    ausnahmen << "t:\\PDF\\AUSGE";
+    ASSERT_TRUE(lauf(dat({"kaputt.pdf", "weg.pdf", "geheim.pdf", "notiz.txt", "gut.pdf", "x.PDF",
+                          "ausgenommen.pdf"}),
+                     2));
+    EXPECT_EQ(notifier.texte(),
+              (QStringList{" Error opening a PDF file.", " Error opening a PDF file."}));
+    EXPECT_EQ(extraktion->konvertiert(), 2);
+    EXPECT_EQ(dokument(), satz(win("pdf\\gut.pdf"), konvertiert("gut.pdf")) +
+                              satz(win("pdf\\x.PDF"), konvertiert("x.PDF")));
 
-    const QStringList log = l.statistik(5, "0:0:1");
-    EXPECT_EQ(log.at(1), QStringLiteral("Dateien insgesamt: 5"));
-    EXPECT_EQ(log.at(2), QStringLiteral("Konnten nicht indiziert werden: 2"));
-    EXPECT_TRUE(log.at(3).startsWith(
-        "3 PDF-Dateien wurden indiziert.   Zeit: 0:0:1  Gesamtgröße der Datei(en) : "));
-    const QByteArray bytes = lies("Datenbank/Akten.log");
-    EXPECT_TRUE(bytes.startsWith("\xFF\xFE \0\r\0\n\0D\0"));
-    EXPECT_EQ(TextFiles::dekodieren(bytes), TextFiles::text(log));
+    const QStringList log = extraktion->statistik(7, "0:0:1");
+    ASSERT_EQ(log.size(), 4);
+    EXPECT_EQ(log.at(0), QStringLiteral(" "));
+    EXPECT_EQ(log.at(1), QStringLiteral("Dateien insgesamt: 7"));
+    EXPECT_EQ(log.at(2), QStringLiteral("Konnten nicht indiziert werden: 5"));
+    // Sizes: every PDF that could be opened, and the text of the converted ones.
+    const qint64 groesse =
+        QFileInfo(nativ("pdf/kaputt.pdf")).size() + QFileInfo(nativ("pdf/geheim.pdf")).size() +
+        QFileInfo(nativ("pdf/gut.pdf")).size() + QFileInfo(nativ("pdf/x.PDF")).size() +
+        konvertiert("gut.pdf").size() + konvertiert("x.PDF").size();
+    EXPECT_EQ(log.at(3), "2 PDF-Dateien wurden indiziert.   Zeit: 0:0:1  Gesamtgröße der "
+                         "Datei(en) : " +
+                             ConvertBytes(groesse));
 }
 
-TEST_F(PdfTextExtraktionTest, AusnahmenUndFehlenderKonverter) {
+// A converter still running at the time limit is ended with everything it started; the file
+// is reported and not indexed, the run goes on.
+TEST_F(PdfTextExtraktionTest, ZeitlimitBeendetDenKonverterSamtHelfern) {
+    ersatzkonverter("case \"$4\" in *haengt*) echo $$ > " + QFile::encodeName(nativ("pid")) +
+                    "; sleep 300 & echo $! > " + QFile::encodeName(nativ("kind")) +
+                    "; wait;; esac\nexec " + echterKonverter() + " \"$@\"\n");
     pdf("a.pdf", {"eins"});
-    dat({"a.pdf"});
-    ausnahmen << "t:\\PDF\\";
-    auto l = lauf();
-    l.ErstelleDiePDFtextDokumente();
-    EXPECT_EQ(l.konvertiert(), 0);
-    EXPECT_EQ(lies("Datenbank/Akten_UTF8Dokument.txt"), QByteArray());
+    pdf("haengt.pdf", {"nie fertig"});
+    pdf("c.pdf", {"drei"});
+    ASSERT_TRUE(lauf(dat({"a.pdf", "haengt.pdf", "c.pdf"}), 2, {}, 1));
+    ASSERT_EQ(notifier.meldungen().size(), 1u);
+    EXPECT_EQ(notifier.meldungen()[0].text,
+              "Die Umwandlung von " + win("pdf\\haengt.pdf") +
+                  " hat länger als 1 Sekunden gedauert und wurde beendet (Zeitlimit_Konverter). "
+                  "Die Datei wird nicht indiziert.");
+    EXPECT_EQ(extraktion->konvertiert(), 2);
+    EXPECT_EQ(dokument(), satz(win("pdf\\a.pdf"), konvertiert("a.pdf")) +
+                              satz(win("pdf\\c.pdf"), konvertiert("c.pdf")));
+    EXPECT_FALSE(prozessLebt(lies("pid")));
+    EXPECT_FALSE(prozessLebt(lies("kind")));
 }
 
-TEST_F(PdfTextExtraktionTest, AbbruchBehaeltFertigeEintraege) {
+// Cancel ends a running converter at once and keeps every record finished before, in order.
+TEST_F(PdfTextExtraktionTest, AbbruchBeendetLaufendeUndBehaeltFertige) {
+    ersatzkonverter("case \"$4\" in *langsam*) echo $$ > " + QFile::encodeName(nativ("pid")) +
+                    "; exec sleep 300;; esac\n" + echterKonverter() +
+                    " \"$@\" && touch \"$5.fertig\"\n");
+    pdf("a.pdf", {"eins"});
+    pdf("langsam.pdf", {"zwei"});
+    pdf("c.pdf", {"drei"});
+    pdf("d.pdf", {"vier"});
+    // Cancelled once the file after the slow one is done (its output's sign).
+    const auto abbruch = [&] {
+        return !QDir(Files::nativ(job->pfad())).entryList({"4.txt.fertig"}).isEmpty();
+    };
+    ASSERT_TRUE(lauf(dat({"a.pdf", "langsam.pdf", "c.pdf", "d.pdf"}), 2, abbruch));
+    EXPECT_TRUE(extraktion->abgebrochen());
+    EXPECT_FALSE(prozessLebt(lies("pid")));
+    const QByteArray dok = dokument();
+    EXPECT_TRUE(dok.startsWith(satz(win("pdf\\a.pdf"), konvertiert("a.pdf"))));
+    EXPECT_FALSE(dok.contains("langsam.pdf"));
+    EXPECT_TRUE(dok.contains(satz(win("pdf\\c.pdf"), konvertiert("c.pdf"))));
+    EXPECT_TRUE(notifier.meldungen().empty());
+}
+
+// Messages of converters that end out of order still come in file order.
+TEST_F(PdfTextExtraktionTest, MeldungenInDateireihenfolge) {
+    ersatzkonverter("case \"$4\" in *eins*) sleep 1; exit 1;; *zwei*) exit 3;; *drei*) exit "
+                    "99;; esac\nexit 0\n");
+    for (const char* n : {"eins.pdf", "zwei.pdf", "drei.pdf"})
+        pdf(n, {n});
+    ASSERT_TRUE(lauf(dat({"eins.pdf", "zwei.pdf", "drei.pdf"}), 3));
+    ASSERT_EQ(notifier.meldungen().size(), 3u);
+    EXPECT_EQ(notifier.meldungen()[0].text, " Error opening a PDF file.");
+    EXPECT_EQ(notifier.meldungen()[1].text, "Error related to PDF permissions.");
+    EXPECT_EQ(notifier.meldungen()[1].titel, " Error related to PDF permissions.");
+    EXPECT_EQ(notifier.meldungen()[2].text, " Other error.");
+    EXPECT_EQ(notifier.meldungen()[2].titel, "Other error.");
+    // Exit 0 without an output file is no conversion either.
+    EXPECT_EQ(extraktion->konvertiert(), 0);
+}
+
+// Unchanged files come from the cache, changed ones and damaged entries are converted
+// anew, files that left the list lose their entry; the document stays the same bytes.
+TEST_F(PdfTextExtraktionTest, TextcacheNurFuerUnveraenderteDateien) {
+    ersatzkonverter("echo \"$4\" >> " + QFile::encodeName(nativ("aufrufe")) + "\nexec " +
+                    echterKonverter() + " \"$@\"\n");
+    pdf("a.pdf", {"alpha"});
+    pdf("b.pdf", {"beta"});
+    pdf("c.pdf", {"gamma"});
+    const QStringList alle = dat({"a.pdf", "b.pdf", "c.pdf"});
+    const auto aufrufe = [&] {
+        const QByteArray a = lies("aufrufe");
+        schreibe("aufrufe", "");
+        return QString::fromUtf8(a).split('\n', Qt::SkipEmptyParts);
+    };
+    ASSERT_TRUE(lauf(alle, 2));
+    const QByteArray erst = dokument();
+    EXPECT_EQ(aufrufe().size(), 3);
+    EXPECT_EQ(extraktion->statistik(3, "0:0:0").size(), 4);
+
+    ASSERT_TRUE(lauf(alle, 2));
+    EXPECT_EQ(dokument(), erst);
+    EXPECT_TRUE(aufrufe().isEmpty());
+    EXPECT_EQ(extraktion->ausCache(), 3);
+    EXPECT_EQ(extraktion->statistik(3, "0:0:0").value(4),
+              QStringLiteral("Davon aus dem Textcache übernommen: 3"));
+
+    pdf("b.pdf", {"beta, neu und länger"});
+    ASSERT_TRUE(lauf(alle, 2));
+    EXPECT_EQ(aufrufe(), QStringList{nativ("pdf/b.pdf")});
+    EXPECT_TRUE(dokument().contains(konvertiert("b.pdf")));
+
+    // Damage every entry in a different way: a flipped byte, a cut, an empty file.
+    const QString cache = nativ("Datenbank/Akten_Textcache");
+    QStringList eintraege = QDir(cache).entryList(QDir::Files, QDir::Name);
+    ASSERT_EQ(eintraege.size(), 3);
+    QByteArray e0 = lies("Datenbank/Akten_Textcache/" + eintraege[0]);
+    e0[e0.size() - 2] = e0[e0.size() - 2] ^ 1;
+    schreibe("Datenbank/Akten_Textcache/" + eintraege[0], e0);
+    schreibe("Datenbank/Akten_Textcache/" + eintraege[1],
+             lies("Datenbank/Akten_Textcache/" + eintraege[1]).chopped(1));
+    schreibe("Datenbank/Akten_Textcache/" + eintraege[2], "");
+    ASSERT_TRUE(lauf(alle, 2));
+    EXPECT_EQ(aufrufe().size(), 3);
+    const QByteArray neu = dokument();
+    EXPECT_EQ(neu, satz(win("pdf\\a.pdf"), konvertiert("a.pdf")) +
+                       satz(win("pdf\\b.pdf"), konvertiert("b.pdf")) +
+                       satz(win("pdf\\c.pdf"), konvertiert("c.pdf")));
+
+    // A converter that changed makes every text suspect; the entry of a file that left the
+    // list goes.
+    ersatzkonverter("echo \"$4\" >> " + QFile::encodeName(nativ("aufrufe")) + "\nexec " +
+                    echterKonverter() + " \"$@\" # neu\n");
+    ASSERT_TRUE(lauf(dat({"a.pdf", "c.pdf"}), 2));
+    EXPECT_EQ(aufrufe().size(), 2);
+    EXPECT_EQ(QDir(cache).entryList(QDir::Files).size(), 2);
+}
+
+// Without a converter the run stops before converting, with one message.
+TEST_F(PdfTextExtraktionTest, OhneKonverterEineMeldung) {
+    const QByteArray pfad = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(nativ("leer")));
     pdf("a.pdf", {"eins"});
     pdf("b.pdf", {"zwei"});
-    dat({"a.pdf", "b.pdf"});
-    int gefragt = 0;
-    auto l = lauf([&] { return ++gefragt > 1; });
-    l.ErstelleDiePDFtextDokumente();
-    EXPECT_EQ(l.konvertiert(), 1);
-    const QByteArray dok = lies("Datenbank/Akten_UTF8Dokument.txt");
-    EXPECT_TRUE(dok.contains("eins"));
-    EXPECT_FALSE(dok.contains("b.pdf"));
+    const bool ok = lauf(dat({"a.pdf", "b.pdf"}), 2);
+    qputenv("PATH", pfad);
+    EXPECT_FALSE(ok);
+    ASSERT_EQ(notifier.meldungen().size(), 1u);
+    EXPECT_EQ(notifier.meldungen()[0].art, Notifier::Art::Fehler);
+    EXPECT_EQ(notifier.meldungen()[0].text, PdfTextExtraktion::konverterFehltMeldung(ordner));
+    EXPECT_TRUE(notifier.meldungen()[0].text.contains(win()));
+    EXPECT_FALSE(QFileInfo::exists(Files::nativ(extraktion->aufbau().dokument())));
 }
 
-TEST_F(PdfTextExtraktionTest, TeileInZahlenfolge) {
-    for (int k : {1, 2, 10, 9})
-        schreibe(QStringLiteral("Datenbank/Temp/Akten_UTF8Dokument%1.txt").arg(k),
-                 QByteArray::number(k) + ";");
-    schreibe("Datenbank/Temp/Akten_UTF8Dokument100000.txt", "zu gross");
-    schreibe("Datenbank/Temp/Seite1.txt", "fremd");
-    auto l = lauf();
-    l.teileZusammenfuegen();
-    EXPECT_EQ(lies("Datenbank/Akten_UTF8Dokument.txt"), QByteArray("1;2;9;10;"));
+// The run's cost per file stays flat: no file of the run is looked up through the drive
+// map's folder listings, however many files there are.
+TEST_F(PdfTextExtraktionTest, KeineOrdnerlisteJeDatei) {
+    QStringList namen;
+    for (int i = 0; i < 40; ++i) {
+        namen << QString("d%1.pdf").arg(i);
+        pdf(namen.last(), {namen.last()});
+    }
+    // The first run creates the cache folder; it is left out.
+    QList<qint64> lesungen;
+    for (int anzahl : {1, 4, 40}) {
+        const qint64 vorher = DriveMap::global().Verzeichnislesungen();
+        ASSERT_TRUE(lauf(dat(namen.mid(0, anzahl)), 2));
+        EXPECT_EQ(extraktion->konvertiert(), anzahl);
+        lesungen << DriveMap::global().Verzeichnislesungen() - vorher;
+    }
+    EXPECT_EQ(lesungen[1], lesungen[2]);
 }
 
-TEST_F(PdfTextExtraktionTest, GrosseTexteWerdenInTeilenGeschrieben) {
-    // Enough text for more than 2,000,000 bytes of converter output.
-    QStringList seiten;
-    const QString zeile = QString(90, QLatin1Char('x'));
-    for (int s = 0; s < 500; ++s)
-        seiten << QStringList(50, zeile).join('\n');
-    pdf("gross.pdf", seiten);
-    pdf("klein.pdf", {"danach"});
-    dat({"gross.pdf", "klein.pdf"});
-    auto l = lauf();
-    l.ErstelleDiePDFtextDokumente();
-    ASSERT_TRUE(l.teileGeschrieben());
-    EXPECT_EQ(l.teilzaehler(), 1);
-    const QByteArray teil1 = lies("Datenbank/Temp/Akten_UTF8Dokument1.txt");
-    EXPECT_TRUE(teil1.endsWith("\r\n"));
-    EXPECT_FALSE(teil1.contains("klein.pdf"));
-    const QByteArray rest = lies("Datenbank/Akten_UTF8Dokument.txt");
-    EXPECT_TRUE(rest.startsWith(" \r\n \r\n \r\n#T:\\pdf\\klein.pdf"));
-    l.abschliessen();
-    EXPECT_EQ(lies("Datenbank/Akten_UTF8Dokument.txt"), teil1 + rest);
-    EXPECT_EQ(lies("Datenbank/Temp/Akten_UTF8Dokument2.txt"), rest);
-}
-
-TEST_F(PdfTextExtraktionTest, PfadzeichenAusserhalbVon1252WerdenFragezeichen) {
-    pdf("Жук.pdf", {"Käfer"});
-    dat({"Жук.pdf"});
-    auto l = lauf();
-    l.ErstelleDiePDFtextDokumente();
-    const QByteArray dok = lies("Datenbank/Akten_UTF8Dokument.txt");
-    EXPECT_TRUE(dok.startsWith(" \r\n \r\n \r\n#T:\\pdf\\???.pdf\r\n=======\r\n"))
-        << dok.left(60).toStdString();
-    EXPECT_TRUE(dok.contains("K\xC3\xA4"
-                             "fer"));
+// A step after the converter runs inside the pool on each converted file, under the same
+// time limit: what it makes of the text goes into the document and the cache, a step that
+// overruns counts as the converter would.
+TEST_F(PdfTextExtraktionTest, NachbearbeitungImPool) {
+    pdf("a.pdf", {"eins"});
+    pdf("langsam.pdf", {"zwei"});
+    schritt.kennung = "Probe 1";
+    schritt.schritt = [](const QString& pdf, QByteArray& text, const ProcessRunner::Grenze& g) {
+        if (pdf.endsWith("langsam.pdf"))
+            return ProcessRunner::ausfuehrenBegrenzt("sleep", {"300"}, g).ende ==
+                   ProcessRunner::Ende::Beendet;
+        text = "bearbeitet: " + text;
+        return true;
+    };
+    ASSERT_TRUE(lauf(dat({"a.pdf", "langsam.pdf"}), 2, {}, 1));
+    EXPECT_EQ(dokument(), satz(win("pdf\\a.pdf"), "bearbeitet: " + konvertiert("a.pdf")));
+    ASSERT_EQ(notifier.meldungen().size(), 1u);
+    EXPECT_TRUE(
+        notifier.meldungen()[0].text.startsWith("Die Umwandlung von " + win("pdf\\langsam.pdf")));
+    // The cache holds the step's text; another version of the step does not take it.
+    ASSERT_TRUE(lauf(dat({"a.pdf"})));
+    EXPECT_EQ(extraktion->ausCache(), 1);
+    schritt.kennung = "Probe 2";
+    ASSERT_TRUE(lauf(dat({"a.pdf"})));
+    EXPECT_EQ(extraktion->ausCache(), 0);
 }

@@ -6,6 +6,8 @@
 #include <QBuffer>
 #include <QFile>
 
+#include <cstdio>
+
 #include <vector>
 
 namespace {
@@ -87,6 +89,23 @@ TEST_F(ViewerDokumentTest, ZeileAnPositionVonUmbruchZuUmbruchHoechstens2048JeSei
         EXPECT_EQ(d.SelStart(), f.start) << f.pos;
         EXPECT_EQ(d.SelLength(), f.laenge) << f.pos;
     }
+}
+
+// A file renamed over the one shown under the same name (an index run's new document) is
+// opened anew: the old view would give the old document's bytes for the new offsets.
+TEST_F(ViewerDokumentTest, GleicherNameNachErsetzenOeffnetNeu) {
+    TViewerDokument d;
+    const QString a = datei("dok.txt", "alter Text\r\n");
+    ASSERT_TRUE(d.Open(a));
+    const QString neu = datei("neu.txt", "ein neuer, laengerer Text\r\n");
+    ASSERT_EQ(::rename(QFile::encodeName(neu).constData(), QFile::encodeName(a).constData()), 0);
+    EXPECT_TRUE(d.Open(a));
+    EXPECT_EQ(d.Size(), 27);
+    d.SelectLineAtPos(0);
+    EXPECT_EQ(d.SelText(), "ein neuer, laengerer Text");
+    // Gone under its name: not shown any longer either.
+    QFile::remove(a);
+    EXPECT_FALSE(d.ZeigtDieDatei(a));
 }
 
 TEST_F(ViewerDokumentTest, OeffnenUndLesefehlerMelden) {

@@ -1,0 +1,88 @@
+#include "tests/stoerfaelle/StoerfallUmgebung.h"
+
+#include "index/Indexlauf.h"
+#include "platform/Platform.h"
+#include "search/StreamSearch.h"
+#include "search/Suchlauf.h"
+#include "tests/common/TestUmgebung.h"
+#include "viewer/ViewerDokument.h"
+
+#include <QDir>
+
+class SuchenNachNeuindizierung : public StoerfallUmgebung {
+protected:
+    void sammlung() {
+        for (int i = 0; i < 10; ++i)
+            akte("Akten", i);
+        hauptliste();
+    }
+    // Three files changed, two gone, 28 new: 36 files.
+    void sammlungAendern() {
+        for (int i : {0, 1, 2})
+            akte("Akten", i, 2);
+        for (int i = 10; i < 38; ++i)
+            akte("Akten", i);
+        QFile::remove(prog("Akten/Akte_8.pdf"));
+        QFile::remove(prog("Akten/Akte_9.pdf"));
+        hauptliste();
+    }
+};
+
+// Search, re-index a changed collection, search: every hit names the file it came from.
+TEST_F(SuchenNachNeuindizierung, MitDemProgramm) {
+    sammlung();
+    ASSERT_EQ(kelvora(index("Akten", "Akten")).code, 0);
+    const Ausgang vorher = kelvora({"search", "Akten", "Suchwort"});
+    ASSERT_EQ(vorher.code, 0);
+    EXPECT_EQ(trefferPruefen(vorher.aus).saetze, 10)
+        << trefferPruefen(vorher.aus).fehler.toStdString();
+
+    sammlungAendern();
+    ASSERT_EQ(kelvora(index("Akten", "Akten")).code, 0);
+    const Ausgang nachher = kelvora({"search", "Akten", "Suchwort"});
+    ASSERT_EQ(nachher.code, 0);
+    const Pruefung p = trefferPruefen(nachher.aus);
+    EXPECT_EQ(p.saetze, 36) << p.fehler.toStdString();
+}
+
+// The same within one process, as in the window: the search keeps its stream search and
+// hidden viewer across the re-index, and must not read the old document through them.
+TEST_F(SuchenNachNeuindizierung, ImSelbenProzess) {
+    DriveMap::global() = DriveMap();
+    DriveMap::global().setzeWurzel('T', prog());
+    const Programmordner ordner("T:\\");
+    ProtokollNotifier notifier;
+    ordner.ordnerAnlegen(notifier);
+    SpeicherEinstellungen einstellungen;
+    ProtokollShell shell;
+    TStreamSearch search;
+    TViewerDokument viewer;
+    TSuchfensterZustand fenster;
+    const auto indizieren = [&] {
+        Indexlauf lauf(ordner, notifier, Pump::still());
+        return lauf.ausfuehren({"Akten", "T:\\Akten", "*.pdf", false}).ok;
+    };
+    const auto suchen = [&] {
+        TSuchlauf lauf(
+            {ordner, {einstellungen, notifier, shell, Pump::still()}, search, viewer, fenster});
+        lauf.Datenbankname = "Akten";
+        fenster.TntEdit2 = "Suchwort";
+        EXPECT_TRUE(lauf.OKBtnClick());
+        QString ausgabe;
+        for (const QString& satz : lauf.TrefferListe()) {
+            const QString text = Ansi::ausByteForm(satz);
+            const qsizetype t = text.indexOf("##text##");
+            ausgabe += text.left(t) + '\t' + text.mid(t + 8) + '\n';
+        }
+        return trefferPruefen(ausgabe);
+    };
+    sammlung();
+    ASSERT_TRUE(indizieren()) << notifier.texte().join('|').toStdString();
+    EXPECT_EQ(suchen().saetze, 10);
+
+    sammlungAendern();
+    ASSERT_TRUE(indizieren()) << notifier.texte().join('|').toStdString();
+    const Pruefung p = suchen();
+    EXPECT_EQ(p.saetze, 36) << p.fehler.toStdString();
+    DriveMap::global() = DriveMap();
+}
