@@ -391,7 +391,7 @@ void TTextViewer::zeichneText(QPainter& p, const QVector<VisuelleZeile>& seite) 
             p.restore();
         }
         if (memo && Suchfenster.zeileGezeichnet)
-            Suchfenster.zeileGezeichnet(z.text, height());
+            Suchfenster.zeileGezeichnet(z.text);
     }
     if (memo && Suchfenster.zeichnenFertig)
         Suchfenster.zeichnenFertig();
@@ -516,8 +516,8 @@ void TTextViewer::aktualisiereRollbalken() {
         hz->setRange(0, hMax);
         hz->setPageStep(std::max(1, Textbreite() / (textmodus() ? zeichenbreite() : zellbreite())));
         hz->setValue(horz_);
-        if (Suchfenster.memoBreite)
-            Suchfenster.memoBreite(passt ? width() + 4 : width() - 16);
+        if (Suchfenster.memoFlaeche)
+            Suchfenster.memoFlaeche(viewport()->geometry().adjusted(linkerRand(), 0, 0, 0));
         if (viewport()->size() == vorher)
             break;
     }
