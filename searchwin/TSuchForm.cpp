@@ -123,7 +123,6 @@ TSuchForm::TSuchForm(const Dienste& dienste, const Programmordner& ordner, QWidg
                                       "NurGanzeWoerterCheckBox");
     Label1 = benannt(new QLabel(PanelLinks), "Label1");
     Label1->setFont(fett);
-    // The instruction's own line breaks are for a wider panel; the label wraps in its own.
     Label1->setWordWrap(true);
     Panel2 = benannt(new QWidget(PanelLinks), "Panel2");
     Label5 = benannt(
@@ -407,10 +406,12 @@ void TSuchForm::erstesZeigen() {
     if (kurzhinweis_)
         ViewerMemo->setToolTip(memoHinweis());
     TntEdit2->setFocus();
+    // The words of the instruction flow in the label's own width; the example path has a
+    // line of its own and is never broken.
     Label1->setText(QStringLiteral(
-        "Geben Sie oben den Text ein, den Sie suchen.   Bei der Suche\r\nnach einem Pfadeintrag "
-        "mit Dateinamen, setzen Sie das Raute-\r\nZeichen # davor:     #C:\\Windows\\Dies ist ein "
-        "Beispiel.txt"));
+        "Geben Sie oben den Text ein, den Sie suchen.   Bei der Suche nach einem Pfadeintrag "
+        "mit Dateinamen, setzen Sie das Raute-Zeichen # davor:\n"
+        "#C:\u2060\\Windows\u2060\\Dies\u00A0ist\u00A0ein\u00A0Beispiel.txt"));
     ZeilenAlsListeSortieren->setEnabled(false);
     suchsteuerungFreigeben(false);
     ThemenFuellen();

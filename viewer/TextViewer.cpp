@@ -19,6 +19,7 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -139,8 +140,11 @@ int TTextViewer::zeichenbreite() const {
     return std::max(1, QFontMetrics(schrift()).averageCharWidth());
 }
 
+// The height a text layout gives a line of this font (its exact height, rounded up), so
+// that an edit control over the viewer with the same font shows its lines on the same
+// places.
 int TTextViewer::Zeilenhoehe() const {
-    return std::max(1, QFontMetrics(schrift()).height());
+    return std::max(1, int(std::ceil(QFontMetricsF(schrift()).height())));
 }
 
 int TTextViewer::LinesPerPage() const {

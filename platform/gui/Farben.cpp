@@ -54,6 +54,8 @@ QColor abgedunkelt(const QColor& f, int prozent) {
 void hintergrund(QWidget* w, const QColor& farbe) {
     QPalette p = w->palette();
     p.setColor(QPalette::Window, farbe);
+    // A tool bar fills itself with the button colour.
+    p.setColor(w->backgroundRole(), farbe);
     w->setPalette(p);
     w->setAutoFillBackground(true);
 }

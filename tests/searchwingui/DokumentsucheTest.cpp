@@ -136,6 +136,8 @@ TEST_F(Dokumentsuche, LesezeichenOhneGezeichnetenTextSchreibtNichts) {
 }
 
 TEST_F(Dokumentsuche, MemoZeileSpiegeltDieViewerzeile) {
+    // At 10 points the font's exact height has a fraction, which a text layout rounds up.
+    form().setViewerSchriftgroesse(10);
     ladeUtf8("#T:\\B\xC3\xA4r.pdf\r\nzweite Zeile\r\n");
     const QVector<TTextViewer::VisuelleZeile> seite = form().Viewer->Seite();
     ASSERT_GE(seite.size(), 2);
@@ -143,6 +145,11 @@ TEST_F(Dokumentsuche, MemoZeileSpiegeltDieViewerzeile) {
     EXPECT_EQ(memo->findBlockByNumber(0).text(), QStringLiteral("#T:\\Bär.pdf"));
     EXPECT_EQ(memo->findBlockByNumber(1).text(), QStringLiteral("zweite Zeile"));
     EXPECT_EQ(memo->blockCount(), seite.size());
+    // Each memo line lies on the viewer's line, so that the memo shows the whole page.
+    const QPlainTextEdit* edit = form().ViewerMemo;
+    const int abstand = edit->cursorRect(QTextCursor(memo->findBlockByNumber(1))).top() -
+                        edit->cursorRect(QTextCursor(memo->findBlockByNumber(0))).top();
+    EXPECT_EQ(abstand, form().Viewer->Zeilenhoehe());
 }
 
 TEST_F(Dokumentsuche, DoppelklickWaehltDieZeileUndPopupUebertraegt) {
