@@ -94,7 +94,6 @@ public:
     void setHinweisfarbe(const QColor& farbe);
     // The short hint over the memo; off, the memo shows no hint at the mouse.
     void setKurzhinweis(bool anzeigen);
-    bool kurzhinweis() const { return kurzhinweis_; }
 
     QListWidget* vorschlagsliste() const { return TntListBox2; }
     QPushButton* sortierteListeLadenKnopf() const { return ZeilenAlsListeSortieren; }
@@ -251,10 +250,6 @@ private:
     // Runs the change of the search field on its text; false when the path rule took over
     // (it opened the file or closed the window).
     bool suchfeldAnwenden(Suchfeld::Pfadregel regel);
-    // The field's text after the last change, and whether the change now reported was a
-    // single typed character.
-    QString feldVorher_;
-    bool getippt_ = false;
     // Enabled and coloured while the search field holds text.
     void suchsteuerungFreigeben(bool frei);
     // Green text on the two search buttons while there is text, else the hint colour.
@@ -272,4 +267,8 @@ private:
     QColor hinweisfarbe_;
     bool kurzhinweis_ = true;
     static QString memoHinweis();
+    // The search field's text after the last change, and whether the change now reported
+    // was a single typed character.
+    QString feldVorher_;
+    bool getippt_ = false;
 };

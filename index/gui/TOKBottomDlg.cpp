@@ -36,29 +36,29 @@ TOKBottomDlg::TOKBottomDlg(const Programmordner& ordner, Notifier& notifier, Pum
     OrdnerEdit->installEventFilter(this);
     OrdnerwaehlenButton = new QPushButton(QStringLiteral("..."), this);
     OrdnerwaehlenButton->setObjectName(QStringLiteral("OrdnerwaehlenButton"));
-    Label1 = new QLabel(QStringLiteral("Name der Datenbank: "), this);
-    Label2 = new QLabel(QStringLiteral("Endung PDF-Dateien:"), this);
-    Label3 = new QLabel(QStringLiteral("Ausgewähltes Laufwerk oder Ordner:"), this);
+    auto beschriftung = [](const QString& text, const char* name, QWidget* eltern) {
+        auto* l = new QLabel(text, eltern);
+        l->setObjectName(QLatin1String(name));
+        return l;
+    };
+    Label1 = beschriftung(QStringLiteral("Name der Datenbank: "), "Label1", this);
+    Label2 = beschriftung(QStringLiteral("Endung PDF-Dateien:"), "Label2", this);
+    Label3 = beschriftung(QStringLiteral("Ausgewähltes Laufwerk oder Ordner:"), "Label3", this);
     Infotext = new QWidget(this);
     Infotext->setObjectName(QStringLiteral("Infotext"));
-    Label4 = new QLabel(QStringLiteral("Nach dem Sie OK betätigt haben, wird eine "
-                                       "Hauptdateienliste erstellt.  Dafür wird das "),
-                        Infotext);
-    Label5 = new QLabel(QStringLiteral("Programm \"ErstelleDateienliste.exe\" gestartet. Dieses "
-                                       "braucht Administratorrechte."),
-                        Infotext);
-    Label6 = new QLabel(QStringLiteral("Deshalb müssen Sie die Frage der "
-                                       "Benutzerkontensteuerung mit \"Ja\" bestätigen."),
-                        Infotext);
+    Label4 = beschriftung(QStringLiteral("Nach dem Sie OK betätigt haben, wird eine "
+                                         "Hauptdateienliste erstellt.  Dafür wird das "),
+                          "Label4", Infotext);
+    Label5 = beschriftung(QStringLiteral("Programm \"ErstelleDateienliste.exe\" gestartet. "
+                                         "Dieses braucht Administratorrechte."),
+                          "Label5", Infotext);
+    Label6 = beschriftung(QStringLiteral("Deshalb müssen Sie die Frage der "
+                                         "Benutzerkontensteuerung mit \"Ja\" bestätigen."),
+                          "Label6", Infotext);
     auto* info = new QVBoxLayout(Infotext);
     info->setContentsMargins(0, 0, 0, 0);
-    const char* namen[] = {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6"};
-    int n = 0;
-    for (QLabel* l : {Label1, Label2, Label3, Label4, Label5, Label6}) {
-        l->setObjectName(QLatin1String(namen[n++]));
-        if (l->parent() == Infotext)
-            info->addWidget(l);
-    }
+    for (QLabel* l : {Label4, Label5, Label6})
+        info->addWidget(l);
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setAlignment(Qt::AlignCenter);
