@@ -18,7 +18,7 @@ bool istPfadeingabe(const QString& getrimmt) {
 Suchfeld::Suchfeld(Notifier& notifier, Shell& shell, const Programmordner& ordner)
     : notifier_(notifier), shell_(shell), ordner_(ordner) {}
 
-Suchfeld::Zustand Suchfeld::TntEdit2Change(const QString& text) {
+Suchfeld::Zustand Suchfeld::TntEdit2Change(const QString& text, Pfadregel regel) {
     Zustand z;
     QString feld = text;
     bool geoeffnet = false;
@@ -32,7 +32,7 @@ Suchfeld::Zustand Suchfeld::TntEdit2Change(const QString& text) {
         }
         const QString getrimmt = Zeichenkette::trim(feld);
         z.phrase = getrimmt.contains(QLatin1Char(' ')) || getrimmt.contains(QLatin1Char('\t'));
-        if (istPfadeingabe(getrimmt)) {
+        if (regel == Pfadregel::Anwenden && istPfadeingabe(getrimmt)) {
             const Pfadausgang ausgang = pfadregel(getrimmt.mid(1));
             if (ausgang.art == Pfadausgang::NichtGefunden) {
                 // The window closes; nothing more is made of this text.

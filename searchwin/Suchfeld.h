@@ -29,9 +29,14 @@ public:
         bool suchbereit = false;
     };
 
+    // Whether a change applies the "#" path rule. A path typed character by character is
+    // checked only once it is whole: when it is pasted or set from elsewhere, confirmed
+    // with Enter or searched.
+    enum class Pfadregel { Anwenden, Warten };
+
     Suchfeld(Notifier& notifier, Shell& shell, const Programmordner& ordner);
 
-    Zustand TntEdit2Change(const QString& text);
+    Zustand TntEdit2Change(const QString& text, Pfadregel regel = Pfadregel::Anwenden);
 
     // q is a path without its drive letter (":\Daten\Bericht.pdf"): the drive of the
     // program folder first, then A, B, D to Z where the last letter holding the file wins,

@@ -3,9 +3,11 @@
 #include "datenbank/Programmdateien.h"
 #include "datenbank/Datenbankwechsel.h"
 #include "platform/Platform.h"
+#include "platform/gui/Farben.h"
 #include "search/Browserstart.h"
 #include "search/StreamSearch.h"
 #include "search/Suchlauf.h"
+#include "search/Zeichenkette.h"
 #include "searchwin/Lesezeichen.h"
 #include "searchwin/Memozeile.h"
 #include "searchwin/Suchwortliste.h"
@@ -99,7 +101,7 @@ TSuchForm::TSuchForm(const Dienste& dienste, const Programmordner& ordner, QWidg
     SpeedButton1->setText(QStringLiteral("?"));
     SpeedButton1->setFixedSize(42, 33);
     SpeedButton1->setFont(fett);
-    SpeedButton1->setStyleSheet(QStringLiteral("color: white"));
+    Farben::textfarbe(SpeedButton1, Qt::white);
     SpeedButton2 = benannt(new QToolButton(ToolBar1), "SpeedButton2");
     SpeedButton2->setFixedSize(43, 33);
     SpeedButton2->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
@@ -124,6 +126,7 @@ TSuchForm::TSuchForm(const Dienste& dienste, const Programmordner& ordner, QWidg
                                       "NurGanzeWoerterCheckBox");
     Label1 = benannt(new QLabel(PanelLinks), "Label1");
     Label1->setFont(fett);
+    Label1->setWordWrap(true);
     Panel2 = benannt(new QWidget(PanelLinks), "Panel2");
     Label5 = benannt(
         new QLabel(QStringLiteral("Für die Suche im Internet, hier eine Adresse wählen:"), Panel2),
@@ -229,11 +232,16 @@ TSuchForm::TSuchForm(const Dienste& dienste, const Programmordner& ordner, QWidg
     Viewer->setFont(viewerSchrift);
     ViewerMemo = benannt(new QPlainTextEdit(Viewer), "ViewerMemo");
     ViewerMemo->setReadOnly(true);
+    // Read-only, yet with a caret: the keys the viewer does not take select in the memo.
+    ViewerMemo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     ViewerMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
     ViewerMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ViewerMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ViewerMemo->setFont(viewerSchrift);
-    ViewerMemo->move(-6, -3);
+    // The memo lies exactly on the viewer's text area and starts its lines where the viewer
+    // draws them; without a frame of its own it looks like the page it mirrors.
+    ViewerMemo->setFrameShape(QFrame::NoFrame);
+    ViewerMemo->document()->setDocumentMargin(0);
     PopupMenu1 = new QMenu(this);
     PopupMenu1->addAction(QStringLiteral("Text in Suchleiste links übertragen"));
     Viewer2 = new TViewerDokument;
@@ -321,6 +329,8 @@ TSuchForm::TSuchForm(const Dienste& dienste, const Programmordner& ordner, QWidg
                 if (zustand == Qt::ApplicationActive)
                     ApplicationActivate();
             });
+    // Hidden from the start, so that the window's least size does not count the group.
+    sortiergruppeZeigen(false);
     viewerAnbinden();
     dokumentsucheAnbinden();
     suchfeldAnbinden();
@@ -332,9 +342,8 @@ void TSuchForm::viewerAnbinden() {
     SuchfensterHaken& h = Viewer->Suchfenster;
     h.sucheLaeuft = [this] { return SucheLaeuft; };
     h.memoLeeren = [this] { memoZeilen_.clear(); };
-    h.zeileGezeichnet = [this](const QString& zeile, int hoehe) {
+    h.zeileGezeichnet = [this](const QString& zeile) {
         LesezeichenErlaubt = true;
-        ViewerMemo->setFixedHeight(hoehe);
         memoZeilen_ << Memozeile::ausViewerzeile(zeile, AnzeigeVariante);
     };
     // The memo gets the page in one piece, so no line break is left after its last line.
@@ -351,7 +360,7 @@ void TSuchForm::viewerAnbinden() {
             ViewerMemo->show();
     };
     h.zeigtUtf8Variante = [this] { return AnzeigeVariante == Variante::Utf8; };
-    h.memoBreite = [this](int breite) { ViewerMemo->setFixedWidth(breite); };
+    h.memoFlaeche = [this](const QRect& flaeche) { ViewerMemo->setGeometry(flaeche); };
     h.inSuchleiste = [this](const QString& text) { TntEdit2->setText(text); };
     Viewer->OnScroll = [this] { ViewerScroll(); };
 }
@@ -397,15 +406,15 @@ void TSuchForm::FormPaint() {
 void TSuchForm::erstesZeigen() {
     Label2->hide();
     sortiergruppeZeigen(false);
-    ViewerMemo->setToolTip(
-        QStringLiteral("Markieren Sie den Text mit der linken Maustaste. Danach rechter "
-                       "Maustastenklick.\r\nText kann dann über Popup-Menü in linkes "
-                       "Sucheingabefeld eingefügt werden."));
+    if (kurzhinweis_)
+        ViewerMemo->setToolTip(memoHinweis());
     TntEdit2->setFocus();
+    // The words of the instruction flow in the label's own width; the example path has a
+    // line of its own and is never broken.
     Label1->setText(QStringLiteral(
-        "Geben Sie oben den Text ein, den Sie suchen.   Bei der Suche\r\nnach einem Pfadeintrag "
-        "mit Dateinamen, setzen Sie das Raute-\r\nZeichen # davor:     #C:\\Windows\\Dies ist ein "
-        "Beispiel.txt"));
+        "Geben Sie oben den Text ein, den Sie suchen.   Bei der Suche nach einem Pfadeintrag "
+        "mit Dateinamen, setzen Sie das Raute-Zeichen # davor:\n"
+        "#C:\u2060\\Windows\u2060\\Dies\u00A0ist\u00A0ein\u00A0Beispiel.txt"));
     ZeilenAlsListeSortieren->setEnabled(false);
     suchsteuerungFreigeben(false);
     ThemenFuellen();
@@ -431,7 +440,6 @@ void TSuchForm::resizeEvent(QResizeEvent* event) {
         resize(qMax(width(), 1043), height() < 499 ? 500 : height());
     ToolButton1->setFixedWidth(
         qMax(0, width() - 3 * SpeedButton1->width() - SpeedButton3->width() + 2));
-    ViewerMemo->setFixedHeight(Viewer->height());
 }
 
 void TSuchForm::Splitter1Moved() {
@@ -544,12 +552,13 @@ void TSuchForm::ZeigDieTitelAn() {
     if (titel.isEmpty())
         return;
     Label2->setToolTip(titel);
-    const int rand = PanelRechts->width();
-    const int links = Label2->x();
+    // The label's room reaches from its left edge to the panel's inner right edge.
+    const int raum = PanelRechts->contentsRect().right() -
+                     PanelRechts->layout()->contentsMargins().right() - Label2->x();
     const QFontMetrics fm(Label2->font());
-    Label2->setText(Titelanzeige::gekuerzt(
-        TitelPositionen.beschriftung(AnsichtPosition),
-        [&](const QString& t) { return links + fm.horizontalAdvance(t) < rand; }));
+    Label2->setText(
+        Titelanzeige::gekuerzt(TitelPositionen.beschriftung(AnsichtPosition),
+                               [&](const QString& t) { return fm.horizontalAdvance(t) <= raum; }));
 }
 
 void TSuchForm::Timer2Timer() {
@@ -632,19 +641,29 @@ int TSuchForm::viewerSchriftgroesse() const {
 
 void TSuchForm::setFensterfarbe(const QColor& farbe) {
     fensterfarbe_ = farbe;
-    for (QWidget* w : {static_cast<QWidget*>(this), PanelLinks, PanelRechts, PanelUnten}) {
-        QPalette p = w->palette();
-        p.setColor(QPalette::Window, farbe);
-        w->setPalette(p);
-        w->setAutoFillBackground(true);
-    }
+    for (QWidget* w : std::initializer_list<QWidget*>{this, PanelLinks, PanelRechts, PanelUnten,
+                                                      ToolBar1, Panel2})
+        Farben::hintergrund(w, farbe);
 }
 
 void TSuchForm::setHinweisfarbe(const QColor& farbe) {
     hinweisfarbe_ = farbe;
-    for (QLabel* l : {Label1, Label2, Label8}) {
-        QPalette p = l->palette();
-        p.setColor(QPalette::WindowText, farbe);
-        l->setPalette(p);
-    }
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             GrossKleinBeachten, NurGanzeWoerterCheckBox, nurWoerterButton, nurSaetzeButton,
+             WoerterUndSaetzeButton, Label1, Label2, Label5, TntLabel1, Label8, OderCheckBox,
+             PhraseCheckBox, SpeedButton1, SpeedButton2})
+        Farben::textfarbe(w, farbe);
+    // The two search buttons carry the hint colour while there is nothing to search for.
+    suchknoepfeFaerben(!Zeichenkette::trim(TntEdit2->text()).isEmpty());
+}
+
+void TSuchForm::setKurzhinweis(bool anzeigen) {
+    kurzhinweis_ = anzeigen;
+    ViewerMemo->setToolTip(anzeigen && !ErsterPaint ? memoHinweis() : QString());
+}
+
+QString TSuchForm::memoHinweis() {
+    return QStringLiteral("Markieren Sie den Text mit der linken Maustaste. Danach rechter "
+                          "Maustastenklick.\r\nText kann dann über Popup-Menü in linkes "
+                          "Sucheingabefeld eingefügt werden.");
 }

@@ -92,6 +92,8 @@ public:
 
     void setFensterfarbe(const QColor& farbe);
     void setHinweisfarbe(const QColor& farbe);
+    // The short hint over the memo; off, the memo shows no hint at the mouse.
+    void setKurzhinweis(bool anzeigen);
 
     QListWidget* vorschlagsliste() const { return TntListBox2; }
     QPushButton* sortierteListeLadenKnopf() const { return ZeilenAlsListeSortieren; }
@@ -118,7 +120,7 @@ public:
     void LesezeichenBtnClick();
     void ViewerMemoDblClick();
     // True when the key was handled here (focus change or handed to the viewer).
-    bool ViewerMemoKeyDown(int taste);
+    bool ViewerMemoKeyDown(int taste, Qt::KeyboardModifiers umschalt);
     void ViewerMemoMouseDown(Qt::MouseButton knopf);
     void TextinSuchleistelinksbertragen1Click();
 
@@ -135,7 +137,6 @@ public:
     void TntListBox1Click();
     void TntListBox1MouseMove();
     void SuchImInternetBtnClick();
-
 
     Variante GeladeneVariante = Variante::Keine;
     Variante AnzeigeVariante = Variante::Keine;
@@ -246,8 +247,13 @@ private:
     void websucheAnbinden();
     void ThemenFuellen();
     void adressenZeigen(const Webseitenauswahl::Stand& stand);
+    // Runs the change of the search field on its text; false when the path rule took over
+    // (it opened the file or closed the window).
+    bool suchfeldAnwenden(Suchfeld::Pfadregel regel);
     // Enabled and coloured while the search field holds text.
     void suchsteuerungFreigeben(bool frei);
+    // Green text on the two search buttons while there is text, else the hint colour.
+    void suchknoepfeFaerben(bool frei);
     void inZwischenablage(const QString& text);
     // The wheel scrolls what lies under the mouse; the side under it takes the focus.
     void FormMouseWheel();
@@ -259,4 +265,10 @@ private:
     std::unique_ptr<TBrowserstart> browser_;
     QColor fensterfarbe_;
     QColor hinweisfarbe_;
+    bool kurzhinweis_ = true;
+    static QString memoHinweis();
+    // The search field's text after the last change, and whether the change now reported
+    // was a single typed character.
+    QString feldVorher_;
+    bool getippt_ = false;
 };

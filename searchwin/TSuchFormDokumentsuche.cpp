@@ -19,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBlock>
+#include <QWheelEvent>
 
 void TSuchForm::dokumentsucheAnbinden() {
     TextinSuchleistelinksbertragen1 = PopupMenu1->actions().constFirst();
@@ -55,6 +56,7 @@ void TSuchForm::WeiterSucheClick() {
         ordner_,
         Datenbankname,
         GeladeneVariante,
+        AnzeigeVariante,
         SortierteListeAngezeigt,
         dienste_.notifier,
         dienste_.pump,
@@ -67,7 +69,11 @@ void TSuchForm::WeiterSucheClick() {
             QCoreApplication::sendPostedEvents();
             Viewer->viewport()->repaint();
         }
-        return ViewerMemo->toPlainText();
+        Weitersuche::Seite seite;
+        seite.zeichengroesse = Viewer->Dokument().CharSize();
+        for (const TTextViewer::VisuelleZeile& z : Viewer->Seite())
+            seite.zeilen.append({z.start, z.text});
+        return seite;
     };
     anzeige.imMemoMarkieren = [this](qsizetype start, qsizetype laenge) {
         const int ende = ViewerMemo->document()->characterCount() - 1;
@@ -92,20 +98,27 @@ void TSuchForm::ViewerMemoDblClick() {
     ViewerMemo->setTextCursor(c);
 }
 
-bool TSuchForm::ViewerMemoKeyDown(int taste) {
-    switch (taste) {
-    case Qt::Key_Tab:
+bool TSuchForm::ViewerMemoKeyDown(int taste, Qt::KeyboardModifiers umschalt) {
+    if (taste == Qt::Key_Tab && umschalt == Qt::NoModifier) {
         TntEdit1->setFocus();
         TntEdit1->deselect();
         TntEdit1->end(false);
         return true;
+    }
+    // The keys that move through the document go to the viewer with Ctrl as pressed, so
+    // that Ctrl+Home and Ctrl+End reach its start and end; with Shift they select in the
+    // memo.
+    const Qt::KeyboardModifiers strg = umschalt & ~Qt::KeypadModifier;
+    if (strg != Qt::NoModifier && strg != Qt::ControlModifier)
+        return false;
+    switch (taste) {
     case Qt::Key_Up:
     case Qt::Key_Down:
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
     case Qt::Key_Home:
     case Qt::Key_End: {
-        QKeyEvent weiter(QEvent::KeyPress, taste, Qt::NoModifier);
+        QKeyEvent weiter(QEvent::KeyPress, taste, strg);
         QCoreApplication::sendEvent(Viewer, &weiter);
         return true;
     }
@@ -147,14 +160,26 @@ void TSuchForm::FormMouseWheel() {
 bool TSuchForm::eventFilter(QObject* objekt, QEvent* ereignis) {
     const QEvent::Type art = ereignis->type();
     // Qt already hands the wheel to the widget under the mouse; what remains is the focus.
+    // Over the memo the wheel moves the viewer, whose page the memo then mirrors.
     if (art == QEvent::Wheel) {
         auto* w = qobject_cast<QWidget*>(objekt);
-        if (w && isVisible() && isAncestorOf(w))
-            FormMouseWheel();
-        return false;
+        if (!w || !isVisible() || !isAncestorOf(w))
+            return false;
+        FormMouseWheel();
+        if (w != ViewerMemo && w != ViewerMemo->viewport())
+            return false;
+        const auto* rad = static_cast<QWheelEvent*>(ereignis);
+        QWheelEvent weiter(Viewer->viewport()->mapFromGlobal(rad->globalPosition()),
+                           rad->globalPosition(), rad->pixelDelta(), rad->angleDelta(),
+                           rad->buttons(), rad->modifiers(), rad->phase(), rad->inverted(),
+                           rad->source());
+        QCoreApplication::sendEvent(Viewer->viewport(), &weiter);
+        return true;
     }
-    if (objekt == ViewerMemo && art == QEvent::KeyPress)
-        return ViewerMemoKeyDown(static_cast<QKeyEvent*>(ereignis)->key());
+    if (objekt == ViewerMemo && art == QEvent::KeyPress) {
+        const auto* taste = static_cast<QKeyEvent*>(ereignis);
+        return ViewerMemoKeyDown(taste->key(), taste->modifiers());
+    }
     if (objekt == ViewerMemo->viewport()) {
         if (art == QEvent::MouseButtonDblClick) {
             const auto* maus = static_cast<QMouseEvent*>(ereignis);

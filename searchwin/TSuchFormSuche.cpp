@@ -32,6 +32,9 @@ void TSuchForm::ansichtNachDerSucheLaden() {
 }
 
 void TSuchForm::OKBtnClick() {
+    // A path typed into the field meets its rule now, before anything is searched.
+    if (!suchfeldAnwenden(Suchfeld::Pfadregel::Anwenden))
+        return;
     const QString ersteZeile = ViewerMemo->document()->firstBlock().text();
     const int auswahlStart = ViewerMemo->textCursor().selectionStart();
     const int auswahlLaenge = ViewerMemo->textCursor().selectionEnd() - auswahlStart;

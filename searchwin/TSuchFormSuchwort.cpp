@@ -3,6 +3,8 @@
 
 #include "searchwin/TSuchForm.h"
 
+#include "platform/gui/Farben.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,24 +26,28 @@ void grundfarbe(QWidget* w, const QColor& farbe) {
     w->setPalette(p);
 }
 
-void textfarbe(QWidget* w, const QColor& farbe) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::ButtonText, farbe);
-    w->setPalette(p);
-}
-
 } // namespace
 
 void TSuchForm::suchfeldAnbinden() {
     TntListBox2->setToolTip(QStringLiteral("Linker Mausklick fügt die Auswahl ein."));
     TntListBox2->setStyleSheet(QStringLiteral("QListWidget::item { height: 20px; }"));
+    // Qt reports a user's edit before the change itself: typing adds or removes one
+    // character at a time, a paste or drop brings more at once.
+    connect(TntEdit2, &QLineEdit::textEdited, this,
+            [this](const QString& neu) { getippt_ = neu.size() <= feldVorher_.size() + 1; });
     connect(TntEdit2, &QLineEdit::textChanged, this, &TSuchForm::TntEdit2Change);
     connect(Button1, &QPushButton::clicked, this, &TSuchForm::Button1Click);
     connect(TntListBox2, &QListWidget::itemClicked, this, &TSuchForm::TntListBox2Click);
 }
 
 void TSuchForm::TntEdit2Change() {
-    const Suchfeld::Zustand z = suchfeld_.TntEdit2Change(TntEdit2->text());
+    const bool getippt = getippt_;
+    getippt_ = false;
+    suchfeldAnwenden(getippt ? Suchfeld::Pfadregel::Warten : Suchfeld::Pfadregel::Anwenden);
+}
+
+bool TSuchForm::suchfeldAnwenden(Suchfeld::Pfadregel regel) {
+    const Suchfeld::Zustand z = suchfeld_.TntEdit2Change(TntEdit2->text(), regel);
     if (z.feldtext != TntEdit2->text()) {
         // Suchfeld has already followed every rewrite of the text.
         const QSignalBlocker sperre(TntEdit2);
@@ -54,15 +60,21 @@ void TSuchForm::TntEdit2Change() {
     DateiGeoeffnet = z.dateiGeoeffnet;
     TntLabel1->setText(z.suchtextLabel);
     suchsteuerungFreigeben(z.suchbereit);
+    feldVorher_ = TntEdit2->text();
     if (z.fensterSchliessen)
         CancelBtnClick();
+    return !z.fensterSchliessen && !z.dateiGeoeffnet;
+}
+
+void TSuchForm::suchknoepfeFaerben(bool frei) {
+    const QColor farbe = frei ? Farben::farbe(Suchfeld::SuchbereitFarbe)
+                              : (hinweisfarbe_.isValid() ? hinweisfarbe_ : QColor(Qt::black));
+    Farben::textfarbe(OKBtn, farbe);
+    Farben::textfarbe(SuchImInternetBtn, farbe);
 }
 
 void TSuchForm::suchsteuerungFreigeben(bool frei) {
-    const QColor farbe = frei ? QColor(0x00, 0x80, 0x00)
-                              : (hinweisfarbe_.isValid() ? hinweisfarbe_ : QColor(Qt::black));
-    textfarbe(OKBtn, farbe);
-    textfarbe(SuchImInternetBtn, farbe);
+    suchknoepfeFaerben(frei);
     for (QWidget* w : std::initializer_list<QWidget*>{OKBtn, Label5, TntLabel1, TntComboBox1,
                                                       TntListBox1, SuchImInternetBtn})
         w->setEnabled(frei);

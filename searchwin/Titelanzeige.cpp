@@ -50,10 +50,12 @@ QString Titelanzeige::beschriftung(qint64 position) const {
 }
 
 QString Titelanzeige::gekuerzt(QString text, const std::function<bool(const QString&)>& passt) {
-    bool gekuerzt = false;
-    while (!text.isEmpty() && !passt(text)) {
+    if (passt(text))
+        return text;
+    // Once cut, the text ends in "...", and that ending has to fit as well.
+    const QString punkte = QStringLiteral("...");
+    do
         text.chop(7);
-        gekuerzt = true;
-    }
-    return gekuerzt ? text + QStringLiteral("...") : text;
+    while (!text.isEmpty() && !passt(text + punkte));
+    return text + punkte;
 }

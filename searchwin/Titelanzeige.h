@@ -27,7 +27,7 @@ public:
     static QString positionText(qint64 position);
     // Position, two blanks and the title in double quotes, or the position alone.
     QString beschriftung(qint64 position) const;
-    // Cuts 7 characters at a time until the text fits, then ends it in "...".
+    // Cuts 7 characters at a time until the text, ended in "...", fits.
     static QString gekuerzt(QString text, const std::function<bool(const QString&)>& passt);
 
 private:

@@ -3,6 +3,7 @@
 #include "platform/Ansi.h"
 #include "platform/Notifier.h"
 #include "searchwin/Fundstellen.h"
+#include "searchwin/Memozeile.h"
 
 bool Weitersuche::TntEdit1Change(const QString& text) {
     suchtext_ = text;
@@ -48,32 +49,30 @@ qint64 Weitersuche::auswahllaenge(const QString& text, Dokumentvariante v) {
     }
 }
 
-namespace {
-
-QString kleinNachVariante(const QString& text, Dokumentvariante v) {
-    if (v != Dokumentvariante::Ansi)
-        return Ansi::kleinWide(text);
-    QString out = text;
-    for (QChar& c : out) {
-        const int b = Ansi::byteVon(c.unicode());
-        if (b >= 0)
-            c = QChar(Ansi::zeichen(Ansi::kleinByte(static_cast<unsigned char>(b))));
+std::optional<Weitersuche::Memobereich>
+Weitersuche::memobereich(const Seite& seite, qint64 von, qint64 bis, Dokumentvariante angezeigt) {
+    const qint64 breite = std::max(1, seite.zeichengroesse);
+    qsizetype davor = 0; // memo characters of the lines above, with their line breaks
+    std::optional<qsizetype> anfang;
+    std::optional<qsizetype> ende;
+    for (const Seite::Zeile& z : seite.zeilen) {
+        const qint64 zeilenende = z.start + qint64(z.text.size()) * breite;
+        auto stelle = [&](qint64 byte) {
+            return davor +
+                   Memozeile::ausViewerzeile(z.text.left((byte - z.start) / breite), angezeigt)
+                       .size();
+        };
+        if (!anfang && von >= z.start && von < zeilenende)
+            anfang = stelle(von);
+        if (anfang && !ende && bis >= z.start && bis <= zeilenende)
+            ende = stelle(bis);
+        davor += Memozeile::ausViewerzeile(z.text, angezeigt).size() + 1;
     }
-    return out;
-}
-
-} // namespace
-
-qsizetype Weitersuche::memoposition(const QString& memotext, const QString& text,
-                                    Dokumentvariante v, qint64 letzte) {
-    const QString memo = kleinNachVariante(memotext, v);
-    // The ANSI search text is what 1252 can hold of the field.
-    const QString wort = kleinNachVariante(
-        v == Dokumentvariante::Ansi ? Ansi::nachUnicode(Ansi::ausUnicode(text)) : text, v);
-    const qsizetype f = std::max<qsizetype>(memo.indexOf(wort), 0);
-    if (letzte > f && letzte - f < memo.size())
-        return std::max<qsizetype>(memo.indexOf(wort, letzte - 1), 0);
-    return f;
+    if (!anfang)
+        return std::nullopt;
+    // A hit that runs past the page is marked to the page's end.
+    const qsizetype bisStelle = ende ? *ende : std::max<qsizetype>(*anfang, davor - 1);
+    return Memobereich{*anfang, bisStelle - *anfang};
 }
 
 void Weitersuche::WeiterSucheClick(const Umgebung& u, const Anzeige& anzeige) {
@@ -92,14 +91,15 @@ void Weitersuche::WeiterSucheClick(const Umgebung& u, const Anzeige& anzeige) {
         return;
     }
     const qint64 treffer = FundListe_.first();
-    const QString memotext =
+    const Seite seite =
         anzeige.imViewerAuswaehlen
             ? anzeige.imViewerAuswaehlen(treffer, auswahllaenge(suchtext_, u.geladen))
-            : QString();
-    const qsizetype start = memoposition(memotext, suchtext_, u.geladen, LetzteMemoPosition);
-    LetzteMemoPosition = start;
-    if (anzeige.imMemoMarkieren)
-        anzeige.imMemoMarkieren(start, suchtext_.size());
+            : Seite();
+    const qint64 trefferBytes = schluessel(suchtext_, u.geladen).size();
+    const std::optional<Memobereich> bereich =
+        memobereich(seite, treffer, treffer + trefferBytes, u.angezeigt);
+    if (bereich && anzeige.imMemoMarkieren)
+        anzeige.imMemoMarkieren(bereich->start, bereich->laenge);
     FundListe_.removeFirst();
     if (FundListe_.isEmpty())
         u.notifier.information(QStringLiteral("Dies ist die letzte Fundstelle."));

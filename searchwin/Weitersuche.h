@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class Notifier;
 class Pump;
@@ -17,10 +18,21 @@ class Pump;
 // over at the first.
 class Weitersuche {
 public:
+    // The page the viewer shows: each visual line with the file offset it starts at and its
+    // characters as the viewer decoded them, each standing for zeichengroesse bytes.
+    struct Seite {
+        struct Zeile {
+            qint64 start = 0;
+            QString text;
+        };
+        QList<Zeile> zeilen;
+        int zeichengroesse = 1;
+    };
+
     struct Anzeige {
         // Selects the byte range in the viewer, scrolled into view and redrawn; returns
-        // the text ViewerMemo holds after that redraw.
-        std::function<QString(qint64 start, qint64 laenge)> imViewerAuswaehlen;
+        // the page the viewer shows after that redraw, which ViewerMemo mirrors.
+        std::function<Seite(qint64 start, qint64 laenge)> imViewerAuswaehlen;
         // Selects in ViewerMemo and gives it the focus.
         std::function<void(qsizetype start, qsizetype laenge)> imMemoMarkieren;
     };
@@ -29,6 +41,8 @@ public:
         Programmordner ordner;
         QString datenbank;
         Dokumentvariante geladen = Dokumentvariante::Keine;
+        // The variant whose text the viewer shows: how the memo converts its lines.
+        Dokumentvariante angezeigt = Dokumentvariante::Keine;
         bool sortierteListeAngezeigt = false;
         Notifier& notifier;
         Pump& pump;
@@ -48,17 +62,19 @@ public:
     static QByteArray schluessel(const QString& text, Dokumentvariante v);
     // How many bytes the viewer selects for a hit.
     static qint64 auswahllaenge(const QString& text, Dokumentvariante v);
-    // Where the word starts in the memo text, both lower-cased as the variant lower-cases
-    // them, preferring the occurrence from the previous step's position on when that lies
-    // further on in the memo; 0 when the word is not there.
-    static qsizetype memoposition(const QString& memotext, const QString& text, Dokumentvariante v,
-                                  qint64 letzte);
+    // Where the file bytes from von up to bis lie in ViewerMemo's text, which holds the
+    // page's lines converted for the variant shown, one per line: start and length in
+    // characters. The hit is found by its place on the page, so a word that stands on the
+    // page more than once is marked where the hit is. Nothing when von is not on the page.
+    struct Memobereich {
+        qsizetype start = 0;
+        qsizetype laenge = 0;
+    };
+    static std::optional<Memobereich> memobereich(const Seite& seite, qint64 von, qint64 bis,
+                                                  Dokumentvariante angezeigt);
 
     const QList<qint64>& FundListe() const { return FundListe_; }
     const QString& suchtext() const { return suchtext_; }
-
-    // Survives new searches and loads.
-    qint64 LetzteMemoPosition = 0;
 
 private:
     QList<qint64> FundListe_;

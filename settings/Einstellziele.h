@@ -3,10 +3,10 @@
 #include <QColor>
 
 #include <functional>
-#include <optional>
 
 // What the settings dialog changes in the other windows. The main window fills this in,
-// tests record it.
+// tests record it; the dialog's own tools (its colour dialog) are not part of it, so that
+// handing over the targets never takes them away.
 struct Einstellziele {
     // Background colour of every window and panel.
     std::function<void(const QColor&)> fensterfarbe;
@@ -27,6 +27,4 @@ struct Einstellziele {
     // Asks whether the lists of the shown database are to be built and, on Yes, reveals the
     // search window's sort group; true then, and the dialog closes.
     std::function<bool()> sortierungAnzeigen;
-    // The colour dialog; empty when the user cancels it.
-    std::function<std::optional<QColor>(const QColor& start)> farbeWaehlen;
 };

@@ -124,8 +124,8 @@ TEinstellform::TEinstellform(SettingsStore& einstellungen, QWidget* parent)
     layout->addStretch();
     layout->addLayout(knoepfe);
 
-    ziele_.farbeWaehlen = [this](const QColor& start) -> std::optional<QColor> {
-        const QColor c = QColorDialog::getColor(start, this);
+    farbwahl_ = [this](const QColor& start) -> std::optional<QColor> {
+        const QColor c = QColorDialog::getColor(start, this, QStringLiteral("Farbe wählen"));
         return c.isValid() ? std::optional<QColor>(c) : std::nullopt;
     };
     knoepfeAnpassen();
@@ -225,20 +225,14 @@ void TEinstellform::knoepfeAnpassen() {
 }
 
 void TEinstellform::setFensterfarbe(const QColor& farbe) {
-    QPalette p = palette();
-    p.setColor(QPalette::Window, farbe);
-    setPalette(p);
-    setAutoFillBackground(true);
+    Farben::hintergrund(this, farbe);
 }
 
 void TEinstellform::setHinweisfarbe(const QColor& farbe) {
     for (QWidget* w : std::initializer_list<QWidget*>{
              SuchtextInClipbrdCheckBox, KurzhinweisImViewerZeigenCheckBox, TexterkennungCheckBox,
-             Label1, Label2, Label3, Label4, Label5}) {
-        QPalette p = w->palette();
-        p.setColor(QPalette::WindowText, farbe);
-        w->setPalette(p);
-    }
+             Label1, Label2, Label3, Label4, Label5})
+        Farben::textfarbe(w, farbe);
 }
 
 void TEinstellform::fensterfarbeAnwenden(const QColor& farbe) {
@@ -249,7 +243,7 @@ void TEinstellform::fensterfarbeAnwenden(const QColor& farbe) {
 }
 
 void TEinstellform::FarbenAendernButtonClick() {
-    const auto c = ziele_.farbeWaehlen(palette().color(QPalette::Window));
+    const auto c = farbwahl_(palette().color(QPalette::Window));
     if (!c)
         return;
     fensterfarbeAnwenden(*c);
@@ -260,7 +254,7 @@ void TEinstellform::FarbenAendernButtonClick() {
 }
 
 void TEinstellform::HinweistexteFarbenAendernButtonClick() {
-    const auto c = ziele_.farbeWaehlen(Label1->palette().color(QPalette::WindowText));
+    const auto c = farbwahl_(Label1->palette().color(QPalette::WindowText));
     if (!c)
         return;
     einstellungen_.SchreibeRegKey(QStringLiteral("HinweistextFarbe"),

@@ -7,6 +7,8 @@
 #include <QPixmap>
 
 #include <array>
+#include <functional>
+#include <optional>
 
 class Browserbild;
 class QCheckBox;
@@ -23,6 +25,10 @@ public:
     TEinstellform(SettingsStore& einstellungen, QWidget* parent = nullptr);
 
     void setZiele(Einstellziele ziele) { ziele_ = std::move(ziele); }
+    // The colour dialog: the chosen colour, or nothing when the user cancels it. The dialog
+    // brings its own; tests answer in its place.
+    using Farbwahl = std::function<std::optional<QColor>(const QColor& start)>;
+    void setFarbwahl(Farbwahl wahl) { farbwahl_ = std::move(wahl); }
     // Screen-dependent default width of both windows.
     void setStandardBreite(int breite) { standardBreite_ = breite; }
 
@@ -100,6 +106,7 @@ private:
 
     SettingsStore& einstellungen_;
     Einstellziele ziele_;
+    Farbwahl farbwahl_;
     int standardBreite_ = 900;
     bool farbeGeaendert_ = false;
     std::array<Browserbild*, TBrowsererkennung::Anzahl> browserbilder_{};

@@ -19,6 +19,7 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -139,8 +140,11 @@ int TTextViewer::zeichenbreite() const {
     return std::max(1, QFontMetrics(schrift()).averageCharWidth());
 }
 
+// The height a text layout gives a line of this font (its exact height, rounded up), so
+// that an edit control over the viewer with the same font shows its lines on the same
+// places.
 int TTextViewer::Zeilenhoehe() const {
-    return std::max(1, QFontMetrics(schrift()).height());
+    return std::max(1, int(std::ceil(QFontMetricsF(schrift()).height())));
 }
 
 int TTextViewer::LinesPerPage() const {
@@ -391,7 +395,7 @@ void TTextViewer::zeichneText(QPainter& p, const QVector<VisuelleZeile>& seite) 
             p.restore();
         }
         if (memo && Suchfenster.zeileGezeichnet)
-            Suchfenster.zeileGezeichnet(z.text, height());
+            Suchfenster.zeileGezeichnet(z.text);
     }
     if (memo && Suchfenster.zeichnenFertig)
         Suchfenster.zeichnenFertig();
@@ -516,8 +520,8 @@ void TTextViewer::aktualisiereRollbalken() {
         hz->setRange(0, hMax);
         hz->setPageStep(std::max(1, Textbreite() / (textmodus() ? zeichenbreite() : zellbreite())));
         hz->setValue(horz_);
-        if (Suchfenster.memoBreite)
-            Suchfenster.memoBreite(passt ? width() + 4 : width() - 16);
+        if (Suchfenster.memoFlaeche)
+            Suchfenster.memoFlaeche(viewport()->geometry().adjusted(linkerRand(), 0, 0, 0));
         if (viewport()->size() == vorher)
             break;
     }

@@ -31,15 +31,18 @@ struct SuchfensterHaken {
     // While a search runs, drawing leaves the memo alone.
     std::function<bool()> sucheLaeuft;
     std::function<void()> memoLeeren;
-    // Each visual line as it is drawn, with the viewer's height for the memo.
-    std::function<void(const QString& zeile, int viewerHoehe)> zeileGezeichnet;
+    // Each visual line as it is drawn.
+    std::function<void(const QString& zeile)> zeileGezeichnet;
     std::function<void()> zeichnenFertig;
     // The view position at every text-mode draw.
     std::function<void(qint64)> ansichtPosition;
     std::function<void()> mausBewegt;
     // True while the search window shows the UTF-8 variant of a document.
     std::function<bool()> zeigtUtf8Variante;
-    std::function<void(int breite)> memoBreite;
+    // The text area (in the viewer's coordinates, right of the left margin) the memo is to
+    // cover: the whole page without the scroll bars, so that nothing of the viewer's own
+    // drawing shows beside it and the scroll bars stay usable.
+    std::function<void(const QRect& flaeche)> memoFlaeche;
     // The popup's first item hands the UTF-16 selection to the search-word edit.
     std::function<void(const QString&)> inSuchleiste;
 };

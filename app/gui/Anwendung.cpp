@@ -10,10 +10,17 @@
 #include <QApplication>
 #include <QDir>
 
-Anwendung::Anwendung(const QStringList& argumente)
-    : einstellungen_(std::make_unique<SettingsStore>()),
-      notifier_(std::make_unique<MessageBoxNotifier>()), shell_(std::make_unique<Shell>()),
-      pump_(std::make_unique<EventPump>()) {
+Anwendung::Anwendung(const QStringList& argumente, Aussenwelt aussenwelt)
+    : einstellungen_(std::make_unique<SettingsStore>()), pump_(std::make_unique<EventPump>()) {
+    QApplication::setApplicationName(QStringLiteral("Kelvora-PDF"));
+    if (!aussenwelt.notifier) {
+        meldungen_ = std::make_unique<MessageBoxNotifier>();
+        aussenwelt.notifier = meldungen_.get();
+    }
+    if (!aussenwelt.shell) {
+        eigeneShell_ = std::make_unique<Shell>();
+        aussenwelt.shell = eigeneShell_.get();
+    }
     DriveMap::global().konfigurieren(*einstellungen_);
     // Started from the menu the user's own folder is made on the first start; a failure
     // shows as the warning about the data folders below it.
@@ -22,7 +29,7 @@ Anwendung::Anwendung(const QStringList& argumente)
     const Programmordner ordner = Programmordner::bestimmen(argumente, QDir::currentPath(),
                                                             QCoreApplication::applicationDirPath(),
                                                             QDir::homePath(), DriveMap::global());
-    const Dienste dienste{*einstellungen_, *notifier_, *shell_, *pump_};
+    const Dienste dienste{*einstellungen_, *aussenwelt.notifier, *aussenwelt.shell, *pump_};
 
     hauptfenster_ = std::make_unique<TMainForm_Kelvora_PDF>(dienste, ordner);
     einstellform_ = new TEinstellform(*einstellungen_, hauptfenster_.get());

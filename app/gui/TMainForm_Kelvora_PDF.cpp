@@ -16,6 +16,8 @@
 #include "search/Suchlauf.h"
 #include "searchwin/Suchformp.h"
 #include "settings/einstellformp.h"
+#include "viewer/TextViewer.h"
+#include "viewer/ViewerDokument.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -246,13 +248,25 @@ void TMainForm_Kelvora_PDF::setFenster(TSuchForm* suchForm, TEinstellform* einst
         Image1->setAttribute(Qt::WA_TranslucentBackground);
     };
     ziele.hinweisfarbe = [this](const QColor& c) { setHinweisfarbe(c); };
+    // Larger scrolls one line down, smaller one line up.
     ziele.schriftgroesseAendern = [this](int punkte) {
-        if (suchForm_)
-            suchForm_->setViewerSchriftgroesse(suchForm_->viewerSchriftgroesse() + punkte);
+        if (!suchForm_)
+            return;
+        suchForm_->setViewerSchriftgroesse(suchForm_->viewerSchriftgroesse() + punkte);
+        if (punkte > 0)
+            suchForm_->Viewer->ScrollLineDown(1);
+        else
+            suchForm_->Viewer->ScrollLineUp(1);
     };
     ziele.schriftgroesseSetzen = [this](int punkte) {
+        if (!suchForm_)
+            return;
+        suchForm_->setViewerSchriftgroesse(punkte);
+        suchForm_->Viewer->ScrollLineDown(1);
+    };
+    ziele.kurzhinweisAnzeigen = [this](bool an) {
         if (suchForm_)
-            suchForm_->setViewerSchriftgroesse(punkte);
+            suchForm_->setKurzhinweis(an);
     };
     ziele.fenstergroessen = [this](int hoehe, int weite, int suchHoehe, int suchWeite) {
         zentrieren(this, hoehe, weite);
@@ -305,6 +319,8 @@ void TMainForm_Kelvora_PDF::erstesZeigen() {
         const QString kurzhinweis = e.LeseRegKey(QStringLiteral("Kurzhinweis_imViewer_anzeigen"));
         if (!kurzhinweis.isEmpty())
             einstellform_->kurzhinweisImViewer()->setChecked(kurzhinweis == QLatin1String("1"));
+        if (suchForm_)
+            suchForm_->setKurzhinweis(einstellform_->kurzhinweisImViewer()->isChecked());
     }
 
     resize(groessen_.weite, groessen_.hoehe);
@@ -690,14 +706,11 @@ void TMainForm_Kelvora_PDF::checkDefenderTimerTimer() {
 }
 
 void TMainForm_Kelvora_PDF::setFensterfarbe(const QColor& farbe) {
-    for (QWidget* w : {static_cast<QWidget*>(this), Panel1}) {
-        QPalette p = w->palette();
-        p.setColor(QPalette::Window, farbe);
-        w->setPalette(p);
-        w->setAutoFillBackground(true);
-    }
+    for (QWidget* w : {static_cast<QWidget*>(this), Panel1})
+        Farben::hintergrund(w, farbe);
     delegate_->setHauptfarbe(farbe);
     ListBox1->viewport()->update();
+    OKBottomDlg->setFensterfarbe(farbe);
     if (suchForm_)
         suchForm_->setFensterfarbe(farbe);
     if (einstellform_)
@@ -710,12 +723,9 @@ QColor TMainForm_Kelvora_PDF::fensterfarbe() const {
 
 void TMainForm_Kelvora_PDF::setHinweisfarbe(const QColor& farbe) {
     for (QWidget* w :
-         std::initializer_list<QWidget*>{SpeedButton1, SpeedButton2, Label1, Label2, GeduldLabel}) {
-        QPalette p = w->palette();
-        p.setColor(QPalette::WindowText, farbe);
-        p.setColor(QPalette::ButtonText, farbe);
-        w->setPalette(p);
-    }
+         std::initializer_list<QWidget*>{SpeedButton1, SpeedButton2, Label1, Label2, GeduldLabel})
+        Farben::textfarbe(w, farbe);
+    OKBottomDlg->setHinweisfarbe(farbe);
     if (suchForm_)
         suchForm_->setHinweisfarbe(farbe);
     if (einstellform_)

@@ -4,7 +4,6 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kelvora-PDF"));
     QStringList argumente = QApplication::arguments();
     argumente.removeFirst();
     Anwendung anwendung(argumente);

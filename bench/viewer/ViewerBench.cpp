@@ -89,7 +89,7 @@ int main(int argc, char** argv) {
         viewer.show();
         while (!viewer.windowHandle() || !viewer.windowHandle()->isExposed())
             app.processEvents();
-        viewer.Suchfenster.zeileGezeichnet = [&](const QString& z, int) { letzteZeile = z; };
+        viewer.Suchfenster.zeileGezeichnet = [&](const QString& z) { letzteZeile = z; };
         QElapsedTimer uhr;
         uhr.start();
         if (!viewer.Open(pfad))

@@ -4,10 +4,12 @@
 #include "index/Hauptliste.h"
 #include "index/Hinweistext.h"
 #include "platform/Platform.h"
+#include "platform/gui/PlatformGui.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFileDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -16,7 +18,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 TOKBottomDlg::TOKBottomDlg(const Programmordner& ordner, Notifier& notifier, Pump& pump,
@@ -35,16 +36,30 @@ TOKBottomDlg::TOKBottomDlg(const Programmordner& ordner, Notifier& notifier, Pum
     OrdnerEdit->installEventFilter(this);
     OrdnerwaehlenButton = new QPushButton(QStringLiteral("..."), this);
     OrdnerwaehlenButton->setObjectName(QStringLiteral("OrdnerwaehlenButton"));
-    Infotext = new QLabel(
-        QStringLiteral("Nach dem Sie OK betätigt haben, wird eine Hauptdateienliste erstellt.  "
-                       "Dafür wird das \n"
-                       "Programm \"ErstelleDateienliste.exe\" gestartet. Dieses braucht "
-                       "Administratorrechte.\n"
-                       "Deshalb müssen Sie die Frage der Benutzerkontensteuerung mit \"Ja\" "
-                       "bestätigen."),
-        this);
+    auto beschriftung = [](const QString& text, const char* name, QWidget* eltern) {
+        auto* l = new QLabel(text, eltern);
+        l->setObjectName(QLatin1String(name));
+        return l;
+    };
+    Label1 = beschriftung(QStringLiteral("Name der Datenbank: "), "Label1", this);
+    Label2 = beschriftung(QStringLiteral("Endung PDF-Dateien:"), "Label2", this);
+    Label3 = beschriftung(QStringLiteral("Ausgewähltes Laufwerk oder Ordner:"), "Label3", this);
+    Infotext = new QWidget(this);
     Infotext->setObjectName(QStringLiteral("Infotext"));
-    Image1 = new QLabel(QStringLiteral("Die vorhandene Hauptdateiliste wird benutzt."), this);
+    Label4 = beschriftung(QStringLiteral("Nach dem Sie OK betätigt haben, wird eine "
+                                         "Hauptdateienliste erstellt.  Dafür wird das "),
+                          "Label4", Infotext);
+    Label5 = beschriftung(QStringLiteral("Programm \"ErstelleDateienliste.exe\" gestartet. "
+                                         "Dieses braucht Administratorrechte."),
+                          "Label5", Infotext);
+    Label6 = beschriftung(QStringLiteral("Deshalb müssen Sie die Frage der "
+                                         "Benutzerkontensteuerung mit \"Ja\" bestätigen."),
+                          "Label6", Infotext);
+    auto* info = new QVBoxLayout(Infotext);
+    info->setContentsMargins(0, 0, 0, 0);
+    for (QLabel* l : {Label4, Label5, Label6})
+        info->addWidget(l);
+    Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setAlignment(Qt::AlignCenter);
     OKBtn = new QPushButton(QStringLiteral("&OK"), this);
@@ -60,9 +75,9 @@ TOKBottomDlg::TOKBottomDlg(const Programmordner& ordner, Notifier& notifier, Pum
     ordnerZeile->addWidget(OrdnerEdit, 1);
     ordnerZeile->addWidget(OrdnerwaehlenButton);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Name der Datenbank: "), Edit1);
-    form->addRow(QStringLiteral("Endung PDF-Dateien:"), EndungEdit);
-    form->addRow(QStringLiteral("Ausgewähltes Laufwerk oder Ordner:"), ordnerZeile);
+    form->addRow(Label1, Edit1);
+    form->addRow(Label2, EndungEdit);
+    form->addRow(Label3, ordnerZeile);
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addStretch();
     knoepfe->addWidget(OKBtn);
@@ -82,15 +97,36 @@ TOKBottomDlg::TOKBottomDlg(const Programmordner& ordner, Notifier& notifier, Pum
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
     wahl_ = [this](const QString& start) {
-        return QFileDialog::getExistingDirectory(this, QStringLiteral("Ordner zum Scannen wählen"),
-                                                 start);
+        return Ordnerauswahl::waehlen(this, QStringLiteral("Ordner zum Scannen wählen"), start);
     };
 }
 
 void TOKBottomDlg::bildZeigen(bool zeigen) {
-    // The picture stands in place of the information text.
+    // The picture stands in place of the information text; it speaks of the master list
+    // only when there is one for the drive of the folder field.
+    const QString ordner = OrdnerEdit->text();
+    const bool listeDa =
+        !ordner.isEmpty() && Files::existiert(ordner_.datei(Hauptliste::dateiname(ordner.at(0))));
+    Image1->setText(listeDa ? QStringLiteral("Die vorhandene Hauptdateiliste wird benutzt.")
+                            : QString());
     Image1->setVisible(zeigen);
     Infotext->setVisible(!zeigen);
+}
+
+void TOKBottomDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!Image1->isHidden())
+        bildZeigen(true);
+    Edit1->setFocus(Qt::OtherFocusReason);
+}
+
+void TOKBottomDlg::setFensterfarbe(const QColor& farbe) {
+    Farben::hintergrund(this, farbe);
+}
+
+void TOKBottomDlg::setHinweisfarbe(const QColor& farbe) {
+    for (QLabel* l : {Label1, Label2, Label3, Label4, Label5, Label6})
+        Farben::textfarbe(l, farbe);
 }
 
 bool TOKBottomDlg::eventFilter(QObject* objekt, QEvent* event) {
@@ -145,11 +181,19 @@ void TOKBottomDlg::hauptlisteFragen(const QString& liste, int pauseMs) {
     }
 }
 
+QString TOKBottomDlg::startordner() const {
+    for (const QString& ordner : {OrdnerEdit->text(), letzterOrdner_}) {
+        if (ordner.isEmpty())
+            continue;
+        const QString nativ = Files::nativ(ordner);
+        if (!nativ.isEmpty() && QFileInfo(nativ).isDir())
+            return nativ;
+    }
+    return QDir::homePath();
+}
+
 void TOKBottomDlg::OrdnerwaehlenButtonClick() {
-    const QString start = letzterOrdner_.isEmpty()
-                              ? QStandardPaths::writableLocation(QStandardPaths::DesktopLocation)
-                              : Files::nativ(letzterOrdner_);
-    const QString gewaehlt = wahl_(start);
+    const QString gewaehlt = wahl_(startordner());
     if (gewaehlt.isEmpty())
         return;
     const QString windows = DriveMap::global().windows(gewaehlt);

@@ -8,6 +8,7 @@
 
 class Notifier;
 class Pump;
+class QColor;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -39,6 +40,10 @@ public:
     }
 
     bool listerNoetig() const { return listerNoetig_; }
+
+    void setFensterfarbe(const QColor& farbe);
+    // Colour of the field captions and the information text.
+    void setHinweisfarbe(const QColor& farbe);
     const QString& ausgewaehlteDatenbank() const { return ausgewaehlt_; }
 
     void Edit1Change();
@@ -51,7 +56,16 @@ public:
     QLineEdit* EndungEdit; // extensions
     QLineEdit* OrdnerEdit; // folder
     QPushButton* OrdnerwaehlenButton;
-    QLabel* Infotext;
+    // The captions of name, extensions and folder.
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    // The three lines of the information text, and what holds them.
+    QWidget* Infotext;
+    QLabel* Label4;
+    QLabel* Label5;
+    QLabel* Label6;
+    // Covers the information text while no new master list is going to be built.
     QLabel* Image1;
     QPushButton* OKBtn;
     QPushButton* CancelBtn;
@@ -59,11 +73,16 @@ public:
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* event) override;
+    // Every opening starts in the name field.
+    void showEvent(QShowEvent* event) override;
 
 private:
     // Asks whether the list is built anew; "Nein" keeps the one on disk.
     void hauptlisteFragen(const QString& liste, int pauseMs);
     void bildZeigen(bool zeigen);
+    // Where the folder selection opens: the folder of the field, the last one chosen, or
+    // the home folder; native.
+    QString startordner() const;
 
     Programmordner ordner_;
     Notifier& notifier_;

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QPalette>
+#include <QWidget>
 
 namespace Farben {
 
@@ -48,6 +49,24 @@ QColor ausText(const QString& text, const QColor& ersatz) {
 QColor abgedunkelt(const QColor& f, int prozent) {
     auto kanal = [prozent](int c) { return c + c * prozent / 100; };
     return QColor(kanal(f.red()), kanal(f.green()), kanal(f.blue()));
+}
+
+void hintergrund(QWidget* w, const QColor& farbe) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, farbe);
+    // A tool bar fills itself with the button colour.
+    p.setColor(w->backgroundRole(), farbe);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+void textfarbe(QWidget* w, const QColor& farbe) {
+    QPalette p = w->palette();
+    for (const QPalette::ColorGroup gruppe : {QPalette::Active, QPalette::Inactive})
+        for (const QPalette::ColorRole rolle :
+             {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+            p.setColor(gruppe, rolle, farbe);
+    w->setPalette(p);
 }
 
 } // namespace Farben

@@ -2,7 +2,9 @@
 
 #include "searchwin/Suchwortliste.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -50,7 +52,13 @@ TEST_F(Suchwort, WebsteuerungNurMitText) {
     EXPECT_TRUE(f.TntEdit2->text().isEmpty());
     EXPECT_FALSE(f.SuchImInternetBtn->isEnabled());
     EXPECT_EQ(f.TntLabel1->text(), QStringLiteral("Es wurde kein Text eingegeben!"));
-    EXPECT_EQ(f.OKBtn->palette().color(QPalette::ButtonText), QColor(Qt::black));
+    EXPECT_EQ(f.OKBtn->palette().color(QPalette::Active, QPalette::ButtonText), QColor(Qt::black));
+    // Disabled, both buttons show the greyed text of the style, not their colour.
+    const QColor grau = QApplication::palette().color(QPalette::Disabled, QPalette::ButtonText);
+    ASSERT_NE(grau, QColor(Qt::black));
+    for (QPushButton* b : {f.OKBtn, f.SuchImInternetBtn})
+        EXPECT_EQ(b->palette().color(QPalette::Disabled, QPalette::ButtonText), grau)
+            << b->objectName().toStdString();
 }
 
 TEST_F(Suchwort, VorschlagslisteZeigtDieGespeichertenWoerter) {
@@ -126,4 +134,47 @@ TEST_F(Suchwort, PfadOhneDateiSchliesstDasFenster) {
     EXPECT_TRUE(notifier.texte().last().endsWith(QStringLiteral("\r\nwurde nicht gefunden.")));
     EXPECT_FALSE(form().isVisible());
     EXPECT_EQ(form().result(), QDialog::Rejected);
+}
+
+TEST_F(Suchwort, GetippterPfadWartetBisEnter) {
+    schreibe(QStringLiteral("Daten/Bericht.pdf"), "%PDF");
+    const QString pfad = QStringLiteral("#") + win(QStringLiteral("Daten\\Bericht.pdf"));
+    form().TntEdit2->setFocus();
+    // A half-typed path ("#T:\", "#T:\Daten", ...) is no path yet: nothing is said.
+    QTest::keyClicks(form().TntEdit2, pfad);
+    EXPECT_TRUE(notifier.meldungen().empty()) << notifier.texte().join('|').toStdString();
+    EXPECT_EQ(form().TntEdit2->text(), pfad);
+    EXPECT_TRUE(form().isVisible());
+    // Enter confirms it: the rule asks, and Yes opens the file instead of searching.
+    notifier.antworten(true);
+    QTest::keyClick(form().TntEdit2, Qt::Key_Return);
+    EXPECT_EQ(notifier.texte(),
+              QStringList{"Bei dem Suchtext handelt es sich um einen Pfad zu einer Datei.\r\n"
+                          "Möchten Sie die Datei mit dem zugehörigen externen Programm öffnen?"});
+    ASSERT_EQ(shell.aufrufe.size(), 1u);
+    EXPECT_EQ(shell.aufrufe[0].programm, win(QStringLiteral("Daten\\Bericht.pdf")));
+    EXPECT_TRUE(form().TntEdit2->text().isEmpty());
+    EXPECT_TRUE(form().isVisible());
+}
+
+TEST_F(Suchwort, EingefuegterPfadGiltSofort) {
+    form().TntEdit2->setFocus();
+    QApplication::clipboard()->setText(QStringLiteral("#Q:\\Nirgends\\weg.pdf"));
+    form().TntEdit2->paste();
+    ASSERT_FALSE(notifier.texte().isEmpty());
+    EXPECT_TRUE(notifier.texte().last().endsWith(QStringLiteral("\r\nwurde nicht gefunden.")));
+    EXPECT_FALSE(form().isVisible());
+}
+
+TEST_F(Suchwort, GetippterFehlenderPfadSchliesstErstBeimSuchen) {
+    form().TntEdit2->setFocus();
+    QTest::keyClicks(form().TntEdit2, QStringLiteral("#Q:\\Nirgends\\weg"));
+    EXPECT_TRUE(notifier.meldungen().empty()) << notifier.texte().join('|').toStdString();
+    EXPECT_TRUE(form().isVisible());
+    form().OKBtn->click();
+    // Now the whole path is checked: no extension, and found nowhere.
+    ASSERT_EQ(notifier.texte().size(), 2);
+    EXPECT_TRUE(notifier.texte()[0].startsWith(QStringLiteral("Q:\\Nirgends\\weg\r\n hat keine")));
+    EXPECT_TRUE(notifier.texte()[1].endsWith(QStringLiteral("\r\nwurde nicht gefunden.")));
+    EXPECT_FALSE(form().isVisible());
 }

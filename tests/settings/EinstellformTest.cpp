@@ -23,8 +23,8 @@ protected:
         z.schriftgroesseSetzen = [this](int s) { schrift = s; };
         z.fenstergroessen = [this](int h, int w, int sh, int sw) { groessen = {h, w, sh, sw}; };
         z.suchfensterSichtbar = [this] { return suchfensterSichtbar; };
-        z.farbeWaehlen = [this](const QColor&) { return gewaehlt; };
         form.setZiele(std::move(z));
+        form.setFarbwahl([this](const QColor&) { return gewaehlt; });
         form.setStandardBreite(800);
     }
 
@@ -158,8 +158,8 @@ TEST_F(EinstellformTest, SortierungAnzeigenSchliesstNurNachJa) {
         ++fragen;
         return antwort;
     };
-    z.farbeWaehlen = [](const QColor&) { return std::optional<QColor>(QColor(1, 2, 3)); };
     form.setZiele(std::move(z));
+    form.setFarbwahl([](const QColor&) { return std::optional<QColor>(QColor(1, 2, 3)); });
     form.FarbenAendernButtonClick();
     einstellungen.schreibvorgaenge.clear();
     form.show();

@@ -141,7 +141,7 @@ TEST_F(TextViewerTest, StrgEndeZeigtDasEndeEinerFuenfGiBDatei) {
     }
     QStringList gezeichnet;
     qint64 ansicht = -1;
-    viewer->Suchfenster.zeileGezeichnet = [&](const QString& z, int) { gezeichnet << z; };
+    viewer->Suchfenster.zeileGezeichnet = [&](const QString& z) { gezeichnet << z; };
     viewer->Suchfenster.memoLeeren = [&] { gezeichnet.clear(); };
     viewer->Suchfenster.ansichtPosition = [&](qint64 p) { ansicht = p; };
     ASSERT_TRUE(viewer->Open(pfad));
@@ -278,26 +278,37 @@ TEST_F(TextViewerTest, ScrollbalkenAktionenMeldenOnScroll) {
 TEST_F(TextViewerTest, SuchfensterHakenBeimZeichnen) {
     ASSERT_TRUE(viewer->Open(datei("drei.txt", "eins\r\nzwei\r\ndrei")));
     QStringList protokoll;
-    int breiteMemo = 0;
+    QRect memo;
     bool sucht = false;
     viewer->Suchfenster.sucheLaeuft = [&] { return sucht; };
     viewer->Suchfenster.memoLeeren = [&] { protokoll << "leeren"; };
-    viewer->Suchfenster.zeileGezeichnet = [&](const QString& z, int hoehe) {
-        protokoll << z + '/' + QString::number(hoehe);
-    };
+    viewer->Suchfenster.zeileGezeichnet = [&](const QString& z) { protokoll << z; };
     viewer->Suchfenster.zeichnenFertig = [&] { protokoll << "fertig"; };
-    viewer->Suchfenster.memoBreite = [&](int b) { breiteMemo = b; };
+    viewer->Suchfenster.memoFlaeche = [&](const QRect& r) { memo = r; };
     viewer->Redraw();
     viewer->viewport()->repaint();
-    const QString h = QString::number(viewer->height());
-    EXPECT_EQ(protokoll, (QStringList{"leeren", "eins/" + h, "zwei/" + h, "drei/" + h, "fertig"}));
-    EXPECT_EQ(breiteMemo, viewer->width() + 4);
+    EXPECT_EQ(protokoll, (QStringList{"leeren", "eins", "zwei", "drei", "fertig"}));
+    // Without a scroll bar the memo reaches from top to bottom and to the right edge,
+    // inside the one-pixel frame.
+    EXPECT_EQ(memo.top(), 1);
+    EXPECT_EQ(memo.bottom(), viewer->height() - 2);
+    EXPECT_EQ(memo.right(), viewer->width() - 2);
     protokoll.clear();
     sucht = true;
     viewer->viewport()->repaint();
     EXPECT_TRUE(protokoll.isEmpty());
+    // With one it stops left of the bar, which stays usable.
     ASSERT_TRUE(viewer->Open(datei("viele.txt", zeilen(500))));
-    EXPECT_EQ(breiteMemo, viewer->width() - 16);
+    // The bar shows up once the event loop has laid the area out anew.
+    QCoreApplication::processEvents();
+    const QScrollBar* balken = viewer->verticalScrollBar();
+    ASSERT_TRUE(balken->isVisible());
+    EXPECT_LT(memo.right(), balken->mapTo(viewer.get(), QPoint(0, 0)).x());
+    EXPECT_EQ(memo.bottom(), viewer->height() - 2);
+}
+
+TEST_F(TextViewerTest, MausbewegungMeldetSich) {
+    ASSERT_TRUE(viewer->Open(datei("drei.txt", "eins")));
     int bewegt = 0;
     viewer->Suchfenster.mausBewegt = [&] { ++bewegt; };
     QTest::mouseMove(viewer->viewport(), QPoint(20, 5));
