@@ -920,10 +920,12 @@ void TMainForm_Kelvora_PDF::LiesDieListeEin() {
     // database stays selected; a cancel has cleared the flag meanwhile.
     lauf.aktualisierung = laufIstAktualisierung_;
     LiesNamenDatenbanken();
-    indizierungBeenden(r.keineDatei
-                           ? QStringLiteral("Keine Datei gefunden. Es wurde nichts indiziert.")
-                       : lauf.abbruch ? QStringLiteral("Fertig mit der abgebrochenen Indizierung.")
-                                      : QStringLiteral("Fertig mit der Indizierung."));
+    indizierungBeenden(
+        r.keineDatei   ? QStringLiteral("Keine Datei gefunden. Es wurde nichts indiziert.")
+        : !r.ok        ? QStringLiteral("Die Indizierung ist gescheitert. Die bisherige Datenbank "
+                                               "bleibt unverändert.")
+        : lauf.abbruch ? QStringLiteral("Fertig mit der abgebrochenen Indizierung.")
+                       : QStringLiteral("Fertig mit der Indizierung."));
     if (schliessenNachLauf_)
         close();
 }

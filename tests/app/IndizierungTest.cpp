@@ -195,6 +195,21 @@ TEST_F(IndizierungTest, NichtsGefundenWirdGesagt) {
     EXPECT_TRUE(f.NeuErstellenBtn->isEnabled());
 }
 
+// A run that fails (here: a converter that cannot be started) says so in the status line
+// and keeps the database as it was.
+TEST_F(IndizierungTest, GescheiterterLaufWirdGesagt) {
+    akten(2);
+    neueDatenbank("Briefe");
+    const QByteArray vorher = lies("Datenbank/Briefe_UTF8Dokument.txt");
+    ASSERT_TRUE(vorher.contains("Blatt 2"));
+    schreibe("pdftotext", "kein Programm");
+    erneutIndizieren();
+    EXPECT_EQ(fenster().Label1->text(),
+              QStringLiteral("Die Indizierung ist gescheitert. Die bisherige Datenbank bleibt "
+                             "unverändert."));
+    EXPECT_EQ(lies("Datenbank/Briefe_UTF8Dokument.txt"), vorher);
+}
+
 // While another program indexes a database, this window neither indexes nor deletes it;
 // once that program has gone (even killed), both work.
 TEST_F(IndizierungTest, FremderLaufSperrtDieDatenbank) {
