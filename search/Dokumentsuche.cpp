@@ -1,27 +1,116 @@
 #include "search/Dokumentsuche.h"
 
 #include "platform/Ansi.h"
+#include "platform/DriveMap.h"
 #include "platform/Files.h"
 #include "platform/Notifier.h"
 #include "platform/Pump.h"
+#include "search/Mustersuche.h"
 #include "search/StreamSearch.h"
 #include "search/Zeichenkette.h"
-#include "viewer/ViewerDokument.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
-// The two kinds of context: bytes of the 8-bit modes and UTF-16 text of the Unicode mode,
-// each with its own lower-case conversion.
+// The viewer's longest line in characters: a line is looked for at most this far each way.
+constexpr qint64 Zeilengrenze = 2048;
+// Characters around a hit that its context can reach: the line at the hit, then up to two
+// more lines found at most 252 characters after it, each at most a line limit each way.
+constexpr qint64 Kontextrand = 2 * Zeilengrenze;
+
+// The two kinds of document: bytes of 8-bit text and UTF-16 little-endian units, each with
+// its kind of text, pattern and lower-case conversion.
 struct Bytes {
+    using Einheit = unsigned char;
     using Text = QByteArray;
-    static Text zeile(const TViewerDokument& v) { return v.SelTextAnsi(); }
+    using Muster = Mustersuche::Bytemuster;
+    static constexpr qint64 breite = 1;
     static Text klein(const Text& t) { return Ansi::klein(t); }
+    static Text ausSuchtext(const QString& s) { return Ansi::ausUnicode(s); }
 };
 
 struct Wide {
+    using Einheit = char16_t;
     using Text = QString;
-    static Text zeile(const TViewerDokument& v) { return v.SelTextW(); }
+    using Muster = Mustersuche::Widemuster;
+    static constexpr qint64 breite = 2;
     static Text klein(const Text& t) { return Ansi::kleinWide(t); }
+    static Text ausSuchtext(const QString& s) { return s; }
+};
+
+// The units of a stretch of the document, read through the reader.
+template <typename Art> class Einheiten;
+
+template <> class Einheiten<Bytes> {
+public:
+    const unsigned char* holen(TDokumentleser& leser, qint64 von, qint64 bis) {
+        return leser.bereich(von, bis);
+    }
+};
+
+template <> class Einheiten<Wide> {
+public:
+    const char16_t* holen(TDokumentleser& leser, qint64 von, qint64 bis) {
+        const unsigned char* b = leser.bereich(von, bis);
+        if (!b)
+            return nullptr;
+        puffer_.resize(size_t((bis - von) / 2));
+        for (size_t i = 0; i < puffer_.size(); ++i)
+            puffer_[i] = char16_t(b[2 * i] | (b[2 * i + 1] << 8));
+        return puffer_.data();
+    }
+
+private:
+    std::vector<char16_t> puffer_;
+};
+
+// The text viewer's line rules over a stretch of the document in memory: a line runs from
+// the character after the line break before a place to the line break after it, looked
+// for at most 2,048 characters each way; a place outside the document reads as 0.
+template <typename Art> class Zeilen {
+public:
+    using E = typename Art::Einheit;
+    static constexpr qint64 w = Art::breite;
+
+    Zeilen(const E* daten, qint64 von, qint64 groesse) : d_(daten), von_(von), groesse_(groesse) {}
+
+    // The whole line that holds pos, as the viewer selects it and gives it back.
+    typename Art::Text zeileBei(qint64 pos) const {
+        pos = std::clamp<qint64>(pos, 0, groesse_);
+        const qint64 anfang = aufZeichen(zeilenAnfang(pos));
+        const qint64 laenge = std::min(aufZeichen(zeilenEnde(pos) - anfang), groesse_ - anfang + w);
+        const qint64 n = std::min(laenge, groesse_ - anfang) / w;
+        typename Art::Text out(n, Qt::Uninitialized);
+        for (qint64 i = 0; i < n; ++i)
+            out[i] = typename Art::Text::value_type(einheit(anfang + i * w));
+        return out;
+    }
+
+private:
+    static qint64 aufZeichen(qint64 pos) { return w == 2 ? pos & ~qint64(1) : pos; }
+    static bool umbruch(char16_t c) { return c == 13 || c == 10; }
+    char16_t einheit(qint64 pos) const { return d_[(pos - von_) / w]; }
+    char16_t zeichen(qint64 pos) const { return pos < 0 || pos + w > groesse_ ? 0 : einheit(pos); }
+    qint64 zeilenEnde(qint64 pos) const {
+        pos = aufZeichen(std::max<qint64>(0, pos));
+        for (int n = 0; pos + w <= groesse_ && n < Zeilengrenze && !umbruch(zeichen(pos)); ++n)
+            pos += w;
+        return pos;
+    }
+    qint64 zeilenAnfang(qint64 pos) const {
+        pos = aufZeichen(std::min(pos, groesse_));
+        for (int n = 0; pos > 0 && n < Zeilengrenze && !umbruch(zeichen(pos - w)); ++n)
+            pos -= w;
+        return std::max<qint64>(0, pos);
+    }
+
+    const E* d_;
+    qint64 von_;
+    qint64 groesse_;
 };
 
 // 1-based position of the text, 0 when it is missing.
@@ -35,20 +124,17 @@ qsizetype position(const typename Art::Text& in, const typename Art::Text& text,
 // The line around the hit, widened by the following lines when short, then cut so that the
 // hit stands near the start.
 template <typename Art>
-typename Art::Text kontext(TViewerDokument& viewer, qint64 start, qint64 laenge,
-                           const typename Art::Text& text, bool gross, bool nurMitText) {
+typename Art::Text kontext(const Zeilen<Art>& zeilen, qint64 start, const typename Art::Text& text,
+                           bool gross, bool nurMitText) {
     using Text = typename Art::Text;
-    viewer.SetSelection(start, laenge);
-    viewer.SelectLineAtPos(start);
-    Text k = Art::zeile(viewer);
+    Text k = zeilen.zeileBei(start);
     if (nurMitText && position<Art>(k, text, gross) == 0)
         k = Text();
     // The "+ 2" steps over the line break; in UTF-16 both it and the line count twice.
-    const int breite = viewer.CharSize();
     auto anhaengen = [&] {
-        viewer.SelectLineAtPos(start + (qint64(k.size()) + 2) * breite);
+        const Text zeile = zeilen.zeileBei(start + (qint64(k.size()) + 2) * Art::breite);
         k += ' ';
-        k += Art::zeile(viewer);
+        k += zeile;
     };
     if (k.size() < 150)
         anhaengen();
@@ -79,8 +165,7 @@ bool enthaeltUmlaut(const QString& s) {
 
 } // namespace
 
-TDokumentsuche::TDokumentsuche(const Umgebung& umgebung)
-    : u_(umgebung), pfade_(umgebung.ordner, umgebung.pump) {}
+TDokumentsuche::TDokumentsuche(const Umgebung& umgebung) : u_(umgebung), pfade_(umgebung.ordner) {}
 
 void TDokumentsuche::setDatenbank(const QString& name) {
     pfade_.setDatenbank(name);
@@ -99,70 +184,47 @@ QString TDokumentsuche::suchtext(Modus modus) const {
     return t;
 }
 
-bool TDokumentsuche::finde(Modus modus, bool erster) {
-    TSuchfensterZustand& f = u_.fenster;
-    const QString text = suchtext(modus);
-    bool treffer = false;
+void TDokumentsuche::fensterAktiv(bool an) {
     if (FensterAktiv)
-        FensterAktiv(false);
-    if (erster) {
-        const QString nativ = Files::nativ(f.Dokumentname);
-        if (nativ.isEmpty() || !u_.Search.setFileName(nativ)) {
-            if (FensterAktiv)
-                FensterAktiv(true);
-            u_.notifier.fehler(f.Dokumentname + QStringLiteral(" kann nicht geöffnet werden."),
-                               QStringLiteral("Error"));
-            Gefunden = false;
-            return false;
-        }
-        quint8 kodierung = 0;
-        if (modus == Modus::Unicode && f.chkUnicode)
-            kodierung = f.chkUnicodeBE ? 72 : 71;
-        quint8 optionen = 0;
-        if (f.GrossKleinBeachten)
-            optionen |= TStreamSearch::GrossKlein;
-        if (f.NurGanzeWoerter)
-            optionen |= TStreamSearch::GanzeWoerter;
-        treffer = u_.Search.FindFirst(text, kodierung, optionen, 0);
-    } else {
-        treffer = u_.Search.FindNext(false, f);
+        FensterAktiv(an);
+}
+
+bool TDokumentsuche::umschauen() {
+    if (uhr_.elapsed() >= Umschauabstand) {
+        fensterAktiv(true);
+        u_.pump.verarbeiten();
+        fensterAktiv(false);
+        uhr_.start();
     }
-    if (FensterAktiv)
-        FensterAktiv(true);
-    Gefunden = treffer;
-    if (!treffer)
+    return Gefunden;
+}
+
+bool TDokumentsuche::existiert(const QString& pfad) {
+    const QString direkt = DriveMap::global().nativDirekt(pfad);
+    if (direkt.isEmpty())
         return false;
-    u_.Viewer2.SetSelection(u_.Search.FoundStart(), u_.Search.FoundLength());
-    const bool titelsuche = !f.Dateimarke.isEmpty() && f.NaechsterSuchtext.startsWith(f.Dateimarke);
-    if (!titelsuche)
-        trefferAufnehmen(modus);
+    const QFileInfo info(direkt);
+    QString gefunden = info.isFile() ? direkt : QString();
+    // Not there as written: Windows would find it in another letter case.
+    if (gefunden.isEmpty() && !info.exists()) {
+        const QString nativ = Files::nativ(pfad);
+        if (nativ != direkt && QFileInfo(nativ).isFile())
+            gefunden = nativ;
+    }
+    if (gefunden.isEmpty())
+        return false;
+    Nativpfade.insert(pfad, gefunden);
     return true;
 }
 
-QString TDokumentsuche::pfadFuer(Modus modus, qint64 treffer) {
-    QString pfad;
-    switch (modus) {
-    case Modus::Ansi:
-        pfade_.GetPfadAnsi(pfad, treffer);
-        break;
-    case Modus::Utf8:
-        pfade_.GetPfadUtf8(pfad, treffer);
-        break;
-    case Modus::Unicode:
-        pfade_.GetPfadUnicode(pfad, treffer);
-        break;
-    }
-    return pfad;
-}
-
-QString TDokumentsuche::pfadPruefen(const QString& pfad) const {
+QString TDokumentsuche::pfadPruefen(const QString& pfad) {
     // A repair that gives the path already tried needs no second look at the disk.
     QString versucht;
-    auto da = [&versucht](const QString& p) {
+    auto da = [this, &versucht](const QString& p) {
         if (p == versucht)
             return false;
         versucht = p;
-        return Files::existiert(Ansi::ausByteForm(p));
+        return existiert(Ansi::ausByteForm(p));
     };
     if (da(pfad))
         return pfad;
@@ -184,45 +246,134 @@ QString TDokumentsuche::pfadPruefen(const QString& pfad) const {
     return QStringLiteral("Existiert nicht! ") + verlegt;
 }
 
-void TDokumentsuche::trefferAufnehmen(Modus modus) {
-    const TSuchfensterZustand& f = u_.fenster;
-    const qint64 start = u_.Search.FoundStart();
-    const qint64 laenge = u_.Search.FoundLength();
-    const QString gefunden = pfadFuer(modus, start);
-    QString k;
-    if (modus == Modus::Unicode) {
-        k = Ansi::zuByteForm(
-            kontext<Wide>(u_.Viewer2, start, laenge, suchtext(modus), f.GrossKleinBeachten, true));
-    } else {
-        k = Ansi::nachUnicode(kontext<Bytes>(u_.Viewer2, start, laenge,
-                                             Ansi::ausUnicode(suchtext(modus)),
-                                             f.GrossKleinBeachten, false));
-    }
-    k = Zeichenkette::trimLinks(k);
-    if (GeladeneVariante == modus && !k.isEmpty() && !gefunden.isEmpty())
-        VariantenFlag[modus] = false;
-    ++Trefferzaehler;
-    TrefferListe.append(pfadPruefen(gefunden) + QStringLiteral("##text##") + k +
-                        QStringLiteral("<br>"));
-}
-
 void TDokumentsuche::durchsuche(Modus modus, const QString& dokument) {
     TSuchfensterZustand& f = u_.fenster;
     f.Dokumentname = dokument;
-    u_.Viewer2.Open(Files::nativ(dokument));
     f.SucheLaeuft = true;
     f.TntMemo1.clear();
-    // Left over from a previous variant the marker would keep the first hit unrecorded.
     f.NaechsterSuchtext.clear();
-    finde(modus, true);
-    while (Gefunden) {
-        f.TntMemo1.clear();
-        f.NaechsterSuchtext = f.Dateimarke;
-        finde(modus, false);
-        if (!Gefunden)
-            break;
-        u_.Viewer2.SetPosition(u_.Search.FoundStart());
-        f.NaechsterSuchtext = suchtext(modus);
-        finde(modus, false);
+    Gefunden = false;
+    const QString nativ = Files::nativ(dokument);
+    if (nativ.isEmpty() || !leser_.oeffnen(nativ)) {
+        u_.notifier.fehler(dokument + QStringLiteral(" kann nicht geöffnet werden."),
+                           QStringLiteral("Error"));
+        return;
     }
+    Gefunden = true;
+    uhr_.start();
+    fensterAktiv(false);
+    if (modus == Modus::Unicode)
+        durchsucheMit<Wide>(modus, suchtext(modus));
+    else
+        durchsucheMit<Bytes>(modus, suchtext(modus));
+    fensterAktiv(true);
+    leser_.schliessen();
+    Gefunden = false;
+}
+
+template <typename Art> void TDokumentsuche::durchsucheMit(Modus modus, const QString& suchtext) {
+    using E = typename Art::Einheit;
+    constexpr qint64 w = Art::breite;
+    const TSuchfensterZustand& f = u_.fenster;
+    const bool gross = f.GrossKleinBeachten;
+    const typename Art::Text text = Art::ausSuchtext(suchtext);
+    const typename Art::Muster muster(text, gross);
+    const typename Art::Muster marke(Art::ausSuchtext(f.Dateimarke), gross);
+    // A search text that begins with the file marker is taken for the header search after
+    // its first hit: later hits are passed over and whole words do not apply to them.
+    const bool titelsuche = !f.Dateimarke.isEmpty() && suchtext.startsWith(f.Dateimarke);
+    const TTitelTabelle& koepfe = pfade_.tabelle(modus);
+    bool koepfeStimmen = !koepfe.leer();
+    const qint64 groesse = leser_.groesse();
+    const qint64 ende = groesse / w * w;
+    Einheiten<Art> einheiten;
+
+    // The first place at or after ab where the pattern stands; with whole words a place at
+    // ab counts as free on the left and the end of the document as free on the right.
+    auto finde = [&](const typename Art::Muster& m, qint64 ab, bool ganz) -> qint64 {
+        const qint64 laenge = m.laenge();
+        if (laenge == 0 || ab > groesse)
+            return -1;
+        const qint64 anfang = ab / w * w;
+        // Texts longer than a block of the stream search are never found.
+        if (anfang > ende - w || laenge * w > TStreamSearch::Blockgroesse)
+            return -1;
+        for (qint64 pos = anfang;;) {
+            const qint64 von = ganz && pos > 0 ? pos - w : pos;
+            const qint64 bis = std::min(ende, von + TDokumentleser::Fenstergroesse / w * w);
+            if ((bis - pos) / w < laenge)
+                return -1;
+            const E* s = einheiten.holen(leser_, von, bis);
+            if (!s)
+                return -1;
+            const qsizetype n = qsizetype((bis - von) / w);
+            qsizetype naechste = n - laenge + 1;
+            for (qsizetype i = m.finde(s, n, (pos - von) / w); i >= 0; i = m.finde(s, n, i + 1)) {
+                const qint64 stelle = von + i * w;
+                if (!ganz)
+                    return stelle;
+                if (i + laenge == n && bis < ende) {
+                    // The right neighbour lies in the next window.
+                    naechste = i;
+                    break;
+                }
+                const bool links = stelle == anfang || Mustersuche::istTrenner(s[i - 1]);
+                const bool rechts = i + laenge == n || Mustersuche::istTrenner(s[i + laenge]);
+                if (links && rechts)
+                    return stelle;
+            }
+            if (bis >= ende || !umschauen())
+                return -1;
+            pos = von + naechste * w;
+        }
+    };
+    // Where the next file's record begins after the hit: the next header of the title
+    // positions, as long as it carries the "#" of a header; otherwise the next file marker.
+    auto naechsteDatei = [&](qint64 treffer) -> qint64 {
+        if (koepfeStimmen) {
+            const qint64 kopf = koepfe.naechsterKopf(treffer + w);
+            if (kopf < 0 || kopf > ende - w)
+                return -1;
+            const E* s = einheiten.holen(leser_, kopf, kopf + w);
+            if (s && s[0] == u'#')
+                return kopf;
+            koepfeStimmen = false;
+        }
+        return finde(marke, treffer + w, false);
+    };
+
+    const bool ganz = f.NurGanzeWoerter;
+    qint64 treffer = finde(muster, 0, ganz);
+    for (bool erster = true; treffer >= 0 && Gefunden; erster = false) {
+        if (erster || !titelsuche) {
+            const qint64 von = std::max<qint64>(0, treffer - Kontextrand * w);
+            const qint64 bis = std::min(ende, treffer + Kontextrand * w);
+            const E* s = einheiten.holen(leser_, von, bis);
+            if (!s)
+                break;
+            const QString gefunden = pfade_.aufloesen(modus, treffer);
+            QString k;
+            if constexpr (w == 2)
+                k = Ansi::zuByteForm(
+                    kontext<Art>(Zeilen<Art>(s, von, groesse), treffer, text, gross, true));
+            else
+                k = Ansi::nachUnicode(
+                    kontext<Art>(Zeilen<Art>(s, von, groesse), treffer, text, gross, false));
+            k = Zeichenkette::trimLinks(k);
+            if (GeladeneVariante == modus && !k.isEmpty() && !gefunden.isEmpty())
+                VariantenFlag[modus] = false;
+            ++Trefferzaehler;
+            TrefferListe.append(pfadPruefen(gefunden) + QStringLiteral("##text##") + k +
+                                QStringLiteral("<br>"));
+        }
+        if (!umschauen())
+            break;
+        const qint64 kopf = naechsteDatei(treffer);
+        if (kopf < 0)
+            break;
+        treffer = finde(muster, kopf + w, ganz && !titelsuche);
+    }
+    if (leser_.Lesefehler())
+        u_.notifier.fehler(f.Dokumentname + QStringLiteral(" kann nicht gelesen werden."),
+                           QStringLiteral("Error"));
 }

@@ -68,10 +68,16 @@ QString TErgebnisseite::trefferzeile(const QString& zeile) const {
     QString text = pfad;
     text.replace(QLatin1Char('\\'), QLatin1Char('/'));
     text.prepend(QStringLiteral("file:///"));
-    return QStringLiteral("<font color=\"#000000\">in: <a href=\"") + dateiadresse(pfad) +
+    return QStringLiteral("<font color=\"#000000\">in: <a href=\"") + adresse(pfad) +
            QStringLiteral("\" target=\"_blank\">") + text +
            QStringLiteral("</a><br><font color=\"#000080\">") + kontext +
            QStringLiteral("<br><br>");
+}
+
+QString TErgebnisseite::adresse(const QString& pfad) const {
+    const QString nativ = Nativpfade.value(pfad);
+    return nativ.isEmpty() ? dateiadresse(pfad)
+                           : QUrl::fromLocalFile(nativ).toString(QUrl::FullyEncoded);
 }
 
 QString TErgebnisseite::hervorheben(QString zeile, const QString& suchtext) const {
@@ -87,8 +93,15 @@ QString TErgebnisseite::hervorheben(QString zeile, const QString& suchtext) cons
 
 QString TErgebnisseite::naechsteSeiteZeile() const {
     const QString naechste = Seitenzaehler <= 1 ? dateiname(2) : dateiname(Seitenzaehler + 1);
+    if (tempNativ_.isEmpty())
+        tempNativ_ = DriveMap::global().nativ(ordner_.temp());
+    const QString nativ =
+        tempNativ_.isEmpty()
+            ? QString()
+            : tempNativ_ + naechste.mid(naechste.lastIndexOf(QLatin1Char('\\')) + 1);
     return QStringLiteral("<font color=\"#000000\"><a href=\"") +
-           dateiadresse(ordner_.datei(naechste)) +
+           (nativ.isEmpty() ? dateiadresse(ordner_.datei(naechste))
+                            : QUrl::fromLocalFile(nativ).toString(QUrl::FullyEncoded)) +
            QStringLiteral("\" target=\"_blank\"><span style=\"font-family:alrial;color:black;"
                           "text-decoration:none;\">Zur nächsten Steite hier klicken</span>"
                           "</a><br><br><br>");

@@ -2,6 +2,7 @@
 
 #include "datenbank/Programmordner.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -28,6 +29,9 @@ public:
     QString Datenbankname;
     // Clears the busy label and stops the busy timer of the main window.
     std::function<void()> beschaeftigtEnde;
+    // The native files of the record paths the search found on disk (decoded path ->
+    // native path); a link to any other path looks at the disk itself.
+    QHash<QString, QString> Nativpfade;
 
     // Writes the page of the page counter; hit number 0 writes the not-found page.
     // Returns the file written, empty when none was.
@@ -45,10 +49,15 @@ public:
 
 private:
     QString trefferzeile(const QString& zeile) const;
+    // The address of the file a record names.
+    QString adresse(const QString& pfad) const;
     QString hervorheben(QString zeile, const QString& suchtext) const;
     QString naechsteSeiteZeile() const;
 
     Programmordner ordner_;
     TBrowserstart& browser_;
     Pump& pump_;
+    // The native "Datenbank\Temp" folder, looked up once: the next page is not written yet
+    // when its link is.
+    mutable QString tempNativ_;
 };

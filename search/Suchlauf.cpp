@@ -6,7 +6,6 @@
 #include "platform/TextFiles.h"
 #include "search/StreamSearch.h"
 #include "search/Zeichenkette.h"
-#include "viewer/ViewerDokument.h"
 
 namespace {
 
@@ -19,8 +18,8 @@ TSuchlauf::TSuchlauf(const Umgebung& umgebung)
     : u_(umgebung),
       browser_(umgebung.dienste.einstellungen, umgebung.dienste.shell, umgebung.dienste.notifier),
       seite_(umgebung.ordner, browser_, umgebung.dienste.pump),
-      suche_({umgebung.ordner, umgebung.dienste.notifier, umgebung.dienste.pump, umgebung.Search,
-              umgebung.Viewer2, umgebung.fenster}) {}
+      suche_(
+          {umgebung.ordner, umgebung.dienste.notifier, umgebung.dienste.pump, umgebung.fenster}) {}
 
 QString TSuchlauf::dokument(const Programmordner& ordner, const QString& name, int variante) {
     return ordner.datenbank(name + QLatin1String(dokumentendungen[variante]));
@@ -77,6 +76,7 @@ void TSuchlauf::abbrechen() {
 bool TSuchlauf::OKBtnClick() {
     TSuchfensterZustand& f = u_.fenster;
     suche_.TrefferListe.clear();
+    suche_.Nativpfade.clear();
     seiten_.clear();
     const QString suchtext = Zeichenkette::trim(f.TntEdit2);
     if (suchtext.size() == 1) {
@@ -109,9 +109,7 @@ bool TSuchlauf::OKBtnClick() {
         const QString datei = dokument(u_.ordner, Datenbankname, v);
         if (abgebrochen_ || !Files::existiert(datei))
             continue;
-        suche_.Gefunden = true;
         suche_.VariantenFlag[v] = true;
-        u_.Viewer2.SetMode(v == TPfadaufloesung::Unicode ? vmUnicode : vmText);
         if (v == TPfadaufloesung::Utf8) {
             f.chkUnicode = false;
             f.chkUnicodeBE = false;
@@ -131,7 +129,6 @@ bool TSuchlauf::OKBtnClick() {
             break;
         }
     }
-    u_.Search.setFileName(QString());
     if (abgebrochen_) {
         f.SucheLaeuft = false;
         return false;
@@ -168,6 +165,7 @@ void TSuchlauf::seitenSchreiben(const QString& suchtext) {
     seite_.DateiGeoeffnet = DateiGeoeffnet;
     seite_.Datenbankname = Datenbankname;
     seite_.beschaeftigtEnde = beschaeftigtEnde;
+    seite_.Nativpfade = suche_.Nativpfade;
 
     const qsizetype anzahl = suche_.TrefferListe.size();
     const qsizetype volle = anzahl / TrefferProSeite;

@@ -12,8 +12,6 @@
 #include <array>
 #include <functional>
 
-class TStreamSearch;
-class TViewerDokument;
 struct TSuchfensterZustand;
 
 // "Lokale Suche": every document variant of the database that exists, ANSI, UTF-8 and
@@ -26,8 +24,6 @@ public:
     struct Umgebung {
         Programmordner ordner;
         Dienste dienste;
-        TStreamSearch& Search;
-        TViewerDokument& Viewer2;
         TSuchfensterZustand& fenster;
     };
 
@@ -59,6 +55,7 @@ public:
     bool Abgebrochen() const { return abgebrochen_; }
 
     const QStringList& TrefferListe() const { return suche_.TrefferListe; }
+    TDokumentsuche& dokumentsuche() { return suche_; }
     // The pages written by the last run, first page first.
     const QStringList& Seiten() const { return seiten_; }
     bool NichtsGefunden() const { return nichtsGefunden_; }

@@ -5,6 +5,8 @@
 #include "platform/TextFiles.h"
 
 #include <algorithm>
+#include <numeric>
+#include <vector>
 
 qint64 TTitelTabelle::offsetVon(const QString& zeile) {
     const qsizetype blank = zeile.indexOf(QLatin1Char(' '));
@@ -23,22 +25,21 @@ QString TTitelTabelle::pfadVon(const QString& zeile) {
 }
 
 void TTitelTabelle::laden(const QStringList& zeilen) {
+    std::vector<qint64> offsets(size_t(zeilen.size()));
+    for (qsizetype i = 0; i < zeilen.size(); ++i)
+        offsets[size_t(i)] = offsetVon(zeilen.at(i));
+    std::vector<qsizetype> folge(offsets.size());
+    std::iota(folge.begin(), folge.end(), 0);
+    std::stable_sort(folge.begin(), folge.end(), [&](qsizetype a, qsizetype b) {
+        return offsets[size_t(a)] < offsets[size_t(b)];
+    });
     offsets_.clear();
     pfade_.clear();
-    naechsterPfad_.clear();
     offsets_.reserve(zeilen.size());
     pfade_.reserve(zeilen.size());
-    for (const QString& z : zeilen) {
-        offsets_.append(offsetVon(z));
-        pfade_.append(pfadVon(z));
-    }
-    aufsteigend_ = std::is_sorted(offsets_.cbegin(), offsets_.cend());
-    naechsterPfad_.resize(offsets_.size());
-    qsizetype naechster = offsets_.size();
-    for (qsizetype i = offsets_.size() - 1; i >= 0; --i) {
-        if (!pfade_.at(i).isEmpty())
-            naechster = i;
-        naechsterPfad_[i] = naechster;
+    for (const qsizetype i : folge) {
+        offsets_.append(offsets[size_t(i)]);
+        pfade_.append(pfadVon(zeilen.at(i)));
     }
 }
 
@@ -51,28 +52,13 @@ void TTitelTabelle::ladenAusDatei(const QString& pfad) {
     laden(TextFiles::zeilen(TextFiles::dekodieren(Files::lesen(pfad), TextFiles::OhneBom::Ansi)));
 }
 
-QString TTitelTabelle::pfadLinear(qint64 treffer) const {
-    const qsizetype n = offsets_.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const bool passt = i + 1 < n ? offsets_.at(i) <= treffer && treffer <= offsets_.at(i + 1)
-                                     : offsets_.at(i) <= treffer;
-        if (passt && !pfade_.at(i).isEmpty())
-            return pfade_.at(i);
-    }
-    return QString();
+QString TTitelTabelle::pfad(qint64 treffer) const {
+    const qsizetype k =
+        std::upper_bound(offsets_.cbegin(), offsets_.cend(), treffer) - offsets_.cbegin() - 1;
+    return k < 0 ? QString() : pfade_.at(k);
 }
 
-QString TTitelTabelle::pfad(qint64 treffer) const {
-    if (!aufsteigend_)
-        return pfadLinear(treffer);
-    // The lines the scan would accept form one run: from the last line before the first
-    // offset >= treffer up to the last offset <= treffer.
-    const auto anfang = offsets_.cbegin();
-    const qsizetype ab = std::lower_bound(anfang, offsets_.cend(), treffer) - anfang;
-    const qsizetype bis = std::upper_bound(anfang, offsets_.cend(), treffer) - anfang - 1;
-    const qsizetype von = std::max<qsizetype>(ab - 1, 0);
-    if (bis < von)
-        return QString();
-    const qsizetype k = naechsterPfad_.at(von);
-    return k <= bis ? pfade_.at(k) : QString();
+qint64 TTitelTabelle::naechsterKopf(qint64 ab) const {
+    const auto it = std::lower_bound(offsets_.cbegin(), offsets_.cend(), ab);
+    return it == offsets_.cend() ? -1 : *it;
 }

@@ -46,8 +46,7 @@ void TSuchForm::OKBtnClick() {
     f.chkUnicode = chkUnicode->isChecked();
     f.chkUnicodeBE = chkUnicodeBE->isChecked();
 
-    suchlauf_ =
-        std::make_unique<TSuchlauf>(TSuchlauf::Umgebung{ordner_, dienste_, *Search, *Viewer2, f});
+    suchlauf_ = std::make_unique<TSuchlauf>(TSuchlauf::Umgebung{ordner_, dienste_, f});
     TSuchlauf& lauf = *suchlauf_;
     lauf.Datenbankname = Datenbankname;
     lauf.SuchtextInClipbrd =

@@ -197,11 +197,8 @@ protected:
         fenster.TntEdit2 = QString::fromUtf8(a.text);
         fenster.GrossKleinBeachten = a.schalter.contains("--gross");
         fenster.NurGanzeWoerter = a.schalter.contains("--ganze-woerter");
-        TSuchlauf lauf({Programmordner(win()),
-                        {einstellungen, notifier, shell, Pump::still()},
-                        search,
-                        viewer,
-                        fenster});
+        TSuchlauf lauf(
+            {Programmordner(win()), {einstellungen, notifier, shell, Pump::still()}, fenster});
         lauf.Datenbankname = "Akten";
         EXPECT_TRUE(lauf.OKBtnClick());
         QByteArray out;

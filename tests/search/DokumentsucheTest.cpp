@@ -20,7 +20,7 @@ protected:
     static QString eintrag(const QString& pfad, const QString& kontext) {
         return pfad + "##text##" + kontext + "<br>";
     }
-    TDokumentsuche suche{{Programmordner(win()), notifier, Pump::still(), search, viewer, fenster}};
+    TDokumentsuche suche{{Programmordner(win()), notifier, Pump::still(), fenster}};
 };
 
 TEST_F(DokumentsucheTest, ZehnTrefferInEinerDateiGebenEinenSatz) {
@@ -48,7 +48,6 @@ TEST_F(DokumentsucheTest, DreiDateienGebenDreiSaetzeInDokumentfolge) {
     EXPECT_TRUE(treffer[0].startsWith(win("Akten\\a.pdf") + "##text##eins Kunde"));
     EXPECT_TRUE(treffer[1].startsWith(win("Akten\\c.pdf") + "##text##zwei Kunde"));
     EXPECT_TRUE(treffer[2].startsWith(win("Akten\\b.pdf") + "##text##drei KUNDE"));
-    EXPECT_FALSE(fenster.NaechsterSuchtext.isEmpty());
     EXPECT_TRUE(fenster.SucheLaeuft);
 }
 
@@ -189,14 +188,24 @@ TEST_F(DokumentsucheTest, UmlautpfadBleibtInByteForm) {
     EXPECT_EQ(treffer[0], eintrag(Ansi::zuByteForm(win("Akten\\Bär.pdf")), "Honig  "));
 }
 
-TEST_F(DokumentsucheTest, FensterIstWaehrendJederSucheGesperrt) {
+// The window is disabled while the scan runs and takes its messages only while enabled.
+TEST_F(DokumentsucheTest, FensterIstWaehrendDerSucheGesperrt) {
     pdf("Akten/a.pdf");
     utf8Datenbank("Akten", {{win("Akten\\a.pdf"), "Wort"}, {win("Akten\\a.pdf"), "Wort"}});
-    QList<bool> schritte;
-    suche.FensterAktiv = [&](bool an) { schritte << an; };
-    ASSERT_EQ(utf8("Wort").size(), 2);
-    // FindFirst, marker, text, marker: each between a disable and an enable.
-    EXPECT_EQ(schritte, (QList<bool>{false, true, false, true, false, true, false, true}));
+    struct Protokollpumpe : Pump {
+        void verarbeiten() override { schritte << QStringLiteral("Nachrichten"); }
+        QStringList schritte;
+    } pumpe;
+    TDokumentsuche mitPumpe{{Programmordner(win()), notifier, pumpe, fenster}};
+    mitPumpe.setDatenbank("Akten");
+    mitPumpe.Umschauabstand = 0;
+    mitPumpe.FensterAktiv = [&](bool an) { pumpe.schritte << (an ? "an" : "aus"); };
+    fenster.TntEdit2 = "Wort";
+    mitPumpe.SucheImUtf8Dokument(win("Datenbank\\Akten_UTF8Dokument.txt"));
+    ASSERT_EQ(mitPumpe.TrefferListe.size(), 2);
+    // After each of the two hits one look at the messages.
+    EXPECT_EQ(pumpe.schritte,
+              (QStringList{"aus", "an", "Nachrichten", "aus", "an", "Nachrichten", "aus", "an"}));
 }
 
 TEST_F(DokumentsucheTest, NichtLesbaresDokumentWirdGemeldet) {
@@ -271,8 +280,6 @@ TEST_F(DokumentsucheTest, ZweiterLaufNimmtSeinenErstenTrefferAuf) {
     pdf("Akten/a.pdf");
     utf8Datenbank("Akten", {{win("Akten\\a.pdf"), "Wort"}});
     ASSERT_EQ(utf8("Wort").size(), 1);
-    // The first run ended on the marker step; the next run must not take its first hit
-    // for a header search.
-    EXPECT_EQ(fenster.NaechsterSuchtext, fenster.Dateimarke);
+    // The next run records its first hit again; the list holds both.
     EXPECT_EQ(utf8("Wort").size(), 2);
 }
