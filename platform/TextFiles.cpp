@@ -99,8 +99,14 @@ bool WriteToStreamFluechtig(const QString& text, const QString& pfad, int codePa
     if (n.isEmpty())
         return false;
     const QByteArray bytes = TextFiles::kodieren(text, codePage);
+    // Written over the old file and cut to length: file systems such as ext4 take far longer
+    // to empty a file, or to delete it and create it anew, than to write over its blocks.
     QFile f(n);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+    if (!f.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        return false;
+    const bool ok = f.write(bytes) == bytes.size() && f.resize(bytes.size());
+    f.close();
+    return ok && f.error() == QFileDevice::NoError;
 }
 
 QString ReadTextFile(const QString& pfad, TextFiles::OhneBom ohneBom) {

@@ -7,6 +7,8 @@
 #include "search/StreamSearch.h"
 #include "search/Zeichenkette.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 const char* const dokumentendungen[] = {"_AnsiDokument.txt", "_UTF8Dokument.txt",
@@ -17,7 +19,7 @@ const char* const dokumentendungen[] = {"_AnsiDokument.txt", "_UTF8Dokument.txt"
 TSuchlauf::TSuchlauf(const Umgebung& umgebung)
     : u_(umgebung),
       browser_(umgebung.dienste.einstellungen, umgebung.dienste.shell, umgebung.dienste.notifier),
-      seite_(umgebung.ordner, browser_, umgebung.dienste.pump),
+      seite_(umgebung.ordner, browser_, umgebung.dienste.notifier, umgebung.dienste.pump),
       suche_(
           {umgebung.ordner, umgebung.dienste.notifier, umgebung.dienste.pump, umgebung.fenster}) {}
 
@@ -63,6 +65,19 @@ QString TSuchlauf::zwischenablagetext(const QString& suchtext, bool phrase, bool
     return t;
 }
 
+bool TSuchlauf::istErgebnisseite(const QString& name) {
+    static const QRegularExpression muster(QStringLiteral("^Kelvora_Ergebnis\\d*\\.htm$"));
+    return muster.match(name).hasMatch();
+}
+
+void TSuchlauf::alteSeitenLoeschen(const QStringList& alteSeiten) const {
+    for (const QString& name : alteSeiten) {
+        const QString datei = u_.ordner.temp(name);
+        if (!seiten_.contains(datei))
+            Files::loeschen(datei);
+    }
+}
+
 void TSuchlauf::melde(const QString& text) {
     if (status)
         status(text);
@@ -78,6 +93,8 @@ bool TSuchlauf::OKBtnClick() {
     suche_.TrefferListe.clear();
     suche_.Nativpfade.clear();
     seiten_.clear();
+    fehlgeschlagen_ = false;
+    seite_.Schreibfehler = false;
     const QString suchtext = Zeichenkette::trim(f.TntEdit2);
     if (suchtext.size() == 1) {
         u_.dienste.notifier.information(einZeichenMeldung());
@@ -87,7 +104,10 @@ bool TSuchlauf::OKBtnClick() {
     if (suchtext.isEmpty())
         return false;
 
-    u_.ordner.tempLeeren();
+    // The result pages of the last run stay until this run has written its own: writing over
+    // a file costs the file system far less than deleting it and creating it anew. Those not
+    // written over go at the end.
+    const QStringList alteSeiten = u_.ordner.tempLeeren(istErgebnisseite);
     f.NaechsterSuchtext.clear();
     const QString ordner = datenbankordner(u_.ordner, Datenbankname);
     suche_.Ersatzlaufwerk = ordner.left(1);
@@ -130,11 +150,26 @@ bool TSuchlauf::OKBtnClick() {
         }
     }
     if (abgebrochen_) {
+        alteSeitenLoeschen(alteSeiten);
         f.SucheLaeuft = false;
         return false;
     }
 
     seitenSchreiben(f.TntEdit2);
+    if (seite_.Schreibfehler) {
+        // A run whose pages are not all there failed: none of them is left to be taken for
+        // its result, and the browser stays shut.
+        fehlgeschlagen_ = true;
+        for (const QString& datei : std::as_const(seiten_))
+            Files::loeschen(datei);
+        seiten_.clear();
+        alteSeitenLoeschen(alteSeiten);
+        f.SucheLaeuft = false;
+        return false;
+    }
+    alteSeitenLoeschen(alteSeiten);
+    if (!seiten_.isEmpty())
+        seite_.ersteSeiteZeigen();
     f.SucheLaeuft = false;
     if (f.TntEdit2.endsWith(QChar(0xFFFD)))
         f.TntEdit2.chop(1);
@@ -170,10 +205,10 @@ void TSuchlauf::seitenSchreiben(const QString& suchtext) {
     const qsizetype anzahl = suche_.TrefferListe.size();
     const qsizetype volle = anzahl / TrefferProSeite;
     const qsizetype rest = anzahl % TrefferProSeite;
-    for (qsizetype k = 0; k < volle; ++k)
+    for (qsizetype k = 0; k < volle && !seite_.Schreibfehler; ++k)
         seiteSchreiben(suchtext, k * TrefferProSeite, (k + 1) * TrefferProSeite,
                        k + 1 < volle || rest > 0, seite_.Seitenzaehler * TrefferProSeite);
-    if (rest > 0)
+    if (rest > 0 && !seite_.Schreibfehler)
         seiteSchreiben(suchtext, volle * TrefferProSeite, anzahl, false,
                        int(seite_.Seitenzaehler * TrefferProSeite - (TrefferProSeite - rest)));
     if (anzahl > 0) {

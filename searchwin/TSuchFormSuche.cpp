@@ -78,7 +78,8 @@ void TSuchForm::OKBtnClick() {
     SucheLaeuft = true;
     lauf.OKBtnClick();
     SucheLaeuft = false;
-    const bool abgebrochen = lauf.Abgebrochen();
+    // A cancelled or failed run leaves the window open for another try.
+    const bool abgebrochen = lauf.Abgebrochen() || lauf.Fehlgeschlagen();
     if (f.TntEdit2 != TntEdit2->text())
         TntEdit2->setText(f.TntEdit2);
 
