@@ -9,6 +9,7 @@
 #include "search/Browserstart.h"
 #include "search/Zeichenkette.h"
 
+#include <QFile>
 #include <QUrl>
 
 namespace {
@@ -229,7 +230,7 @@ QString TErgebnisseite::SchreibHTMLDocNeu(const QString& suchtext, int trefferza
         beschaeftigtEnde();
     if (!geschrieben) {
         // What part of the page got out would pass for a result.
-        Files::loeschen(nativ.isEmpty() ? datei : nativ);
+        QFile::remove(nativ.isEmpty() ? Files::nativ(datei) : nativ);
         Schreibfehler = true;
         notifier_.fehler(QStringLiteral("Die Ergebnisseite ") + datei +
                          QStringLiteral(" kann nicht geschrieben werden."));

@@ -7,6 +7,7 @@
 #include "search/StreamSearch.h"
 #include "search/Zeichenkette.h"
 
+#include <QFile>
 #include <QRegularExpression>
 
 namespace {
@@ -73,8 +74,9 @@ bool TSuchlauf::istErgebnisseite(const QString& name) {
 void TSuchlauf::alteSeitenLoeschen(const QStringList& alteSeiten) const {
     for (const QString& name : alteSeiten) {
         const QString datei = u_.ordner.temp(name);
+        // Whatever stands under a page's name goes, a link as well as a file.
         if (!seiten_.contains(datei))
-            Files::loeschen(datei);
+            QFile::remove(Files::nativ(datei));
     }
 }
 
