@@ -271,14 +271,33 @@ void TDokumentsuche::durchsuche(Modus modus, const QString& dokument) {
     Gefunden = false;
 }
 
+template <typename Art>
+typename Art::Muster TDokumentsuche::vorbereiten(const typename Art::Text& text, bool gross) {
+    if constexpr (Art::breite == 2) {
+        return typename Art::Muster(text, gross);
+    } else {
+        // A probe of four stretches spread over the document.
+        constexpr qint64 Stueck = 16384;
+        QByteArray probe;
+        const qint64 groesse = leser_.groesse();
+        for (int i = 0; i < 4; ++i) {
+            const qint64 von = groesse / 4 * i;
+            const qint64 bis = std::min(groesse, von + Stueck);
+            if (const unsigned char* s = von < bis ? leser_.bereich(von, bis) : nullptr)
+                probe.append(reinterpret_cast<const char*>(s), bis - von);
+        }
+        return typename Art::Muster(text, gross, &probe);
+    }
+}
+
 template <typename Art> void TDokumentsuche::durchsucheMit(Modus modus, const QString& suchtext) {
     using E = typename Art::Einheit;
     constexpr qint64 w = Art::breite;
     const TSuchfensterZustand& f = u_.fenster;
     const bool gross = f.GrossKleinBeachten;
     const typename Art::Text text = Art::ausSuchtext(suchtext);
-    const typename Art::Muster muster(text, gross);
-    const typename Art::Muster marke(Art::ausSuchtext(f.Dateimarke), gross);
+    const typename Art::Muster muster = vorbereiten<Art>(text, gross);
+    const typename Art::Muster marke = vorbereiten<Art>(Art::ausSuchtext(f.Dateimarke), gross);
     // A search text that begins with the file marker is taken for the header search after
     // its first hit: later hits are passed over and whole words do not apply to them.
     const bool titelsuche = !f.Dateimarke.isEmpty() && suchtext.startsWith(f.Dateimarke);

@@ -75,7 +75,10 @@ public:
     TPfadaufloesung& pfadaufloesung() { return pfade_; }
 
 private:
-    template <typename Einheit> void durchsucheMit(Modus modus, const QString& text);
+    template <typename Art> void durchsucheMit(Modus modus, const QString& text);
+    // The pattern of a text, its sieve fitted to the document's bytes.
+    template <typename Art>
+    typename Art::Muster vorbereiten(const typename Art::Text& text, bool gross);
     void durchsuche(Modus modus, const QString& dokument);
     // Processes pending window messages now and then; false when the run was cancelled.
     bool umschauen();

@@ -19,8 +19,10 @@ inline bool istTrenner(char16_t c) {
 class Bytemuster {
 public:
     Bytemuster() = default;
-    // The text as it stands; folded here when case does not count.
-    Bytemuster(const QByteArray& text, bool grossKlein);
+    // The text as it stands; folded here when case does not count. A probe of the text to
+    // be searched chooses the places the sieve looks at; without one a rough table of the
+    // bytes of prose does.
+    Bytemuster(const QByteArray& text, bool grossKlein, const QByteArray* probe = nullptr);
 
     qsizetype laenge() const { return muster_.size(); }
     bool leer() const { return muster_.isEmpty(); }
@@ -36,8 +38,9 @@ public:
 private:
     QByteArray muster_;
     bool klein_ = false;
-    // Two places of the text with bytes rare in prose, each with the one or two raw bytes
-    // that compare equal to it: candidates are sifted on these before a full compare.
+    // Two places of the text whose bytes rarely stand together at that distance, each with
+    // the one or two raw bytes that compare equal to it: candidates are sifted on these
+    // before a full compare.
     qsizetype anker_[2] = {0, 0};
     unsigned char varianten_[2][2] = {};
 };
