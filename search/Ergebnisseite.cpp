@@ -39,6 +39,35 @@ qsizetype letzteStelle(QStringView in, QStringView text, bool grossKlein) {
     return -1;
 }
 
+void htmlAnhaengen(QString& out, QStringView text) {
+    qsizetype von = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c != u'&' && c != u'<' && c != u'>' && c != u'"')
+            continue;
+        out += text.mid(von, i - von);
+        out += c == u'&'   ? QLatin1String("&amp;")
+               : c == u'<' ? QLatin1String("&lt;")
+               : c == u'>' ? QLatin1String("&gt;")
+                           : QLatin1String("&quot;");
+        von = i + 1;
+    }
+    out += text.mid(von);
+}
+
+void hervorhebenAnhaengen(QString& out, QStringView text, QStringView suchtext, bool grossKlein) {
+    const qsizetype q = letzteStelle(text, suchtext, grossKlein);
+    if (q < 0) {
+        htmlAnhaengen(out, text);
+        return;
+    }
+    htmlAnhaengen(out, text.left(q));
+    out += QLatin1String("<b>");
+    htmlAnhaengen(out, text.mid(q, suchtext.size()));
+    out += QLatin1String("</b>");
+    htmlAnhaengen(out, text.mid(q + suchtext.size()));
+}
+
 } // namespace
 
 TErgebnisseite::TErgebnisseite(const Programmordner& ordner, TBrowserstart& browser,
@@ -77,60 +106,49 @@ QString TErgebnisseite::dateiadresse(const QString& windowsPfad) {
 
 QString TErgebnisseite::html(QStringView text) {
     QString out;
-    out.reserve(text.size() + 16);
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case u'&':
-            out += QLatin1String("&amp;");
-            break;
-        case u'<':
-            out += QLatin1String("&lt;");
-            break;
-        case u'>':
-            out += QLatin1String("&gt;");
-            break;
-        case u'"':
-            out += QLatin1String("&quot;");
-            break;
-        default:
-            out += c;
-        }
-    }
+    out.reserve(text.size());
+    htmlAnhaengen(out, text);
     return out;
 }
 
 QString TErgebnisseite::hervorgehoben(QStringView text, QStringView suchtext, bool grossKlein) {
-    const qsizetype q = letzteStelle(text, suchtext, grossKlein);
-    if (q < 0)
-        return html(text);
-    const qsizetype bis = q + suchtext.size();
-    return html(text.left(q)) + QLatin1String("<b>") + html(text.mid(q, suchtext.size())) +
-           QLatin1String("</b>") + html(text.mid(bis));
+    QString out;
+    out.reserve(text.size() + 7);
+    hervorhebenAnhaengen(out, text, suchtext, grossKlein);
+    return out;
 }
 
 QString TErgebnisseite::zeile(const QString& zeile, const QString& suchtext) const {
     const qsizetype t = zeile.indexOf(trenner);
-    const QString pfad = t >= 0 ? zeile.left(t) : QString();
+    const QStringView pfad = t >= 0 ? QStringView(zeile).left(t) : QStringView();
     const QStringView kontext =
         t >= 0 ? QStringView(zeile).mid(t + trenner.size()) : QStringView(zeile).mid(7);
+    QString out;
+    out.reserve(2 * zeile.size() + 160);
     // The record's own end stays markup, whatever the text before it holds.
     auto mitEnde = [&](QStringView text) {
         const bool ende = text.endsWith(zeilenende);
-        return hervorgehoben(ende ? text.chopped(zeilenende.size()) : text, suchtext,
-                             GrossKleinBeachten) +
-               (ende ? zeilenende : QString());
+        hervorhebenAnhaengen(out, ende ? text.chopped(zeilenende.size()) : text, suchtext,
+                             GrossKleinBeachten);
+        if (ende)
+            out += zeilenende;
     };
-    if (zeile.size() <= 4 || Zeichenkette::trim(pfad).isEmpty() || kontext.isEmpty())
-        return mitEnde(zeile);
+    if (zeile.size() <= 4 || Zeichenkette::trim(pfad.toString()).isEmpty() || kontext.isEmpty()) {
+        mitEnde(zeile);
+        return out;
+    }
     // The visible text keeps the Windows form, spaces unescaped; the link itself must
     // open the file on this system.
-    QString text = pfad;
+    QString text = QStringLiteral("file:///") + pfad.toString();
     text.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    text.prepend(QStringLiteral("file:///"));
-    return QStringLiteral("<font color=\"#000000\">in: <a href=\"") + html(adresse(pfad)) +
-           QStringLiteral("\" target=\"_blank\">") + html(text) +
-           QStringLiteral("</a><br><font color=\"#000080\">") + mitEnde(kontext) +
-           QStringLiteral("<br><br>");
+    out += QLatin1String("<font color=\"#000000\">in: <a href=\"");
+    htmlAnhaengen(out, adresse(pfad.toString()));
+    out += QLatin1String("\" target=\"_blank\">");
+    htmlAnhaengen(out, text);
+    out += QLatin1String("</a><br><font color=\"#000080\">");
+    mitEnde(kontext);
+    out += QLatin1String("<br><br>");
+    return out;
 }
 
 QString TErgebnisseite::adresse(const QString& pfad) const {
@@ -164,12 +182,17 @@ QString TErgebnisseite::naechsteSeiteZeile() const {
 }
 
 QStringList TErgebnisseite::seitenzeilen(const QString& suchtext, int trefferzahl) const {
-    QString text;
+    // Each record trimmed, as one line or, holding line breaks, as several.
+    QStringList memo;
+    memo.reserve(TntRichEdit1.size());
     for (const QString& z : TntRichEdit1) {
         pump_.verarbeiten();
-        text += Zeichenkette::trim(z) + QStringLiteral("\r\n");
+        const QString t = Zeichenkette::trim(z);
+        if (t.contains(QLatin1Char('\r')) || t.contains(QLatin1Char('\n')))
+            memo += TextFiles::zeilen(t + QStringLiteral("\r\n"));
+        else
+            memo.append(t);
     }
-    QStringList memo = TextFiles::zeilen(text);
     const QString s = Zeichenkette::trim(suchtext);
     for (QString& z : memo) {
         pump_.verarbeiten();

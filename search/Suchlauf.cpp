@@ -185,9 +185,12 @@ void TSuchlauf::seiteSchreiben(const QString& suchtext, qsizetype von, qsizetype
     TSuchfensterZustand& f = u_.fenster;
     seite_.TntRichEdit1.clear();
     for (qsizetype i = von; i < bis; ++i) {
-        // Through the hidden memo, as the result list is filled in the window.
-        f.TntMemo1 = TextFiles::zeilen(Ansi::ausByteForm(suche_.TrefferListe.at(i)));
-        seite_.TntRichEdit1.append(f.TntMemo1.join(QStringLiteral("\r\n")));
+        // Through the hidden memo, as the result list is filled in the window: line breaks
+        // come back as CR LF.
+        const QString satz = Ansi::ausByteForm(suche_.TrefferListe.at(i));
+        f.TntMemo1 = TextFiles::zeilen(satz);
+        seite_.TntRichEdit1.append(
+            f.TntMemo1.size() == 1 ? f.TntMemo1.first() : f.TntMemo1.join(QStringLiteral("\r\n")));
     }
     seite_.WeitereSeiten = weitere;
     const QString datei = seite_.SchreibHTMLDocNeu(suchtext, trefferzahl);
