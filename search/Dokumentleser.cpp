@@ -4,23 +4,18 @@
 
 namespace {
 
-// A mapping spans this much of the file; only the pages read count as memory in use, and
-// the mapping moves on as the search does, so a large document never sits whole in memory.
-constexpr qint64 Abbildung = qint64(8) << 20;
-// A mapping starts this far before the bytes asked for, on such a boundary, so that the
-// text before a hit near the start is in it too.
-constexpr qint64 Vorlauf = qint64(64) << 10;
+constexpr qint64 Puffer = qint64(256) << 10;
+// A window starts this far before the bytes asked for, so that the text before a hit near
+// its start is in it too.
+constexpr qint64 Vorlauf = qint64(8) << 10;
 
 } // namespace
-
-TDokumentleser::~TDokumentleser() {
-    schliessen();
-}
 
 bool TDokumentleser::oeffnen(const QString& nativerPfad) {
     schliessen();
     datei_.setFileName(nativerPfad);
-    if (!datei_.open(QIODevice::ReadOnly)) {
+    // Unbuffered: every read goes straight into the window, without a copy in between.
+    if (!datei_.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         fehler_ = datei_.errorString();
         return false;
     }
@@ -28,37 +23,38 @@ bool TDokumentleser::oeffnen(const QString& nativerPfad) {
     return true;
 }
 
-void TDokumentleser::freigeben() {
-    if (fenster_)
-        datei_.unmap(fenster_);
-    fenster_ = nullptr;
-    start_ = 0;
-    laenge_ = 0;
-}
-
 void TDokumentleser::schliessen() {
-    freigeben();
     datei_.close();
     fehler_.clear();
     groesse_ = 0;
+    puffer_ = QByteArray();
+    start_ = 0;
     lesefehler_ = false;
 }
 
 const unsigned char* TDokumentleser::bereich(qint64 von, qint64 bis) {
-    if (!fenster_ || von < start_ || bis > start_ + laenge_) {
-        freigeben();
-        const qint64 start = std::max<qint64>(0, von - Vorlauf) / Vorlauf * Vorlauf;
-        const qint64 laenge = std::min(Abbildung, groesse_ - start);
-        if (laenge <= 0 || bis > start + laenge)
-            return nullptr;
-        fenster_ = datei_.map(start, laenge);
-        if (!fenster_) {
+    if (lesefehler_)
+        return nullptr;
+    if (von < start_ || bis > start_ + puffer_.size()) {
+        const qint64 start = std::max<qint64>(0, von - Vorlauf);
+        const qint64 laenge = std::min(Puffer, groesse_ - start);
+        puffer_.resize(laenge);
+        qint64 gelesen = 0;
+        if (datei_.seek(start))
+            while (gelesen < laenge) {
+                const qint64 n = datei_.read(puffer_.data() + gelesen, laenge - gelesen);
+                if (n <= 0)
+                    break;
+                gelesen += n;
+            }
+        start_ = start;
+        puffer_.resize(gelesen);
+        if (start + gelesen < bis) {
+            // Shorter than the size at the opening: the file was cut meanwhile.
             lesefehler_ = true;
             fehler_ = datei_.errorString();
             return nullptr;
         }
-        start_ = start;
-        laenge_ = laenge;
     }
-    return fenster_ + (von - start_);
+    return reinterpret_cast<const unsigned char*>(puffer_.constData()) + (von - start_);
 }

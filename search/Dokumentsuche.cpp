@@ -42,23 +42,30 @@ struct Wide {
     static Text ausSuchtext(const QString& s) { return s; }
 };
 
-// The units of a stretch of the document, read through the reader.
+// The units of a stretch of the document, read through the reader: at least those from von
+// to mindestens, and as many more before ende as the reader's window holds (n: how many
+// in all).
 template <typename Art> class Einheiten;
 
 template <> class Einheiten<Bytes> {
 public:
-    const unsigned char* holen(TDokumentleser& leser, qint64 von, qint64 bis) {
-        return leser.bereich(von, bis);
+    const unsigned char* holen(TDokumentleser& leser, qint64 von, qint64 mindestens, qint64 ende,
+                               qsizetype& n) {
+        const unsigned char* b = leser.bereich(von, mindestens);
+        n = b ? qsizetype(std::min(ende, leser.fensterEnde()) - von) : 0;
+        return b;
     }
 };
 
 template <> class Einheiten<Wide> {
 public:
-    const char16_t* holen(TDokumentleser& leser, qint64 von, qint64 bis) {
-        const unsigned char* b = leser.bereich(von, bis);
+    const char16_t* holen(TDokumentleser& leser, qint64 von, qint64 mindestens, qint64 ende,
+                          qsizetype& n) {
+        const unsigned char* b = leser.bereich(von, mindestens);
+        n = b ? qsizetype((std::min(ende, leser.fensterEnde()) - von) / 2) : 0;
         if (!b)
             return nullptr;
-        puffer_.resize(size_t((bis - von) / 2));
+        puffer_.resize(size_t(n));
         for (size_t i = 0; i < puffer_.size(); ++i)
             puffer_[i] = char16_t(b[2 * i] | (b[2 * i + 1] << 8));
         return puffer_.data();
@@ -319,13 +326,14 @@ template <typename Art> void TDokumentsuche::durchsucheMit(Modus modus, const QS
             return -1;
         for (qint64 pos = anfang;;) {
             const qint64 von = ganz && pos > 0 ? pos - w : pos;
-            const qint64 bis = std::min(ende, von + TDokumentleser::Fenstergroesse / w * w);
-            if ((bis - pos) / w < laenge)
+            const qint64 mindestens = std::min(ende, von + TDokumentleser::Hoechstens / w * w);
+            if ((mindestens - pos) / w < laenge)
                 return -1;
-            const E* s = einheiten.holen(leser_, von, bis);
+            qsizetype n = 0;
+            const E* s = einheiten.holen(leser_, von, mindestens, ende, n);
             if (!s)
                 return -1;
-            const qsizetype n = qsizetype((bis - von) / w);
+            const qint64 bis = von + n * w;
             qsizetype naechste = n - laenge + 1;
             for (qsizetype i = m.finde(s, n, (pos - von) / w); i >= 0; i = m.finde(s, n, i + 1)) {
                 const qint64 stelle = von + i * w;
@@ -353,7 +361,8 @@ template <typename Art> void TDokumentsuche::durchsucheMit(Modus modus, const QS
             const qint64 kopf = koepfe.naechsterKopf(treffer + w);
             if (kopf < 0 || kopf > ende - w)
                 return -1;
-            const E* s = einheiten.holen(leser_, kopf, kopf + w);
+            qsizetype n = 0;
+            const E* s = einheiten.holen(leser_, kopf, kopf + w, kopf + w, n);
             if (s && s[0] == u'#')
                 return kopf;
             koepfeStimmen = false;
@@ -367,7 +376,8 @@ template <typename Art> void TDokumentsuche::durchsucheMit(Modus modus, const QS
         if (erster || !titelsuche) {
             const qint64 von = std::max<qint64>(0, treffer - Kontextrand * w);
             const qint64 bis = std::min(ende, treffer + Kontextrand * w);
-            const E* s = einheiten.holen(leser_, von, bis);
+            qsizetype n = 0;
+            const E* s = einheiten.holen(leser_, von, bis, bis, n);
             if (!s)
                 break;
             const QString gefunden = pfade_.aufloesen(modus, treffer);
