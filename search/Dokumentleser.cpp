@@ -4,10 +4,13 @@
 
 namespace {
 
-constexpr qint64 Puffer = qint64(256) << 10;
-// A window starts this far before the bytes asked for, so that the text before a hit near
-// its start is in it too.
-constexpr qint64 Vorlauf = qint64(8) << 10;
+// A window holds at most this much; it starts small after a jump and doubles while the
+// reading goes on where it ended.
+constexpr qint64 Gross = qint64(64) << 10;
+constexpr qint64 Klein = qint64(12) << 10;
+// After a jump a window starts this far before the bytes asked for, so that the line before
+// a hit near its start is in it too; going on where the last window ends it does not.
+constexpr qint64 Vorlauf = qint64(4) << 10;
 
 } // namespace
 
@@ -36,8 +39,12 @@ const unsigned char* TDokumentleser::bereich(qint64 von, qint64 bis) {
     if (lesefehler_)
         return nullptr;
     if (von < start_ || bis > start_ + puffer_.size()) {
-        const qint64 start = std::max<qint64>(0, von - Vorlauf);
-        const qint64 laenge = std::min(Puffer, groesse_ - start);
+        const qint64 ende = start_ + puffer_.size();
+        const bool weiter = !puffer_.isEmpty() && von >= ende - Vorlauf && von <= ende;
+        const qint64 start = weiter ? von : std::max<qint64>(0, von - Vorlauf);
+        const qint64 laenge =
+            std::min(std::max(bis - start, weiter ? std::min(Gross, 2 * puffer_.size()) : Klein),
+                     groesse_ - start);
         puffer_.resize(laenge);
         qint64 gelesen = 0;
         if (datei_.seek(start))

@@ -4,15 +4,16 @@
 #include <QFile>
 #include <QString>
 
-// Reads a database document for one search run through a window of a few hundred KiB,
-// small enough to stay in the processor's cache while it is searched. Each opening takes
+// Reads a database document for one search run through a window of at most 64 KiB: small
+// enough to stay in the processor's cache while it is searched, and a search that jumps to
+// the next file's header reads little of what it jumps over. Each opening takes
 // the file as it is on disk at that moment, so a document replaced since the last run is
 // never read through an old handle; its size is fixed at the opening, and a file cut
 // meanwhile ends the reading with a read error instead of bytes that are not there.
 class TDokumentleser {
 public:
     // The most bytes a caller may ask for at once.
-    static constexpr qint64 Hoechstens = qint64(64) << 10;
+    static constexpr qint64 Hoechstens = qint64(32) << 10;
 
     // False when the file cannot be opened; Fehler() then says why.
     bool oeffnen(const QString& nativerPfad);

@@ -19,8 +19,10 @@ namespace {
 // The viewer's longest line in characters: a line is looked for at most this far each way.
 constexpr qint64 Zeilengrenze = 2048;
 // Characters around a hit that its context can reach: the line at the hit, then up to two
-// more lines found at most 252 characters after it, each at most a line limit each way.
-constexpr qint64 Kontextrand = 2 * Zeilengrenze;
+// more lines found at most 251 characters after it, each looked for at most a line limit
+// each way.
+constexpr qint64 KontextVorher = Zeilengrenze;
+constexpr qint64 KontextNachher = Zeilengrenze + 252;
 
 // The two kinds of document: bytes of 8-bit text and UTF-16 little-endian units, each with
 // its kind of text, pattern and lower-case conversion.
@@ -326,9 +328,10 @@ template <typename Art> void TDokumentsuche::durchsucheMit(Modus modus, const QS
             return -1;
         for (qint64 pos = anfang;;) {
             const qint64 von = ganz && pos > 0 ? pos - w : pos;
-            const qint64 mindestens = std::min(ende, von + TDokumentleser::Hoechstens / w * w);
-            if ((mindestens - pos) / w < laenge)
+            // Enough for one place and its right neighbour; the window gives what it holds.
+            if ((ende - pos) / w < laenge)
                 return -1;
+            const qint64 mindestens = std::min(ende, pos + (laenge + 1) * w);
             qsizetype n = 0;
             const E* s = einheiten.holen(leser_, von, mindestens, ende, n);
             if (!s)
@@ -374,8 +377,8 @@ template <typename Art> void TDokumentsuche::durchsucheMit(Modus modus, const QS
     qint64 treffer = finde(muster, 0, ganz);
     for (bool erster = true; treffer >= 0 && Gefunden; erster = false) {
         if (erster || !titelsuche) {
-            const qint64 von = std::max<qint64>(0, treffer - Kontextrand * w);
-            const qint64 bis = std::min(ende, treffer + Kontextrand * w);
+            const qint64 von = std::max<qint64>(0, treffer - KontextVorher * w);
+            const qint64 bis = std::min(ende, treffer + KontextNachher * w);
             qsizetype n = 0;
             const E* s = einheiten.holen(leser_, von, bis, bis, n);
             if (!s)

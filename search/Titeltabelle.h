@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -7,7 +8,7 @@
 // The title positions of one document variant, parsed: per line the offset of a file's
 // header line and the path it names. A hit belongs to the record that holds it: the line
 // with the largest offset at or before the hit, so a hit at a header's own "#" belongs to
-// that header's file.
+// that header's file. Paths are decoded only when asked for.
 class TTitelTabelle {
 public:
     // Lines as the title position file holds them, each byte one 1252 character.
@@ -15,8 +16,8 @@ public:
     // The file; a missing file gives an empty table.
     void ladenAusDatei(const QString& pfad);
 
-    qsizetype anzahl() const { return offsets_.size(); }
-    bool leer() const { return offsets_.isEmpty(); }
+    qsizetype anzahl() const { return eintraege_.size(); }
+    bool leer() const { return eintraege_.isEmpty(); }
 
     // The path for a hit, in the form the file holds it after one UTF-8 decoding; empty
     // before the first line and when the line of the record names no path. Of lines with
@@ -32,7 +33,16 @@ public:
     static QString pfadVon(const QString& zeile);
 
 private:
+    // The bytes of the file, one line after another.
+    void ladenAusBytes(const QByteArray& bytes);
+
+    struct Eintrag {
+        qint64 offset;
+        // The path's bytes in bytes_ (after " #"); von < 0 when the line names none.
+        qsizetype von;
+        qsizetype bis;
+    };
+    QByteArray bytes_;
     // In ascending order of offset; lines of equal offset in file order.
-    QList<qint64> offsets_;
-    QStringList pfade_;
+    QList<Eintrag> eintraege_;
 };

@@ -33,6 +33,8 @@ namespace {
 
 struct Messung {
     double ms = 0;
+    // Processor time in user and kernel mode: on a busy machine steadier than the clock.
+    double cpuMs = 0;
     long spitzeKiB = 0;
     int code = -1;
 };
@@ -75,6 +77,8 @@ Messung messen(const QString& programm, const QStringList& argumente, const QStr
         if (wait4(pid, &status, 0, &nutzung) == pid) {
             m.ms = uhr.nsecsElapsed() / 1e6;
             m.spitzeKiB = nutzung.ru_maxrss;
+            m.cpuMs = (nutzung.ru_utime.tv_sec + nutzung.ru_stime.tv_sec) * 1e3 +
+                      (nutzung.ru_utime.tv_usec + nutzung.ru_stime.tv_usec) / 1e3;
             m.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
         }
     }
@@ -156,8 +160,8 @@ int main(int argc, char** argv) {
         std::printf("cli: %.1f MiB in %d Dateien (erzeugt in %.1f s), Lesen aus dem Cache "
                     "%.1f ms, %d Läufe je Programm, Median\n",
                     db.bytes / 1048576.0, db.dateien, erzeugt, lesenMs, laeufe);
-        std::printf("  %-14s %-16s %8s %10s %8s %7s %9s\n", "Abfrage", "Text", "Dateien",
-                    "kelvora ms", "rg ms", "Verh.", "Spitze");
+        std::printf("  %-14s %-16s %8s %10s %8s %7s %9s %18s\n", "Abfrage", "Text", "Dateien",
+                    "kelvora ms", "rg ms", "Verh.", "Spitze", "CPU ms kelvora/rg");
         long spitzeGesamt = 0;
         double schlechtestes = 0;
         for (const Realtext::Abfrage& q : db.abfragen) {
@@ -174,7 +178,7 @@ int main(int argc, char** argv) {
                 rArgs << QStringLiteral("-w");
             }
             rArgs << q.text << db.dokument;
-            std::vector<double> kZeiten, rZeiten;
+            std::vector<double> kZeiten, rZeiten, kCpu, rCpu;
             long spitze = 0;
             int treffer = -1;
             bool fehler = false;
@@ -184,11 +188,14 @@ int main(int argc, char** argv) {
             for (int i = 0; i < laeufe; ++i) {
                 for (int seite = 0; seite < 2; ++seite) {
                     if ((seite == 0) == (i % 2 == 0)) {
-                        rZeiten.push_back(messen(rg, rArgs, {}, aus).ms);
+                        const Messung m = messen(rg, rArgs, {}, aus);
+                        rZeiten.push_back(m.ms);
+                        rCpu.push_back(m.cpuMs);
                         continue;
                     }
                     const Messung m = messen(cli, kArgs, umgebung, aus);
                     kZeiten.push_back(m.ms);
+                    kCpu.push_back(m.cpuMs);
                     spitze = std::max(spitze, m.spitzeKiB);
                     treffer = trefferzeilen(aus);
                     fehler = fehler || m.code != 0 || treffer != q.dateienMitTreffer;
@@ -197,10 +204,11 @@ int main(int argc, char** argv) {
             const double k = median(kZeiten), r = median(rZeiten);
             schlechtestes = std::max(schlechtestes, k / r);
             spitzeGesamt = std::max(spitzeGesamt, spitze);
-            std::printf(
-                "  %-14s %-16s %8d %10.1f %8.1f %7.2f %6.1f MiB%s\n", q.name.toUtf8().constData(),
-                (QLatin1Char('"') + q.text + QLatin1Char('"')).toUtf8().constData(),
-                q.dateienMitTreffer, k, r, k / r, spitze / 1024.0, fehler ? "  FALSCH" : "");
+            std::printf("  %-14s %-16s %8d %10.1f %8.1f %7.2f %6.1f MiB %8.1f/%.1f%s\n",
+                        q.name.toUtf8().constData(),
+                        (QLatin1Char('"') + q.text + QLatin1Char('"')).toUtf8().constData(),
+                        q.dateienMitTreffer, k, r, k / r, spitze / 1024.0, median(kCpu),
+                        median(rCpu), fehler ? "  FALSCH" : "");
             if (fehler) {
                 std::fprintf(stderr, "kelvora search \"%s\": %d Treffer statt %d\n",
                              q.text.toUtf8().constData(), treffer, q.dateienMitTreffer);
