@@ -6,7 +6,7 @@ namespace {
 
 // A window holds at most this much; it starts small after a jump and doubles while the
 // reading goes on where it ended.
-constexpr qint64 Gross = qint64(64) << 10;
+constexpr qint64 Gross = qint64(128) << 10;
 constexpr qint64 Klein = qint64(12) << 10;
 // After a jump a window starts this far before the bytes asked for, so that the line before
 // a hit near its start is in it too; going on where the last window ends it does not.

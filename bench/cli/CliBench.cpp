@@ -21,6 +21,8 @@
 #include <cstring>
 #include <vector>
 
+#include <cerrno>
+
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -39,10 +41,11 @@ struct Messung {
     int code = -1;
 };
 
-// Starts the program with its output into a file and waits for it; the kernel reports the
-// peak resident memory of exactly this process.
+// Starts the program with its output into a pipe, as into "| wc -l", reads it to the end
+// and waits for the program; the kernel reports the peak resident memory of exactly this
+// process.
 Messung messen(const QString& programm, const QStringList& argumente, const QStringList& umgebung,
-               const QString& ausgabe) {
+               QByteArray* ausgabe = nullptr) {
     std::vector<QByteArray> args{QFile::encodeName(programm)};
     for (const QString& a : argumente)
         args.push_back(a.toUtf8());
@@ -61,17 +64,31 @@ Messung messen(const QString& programm, const QStringList& argumente, const QStr
         envp.push_back(e.data());
     envp.push_back(nullptr);
 
+    Messung m;
+    int rohr[2];
+    if (pipe(rohr) != 0)
+        return m;
     posix_spawn_file_actions_t aktionen;
     posix_spawn_file_actions_init(&aktionen);
-    const QByteArray datei = QFile::encodeName(ausgabe);
-    posix_spawn_file_actions_addopen(&aktionen, 1, datei.constData(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0644);
+    posix_spawn_file_actions_adddup2(&aktionen, rohr[1], 1);
+    posix_spawn_file_actions_addclose(&aktionen, rohr[0]);
+    posix_spawn_file_actions_addclose(&aktionen, rohr[1]);
     posix_spawn_file_actions_addopen(&aktionen, 2, "/dev/null", O_WRONLY, 0);
-    Messung m;
     QElapsedTimer uhr;
     uhr.start();
     pid_t pid = 0;
-    if (posix_spawn(&pid, argv[0], &aktionen, nullptr, argv.data(), envp.data()) == 0) {
+    const bool gestartet =
+        posix_spawn(&pid, argv[0], &aktionen, nullptr, argv.data(), envp.data()) == 0;
+    close(rohr[1]);
+    char puffer[65536];
+    for (ssize_t n; (n = read(rohr[0], puffer, sizeof puffer)) != 0;) {
+        if (n < 0 && errno != EINTR)
+            break;
+        if (n > 0 && ausgabe)
+            ausgabe->append(puffer, n);
+    }
+    close(rohr[0]);
+    if (gestartet) {
         int status = 0;
         rusage nutzung{};
         if (wait4(pid, &status, 0, &nutzung) == pid) {
@@ -90,14 +107,6 @@ double median(std::vector<double> werte) {
     std::sort(werte.begin(), werte.end());
     const size_t n = werte.size();
     return n == 0 ? 0 : n % 2 ? werte[n / 2] : (werte[n / 2 - 1] + werte[n / 2]) / 2;
-}
-
-// The hit lines of kelvora's output: path, a tab, the context.
-int trefferzeilen(const QString& ausgabe) {
-    QFile f(ausgabe);
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    return int(f.readAll().count('\t'));
 }
 
 struct Groesse {
@@ -139,7 +148,6 @@ int main(int argc, char** argv) {
         const QString prog = behalten.isEmpty()
                                  ? tmp.filePath(QStringLiteral("prog"))
                                  : behalten + QStringLiteral("/%1_%2").arg(g.mib).arg(g.dateien);
-        const QString aus = tmp.filePath(QStringLiteral("ausgabe.txt"));
         Realtext::Auftrag auftrag;
         auftrag.zielBytes = g.mib << 20;
         auftrag.dateien = g.dateien;
@@ -183,21 +191,23 @@ int main(int argc, char** argv) {
             int treffer = -1;
             bool fehler = false;
             // A first run of each warms the caches; then they take turns.
-            messen(rg, rArgs, {}, aus);
-            messen(cli, kArgs, umgebung, aus);
+            messen(rg, rArgs, {});
+            messen(cli, kArgs, umgebung);
             for (int i = 0; i < laeufe; ++i) {
                 for (int seite = 0; seite < 2; ++seite) {
                     if ((seite == 0) == (i % 2 == 0)) {
-                        const Messung m = messen(rg, rArgs, {}, aus);
+                        const Messung m = messen(rg, rArgs, {});
                         rZeiten.push_back(m.ms);
                         rCpu.push_back(m.cpuMs);
                         continue;
                     }
-                    const Messung m = messen(cli, kArgs, umgebung, aus);
+                    QByteArray ausgabe;
+                    const Messung m = messen(cli, kArgs, umgebung, &ausgabe);
                     kZeiten.push_back(m.ms);
                     kCpu.push_back(m.cpuMs);
                     spitze = std::max(spitze, m.spitzeKiB);
-                    treffer = trefferzeilen(aus);
+                    // The hit lines: path, a tab, the context.
+                    treffer = int(ausgabe.count('\t'));
                     fehler = fehler || m.code != 0 || treffer != q.dateienMitTreffer;
                 }
             }
