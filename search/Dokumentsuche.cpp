@@ -32,6 +32,8 @@ struct Bytes {
     using Muster = Mustersuche::Bytemuster;
     static constexpr qint64 breite = 1;
     static Text klein(const Text& t) { return Ansi::klein(t); }
+    static char16_t wert(char c) { return static_cast<unsigned char>(c); }
+    static char16_t falte(char c) { return Ansi::kleinTabelle()[static_cast<unsigned char>(c)]; }
     static Text ausSuchtext(const QString& s) { return Ansi::ausUnicode(s); }
 };
 
@@ -41,6 +43,8 @@ struct Wide {
     using Muster = Mustersuche::Widemuster;
     static constexpr qint64 breite = 2;
     static Text klein(const Text& t) { return Ansi::kleinWide(t); }
+    static char16_t wert(QChar c) { return c.unicode(); }
+    static char16_t falte(QChar c) { return c.toLower().unicode(); }
     static Text ausSuchtext(const QString& s) { return s; }
 };
 
@@ -94,8 +98,9 @@ public:
         const qint64 laenge = std::min(aufZeichen(zeilenEnde(pos) - anfang), groesse_ - anfang + w);
         const qint64 n = std::min(laenge, groesse_ - anfang) / w;
         typename Art::Text out(n, Qt::Uninitialized);
+        auto* o = out.data();
         for (qint64 i = 0; i < n; ++i)
-            out[i] = typename Art::Text::value_type(einheit(anfang + i * w));
+            o[i] = typename Art::Text::value_type(einheit(anfang + i * w));
         return out;
     }
 
@@ -122,12 +127,24 @@ private:
     qint64 groesse_;
 };
 
-// 1-based position of the text, 0 when it is missing.
+// 1-based position of the text, 0 when it is missing; without regard to case both sides are
+// compared lower-cased (the text given so already).
 template <typename Art>
-qsizetype position(const typename Art::Text& in, const typename Art::Text& text, bool gross) {
+qsizetype position(const typename Art::Text& in, const typename Art::Text& text,
+                   const typename Art::Text& textKlein, bool gross) {
     if (gross)
         return in.indexOf(text) + 1;
-    return Art::klein(in).indexOf(Art::klein(text)) + 1;
+    const qsizetype m = textKlein.size();
+    if (m == 0)
+        return 1;
+    for (qsizetype i = 0; i + m <= in.size(); ++i) {
+        qsizetype j = 0;
+        while (j < m && Art::falte(in[i + j]) == Art::wert(textKlein[j]))
+            ++j;
+        if (j == m)
+            return i + 1;
+    }
+    return 0;
 }
 
 // The line around the hit, widened by the following lines when short, then cut so that the
@@ -136,8 +153,9 @@ template <typename Art>
 typename Art::Text kontext(const Zeilen<Art>& zeilen, qint64 start, const typename Art::Text& text,
                            bool gross, bool nurMitText) {
     using Text = typename Art::Text;
+    const Text textKlein = gross ? Text() : Art::klein(text);
     Text k = zeilen.zeileBei(start);
-    if (nurMitText && position<Art>(k, text, gross) == 0)
+    if (nurMitText && position<Art>(k, text, textKlein, gross) == 0)
         k = Text();
     // The "+ 2" steps over the line break; in UTF-16 both it and the line count twice.
     auto anhaengen = [&] {
@@ -150,10 +168,10 @@ typename Art::Text kontext(const Zeilen<Art>& zeilen, qint64 start, const typena
     if (k.size() < 250)
         anhaengen();
     // A late hit keeps 40 characters before it, so that it starts at the 41st.
-    qsizetype p = position<Art>(k, text, gross);
+    qsizetype p = position<Art>(k, text, textKlein, gross);
     if (p > 100)
         k.remove(0, p - 41);
-    p = position<Art>(k, text, gross);
+    p = position<Art>(k, text, textKlein, gross);
     if (k.size() > 350 && p < 350 - text.size())
         k.truncate(349);
     p = k.indexOf(text) + 1;

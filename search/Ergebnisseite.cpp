@@ -95,10 +95,19 @@ QString TErgebnisseite::einstellungszeile(bool grossKlein, bool ganzeWoerter) {
                           "Teil</u> in einem Wort/Satz finden.");
 }
 
+QString TErgebnisseite::lokaleAdresse(const QString& nativ) {
+    // The characters a path keeps in a URL; every other one is percent-encoded in UTF-8, as
+    // QUrl does, only without taking the whole address apart again.
+    if (!nativ.startsWith(QLatin1Char('/')) || nativ.startsWith(QLatin1String("//")))
+        return QUrl::fromLocalFile(nativ).toString(QUrl::FullyEncoded);
+    return QStringLiteral("file://") +
+           QString::fromLatin1(QUrl::toPercentEncoding(nativ, "!$&'()*+,;=:@/[]"));
+}
+
 QString TErgebnisseite::dateiadresse(const QString& windowsPfad) {
     const QString nativ = DriveMap::global().nativ(windowsPfad);
     if (!nativ.isEmpty())
-        return QUrl::fromLocalFile(nativ).toString(QUrl::FullyEncoded);
+        return lokaleAdresse(nativ);
     QString p = windowsPfad;
     p.replace(QLatin1Char('\\'), QLatin1Char('/'));
     return QStringLiteral("file:///") + QString::fromLatin1(QUrl::toPercentEncoding(p, "/:"));
@@ -153,8 +162,7 @@ QString TErgebnisseite::zeile(const QString& zeile, const QString& suchtext) con
 
 QString TErgebnisseite::adresse(const QString& pfad) const {
     const QString nativ = Nativpfade.value(pfad);
-    return nativ.isEmpty() ? dateiadresse(pfad)
-                           : QUrl::fromLocalFile(nativ).toString(QUrl::FullyEncoded);
+    return nativ.isEmpty() ? dateiadresse(pfad) : lokaleAdresse(nativ);
 }
 
 QString TErgebnisseite::seiteNativ(const QString& datei) const {
@@ -174,8 +182,7 @@ QString TErgebnisseite::naechsteSeiteZeile() const {
             ? QString()
             : tempNativ_ + naechste.mid(naechste.lastIndexOf(QLatin1Char('\\')) + 1);
     return QStringLiteral("<font color=\"#000000\"><a href=\"") +
-           html(nativ.isEmpty() ? dateiadresse(ordner_.datei(naechste))
-                                : QUrl::fromLocalFile(nativ).toString(QUrl::FullyEncoded)) +
+           html(nativ.isEmpty() ? dateiadresse(ordner_.datei(naechste)) : lokaleAdresse(nativ)) +
            QStringLiteral("\" target=\"_blank\"><span style=\"font-family:alrial;color:black;"
                           "text-decoration:none;\">Zur nächsten Steite hier klicken</span>"
                           "</a><br><br><br>");

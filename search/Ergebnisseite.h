@@ -55,6 +55,8 @@ public:
     // The address of a file on this system: the native file:// URL where the drive is
     // mapped, otherwise "file:///" and the path with forward slashes, percent-encoded.
     static QString dateiadresse(const QString& windowsPfad);
+    // The file:// address of a native path.
+    static QString lokaleAdresse(const QString& nativ);
     // The text with & < > " written as character references.
     static QString html(QStringView text);
     // The text as HTML with the last occurrence of the search text in bold (compared after

@@ -5,6 +5,7 @@
 #include "tests/common/TestUmgebung.h"
 
 #include <QDir>
+#include <QUrl>
 
 class ErgebnisseiteTest : public Umgebung {
 protected:
@@ -255,4 +256,20 @@ TEST_F(ErgebnisseiteTest, SchreibfehlerWirdGemeldet) {
                                                 win("Datenbank\\Temp\\Kelvora_Ergebnis.htm") +
                                                 " kann nicht geschrieben werden.");
     EXPECT_EQ(seite.Seitenzaehler, 1);
+}
+
+// The address of a native file is the one QUrl gives, for every character a file name can
+// hold, also those outside the first plane.
+TEST(Ergebnisseite, LokaleAdresseWieQUrl) {
+    for (char32_t c = 1; c < 0x3100; ++c) {
+        if (c >= 0xD800 && c < 0xE000)
+            continue;
+        const QString pfad = "/tmp/a b/x" + QString::fromUcs4(&c, 1) + "y.pdf";
+        ASSERT_EQ(TErgebnisseite::lokaleAdresse(pfad),
+                  QUrl::fromLocalFile(pfad).toString(QUrl::FullyEncoded))
+            << unsigned(c);
+    }
+    for (const char* pfad : {"/tmp/\xF0\x9F\x98\x80.pdf", "/tmp/x%41.pdf", "/tmp/a/./b//c.pdf"})
+        EXPECT_EQ(TErgebnisseite::lokaleAdresse(QString::fromUtf8(pfad)),
+                  QUrl::fromLocalFile(QString::fromUtf8(pfad)).toString(QUrl::FullyEncoded));
 }
