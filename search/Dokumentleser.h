@@ -19,6 +19,7 @@ public:
     bool oeffnen(const QString& nativerPfad);
     void schliessen();
     qint64 groesse() const { return groesse_; }
+    QString dateiname() const { return datei_.fileName(); }
     QString Fehler() const { return fehler_; }
     // True after a read came back short of what the size promised.
     bool Lesefehler() const { return lesefehler_; }

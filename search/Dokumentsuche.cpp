@@ -10,8 +10,15 @@
 #include "search/Zeichenkette.h"
 
 #include <QFileInfo>
+#include <QThread>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -183,6 +190,156 @@ typename Art::Text kontext(const Zeilen<Art>& zeilen, qint64 start, const typena
     return k;
 }
 
+} // namespace
+
+// What every stretch of a search shares; only read while the stretches run.
+template <typename Art> struct TDokumentsuche::Suchauftrag {
+    const typename Art::Muster& muster;
+    const typename Art::Muster& marke;
+    const typename Art::Text& text;
+    const TTitelTabelle& koepfe;
+    bool gross;
+    bool ganz;
+    bool titelsuche;
+    qint64 groesse;
+};
+
+// The search of one stretch of the document: the first hit of every file in it, found with
+// the block search's rules and the viewer's lines, the file of each looked for on disk.
+template <typename Art> class TDokumentsuche::Teilsuche {
+public:
+    using E = typename Art::Einheit;
+    static constexpr qint64 w = Art::breite;
+
+    Teilsuche(const Suchauftrag<Art>& a, TDokumentleser& leser, std::function<bool()> weiter)
+        : a_(a), leser_(leser), weiter_(std::move(weiter)), ende_(a.groesse / w * w),
+          koepfeStimmen_(!a.koepfe.leer()) {}
+
+    // From anfang to the next header at or after schluss (-1: to the end of the document).
+    void laufen(qint64 anfang, qint64 schluss) {
+        schluss_ = schluss < 0 ? ende_ : schluss;
+        allein_ = schluss < 0 && anfang == 0;
+        qint64 treffer = finde(a_.muster, anfang, a_.ganz);
+        for (bool erster = true; treffer >= 0; erster = false) {
+            if (erster || !a_.titelsuche) {
+                if (!aufnehmen(treffer))
+                    break;
+            }
+            if (!weiter_())
+                break;
+            const qint64 kopf = naechsteDatei(treffer);
+            if (kopf < 0)
+                break;
+            treffer = finde(a_.muster, kopf + w, a_.ganz && !a_.titelsuche);
+        }
+    }
+    bool lesefehler() const { return leser_.Lesefehler(); }
+
+    QList<Fund> funde;
+    // The title positions named a header where the document has none.
+    bool abweichung = false;
+
+private:
+    // The first place at or after ab, and before the end of the stretch, where the pattern
+    // stands; with whole words a place at ab counts as free on the left and the end of the
+    // document as free on the right.
+    qint64 finde(const typename Art::Muster& m, qint64 ab, bool ganz) {
+        const qint64 laenge = m.laenge();
+        if (laenge == 0 || ab > a_.groesse)
+            return -1;
+        const qint64 anfang = ab / w * w;
+        // Texts longer than a block of the stream search are never found.
+        if (anfang > ende_ - w || laenge * w > TStreamSearch::Blockgroesse)
+            return -1;
+        for (qint64 pos = anfang;;) {
+            const qint64 von = ganz && pos > 0 ? pos - w : pos;
+            // Enough for one place and its right neighbour; the window gives what it holds.
+            if ((ende_ - pos) / w < laenge || pos >= schluss_)
+                return -1;
+            const qint64 mindestens = std::min(ende_, pos + (laenge + 1) * w);
+            qsizetype n = 0;
+            const E* s = einheiten_.holen(leser_, von, mindestens, ende_, n);
+            if (!s)
+                return -1;
+            const qint64 bis = von + n * w;
+            qsizetype naechste = n - laenge + 1;
+            for (qsizetype i = m.finde(s, n, (pos - von) / w); i >= 0; i = m.finde(s, n, i + 1)) {
+                const qint64 stelle = von + i * w;
+                if (stelle >= schluss_)
+                    return -1;
+                if (!ganz)
+                    return stelle;
+                if (i + laenge == n && bis < ende_) {
+                    // The right neighbour lies in the next window.
+                    naechste = i;
+                    break;
+                }
+                const bool links = stelle == anfang || Mustersuche::istTrenner(s[i - 1]);
+                const bool rechts = i + laenge == n || Mustersuche::istTrenner(s[i + laenge]);
+                if (links && rechts)
+                    return stelle;
+            }
+            if (bis >= ende_ || !weiter_())
+                return -1;
+            pos = von + naechste * w;
+        }
+    }
+
+    // Where the next file's record begins after the hit: the next header of the title
+    // positions, as long as it carries the "#" of a header; otherwise, searching the whole
+    // document in one piece, the next file marker.
+    qint64 naechsteDatei(qint64 treffer) {
+        if (koepfeStimmen_) {
+            const qint64 kopf = a_.koepfe.naechsterKopf(treffer + w);
+            if (kopf < 0 || kopf > ende_ - w || kopf >= schluss_)
+                return -1;
+            qsizetype n = 0;
+            const E* s = einheiten_.holen(leser_, kopf, kopf + w, kopf + w, n);
+            if (s && s[0] == u'#')
+                return kopf;
+            koepfeStimmen_ = false;
+            if (!allein_) {
+                abweichung = true;
+                return -1;
+            }
+        }
+        return finde(a_.marke, treffer + w, false);
+    }
+
+    bool aufnehmen(qint64 treffer) {
+        const qint64 von = std::max<qint64>(0, treffer - KontextVorher * w);
+        const qint64 bis = std::min(ende_, treffer + KontextNachher * w);
+        qsizetype n = 0;
+        const E* s = einheiten_.holen(leser_, von, bis, bis, n);
+        if (!s)
+            return false;
+        Fund fund;
+        fund.gefunden = a_.koepfe.pfad(treffer);
+        const Zeilen<Art> zeilen(s, von, a_.groesse);
+        if constexpr (w == 2)
+            fund.kontext = Ansi::zuByteForm(kontext<Art>(zeilen, treffer, a_.text, a_.gross, true));
+        else
+            fund.kontext =
+                Ansi::nachUnicode(kontext<Art>(zeilen, treffer, a_.text, a_.gross, false));
+        fund.kontext = Zeichenkette::trimLinks(fund.kontext);
+        fund.pfad = Ansi::ausByteForm(fund.gefunden);
+        fund.nativ = alsGeschrieben(fund.pfad);
+        funde.append(std::move(fund));
+        return true;
+    }
+
+    const Suchauftrag<Art>& a_;
+    TDokumentleser& leser_;
+    std::function<bool()> weiter_;
+    Einheiten<Art> einheiten_;
+    qint64 ende_;
+    qint64 schluss_ = 0;
+    bool allein_ = true;
+    bool koepfeStimmen_;
+};
+
+namespace {
+
 bool enthaeltUmlaut(const QString& s) {
     for (const QChar c : s)
         if (QStringLiteral("äÄöÖüÜß").contains(c))
@@ -226,16 +383,17 @@ bool TDokumentsuche::umschauen() {
     return Gefunden;
 }
 
-bool TDokumentsuche::existiert(const QString& pfad) {
+QString TDokumentsuche::alsGeschrieben(const QString& pfad) {
     const QString direkt = DriveMap::global().nativDirekt(pfad);
-    if (direkt.isEmpty())
-        return false;
-    const QFileInfo info(direkt);
-    QString gefunden = info.isFile() ? direkt : QString();
+    return !direkt.isEmpty() && QFileInfo(direkt).isFile() ? direkt : QString();
+}
+
+bool TDokumentsuche::existiert(const QString& pfad) {
+    QString gefunden = alsGeschrieben(pfad);
     // Not there as written: Windows would find it in another letter case.
-    if (gefunden.isEmpty() && !info.exists()) {
+    if (gefunden.isEmpty()) {
         const QString nativ = Files::nativ(pfad);
-        if (nativ != direkt && QFileInfo(nativ).isFile())
+        if (nativ != DriveMap::global().nativDirekt(pfad) && QFileInfo(nativ).isFile())
             gefunden = nativ;
     }
     if (gefunden.isEmpty())
@@ -318,112 +476,114 @@ typename Art::Muster TDokumentsuche::vorbereiten(const typename Art::Text& text,
 }
 
 template <typename Art> void TDokumentsuche::durchsucheMit(Modus modus, const QString& suchtext) {
-    using E = typename Art::Einheit;
-    constexpr qint64 w = Art::breite;
     const TSuchfensterZustand& f = u_.fenster;
     const bool gross = f.GrossKleinBeachten;
     const typename Art::Text text = Art::ausSuchtext(suchtext);
     const typename Art::Muster muster = vorbereiten<Art>(text, gross);
     const typename Art::Muster marke = vorbereiten<Art>(Art::ausSuchtext(f.Dateimarke), gross);
-    // A search text that begins with the file marker is taken for the header search after
-    // its first hit: later hits are passed over and whole words do not apply to them.
-    const bool titelsuche = !f.Dateimarke.isEmpty() && suchtext.startsWith(f.Dateimarke);
-    const TTitelTabelle& koepfe = pfade_.tabelle(modus);
-    bool koepfeStimmen = !koepfe.leer();
-    const qint64 groesse = leser_.groesse();
-    const qint64 ende = groesse / w * w;
-    Einheiten<Art> einheiten;
+    const Suchauftrag<Art> auftrag{
+        muster, marke, text, pfade_.tabelle(modus), gross, f.NurGanzeWoerter,
+        // A search text that begins with the file marker is taken
+        // for the header search after its first hit: later hits
+        // are passed over and whole words do not apply to them.
+        !f.Dateimarke.isEmpty() && suchtext.startsWith(f.Dateimarke), leser_.groesse()};
 
-    // The first place at or after ab where the pattern stands; with whole words a place at
-    // ab counts as free on the left and the end of the document as free on the right.
-    auto finde = [&](const typename Art::Muster& m, qint64 ab, bool ganz) -> qint64 {
-        const qint64 laenge = m.laenge();
-        if (laenge == 0 || ab > groesse)
-            return -1;
-        const qint64 anfang = ab / w * w;
-        // Texts longer than a block of the stream search are never found.
-        if (anfang > ende - w || laenge * w > TStreamSearch::Blockgroesse)
-            return -1;
-        for (qint64 pos = anfang;;) {
-            const qint64 von = ganz && pos > 0 ? pos - w : pos;
-            // Enough for one place and its right neighbour; the window gives what it holds.
-            if ((ende - pos) / w < laenge)
-                return -1;
-            const qint64 mindestens = std::min(ende, pos + (laenge + 1) * w);
-            qsizetype n = 0;
-            const E* s = einheiten.holen(leser_, von, mindestens, ende, n);
-            if (!s)
-                return -1;
-            const qint64 bis = von + n * w;
-            qsizetype naechste = n - laenge + 1;
-            for (qsizetype i = m.finde(s, n, (pos - von) / w); i >= 0; i = m.finde(s, n, i + 1)) {
-                const qint64 stelle = von + i * w;
-                if (!ganz)
-                    return stelle;
-                if (i + laenge == n && bis < ende) {
-                    // The right neighbour lies in the next window.
-                    naechste = i;
-                    break;
-                }
-                const bool links = stelle == anfang || Mustersuche::istTrenner(s[i - 1]);
-                const bool rechts = i + laenge == n || Mustersuche::istTrenner(s[i + laenge]);
-                if (links && rechts)
-                    return stelle;
-            }
-            if (bis >= ende || !umschauen())
-                return -1;
-            pos = von + naechste * w;
-        }
-    };
-    // Where the next file's record begins after the hit: the next header of the title
-    // positions, as long as it carries the "#" of a header; otherwise the next file marker.
-    auto naechsteDatei = [&](qint64 treffer) -> qint64 {
-        if (koepfeStimmen) {
-            const qint64 kopf = koepfe.naechsterKopf(treffer + w);
-            if (kopf < 0 || kopf > ende - w)
-                return -1;
-            qsizetype n = 0;
-            const E* s = einheiten.holen(leser_, kopf, kopf + w, kopf + w, n);
-            if (s && s[0] == u'#')
-                return kopf;
-            koepfeStimmen = false;
-        }
-        return finde(marke, treffer + w, false);
-    };
-
-    const bool ganz = f.NurGanzeWoerter;
-    qint64 treffer = finde(muster, 0, ganz);
-    for (bool erster = true; treffer >= 0 && Gefunden; erster = false) {
-        if (erster || !titelsuche) {
-            const qint64 von = std::max<qint64>(0, treffer - KontextVorher * w);
-            const qint64 bis = std::min(ende, treffer + KontextNachher * w);
-            qsizetype n = 0;
-            const E* s = einheiten.holen(leser_, von, bis, bis, n);
-            if (!s)
-                break;
-            const QString gefunden = pfade_.aufloesen(modus, treffer);
-            QString k;
-            if constexpr (w == 2)
-                k = Ansi::zuByteForm(
-                    kontext<Art>(Zeilen<Art>(s, von, groesse), treffer, text, gross, true));
-            else
-                k = Ansi::nachUnicode(
-                    kontext<Art>(Zeilen<Art>(s, von, groesse), treffer, text, gross, false));
-            k = Zeichenkette::trimLinks(k);
-            if (GeladeneVariante == modus && !k.isEmpty() && !gefunden.isEmpty())
-                VariantenFlag[modus] = false;
-            ++Trefferzaehler;
-            TrefferListe.append(pfadPruefen(gefunden) + QStringLiteral("##text##") + k +
-                                QStringLiteral("<br>"));
-        }
-        if (!umschauen())
-            break;
-        const qint64 kopf = naechsteDatei(treffer);
-        if (kopf < 0)
-            break;
-        treffer = finde(muster, kopf + w, ganz && !titelsuche);
+    QList<QList<Fund>> teile = parallelSuchen(auftrag);
+    if (teile.isEmpty()) {
+        Teilsuche<Art> ganz(auftrag, leser_, [this] { return umschauen(); });
+        ganz.laufen(0, -1);
+        teile = {ganz.funde};
+        if (leser_.Lesefehler())
+            u_.notifier.fehler(f.Dokumentname + QStringLiteral(" kann nicht gelesen werden."),
+                               QStringLiteral("Error"));
     }
-    if (leser_.Lesefehler())
-        u_.notifier.fehler(f.Dokumentname + QStringLiteral(" kann nicht gelesen werden."),
-                           QStringLiteral("Error"));
+    for (const QList<Fund>& funde : std::as_const(teile))
+        for (const Fund& fund : funde) {
+            if (GeladeneVariante == modus && !fund.kontext.isEmpty() && !fund.gefunden.isEmpty())
+                VariantenFlag[modus] = false;
+            if (!fund.nativ.isEmpty())
+                Nativpfade.insert(fund.pfad, fund.nativ);
+            ++Trefferzaehler;
+            TrefferListe.append(
+                (fund.nativ.isEmpty() ? pfadPruefen(fund.gefunden) : fund.gefunden) +
+                QStringLiteral("##text##") + fund.kontext + QStringLiteral("<br>"));
+        }
+}
+
+template <typename Art>
+QList<QList<TDokumentsuche::Fund>> TDokumentsuche::parallelSuchen(const Suchauftrag<Art>& auftrag) {
+    // Stretches that begin at a header are searched side by side, each for the first hit of
+    // each of its files, when nothing can tie one stretch to the one before: the title
+    // positions give the headers, no hit can begin at a header's "#" or reach across a
+    // line break into the next record, and every hit counts.
+    const qsizetype teile = std::min<qsizetype>(4, std::max(1, QThread::idealThreadCount()));
+    const QString beginn = QString(auftrag.text.isEmpty() ? QChar() : QChar(auftrag.text[0]));
+    if (teile < 2 || auftrag.groesse < ParallelAb || auftrag.koepfe.leer() || auftrag.titelsuche ||
+        auftrag.text.isEmpty() || beginn == QStringLiteral("#") || auftrag.text.contains('\r') ||
+        auftrag.text.contains('\n'))
+        return {};
+    QList<qint64> grenzen{0};
+    for (qsizetype i = 1; i < teile; ++i) {
+        const qint64 kopf = auftrag.koepfe.naechsterKopf(auftrag.groesse / teile * i);
+        if (kopf > grenzen.last() && kopf < auftrag.groesse)
+            grenzen.append(kopf);
+    }
+    if (grenzen.size() < 2)
+        return {};
+    grenzen.append(-1);
+
+    // Every stretch reads through a reader of its own, opened on the same file.
+    const qsizetype n = grenzen.size() - 1;
+    std::vector<std::unique_ptr<TDokumentleser>> leser;
+    for (qsizetype i = 1; i < n; ++i) {
+        leser.push_back(std::make_unique<TDokumentleser>());
+        if (!leser.back()->oeffnen(leser_.dateiname()) ||
+            leser.back()->groesse() != leser_.groesse())
+            return {};
+    }
+    std::atomic<bool> halt{false};
+    std::vector<std::unique_ptr<Teilsuche<Art>>> suchen;
+    suchen.push_back(std::make_unique<Teilsuche<Art>>(auftrag, leser_, [this, &halt] {
+        const bool weiter = umschauen();
+        if (!weiter)
+            halt = true;
+        return weiter;
+    }));
+    for (qsizetype i = 1; i < n; ++i)
+        suchen.push_back(std::make_unique<Teilsuche<Art>>(auftrag, *leser[size_t(i - 1)],
+                                                          [&halt] { return !halt.load(); }));
+    std::mutex sperre;
+    std::condition_variable signal;
+    qsizetype laufend = n - 1;
+    std::vector<std::thread> faeden;
+    for (qsizetype i = 1; i < n; ++i)
+        faeden.emplace_back([&, i] {
+            suchen[size_t(i)]->laufen(grenzen[i], grenzen[i + 1]);
+            const std::lock_guard<std::mutex> g(sperre);
+            --laufend;
+            signal.notify_all();
+        });
+    suchen[0]->laufen(grenzen[0], grenzen[1]);
+    {
+        // The window keeps taking its messages while the other stretches finish.
+        std::unique_lock<std::mutex> g(sperre);
+        while (laufend > 0) {
+            signal.wait_for(g, std::chrono::milliseconds(Umschauabstand + 1));
+            g.unlock();
+            if (!umschauen())
+                halt = true;
+            g.lock();
+        }
+    }
+    for (std::thread& t : faeden)
+        t.join();
+    QList<QList<Fund>> out;
+    for (const auto& s : suchen) {
+        // A header where the title positions say none is: the whole document once more, in
+        // one piece, as that case demands.
+        if (s->abweichung || s->lesefehler())
+            return {};
+        out.append(s->funde);
+    }
+    return out;
 }

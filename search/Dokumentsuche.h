@@ -71,11 +71,31 @@ public:
     std::function<void(bool)> FensterAktiv;
     // Milliseconds between two looks at the window's messages during a run.
     qint64 Umschauabstand = 25;
+    // Documents from this size on are searched in stretches side by side, one per processor
+    // (two to four).
+    qint64 ParallelAb = qint64(16) << 20;
 
     TPfadaufloesung& pfadaufloesung() { return pfade_; }
 
 private:
+    // A hit with what its record needs: the path of its file in byte form and decoded, the
+    // native file when one is there as written, and the context.
+    struct Fund {
+        QString gefunden;
+        QString pfad;
+        QString nativ;
+        QString kontext;
+    };
+    template <typename Art> struct Suchauftrag;
+    template <typename Art> class Teilsuche;
+
     template <typename Art> void durchsucheMit(Modus modus, const QString& text);
+    // The finds of each stretch, in document order; empty when the document is to be
+    // searched in one piece.
+    template <typename Art> QList<QList<Fund>> parallelSuchen(const Suchauftrag<Art>& auftrag);
+    // The native file of a Windows path when one is there as written (one look at the
+    // disk), else empty. Safe on any thread.
+    static QString alsGeschrieben(const QString& pfad);
     // The pattern of a text, its sieve fitted to the document's bytes.
     template <typename Art>
     typename Art::Muster vorbereiten(const typename Art::Text& text, bool gross);

@@ -189,8 +189,9 @@ protected:
         s.setValue("Laufwerk_T", nativ());
     }
 
-    // The hit records of the search run, one per line, in their byte form.
-    QByteArray saetze(const Abfrage& a) {
+    // The hit records of the search run, one per line, in their byte form; the document
+    // searched in stretches side by side when told so.
+    QByteArray saetze(const Abfrage& a, bool nebeneinander = false) {
         SpeicherEinstellungen einstellungen;
         ProtokollShell shell;
         fenster = TSuchfensterZustand();
@@ -200,6 +201,8 @@ protected:
         TSuchlauf lauf(
             {Programmordner(win()), {einstellungen, notifier, shell, Pump::still()}, fenster});
         lauf.Datenbankname = "Akten";
+        if (nebeneinander)
+            lauf.dokumentsuche().ParallelAb = 0;
         EXPECT_TRUE(lauf.OKBtnClick());
         QByteArray out;
         for (const QString& s : lauf.TrefferListe())
@@ -227,6 +230,7 @@ protected:
     QMap<QString, QByteArray> ergebnis(const Abfrage& a) {
         QMap<QString, QByteArray> out;
         out["Saetze.txt"] = saetze(a);
+        EXPECT_EQ(saetze(a, true), out["Saetze.txt"]) << "nebeneinander";
         out["Ausgabe.txt"] = kelvora(a);
         const QDir temp(nativ("Datenbank/Temp"));
         for (const QString& seite : temp.entryList({"*.htm"}, QDir::Files))
