@@ -68,5 +68,8 @@ int SuchBefehl::ausfuehren(QStringList argumente) {
         konsole_.aus << QStringLiteral("Ergebnisseite: ") << Files::nativ(lauf.Seiten().first())
                      << QLatin1Char('\n');
     konsole_.aus.flush();
+    // Output that did not get out (a full disk behind a redirection) fails the command.
+    if (konsole_.aus.status() != QTextStream::Ok)
+        return fehler(QStringLiteral("Die Ausgabe der Treffer kann nicht geschrieben werden."));
     return 0;
 }

@@ -129,4 +129,12 @@ TEST_F(FremdeTexteTest, VolleFestplatteBeimSchreibenDerSeite) {
         EXPECT_TRUE(QDir(nativ("Datenbank/Temp")).entryList({"*.htm"}, QDir::Files).isEmpty());
         ASSERT_EQ(kelvora({"Vertrag"}).code, 0);
     }
+    // The hit lines into a full disk: the command fails too.
+    QProcess p;
+    p.setStandardOutputFile("/dev/full");
+    p.start(QStringLiteral(KELVORA_PROGRAMM), {"--dir", nativ(), "search", "Akten", "Vertrag"});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 1);
+    EXPECT_EQ(QString::fromUtf8(p.readAllStandardError()),
+              "Die Ausgabe der Treffer kann nicht geschrieben werden.\n");
 }
