@@ -481,12 +481,12 @@ template <typename Art> void TDokumentsuche::durchsucheMit(Modus modus, const QS
     const typename Art::Text text = Art::ausSuchtext(suchtext);
     const typename Art::Muster muster = vorbereiten<Art>(text, gross);
     const typename Art::Muster marke = vorbereiten<Art>(Art::ausSuchtext(f.Dateimarke), gross);
+    // A search text that begins with the file marker is taken for the header search after its
+    // first hit: later hits are passed over and whole words do not apply to them.
+    const bool titelsuche = !f.Dateimarke.isEmpty() && suchtext.startsWith(f.Dateimarke);
     const Suchauftrag<Art> auftrag{
-        muster, marke, text, pfade_.tabelle(modus), gross, f.NurGanzeWoerter,
-        // A search text that begins with the file marker is taken
-        // for the header search after its first hit: later hits
-        // are passed over and whole words do not apply to them.
-        !f.Dateimarke.isEmpty() && suchtext.startsWith(f.Dateimarke), leser_.groesse()};
+        muster,     marke,           text, pfade_.tabelle(modus), gross, f.NurGanzeWoerter,
+        titelsuche, leser_.groesse()};
 
     QList<QList<Fund>> teile = parallelSuchen(auftrag);
     if (teile.isEmpty()) {
@@ -514,18 +514,24 @@ template <typename Art>
 QList<QList<TDokumentsuche::Fund>> TDokumentsuche::parallelSuchen(const Suchauftrag<Art>& auftrag) {
     // Stretches that begin at a header are searched side by side, each for the first hit of
     // each of its files, when nothing can tie one stretch to the one before: the title
-    // positions give the headers, no hit can begin at a header's "#" or reach across a
-    // line break into the next record, and every hit counts.
-    const qsizetype teile = std::min<qsizetype>(4, std::max(1, QThread::idealThreadCount()));
-    const QString beginn = QString(auftrag.text.isEmpty() ? QChar() : QChar(auftrag.text[0]));
-    if (teile < 2 || auftrag.groesse < ParallelAb || auftrag.koepfe.leer() || auftrag.titelsuche ||
-        auftrag.text.isEmpty() || beginn == QStringLiteral("#") || auftrag.text.contains('\r') ||
-        auftrag.text.contains('\n'))
+    // positions give the headers, every hit counts, and no hit can begin at a header's "#"
+    // or reach across the line break before it.
+    using E = typename Art::Einheit;
+    constexpr qint64 w = Art::breite;
+    const qsizetype teile = std::clamp(QThread::idealThreadCount(), 2, 4);
+    if (auftrag.groesse < ParallelAb || auftrag.koepfe.leer() || auftrag.titelsuche ||
+        auftrag.text.isEmpty() || Art::wert(auftrag.text.at(0)) == u'#' ||
+        auftrag.text.contains('\r') || auftrag.text.contains('\n'))
         return {};
     QList<qint64> grenzen{0};
+    Einheiten<Art> einheiten;
     for (qsizetype i = 1; i < teile; ++i) {
         const qint64 kopf = auftrag.koepfe.naechsterKopf(auftrag.groesse / teile * i);
-        if (kopf > grenzen.last() && kopf < auftrag.groesse)
+        if (kopf <= grenzen.last() || kopf > auftrag.groesse / w * w - w)
+            continue;
+        qsizetype n = 0;
+        const E* s = einheiten.holen(leser_, kopf - w, kopf + w, kopf + w, n);
+        if (s && s[0] == u'\n' && s[1] == u'#')
             grenzen.append(kopf);
     }
     if (grenzen.size() < 2)
