@@ -3,8 +3,8 @@
 // search run (records, contexts, 200 result pages) against "grep -F -i -c" on the same
 // document. Best of three runs each.
 
-#include "datenbank/Programmordner.h"
 #include "bench/common/Benchdaten.h"
+#include "datenbank/Programmordner.h"
 #include "platform/Platform.h"
 #include "search/Dokumentsuche.h"
 #include "search/Pfadaufloesung.h"

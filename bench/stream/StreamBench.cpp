@@ -2,8 +2,8 @@
 // (20,000 records, 5,000 of them with the search text), case-insensitive, against
 // "grep -F -i -c" on the same file in the same run. Best of three runs each.
 
-#include "datenbank/Programmordner.h"
 #include "bench/common/Benchdaten.h"
+#include "datenbank/Programmordner.h"
 #include "platform/Platform.h"
 #include "search/Dokumentsuche.h"
 #include "search/StreamSearch.h"
