@@ -170,7 +170,7 @@ QByteArray pdfText(const Wortschatz& w, qint64 ziel) {
     return text;
 }
 
-// The spec's delimiters of whole words.
+// The characters that end a word (codes 0-47, 58-64, 91-94, 96, 123-127).
 bool trenner(unsigned char c) {
     return c <= 47 || (c >= 58 && c <= 64) || (c >= 91 && c <= 94) || c == 96 ||
            (c >= 123 && c <= 127);
