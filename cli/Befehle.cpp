@@ -1,9 +1,9 @@
 #include "cli/Befehle.h"
 
+#include "datenbank/DatenbankKatalog.h"
 #include "cli/KonsolenNotifier.h"
 #include "cli/SortBefehl.h"
 #include "cli/SuchBefehl.h"
-#include "datenbank/DatenbankKatalog.h"
 #include "index/Indexlauf.h"
 #include "platform/Platform.h"
 

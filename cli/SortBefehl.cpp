@@ -1,7 +1,7 @@
 #include "cli/SortBefehl.h"
 
-#include "cli/KonsolenNotifier.h"
 #include "datenbank/DatenbankKatalog.h"
+#include "cli/KonsolenNotifier.h"
 #include "index/SortierteListen.h"
 #include "platform/Platform.h"
 
