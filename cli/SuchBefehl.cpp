@@ -6,7 +6,6 @@
 #include "search/StreamSearch.h"
 #include "search/Suchknopf.h"
 #include "search/Suchlauf.h"
-#include "viewer/ViewerDokument.h"
 
 #include <QDir>
 
@@ -50,10 +49,7 @@ int SuchBefehl::ausfuehren(QStringList argumente) {
     // Without --browser the pages are only written.
     std::unique_ptr<Shell> shell =
         browser ? std::make_unique<Shell>() : std::make_unique<ProtokollShell>();
-    TStreamSearch search;
-    TViewerDokument viewer;
-    TSuchlauf lauf(
-        {ordner, {einstellungen_, notifier, *shell, Pump::still()}, search, viewer, fenster});
+    TSuchlauf lauf({ordner, {einstellungen_, notifier, *shell, Pump::still()}, fenster});
     lauf.Datenbankname = name;
     if (!lauf.OKBtnClick())
         return 1;
@@ -65,11 +61,16 @@ int SuchBefehl::ausfuehren(QStringList argumente) {
         QString kontext = text.mid(t + trenner.size());
         if (kontext.endsWith(QLatin1String("<br>")))
             kontext.chop(4);
-        konsole_.aus << text.left(t) << QLatin1Char('\t') << kontext << Qt::endl;
+        // Lines go out in large pieces, not one write each.
+        konsole_.aus << text.left(t) << QLatin1Char('\t') << kontext << QLatin1Char('\n');
     }
     if (!lauf.Seiten().isEmpty())
         konsole_.aus << QStringLiteral("Ergebnisseite: ") << Files::nativ(lauf.Seiten().first())
-                     << Qt::endl;
+                     << QLatin1Char('\n');
+    konsole_.aus.flush();
+    // Output that did not get out (a full disk behind a redirection) fails the command.
+    if (konsole_.aus.status() != QTextStream::Ok)
+        return fehler(QStringLiteral("Die Ausgabe der Treffer kann nicht geschrieben werden."));
     // A browser that could not be started is reported before the program ends.
     if (browser)
         shell->oeffnenAbwarten(3000);

@@ -65,15 +65,20 @@ void Programmordner::ordnerAnlegen(Notifier& notifier) const {
     }
 }
 
-void Programmordner::tempLeeren() const {
+QStringList
+Programmordner::tempLeeren(const std::function<bool(const QString& name)>& behalten) const {
+    QStringList behaltene;
     const QString ordner = Files::nativ(temp());
     if (ordner.isEmpty())
-        return;
+        return behaltene;
     const QFileInfoList eintraege = QDir(ordner).entryInfoList(QDir::AllEntries | QDir::Hidden |
                                                                QDir::System | QDir::NoDotAndDotDot);
     for (const QFileInfo& e : eintraege) {
         if (!e.isDir() || e.isSymLink()) {
-            QFile::remove(e.absoluteFilePath());
+            if (behalten && !e.isDir() && behalten(e.fileName()))
+                behaltene.append(e.fileName());
+            else
+                QFile::remove(e.absoluteFilePath());
             continue;
         }
         // A running job holds its folder's lock, so the folder stays. Holding the lock while
@@ -82,6 +87,7 @@ void Programmordner::tempLeeren() const {
         if (sperre.nehmen(temp(e.fileName()) + QLatin1Char('\\') + Arbeitsordner::sperrName()))
             QDir(e.absoluteFilePath()).removeRecursively();
     }
+    return behaltene;
 }
 
 bool Programmordner::steuerordnerWirksam(const QString& kelvoraControl) const {

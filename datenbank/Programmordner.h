@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class DriveMap;
 class Notifier;
 
@@ -36,7 +38,9 @@ public:
     void ordnerAnlegen(Notifier& notifier) const;
     // Deletes every file and subfolder of "Datenbank\Temp" except the folders of jobs that
     // are still running.
-    void tempLeeren() const;
+    void tempLeeren() const { tempLeeren({}); }
+    // The same, sparing the files whose names behalten accepts; returns their names.
+    QStringList tempLeeren(const std::function<bool(const QString& name)>& behalten) const;
 
     // The control folder named by "Kelvora_Control" is in effect when the value is not
     // empty and this folder, in lower case, contains it in lower case.

@@ -123,20 +123,38 @@ QString DriveMap::wurzel(QChar laufwerk) const {
     return i < 0 ? QString() : eintraege_[i].wurzel;
 }
 
+bool DriveMap::abbilden(const QString& windowsPfad, QString& wurzel, QString& pfad,
+                        bool& mitSchluss) const {
+    if (windowsPfad.size() < 2 || windowsPfad.at(1) != QLatin1Char(':'))
+        return false;
+    wurzel = this->wurzel(windowsPfad.at(0));
+    if (wurzel.isEmpty())
+        return false;
+    QString relativ = windowsPfad.mid(2);
+    relativ.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    mitSchluss = relativ.endsWith(QLatin1Char('/')) && relativ.size() > 1;
+    pfad = QDir::cleanPath(wurzel == QLatin1String("/") ? QStringLiteral("/") + relativ
+                                                        : wurzel + QLatin1Char('/') + relativ);
+    return true;
+}
+
+QString DriveMap::nativDirekt(const QString& windowsPfad) const {
+    if (windowsPfad.startsWith(QLatin1Char('/')))
+        return windowsPfad;
+    QString w, pfad;
+    bool mitSchluss = false;
+    if (!abbilden(windowsPfad, w, pfad, mitSchluss))
+        return QString();
+    return mitSchluss && !pfad.endsWith(QLatin1Char('/')) ? pfad + QLatin1Char('/') : pfad;
+}
+
 QString DriveMap::nativ(const QString& windowsPfad) const {
     if (windowsPfad.startsWith(QLatin1Char('/')))
         return windowsPfad;
-    if (windowsPfad.size() < 2 || windowsPfad.at(1) != QLatin1Char(':'))
+    QString w, pfad;
+    bool mitSchluss = false;
+    if (!abbilden(windowsPfad, w, pfad, mitSchluss))
         return QString();
-    const QString w = wurzel(windowsPfad.at(0));
-    if (w.isEmpty())
-        return QString();
-    QString relativ = windowsPfad.mid(2);
-    relativ.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    const bool mitSchluss = relativ.endsWith(QLatin1Char('/')) && relativ.size() > 1;
-    QString pfad =
-        w == QLatin1String("/") ? QStringLiteral("/") + relativ : w + QLatin1Char('/') + relativ;
-    pfad = QDir::cleanPath(pfad);
     if (!QFileInfo::exists(pfad)) {
         QString rest = pfad.mid(w.size());
         pfad = nachGrossKleinAufloesen(w, rest);

@@ -30,6 +30,8 @@ public:
     // regard to letter case, as Windows would. Paths without a mapped drive letter come
     // back empty, unless they already are native absolute paths.
     QString nativ(const QString& windowsPfad) const;
+    // The same without looking at the disk: the path as written below its drive's folder.
+    QString nativDirekt(const QString& windowsPfad) const;
     // Native absolute path -> Windows form; the longest matching root wins.
     QString windows(const QString& nativerPfad) const;
 
@@ -52,6 +54,10 @@ private:
         // Case-folded name -> the first name in listing order with that folding.
         QHash<QString, QString> namen;
     };
+    // Splits a Windows path into its drive's folder and the cleaned native path; false when
+    // the drive is not mapped.
+    bool abbilden(const QString& windowsPfad, QString& wurzel, QString& pfad,
+                  bool& mitSchluss) const;
     // The name on disk that equals the name without regard to case, empty when none does.
     QString nameImOrdner(const QString& ordner, const QString& name) const;
     QString nachGrossKleinAufloesen(const QString& wurzel, const QString& relativ) const;

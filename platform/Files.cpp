@@ -175,12 +175,14 @@ bool schreibenFluechtig(const QString& pfad, const QByteArray& bytes) {
     const QString n = nativ(pfad);
     if (n.isEmpty())
         return false;
+    // Written over the old file and cut to length: file systems such as ext4 take far longer
+    // to empty a file, or to delete it and create it anew, than to write over its blocks.
     QFile f(n);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size() ||
-        !f.flush())
+    if (!f.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
         return false;
+    const bool ok = f.write(bytes) == bytes.size() && f.resize(bytes.size());
     f.close();
-    return f.error() == QFileDevice::NoError;
+    return ok && f.error() == QFileDevice::NoError;
 }
 
 bool anhaengen(const QString& pfad, const QByteArray& bytes) {

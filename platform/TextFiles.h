@@ -29,7 +29,8 @@ QString text(const QStringList& zeilen);
 // Creates or replaces the file (Windows path) with the whole text; false when it fails.
 bool WriteToStream(const QString& text, const QString& pfad, int codePage);
 // The same bytes with a plain write instead of a durable save: for throwaway files such as
-// the result pages in "Datenbank\Temp", which every run deletes and writes anew.
+// the result pages in "Datenbank\Temp", which every run writes anew. An existing file is
+// written over in place.
 bool WriteToStreamFluechtig(const QString& text, const QString& pfad, int codePage);
 // The whole file as text; empty when it cannot be read.
 QString ReadTextFile(const QString& pfad, TextFiles::OhneBom ohneBom = TextFiles::OhneBom::Utf8);

@@ -2,30 +2,77 @@
 
 #include "platform/Ansi.h"
 #include "platform/DriveMap.h"
+#include "platform/Files.h"
+#include "platform/Notifier.h"
 #include "platform/Pump.h"
 #include "platform/TextFiles.h"
 #include "search/Browserstart.h"
 #include "search/Zeichenkette.h"
 
+#include <QFile>
 #include <QUrl>
 
 namespace {
 
 const QString trenner = QStringLiteral("##text##");
+// The end of every hit record: markup of the page, not text.
+const QString zeilenende = QStringLiteral("<br>");
 
-// 1-based position of the last occurrence, 0 when there is none.
-qsizetype letztePosition(const QString& zeile, const QString& text, bool grossKlein) {
-    if (text.isEmpty())
-        return 0;
-    const qsizetype i = grossKlein ? zeile.lastIndexOf(text)
-                                   : Ansi::kleinWide(zeile).lastIndexOf(Ansi::kleinWide(text));
-    return i + 1;
+char16_t klein(char16_t c) {
+    return c < 128 ? (c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c)
+                   : char16_t(QChar(c).toLower().unicode());
+}
+
+// 0-based position of the last occurrence, -1 when there is none.
+qsizetype letzteStelle(QStringView in, QStringView text, bool grossKlein) {
+    if (text.isEmpty() || text.size() > in.size())
+        return -1;
+    if (grossKlein)
+        return in.lastIndexOf(text);
+    for (qsizetype i = in.size() - text.size(); i >= 0; --i) {
+        qsizetype j = 0;
+        while (j < text.size() && klein(in[i + j].unicode()) == klein(text[j].unicode()))
+            ++j;
+        if (j == text.size())
+            return i;
+    }
+    return -1;
+}
+
+void htmlAnhaengen(QString& out, QStringView text) {
+    qsizetype von = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c != u'&' && c != u'<' && c != u'>' && c != u'"')
+            continue;
+        out += text.mid(von, i - von);
+        out += c == u'&'   ? QLatin1String("&amp;")
+               : c == u'<' ? QLatin1String("&lt;")
+               : c == u'>' ? QLatin1String("&gt;")
+                           : QLatin1String("&quot;");
+        von = i + 1;
+    }
+    out += text.mid(von);
+}
+
+void hervorhebenAnhaengen(QString& out, QStringView text, QStringView suchtext, bool grossKlein) {
+    const qsizetype q = letzteStelle(text, suchtext, grossKlein);
+    if (q < 0) {
+        htmlAnhaengen(out, text);
+        return;
+    }
+    htmlAnhaengen(out, text.left(q));
+    out += QLatin1String("<b>");
+    htmlAnhaengen(out, text.mid(q, suchtext.size()));
+    out += QLatin1String("</b>");
+    htmlAnhaengen(out, text.mid(q + suchtext.size()));
 }
 
 } // namespace
 
-TErgebnisseite::TErgebnisseite(const Programmordner& ordner, TBrowserstart& browser, Pump& pump)
-    : ordner_(ordner), browser_(browser), pump_(pump) {}
+TErgebnisseite::TErgebnisseite(const Programmordner& ordner, TBrowserstart& browser,
+                               Notifier& notifier, Pump& pump)
+    : ordner_(ordner), browser_(browser), notifier_(notifier), pump_(pump) {}
 
 QString TErgebnisseite::dateiname(int seite) {
     if (seite <= 1)
@@ -48,68 +95,115 @@ QString TErgebnisseite::einstellungszeile(bool grossKlein, bool ganzeWoerter) {
                           "Teil</u> in einem Wort/Satz finden.");
 }
 
+QString TErgebnisseite::lokaleAdresse(const QString& nativ) {
+    // The characters a path keeps in a URL; every other one is percent-encoded in UTF-8, as
+    // QUrl does, only without taking the whole address apart again.
+    if (!nativ.startsWith(QLatin1Char('/')) || nativ.startsWith(QLatin1String("//")))
+        return QUrl::fromLocalFile(nativ).toString(QUrl::FullyEncoded);
+    return QStringLiteral("file://") +
+           QString::fromLatin1(QUrl::toPercentEncoding(nativ, "!$&'()*+,;=:@/[]"));
+}
+
 QString TErgebnisseite::dateiadresse(const QString& windowsPfad) {
     const QString nativ = DriveMap::global().nativ(windowsPfad);
     if (!nativ.isEmpty())
-        return QUrl::fromLocalFile(nativ).toString(QUrl::FullyEncoded);
+        return lokaleAdresse(nativ);
     QString p = windowsPfad;
     p.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return QStringLiteral("file:///") + p;
+    return QStringLiteral("file:///") + QString::fromLatin1(QUrl::toPercentEncoding(p, "/:"));
 }
 
-QString TErgebnisseite::trefferzeile(const QString& zeile) const {
+QString TErgebnisseite::html(QStringView text) {
+    QString out;
+    out.reserve(text.size());
+    htmlAnhaengen(out, text);
+    return out;
+}
+
+QString TErgebnisseite::hervorgehoben(QStringView text, QStringView suchtext, bool grossKlein) {
+    QString out;
+    out.reserve(text.size() + 7);
+    hervorhebenAnhaengen(out, text, suchtext, grossKlein);
+    return out;
+}
+
+QString TErgebnisseite::zeile(const QString& zeile, const QString& suchtext) const {
     const qsizetype t = zeile.indexOf(trenner);
-    const QString pfad = t >= 0 ? zeile.left(t) : QString();
-    const QString kontext = t >= 0 ? zeile.mid(t + trenner.size()) : zeile.mid(7);
-    if (Zeichenkette::trim(pfad).isEmpty() || kontext.isEmpty())
-        return zeile;
+    const QStringView pfad = t >= 0 ? QStringView(zeile).left(t) : QStringView();
+    const QStringView kontext =
+        t >= 0 ? QStringView(zeile).mid(t + trenner.size()) : QStringView(zeile).mid(7);
+    QString out;
+    out.reserve(2 * zeile.size() + 160);
+    // The record's own end stays markup, whatever the text before it holds.
+    auto mitEnde = [&](QStringView text) {
+        const bool ende = text.endsWith(zeilenende);
+        hervorhebenAnhaengen(out, ende ? text.chopped(zeilenende.size()) : text, suchtext,
+                             GrossKleinBeachten);
+        if (ende)
+            out += zeilenende;
+    };
+    if (zeile.size() <= 4 || Zeichenkette::trim(pfad.toString()).isEmpty() || kontext.isEmpty()) {
+        mitEnde(zeile);
+        return out;
+    }
     // The visible text keeps the Windows form, spaces unescaped; the link itself must
     // open the file on this system.
-    QString text = pfad;
+    QString text = QStringLiteral("file:///") + pfad.toString();
     text.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    text.prepend(QStringLiteral("file:///"));
-    return QStringLiteral("<font color=\"#000000\">in: <a href=\"") + dateiadresse(pfad) +
-           QStringLiteral("\" target=\"_blank\">") + text +
-           QStringLiteral("</a><br><font color=\"#000080\">") + kontext +
-           QStringLiteral("<br><br>");
+    out += QLatin1String("<font color=\"#000000\">in: <a href=\"");
+    htmlAnhaengen(out, adresse(pfad.toString()));
+    out += QLatin1String("\" target=\"_blank\">");
+    htmlAnhaengen(out, text);
+    out += QLatin1String("</a><br><font color=\"#000080\">");
+    mitEnde(kontext);
+    out += QLatin1String("<br><br>");
+    return out;
 }
 
-QString TErgebnisseite::hervorheben(QString zeile, const QString& suchtext) const {
-    const qsizetype a = zeile.indexOf(QStringLiteral("</a>")) + 1;
-    const qsizetype q = letztePosition(zeile, suchtext, GrossKleinBeachten);
-    if (q > 0 && a < q) {
-        zeile.insert(q - 1, QStringLiteral("<b>"));
-        const qsizetype r = letztePosition(zeile, suchtext, GrossKleinBeachten);
-        zeile.insert(r - 1 + suchtext.size(), QStringLiteral("</b>"));
-    }
-    return zeile;
+QString TErgebnisseite::adresse(const QString& pfad) const {
+    const QString nativ = Nativpfade.value(pfad);
+    return nativ.isEmpty() ? dateiadresse(pfad) : lokaleAdresse(nativ);
+}
+
+QString TErgebnisseite::seiteNativ(const QString& datei) const {
+    if (tempNativ_.isEmpty())
+        tempNativ_ = DriveMap::global().nativ(ordner_.temp());
+    if (tempNativ_.isEmpty())
+        return QString();
+    return tempNativ_ + datei.mid(datei.lastIndexOf(QLatin1Char('\\')) + 1);
 }
 
 QString TErgebnisseite::naechsteSeiteZeile() const {
     const QString naechste = Seitenzaehler <= 1 ? dateiname(2) : dateiname(Seitenzaehler + 1);
+    if (tempNativ_.isEmpty())
+        tempNativ_ = DriveMap::global().nativ(ordner_.temp());
+    const QString nativ =
+        tempNativ_.isEmpty()
+            ? QString()
+            : tempNativ_ + naechste.mid(naechste.lastIndexOf(QLatin1Char('\\')) + 1);
     return QStringLiteral("<font color=\"#000000\"><a href=\"") +
-           dateiadresse(ordner_.datei(naechste)) +
+           html(nativ.isEmpty() ? dateiadresse(ordner_.datei(naechste)) : lokaleAdresse(nativ)) +
            QStringLiteral("\" target=\"_blank\"><span style=\"font-family:alrial;color:black;"
                           "text-decoration:none;\">Zur nächsten Steite hier klicken</span>"
                           "</a><br><br><br>");
 }
 
 QStringList TErgebnisseite::seitenzeilen(const QString& suchtext, int trefferzahl) const {
-    QString text;
+    // Each record trimmed, as one line or, holding line breaks, as several.
+    QStringList memo;
+    memo.reserve(TntRichEdit1.size());
     for (const QString& z : TntRichEdit1) {
         pump_.verarbeiten();
-        text += Zeichenkette::trim(z) + QStringLiteral("\r\n");
+        const QString t = Zeichenkette::trim(z);
+        if (t.contains(QLatin1Char('\r')) || t.contains(QLatin1Char('\n')))
+            memo += TextFiles::zeilen(t + QStringLiteral("\r\n"));
+        else
+            memo.append(t);
     }
-    QStringList memo = TextFiles::zeilen(text);
     const QString s = Zeichenkette::trim(suchtext);
     for (QString& z : memo) {
         pump_.verarbeiten();
-        if (z.size() > 4)
-            z = trefferzeile(z);
-    }
-    for (QString& z : memo) {
-        pump_.verarbeiten();
-        z = hervorheben(z, s);
+        z = zeile(z, s);
     }
     if (WeitereSeiten)
         memo.append(naechsteSeiteZeile());
@@ -139,9 +233,9 @@ QStringList TErgebnisseite::seitenzeilen(const QString& suchtext, int trefferzah
         QStringLiteral("<body bgcolor=\"#FFFFFF\" text=\"#000000\" link=\"#669900\" "
                        "Vlink=\"#999999\" Alink=\"#999999\" > <font face=\"verdana, arial, "
                        "helvetica\">"),
-        QStringLiteral("Datenbankname: \"") + Datenbankname + QStringLiteral("\"<br>") +
+        QStringLiteral("Datenbankname: \"") + html(Datenbankname) + QStringLiteral("\"<br>") +
             einstellung + QStringLiteral("<br>"),
-        QStringLiteral("<br>Suchbegriff: <font color=\"#cc0000\">\"<u>") + suchtext +
+        QStringLiteral("<br>Suchbegriff: <font color=\"#cc0000\">\"<u>") + html(suchtext) +
             QStringLiteral("\"</u><font color=\"#000000") + x,
         QString(einstellung.size() / 2, QLatin1Char('_')) + QStringLiteral("<br><br>"),
     };
@@ -157,15 +251,27 @@ QString TErgebnisseite::SchreibHTMLDocNeu(const QString& suchtext, int trefferza
         return QString();
     }
     const QString datei = ordner_.datei(dateiname(Seitenzaehler));
-    // The pages are throwaway: the next run deletes them, so no durable save.
-    WriteToStreamFluechtig(seitenzeilen(suchtext, trefferzahl).join(QStringLiteral("\r\n")), datei,
-                           TextFiles::Utf8);
+    const QString nativ = seiteNativ(datei);
+    // The pages are throwaway: the next run writes them anew, so no durable save.
+    const bool geschrieben =
+        WriteToStreamFluechtig(seitenzeilen(suchtext, trefferzahl).join(QStringLiteral("\r\n")),
+                               nativ.isEmpty() ? datei : nativ, TextFiles::Utf8);
     if (beschaeftigtEnde)
         beschaeftigtEnde();
-    if (Seitenzaehler == 1) {
-        browser_.StarteInternetBrowser(
-            ordner_.datei(QStringLiteral("Datenbank\\Temp\\kelvora_ergebnis.htm")));
-        Seitenzaehler = 0;
+    if (!geschrieben) {
+        // What part of the page got out would pass for a result.
+        QFile::remove(nativ.isEmpty() ? Files::nativ(datei) : nativ);
+        Schreibfehler = true;
+        notifier_.fehler(QStringLiteral("Die Ergebnisseite ") + datei +
+                         QStringLiteral(" kann nicht geschrieben werden."));
+        return QString();
     }
+    if (Seitenzaehler == 1)
+        Seitenzaehler = 0;
     return datei;
+}
+
+void TErgebnisseite::ersteSeiteZeigen() {
+    browser_.StarteInternetBrowser(
+        ordner_.datei(QStringLiteral("Datenbank\\Temp\\kelvora_ergebnis.htm")));
 }

@@ -1,9 +1,6 @@
 #include "search/Pfadaufloesung.h"
 
-#include "platform/Pump.h"
-
-TPfadaufloesung::TPfadaufloesung(const Programmordner& ordner, Pump& pump)
-    : ordner_(ordner), pump_(pump) {}
+TPfadaufloesung::TPfadaufloesung(const Programmordner& ordner) : ordner_(ordner) {}
 
 void TPfadaufloesung::setDatenbank(const QString& name) {
     if (name != name_)
@@ -23,12 +20,10 @@ QString TPfadaufloesung::titeldatei(Variante variante) const {
     return ordner_.datenbank(name_ + QLatin1String(endungen[variante]));
 }
 
-QString TPfadaufloesung::aufloesen(Variante variante, qint64 treffer) {
-    pump_.verarbeiten();
+const TTitelTabelle& TPfadaufloesung::tabelle(Variante variante) {
     if (!geladen_[variante]) {
         tabellen_[variante].ladenAusDatei(titeldatei(variante));
         geladen_[variante] = true;
-        pump_.verarbeiten();
     }
-    return tabellen_[variante].pfad(treffer);
+    return tabellen_[variante];
 }

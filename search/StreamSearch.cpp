@@ -1,6 +1,7 @@
 #include "search/StreamSearch.h"
 
 #include "platform/Ansi.h"
+#include "search/Mustersuche.h"
 
 #include <QFile>
 
@@ -8,13 +9,6 @@
 #include <limits>
 
 namespace {
-
-// Codes 0-47, 58-64, 91-94, 96 and 123-127 end a word; everything else, also every code
-// of 128 or more, belongs to one.
-bool istTrenner(char16_t c) {
-    return c <= 47 || (c >= 58 && c <= 64) || (c >= 91 && c <= 94) || c == 96 ||
-           (c >= 123 && c <= 127);
-}
 
 // Where a candidate stands in the block loop decides how a missing neighbour counts.
 struct Blocklage {
@@ -34,130 +28,37 @@ bool ganzesWort(const Einheit* s, qsizetype n, qsizetype i, qsizetype len, const
         const bool frei = l.rueckwaerts ? l.letzter : l.erster;
         if (!frei)
             return false;
-    } else if (!istTrenner(static_cast<char16_t>(s[i - 1]))) {
+    } else if (!Mustersuche::istTrenner(static_cast<char16_t>(s[i - 1]))) {
         return false;
     }
     if (amEnde) {
         const bool frei = l.rueckwaerts ? l.erster : l.letzter;
         if (!frei)
             return false;
-    } else if (!istTrenner(static_cast<char16_t>(s[i + len]))) {
+    } else if (!Mustersuche::istTrenner(static_cast<char16_t>(s[i + len]))) {
         return false;
     }
     return true;
 }
 
-// Sixteen bytes compared at once; the compiler maps this onto the machine's vector unit.
-using Bytes16 = unsigned char __attribute__((vector_size(16)));
-using Maske16 = signed char __attribute__((vector_size(16)));
-
-Bytes16 lade16(const unsigned char* s) {
-    Bytes16 v;
-    std::memcpy(&v, s, sizeof v);
-    return v;
-}
-
-bool leer16(Maske16 m) {
-    quint64 h[2];
-    std::memcpy(h, &m, sizeof h);
-    return (h[0] | h[1]) == 0;
-}
-
-// The raw bytes that compare equal to the pattern byte c: c alone, or with folding every
-// byte the table maps onto c (in 1252 at most c and its upper-case partner). False when
-// there are more than two.
-bool varianten(unsigned char c, const unsigned char* t, bool klein, unsigned char (&v)[2]) {
-    if (!klein) {
-        v[0] = v[1] = c;
-        return true;
-    }
-    int n = 0;
-    for (int b = 0; b < 256; ++b)
-        if (t[b] == c) {
-            if (n == 2)
-                return false;
-            v[n++] = static_cast<unsigned char>(b);
-        }
-    if (n == 0)
-        return false;
-    if (n == 1)
-        v[1] = v[0];
-    return true;
-}
-
-// Byte search; the fold table stands in for lower-casing a copy of the block. Returns the
-// 0-based index of the hit or -1.
-qsizetype sucheBytes(const unsigned char* s, qsizetype n, const QByteArray& muster, bool klein,
-                     bool ganz, const Blocklage& lage) {
-    const qsizetype m = muster.size();
+// The first (forward) or last (backward) place in the block where the text stands and,
+// with whole words, its neighbours allow it.
+template <typename Einheit, typename Muster>
+qsizetype sucheImBlock(const Einheit* s, qsizetype n, const Muster& muster, bool ganz,
+                       const Blocklage& lage) {
+    const qsizetype m = muster.laenge();
     if (m == 0 || m > n)
         return -1;
-    const unsigned char* t = Ansi::kleinTabelle();
-    const unsigned char* p = reinterpret_cast<const unsigned char*>(muster.constData());
-    auto passt = [&](qsizetype i) {
-        if (klein) {
-            for (qsizetype j = 0; j < m; ++j)
-                if (t[s[i + j]] != p[j])
-                    return false;
-        } else if (std::memcmp(s + i, p, static_cast<size_t>(m)) != 0) {
-            return false;
-        }
-        return !ganz || ganzesWort(s, n, i, m, lage);
-    };
-    const qsizetype letzte = n - m;
-    if (lage.rueckwaerts) {
-        for (qsizetype i = letzte; i >= 0; --i)
-            if ((klein ? t[s[i]] : s[i]) == p[0] && passt(i))
-                return i;
-        return -1;
-    }
-    qsizetype i = 0;
-    unsigned char erstes[2], letztes[2];
-    if (varianten(p[0], t, klein, erstes) && varianten(p[m - 1], t, klein, letztes)) {
-        // Only positions whose first and last byte fit are compared in full; sixteen
-        // neighbouring positions are sifted at a time, and tried in increasing order.
-        const Bytes16 e0 = Bytes16{} + erstes[0], e1 = Bytes16{} + erstes[1];
-        const Bytes16 l0 = Bytes16{} + letztes[0], l1 = Bytes16{} + letztes[1];
-        for (; i + 15 <= letzte; i += 16) {
-            const Bytes16 a = lade16(s + i);
-            const Bytes16 z = lade16(s + i + m - 1);
-            const Maske16 k = ((a == e0) | (a == e1)) & ((z == l0) | (z == l1));
-            if (leer16(k))
-                continue;
-            for (int j = 0; j < 16; ++j)
-                if (k[j] && passt(i + j))
-                    return i + j;
-        }
-    }
-    for (; i <= letzte; ++i)
-        if ((klein ? t[s[i]] : s[i]) == p[0] && passt(i))
-            return i;
-    return -1;
-}
-
-qsizetype sucheWide(const char16_t* s, qsizetype n, const QString& muster, bool klein, bool ganz,
-                    const Blocklage& lage) {
-    const qsizetype m = muster.size();
-    if (m == 0 || m > n)
-        return -1;
-    const char16_t* p = reinterpret_cast<const char16_t*>(muster.constData());
-    auto falte = [klein](char16_t c) { return klein ? QChar::toLower(c) : c; };
-    auto passt = [&](qsizetype i) {
-        for (qsizetype j = 0; j < m; ++j)
-            if (falte(s[i + j]) != p[j])
-                return false;
-        return !ganz || ganzesWort(s, n, i, m, lage);
-    };
-    const qsizetype letzte = n - m;
     if (!lage.rueckwaerts) {
-        for (qsizetype i = 0; i <= letzte; ++i)
-            if (passt(i))
+        for (qsizetype i = muster.finde(s, n, 0); i >= 0; i = muster.finde(s, n, i + 1))
+            if (!ganz || ganzesWort(s, n, i, m, lage))
                 return i;
-    } else {
-        for (qsizetype i = letzte; i >= 0; --i)
-            if (passt(i))
-                return i;
+        return -1;
     }
+    for (qsizetype i = muster.findeRueckwaerts(s, n, n - m); i >= 0;
+         i = muster.findeRueckwaerts(s, n, i - 1))
+        if (!ganz || ganzesWort(s, n, i, m, lage))
+            return i;
     return -1;
 }
 
@@ -259,17 +160,15 @@ bool TStreamSearch::suche(qint64 start, quint8 options) {
         return false;
 
     // Width 1 compares 1252 bytes, width 2 UTF-16 units, each with its own folding.
-    QByteArray musterA;
-    QString musterW;
+    Mustersuche::Bytemuster musterA;
+    Mustersuche::Widemuster musterW;
     qsizetype textLaenge;
     if (w == 1) {
-        musterA = Ansi::ausUnicode(m_text);
-        if (klein)
-            musterA = Ansi::klein(musterA);
-        textLaenge = musterA.size();
+        musterA = Mustersuche::Bytemuster(Ansi::ausUnicode(m_text), !klein);
+        textLaenge = musterA.laenge();
     } else {
-        musterW = klein ? Ansi::kleinWide(m_text) : m_text;
-        textLaenge = musterW.size();
+        musterW = Mustersuche::Widemuster(m_text, !klein);
+        textLaenge = musterW.laenge();
     }
     const qint64 vorschub = Blockgroesse - (textLaenge + 1) * w;
     if (textLaenge * w > Blockgroesse)
@@ -315,8 +214,8 @@ bool TStreamSearch::suche(qint64 start, quint8 options) {
         const Blocklage lage{erster, n < Blockgroesse, rueckwaerts};
         qsizetype treffer;
         if (w == 1) {
-            treffer = sucheBytes(reinterpret_cast<const unsigned char*>(m_puffer.constData()), n,
-                                 musterA, klein, ganz, lage);
+            treffer = sucheImBlock(reinterpret_cast<const unsigned char*>(m_puffer.constData()), n,
+                                   musterA, ganz, lage);
         } else {
             const qsizetype einheiten = n / 2;
             wide.resize(einheiten);
@@ -325,7 +224,7 @@ bool TStreamSearch::suche(qint64 start, quint8 options) {
             for (qsizetype i = 0; i < einheiten; ++i)
                 d[i] = m_encoding == 72 ? char16_t((b[2 * i] << 8) | b[2 * i + 1])
                                         : char16_t(b[2 * i] | (b[2 * i + 1] << 8));
-            treffer = sucheWide(d, einheiten, musterW, klein, ganz, lage);
+            treffer = sucheImBlock(static_cast<const char16_t*>(d), einheiten, musterW, ganz, lage);
         }
         if (treffer >= 0) {
             m_foundStart = blockStart + treffer * w;

@@ -7,7 +7,9 @@
 #include "platform/TextFiles.h"
 #include "search/StreamSearch.h"
 #include "search/Zeichenkette.h"
-#include "viewer/ViewerDokument.h"
+
+#include <QFile>
+#include <QRegularExpression>
 
 namespace {
 
@@ -19,9 +21,9 @@ const char* const dokumentendungen[] = {"_AnsiDokument.txt", "_UTF8Dokument.txt"
 TSuchlauf::TSuchlauf(const Umgebung& umgebung)
     : u_(umgebung),
       browser_(umgebung.dienste.einstellungen, umgebung.dienste.shell, umgebung.dienste.notifier),
-      seite_(umgebung.ordner, browser_, umgebung.dienste.pump),
-      suche_({umgebung.ordner, umgebung.dienste.notifier, umgebung.dienste.pump, umgebung.Search,
-              umgebung.Viewer2, umgebung.fenster}) {}
+      seite_(umgebung.ordner, browser_, umgebung.dienste.notifier, umgebung.dienste.pump),
+      suche_(
+          {umgebung.ordner, umgebung.dienste.notifier, umgebung.dienste.pump, umgebung.fenster}) {}
 
 QString TSuchlauf::dokument(const Programmordner& ordner, const QString& name, int variante) {
     return ordner.datenbank(name + QLatin1String(dokumentendungen[variante]));
@@ -65,6 +67,20 @@ QString TSuchlauf::zwischenablagetext(const QString& suchtext, bool phrase, bool
     return t;
 }
 
+bool TSuchlauf::istErgebnisseite(const QString& name) {
+    static const QRegularExpression muster(QStringLiteral("^Kelvora_Ergebnis\\d*\\.htm$"));
+    return muster.match(name).hasMatch();
+}
+
+void TSuchlauf::alteSeitenLoeschen(const QStringList& alteSeiten) const {
+    for (const QString& name : alteSeiten) {
+        const QString datei = u_.ordner.temp(name);
+        // Whatever stands under a page's name goes, a link as well as a file.
+        if (!seiten_.contains(datei))
+            QFile::remove(Files::nativ(datei));
+    }
+}
+
 void TSuchlauf::melde(const QString& text) {
     if (status)
         status(text);
@@ -78,7 +94,10 @@ void TSuchlauf::abbrechen() {
 bool TSuchlauf::OKBtnClick() {
     TSuchfensterZustand& f = u_.fenster;
     suche_.TrefferListe.clear();
+    suche_.Nativpfade.clear();
     seiten_.clear();
+    fehlgeschlagen_ = false;
+    seite_.Schreibfehler = false;
     const QString suchtext = Zeichenkette::trim(f.TntEdit2);
     if (suchtext.size() == 1) {
         u_.dienste.notifier.information(einZeichenMeldung());
@@ -88,7 +107,10 @@ bool TSuchlauf::OKBtnClick() {
     if (suchtext.isEmpty())
         return false;
 
-    u_.ordner.tempLeeren();
+    // The result pages of the last run stay until this run has written its own: writing over
+    // a file costs the file system far less than deleting it and creating it anew. Those not
+    // written over go at the end.
+    const QStringList alteSeiten = u_.ordner.tempLeeren(istErgebnisseite);
     // No index run replaces the database while its document and title positions are read.
     const Dateisperre lesend = Datenbankwechsel(u_.ordner, Datenbankname).lesen(u_.dienste.pump);
     f.NaechsterSuchtext.clear();
@@ -112,9 +134,7 @@ bool TSuchlauf::OKBtnClick() {
         const QString datei = dokument(u_.ordner, Datenbankname, v);
         if (abgebrochen_ || !Files::existiert(datei))
             continue;
-        suche_.Gefunden = true;
         suche_.VariantenFlag[v] = true;
-        u_.Viewer2.SetMode(v == TPfadaufloesung::Unicode ? vmUnicode : vmText);
         if (v == TPfadaufloesung::Utf8) {
             f.chkUnicode = false;
             f.chkUnicodeBE = false;
@@ -134,13 +154,27 @@ bool TSuchlauf::OKBtnClick() {
             break;
         }
     }
-    u_.Search.setFileName(QString());
     if (abgebrochen_) {
+        alteSeitenLoeschen(alteSeiten);
         f.SucheLaeuft = false;
         return false;
     }
 
     seitenSchreiben(f.TntEdit2);
+    if (seite_.Schreibfehler) {
+        // A run whose pages are not all there failed: none of them is left to be taken for
+        // its result, and the browser stays shut.
+        fehlgeschlagen_ = true;
+        for (const QString& datei : std::as_const(seiten_))
+            Files::loeschen(datei);
+        seiten_.clear();
+        alteSeitenLoeschen(alteSeiten);
+        f.SucheLaeuft = false;
+        return false;
+    }
+    alteSeitenLoeschen(alteSeiten);
+    if (!seiten_.isEmpty())
+        seite_.ersteSeiteZeigen();
     f.SucheLaeuft = false;
     if (f.TntEdit2.endsWith(QChar(0xFFFD)))
         f.TntEdit2.chop(1);
@@ -154,9 +188,12 @@ void TSuchlauf::seiteSchreiben(const QString& suchtext, qsizetype von, qsizetype
     TSuchfensterZustand& f = u_.fenster;
     seite_.TntRichEdit1.clear();
     for (qsizetype i = von; i < bis; ++i) {
-        // Through the hidden memo, as the result list is filled in the window.
-        f.TntMemo1 = TextFiles::zeilen(Ansi::ausByteForm(suche_.TrefferListe.at(i)));
-        seite_.TntRichEdit1.append(f.TntMemo1.join(QStringLiteral("\r\n")));
+        // Through the hidden memo, as the result list is filled in the window: line breaks
+        // come back as CR LF.
+        const QString satz = Ansi::ausByteForm(suche_.TrefferListe.at(i));
+        f.TntMemo1 = TextFiles::zeilen(satz);
+        seite_.TntRichEdit1.append(
+            f.TntMemo1.size() == 1 ? f.TntMemo1.first() : f.TntMemo1.join(QStringLiteral("\r\n")));
     }
     seite_.WeitereSeiten = weitere;
     const QString datei = seite_.SchreibHTMLDocNeu(suchtext, trefferzahl);
@@ -171,14 +208,15 @@ void TSuchlauf::seitenSchreiben(const QString& suchtext) {
     seite_.DateiGeoeffnet = DateiGeoeffnet;
     seite_.Datenbankname = Datenbankname;
     seite_.beschaeftigtEnde = beschaeftigtEnde;
+    seite_.Nativpfade = suche_.Nativpfade;
 
     const qsizetype anzahl = suche_.TrefferListe.size();
     const qsizetype volle = anzahl / TrefferProSeite;
     const qsizetype rest = anzahl % TrefferProSeite;
-    for (qsizetype k = 0; k < volle; ++k)
+    for (qsizetype k = 0; k < volle && !seite_.Schreibfehler; ++k)
         seiteSchreiben(suchtext, k * TrefferProSeite, (k + 1) * TrefferProSeite,
                        k + 1 < volle || rest > 0, seite_.Seitenzaehler * TrefferProSeite);
-    if (rest > 0)
+    if (rest > 0 && !seite_.Schreibfehler)
         seiteSchreiben(suchtext, volle * TrefferProSeite, anzahl, false,
                        int(seite_.Seitenzaehler * TrefferProSeite - (TrefferProSeite - rest)));
     if (anzahl > 0) {

@@ -12,8 +12,6 @@
 #include <array>
 #include <functional>
 
-class TStreamSearch;
-class TViewerDokument;
 struct TSuchfensterZustand;
 
 // "Lokale Suche": every document variant of the database that exists, ANSI, UTF-8 and
@@ -26,8 +24,6 @@ public:
     struct Umgebung {
         Programmordner ordner;
         Dienste dienste;
-        TStreamSearch& Search;
-        TViewerDokument& Viewer2;
         TSuchfensterZustand& fenster;
     };
 
@@ -51,14 +47,17 @@ public:
     std::function<void(bool)> fensterAktiv;
 
     // The handler of "Lokale Suche". False when the search text was refused and nothing
-    // was searched.
+    // was searched, when the run was cancelled and when it failed.
     bool OKBtnClick();
 
     // Stops the run after the current find step; no page is written then.
     void abbrechen();
     bool Abgebrochen() const { return abgebrochen_; }
+    // A result page could not be written: the run failed, the user has been told.
+    bool Fehlgeschlagen() const { return fehlgeschlagen_; }
 
     const QStringList& TrefferListe() const { return suche_.TrefferListe; }
+    TDokumentsuche& dokumentsuche() { return suche_; }
     // The pages written by the last run, first page first.
     const QStringList& Seiten() const { return seiten_; }
     bool NichtsGefunden() const { return nichtsGefunden_; }
@@ -79,6 +78,10 @@ public:
     }
 
 private:
+    // "Kelvora_Ergebnis.htm", "Kelvora_Ergebnis2.htm", ...
+    static bool istErgebnisseite(const QString& name);
+    // Deletes the pages of the last run that this run did not write over.
+    void alteSeitenLoeschen(const QStringList& alteSeiten) const;
     void seitenSchreiben(const QString& suchtext);
     void seiteSchreiben(const QString& suchtext, qsizetype von, qsizetype bis, bool weitere,
                         int trefferzahl);
@@ -91,4 +94,5 @@ private:
     QStringList seiten_;
     bool nichtsGefunden_ = true;
     bool abgebrochen_ = false;
+    bool fehlgeschlagen_ = false;
 };

@@ -6,13 +6,21 @@
 
 #include <algorithm>
 
-qint64 TTitelTabelle::offsetVon(const QString& zeile) {
-    const qsizetype blank = zeile.indexOf(QLatin1Char(' '));
+namespace {
+
+qint64 offsetAus(QByteArrayView zeile) {
+    const qsizetype blank = zeile.indexOf(' ');
     if (blank < 0)
         return 0;
     bool ok = false;
-    const qint64 wert = zeile.left(blank).toLongLong(&ok);
+    const qint64 wert = zeile.first(blank).toLongLong(&ok);
     return ok ? wert : 0;
+}
+
+} // namespace
+
+qint64 TTitelTabelle::offsetVon(const QString& zeile) {
+    return offsetAus(Ansi::ausUnicode(zeile));
 }
 
 QString TTitelTabelle::pfadVon(const QString& zeile) {
@@ -23,23 +31,10 @@ QString TTitelTabelle::pfadVon(const QString& zeile) {
 }
 
 void TTitelTabelle::laden(const QStringList& zeilen) {
-    offsets_.clear();
-    pfade_.clear();
-    naechsterPfad_.clear();
-    offsets_.reserve(zeilen.size());
-    pfade_.reserve(zeilen.size());
-    for (const QString& z : zeilen) {
-        offsets_.append(offsetVon(z));
-        pfade_.append(pfadVon(z));
-    }
-    aufsteigend_ = std::is_sorted(offsets_.cbegin(), offsets_.cend());
-    naechsterPfad_.resize(offsets_.size());
-    qsizetype naechster = offsets_.size();
-    for (qsizetype i = offsets_.size() - 1; i >= 0; --i) {
-        if (!pfade_.at(i).isEmpty())
-            naechster = i;
-        naechsterPfad_[i] = naechster;
-    }
+    QByteArray bytes;
+    for (const QString& z : zeilen)
+        bytes += Ansi::ausUnicode(z) + '\n';
+    ladenAusBytes(bytes);
 }
 
 void TTitelTabelle::ladenAusDatei(const QString& pfad) {
@@ -47,32 +42,47 @@ void TTitelTabelle::ladenAusDatei(const QString& pfad) {
         laden({});
         return;
     }
-    // Read byte for byte: the one UTF-8 decoding happens when a path is taken out.
-    laden(TextFiles::zeilen(TextFiles::dekodieren(Files::lesen(pfad), TextFiles::OhneBom::Ansi)));
+    const QByteArray bytes = Files::lesen(pfad);
+    // A byte-order mark says how the text is to be read; without one each byte stands for
+    // itself, and the one UTF-8 decoding happens when a path is taken out.
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") ||
+        bytes.startsWith("\xEF\xBB\xBF"))
+        laden(TextFiles::zeilen(TextFiles::dekodieren(bytes, TextFiles::OhneBom::Ansi)));
+    else
+        ladenAusBytes(bytes);
 }
 
-QString TTitelTabelle::pfadLinear(qint64 treffer) const {
-    const qsizetype n = offsets_.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const bool passt = i + 1 < n ? offsets_.at(i) <= treffer && treffer <= offsets_.at(i + 1)
-                                     : offsets_.at(i) <= treffer;
-        if (passt && !pfade_.at(i).isEmpty())
-            return pfade_.at(i);
+void TTitelTabelle::ladenAusBytes(const QByteArray& bytes) {
+    bytes_ = bytes;
+    eintraege_.clear();
+    const char* d = bytes_.constData();
+    const qsizetype n = bytes_.size();
+    // Lines end at CR, LF or CR LF; a final break does not start another line.
+    for (qsizetype start = 0; start < n;) {
+        qsizetype ende = start;
+        while (ende < n && d[ende] != '\r' && d[ende] != '\n')
+            ++ende;
+        const QByteArrayView zeile(d + start, ende - start);
+        const qsizetype marke = zeile.indexOf(QByteArrayView(" #"));
+        eintraege_.append({offsetAus(zeile), marke < 0 ? -1 : start + marke + 2, ende});
+        start = ende < n && d[ende] == '\r' && ende + 1 < n && d[ende + 1] == '\n' ? ende + 2
+                                                                                   : ende + 1;
     }
-    return QString();
+    std::stable_sort(eintraege_.begin(), eintraege_.end(),
+                     [](const Eintrag& a, const Eintrag& b) { return a.offset < b.offset; });
 }
 
 QString TTitelTabelle::pfad(qint64 treffer) const {
-    if (!aufsteigend_)
-        return pfadLinear(treffer);
-    // The lines the scan would accept form one run: from the last line before the first
-    // offset >= treffer up to the last offset <= treffer.
-    const auto anfang = offsets_.cbegin();
-    const qsizetype ab = std::lower_bound(anfang, offsets_.cend(), treffer) - anfang;
-    const qsizetype bis = std::upper_bound(anfang, offsets_.cend(), treffer) - anfang - 1;
-    const qsizetype von = std::max<qsizetype>(ab - 1, 0);
-    if (bis < von)
+    const auto nach = std::upper_bound(eintraege_.cbegin(), eintraege_.cend(), treffer,
+                                       [](qint64 x, const Eintrag& e) { return x < e.offset; });
+    if (nach == eintraege_.cbegin())
         return QString();
-    const qsizetype k = naechsterPfad_.at(von);
-    return k <= bis ? pfade_.at(k) : QString();
+    const Eintrag& e = *(nach - 1);
+    return e.von < 0 ? QString() : Ansi::utf8Tolerant(bytes_.constData() + e.von, e.bis - e.von);
+}
+
+qint64 TTitelTabelle::naechsterKopf(qint64 ab) const {
+    const auto it = std::lower_bound(eintraege_.cbegin(), eintraege_.cend(), ab,
+                                     [](const Eintrag& e, qint64 x) { return e.offset < x; });
+    return it == eintraege_.cend() ? -1 : it->offset;
 }

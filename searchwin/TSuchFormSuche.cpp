@@ -49,8 +49,7 @@ void TSuchForm::OKBtnClick() {
     f.chkUnicode = chkUnicode->isChecked();
     f.chkUnicodeBE = chkUnicodeBE->isChecked();
 
-    suchlauf_ =
-        std::make_unique<TSuchlauf>(TSuchlauf::Umgebung{ordner_, dienste_, *Search, *Viewer2, f});
+    suchlauf_ = std::make_unique<TSuchlauf>(TSuchlauf::Umgebung{ordner_, dienste_, f});
     TSuchlauf& lauf = *suchlauf_;
     lauf.Datenbankname = Datenbankname;
     lauf.SuchtextInClipbrd =
@@ -82,7 +81,8 @@ void TSuchForm::OKBtnClick() {
     SucheLaeuft = true;
     lauf.OKBtnClick();
     SucheLaeuft = false;
-    const bool abgebrochen = lauf.Abgebrochen();
+    // A cancelled or failed run leaves the window open for another try.
+    const bool abgebrochen = lauf.Abgebrochen() || lauf.Fehlgeschlagen();
     if (f.TntEdit2 != TntEdit2->text())
         TntEdit2->setText(f.TntEdit2);
 

@@ -3,10 +3,15 @@
 #include "search/Zeichenkette.h"
 #include "searchwin/Adressliste.h"
 
+#include <QUrl>
+
 namespace Websuche {
 
 QString zieladresse(const QString& adresse, const QString& suchtext) {
-    return Adressliste::art(adresse) == Adressliste::Art::Suchend ? adresse + suchtext : adresse;
+    // Percent-encoded in UTF-8, so that "&", "#", "+" or a blank reach the site as text.
+    return Adressliste::art(adresse) == Adressliste::Art::Suchend
+               ? adresse + QString::fromLatin1(QUrl::toPercentEncoding(suchtext))
+               : adresse;
 }
 
 QString suchtextLabel(const QString& suchtext) {

@@ -5,7 +5,8 @@
 #include <functional>
 
 // Sends the left search field to the selected web address: an address ending in "/" or
-// "=" gets the text appended as typed, any other address is opened alone.
+// "=" gets the text appended as typed, percent-encoded in UTF-8; any other address is
+// opened alone.
 namespace Websuche {
 
 struct Aktionen {

@@ -3,14 +3,13 @@
 // search run (records, contexts, 200 result pages) against "grep -F -i -c" on the same
 // document. Best of three runs each.
 
-#include "datenbank/Programmordner.h"
 #include "bench/common/Benchdaten.h"
+#include "datenbank/Programmordner.h"
 #include "platform/Platform.h"
 #include "search/Dokumentsuche.h"
 #include "search/Pfadaufloesung.h"
 #include "search/StreamSearch.h"
 #include "search/Suchlauf.h"
-#include "viewer/ViewerDokument.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -103,7 +102,7 @@ int main(int argc, char** argv) {
 
     QString letzter;
     const double aufloesung = beste([&] {
-        TPfadaufloesung pfade(ordner, Pump::still());
+        TPfadaufloesung pfade(ordner);
         pfade.setDatenbank(QStringLiteral("Bench"));
         for (qint64 t : treffer)
             pfade.GetPfadUtf8(letzter, t);
@@ -114,12 +113,9 @@ int main(int argc, char** argv) {
     ProtokollShell shell;
     int saetze = 0;
     const double ganz = beste([&] {
-        TStreamSearch search;
-        TViewerDokument viewer;
         TSuchfensterZustand f;
         f.TntEdit2 = Suchtext;
-        TSuchlauf lauf(
-            {ordner, {einstellungen, notifier, shell, Pump::still()}, search, viewer, f});
+        TSuchlauf lauf({ordner, {einstellungen, notifier, shell, Pump::still()}, f});
         lauf.Datenbankname = QStringLiteral("Bench");
         lauf.OKBtnClick();
         saetze = int(lauf.TrefferListe().size());
@@ -127,12 +123,10 @@ int main(int argc, char** argv) {
 
     // The engine alone: records with contexts and paths, no pages.
     const double saetzeZeit = beste([&] {
-        TStreamSearch search;
-        TViewerDokument viewer;
         TSuchfensterZustand f;
         f.TntEdit2 = Suchtext;
         f.Dateimarke = QStringLiteral("#T:\\");
-        TDokumentsuche suche({ordner, notifier, Pump::still(), search, viewer, f});
+        TDokumentsuche suche({ordner, notifier, Pump::still(), f});
         suche.setDatenbank(QStringLiteral("Bench"));
         suche.Ersatzlaufwerk = QStringLiteral("T");
         suche.SucheImUtf8Dokument(ordner.datenbank(QStringLiteral("Bench_UTF8Dokument.txt")));

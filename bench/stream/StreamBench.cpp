@@ -2,12 +2,11 @@
 // (20,000 records, 5,000 of them with the search text), case-insensitive, against
 // "grep -F -i -c" on the same file in the same run. Best of three runs each.
 
-#include "datenbank/Programmordner.h"
 #include "bench/common/Benchdaten.h"
+#include "datenbank/Programmordner.h"
 #include "platform/Platform.h"
 #include "search/Dokumentsuche.h"
 #include "search/StreamSearch.h"
-#include "viewer/ViewerDokument.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -52,12 +51,10 @@ int main(int argc, char** argv) {
     ProtokollNotifier notifier;
     int saetze = 0;
     const double dokumentsuche = Benchdaten::beste(Laeufe, [&] {
-        TStreamSearch search;
-        TViewerDokument viewer;
         TSuchfensterZustand f;
         f.TntEdit2 = Suchtext;
         f.Dateimarke = QStringLiteral("#T:\\");
-        TDokumentsuche suche({ordner, notifier, Pump::still(), search, viewer, f});
+        TDokumentsuche suche({ordner, notifier, Pump::still(), f});
         suche.setDatenbank(auftrag.name);
         suche.Ersatzlaufwerk = QStringLiteral("T");
         suche.SucheImUtf8Dokument(

@@ -2,6 +2,9 @@
 
 #include "tests/search/Suchdaten.h"
 
+#include <limits>
+#include <tuple>
+
 class DokumentsucheTest : public SuchUmgebung {
 protected:
     void SetUp() override {
@@ -20,7 +23,7 @@ protected:
     static QString eintrag(const QString& pfad, const QString& kontext) {
         return pfad + "##text##" + kontext + "<br>";
     }
-    TDokumentsuche suche{{Programmordner(win()), notifier, Pump::still(), search, viewer, fenster}};
+    TDokumentsuche suche{{Programmordner(win()), notifier, Pump::still(), fenster}};
 };
 
 TEST_F(DokumentsucheTest, ZehnTrefferInEinerDateiGebenEinenSatz) {
@@ -48,7 +51,6 @@ TEST_F(DokumentsucheTest, DreiDateienGebenDreiSaetzeInDokumentfolge) {
     EXPECT_TRUE(treffer[0].startsWith(win("Akten\\a.pdf") + "##text##eins Kunde"));
     EXPECT_TRUE(treffer[1].startsWith(win("Akten\\c.pdf") + "##text##zwei Kunde"));
     EXPECT_TRUE(treffer[2].startsWith(win("Akten\\b.pdf") + "##text##drei KUNDE"));
-    EXPECT_FALSE(fenster.NaechsterSuchtext.isEmpty());
     EXPECT_TRUE(fenster.SucheLaeuft);
 }
 
@@ -189,14 +191,24 @@ TEST_F(DokumentsucheTest, UmlautpfadBleibtInByteForm) {
     EXPECT_EQ(treffer[0], eintrag(Ansi::zuByteForm(win("Akten\\Bär.pdf")), "Honig  "));
 }
 
-TEST_F(DokumentsucheTest, FensterIstWaehrendJederSucheGesperrt) {
+// The window is disabled while the scan runs and takes its messages only while enabled.
+TEST_F(DokumentsucheTest, FensterIstWaehrendDerSucheGesperrt) {
     pdf("Akten/a.pdf");
     utf8Datenbank("Akten", {{win("Akten\\a.pdf"), "Wort"}, {win("Akten\\a.pdf"), "Wort"}});
-    QList<bool> schritte;
-    suche.FensterAktiv = [&](bool an) { schritte << an; };
-    ASSERT_EQ(utf8("Wort").size(), 2);
-    // FindFirst, marker, text, marker: each between a disable and an enable.
-    EXPECT_EQ(schritte, (QList<bool>{false, true, false, true, false, true, false, true}));
+    struct Protokollpumpe : Pump {
+        void verarbeiten() override { schritte << QStringLiteral("Nachrichten"); }
+        QStringList schritte;
+    } pumpe;
+    TDokumentsuche mitPumpe{{Programmordner(win()), notifier, pumpe, fenster}};
+    mitPumpe.setDatenbank("Akten");
+    mitPumpe.Umschauabstand = 0;
+    mitPumpe.FensterAktiv = [&](bool an) { pumpe.schritte << (an ? "an" : "aus"); };
+    fenster.TntEdit2 = "Wort";
+    mitPumpe.SucheImUtf8Dokument(win("Datenbank\\Akten_UTF8Dokument.txt"));
+    ASSERT_EQ(mitPumpe.TrefferListe.size(), 2);
+    // After each of the two hits one look at the messages.
+    EXPECT_EQ(pumpe.schritte,
+              (QStringList{"aus", "an", "Nachrichten", "aus", "an", "Nachrichten", "aus", "an"}));
 }
 
 TEST_F(DokumentsucheTest, NichtLesbaresDokumentWirdGemeldet) {
@@ -271,8 +283,44 @@ TEST_F(DokumentsucheTest, ZweiterLaufNimmtSeinenErstenTrefferAuf) {
     pdf("Akten/a.pdf");
     utf8Datenbank("Akten", {{win("Akten\\a.pdf"), "Wort"}});
     ASSERT_EQ(utf8("Wort").size(), 1);
-    // The first run ended on the marker step; the next run must not take its first hit
-    // for a header search.
-    EXPECT_EQ(fenster.NaechsterSuchtext, fenster.Dateimarke);
+    // The next run records its first hit again; the list holds both.
     EXPECT_EQ(utf8("Wort").size(), 2);
+}
+
+// Searched in stretches side by side, the document gives the records it gives in one piece,
+// whatever lies at the borders of the stretches.
+TEST_F(DokumentsucheTest, NebeneinanderGesuchtDieSelbenSaetze) {
+    const QByteArray woerter[] = {"Wort", "wort.", "(Wort)", "Wörter", "wort_x", "3Wort", "ort",
+                                  "Ort",  "und",   "der",    "Text",   "x-Wort", "WORT"};
+    QList<Datei> dateien;
+    quint32 zufall = 7;
+    for (int i = 0; i < 300; ++i) {
+        const QString name = QStringLiteral("Akten/f%1.pdf").arg(i);
+        pdf(name);
+        QByteArray text;
+        const int zeilen = int((zufall = zufall * 1103515245u + 12345u) >> 20) % 12;
+        for (int z = 0; z < zeilen; ++z) {
+            for (int k = 0; k < 8; ++k)
+                text += woerter[((zufall = zufall * 1103515245u + 12345u) >> 16) % 13] + ' ';
+            text += z % 3 ? "\n" : "\r\n";
+        }
+        dateien << Datei{win(name), text};
+    }
+    utf8Datenbank("Akten", dateien);
+    const std::tuple<const char*, bool, bool> abfragen[] = {
+        {"Wort", false, false},    {"Wort", true, true},   {"wort", false, true},
+        {"ort", true, false},      {"Text", false, true},  {"#T:", false, false},
+        {"und der", false, false}, {"Akten", false, true}, {"pdf", true, false}};
+    for (const auto& [text, gross, ganz] : abfragen) {
+        fenster.GrossKleinBeachten = gross;
+        fenster.NurGanzeWoerter = ganz;
+        QStringList ergebnisse[2];
+        for (int art = 0; art < 2; ++art) {
+            suche.TrefferListe.clear();
+            suche.ParallelAb = art == 0 ? std::numeric_limits<qint64>::max() : 0;
+            ergebnisse[art] = utf8(QString::fromUtf8(text));
+        }
+        EXPECT_FALSE(ergebnisse[0].isEmpty()) << text;
+        EXPECT_EQ(ergebnisse[1], ergebnisse[0]) << text << gross << ganz;
+    }
 }

@@ -4,6 +4,9 @@
 #include "platform/Platform.h"
 #include "tests/common/TestUmgebung.h"
 
+#include <QDir>
+#include <QUrl>
+
 class ErgebnisseiteTest : public Umgebung {
 protected:
     void SetUp() override {
@@ -25,7 +28,7 @@ protected:
     ProtokollNotifier notifier;
     ProtokollShell shell;
     TBrowserstart browser{einstellungen, shell, notifier};
-    TErgebnisseite seite{Programmordner(win()), browser, Pump::still()};
+    TErgebnisseite seite{Programmordner(win()), browser, notifier, Pump::still()};
 };
 
 namespace {
@@ -62,6 +65,8 @@ TEST_F(ErgebnisseiteTest, SeiteMitEinemTrefferByteFuerByte) {
         "</html>";
     EXPECT_EQ(erste(), erwartet);
     EXPECT_EQ(seite.Seitenzaehler, 0);
+    EXPECT_TRUE(shell.aufrufe.empty());
+    seite.ersteSeiteZeigen();
     ASSERT_EQ(shell.aufrufe.size(), 1u);
     EXPECT_EQ(shell.aufrufe[0].art, QStringLiteral("oeffnen"));
     EXPECT_EQ(shell.aufrufe[0].programm, win("Datenbank\\Temp\\kelvora_ergebnis.htm"));
@@ -114,11 +119,13 @@ TEST_F(ErgebnisseiteTest, GrossKleinBeachtetMarkiertNurGleicheSchreibung) {
     EXPECT_TRUE(zeilen()[9].endsWith("<b>Bericht</b> und bericht<br><br><br>"));
 }
 
+// The address of a path without a mapped drive is percent-encoded; its text is not.
 TEST_F(ErgebnisseiteTest, ExistiertNichtPfadBehaeltSeinenLink) {
     seite.TntRichEdit1 = {"Existiert nicht! E:\\Weg\\z.pdf##text##Wort<br>"};
     seite.SchreibHTMLDocNeu("Wort", 1);
     EXPECT_EQ(zeilen()[9], QStringLiteral("<font color=\"#000000\">in: <a href=\"file:///"
-                                          "Existiert nicht! E:/Weg/z.pdf\" target=\"_blank\">"
+                                          "Existiert%20nicht%21%20E:/Weg/z.pdf\" "
+                                          "target=\"_blank\">"
                                           "file:///Existiert nicht! E:/Weg/z.pdf</a><br><font "
                                           "color=\"#000080\"><b>Wort</b><br><br><br>"));
 }
@@ -147,8 +154,8 @@ TEST_F(ErgebnisseiteTest, FolgeseitenUndLinkZurNaechstenSeite) {
     z = zeilen("Datenbank/Temp/Kelvora_Ergebnis3.htm");
     EXPECT_EQ(z.size(), 13);
     EXPECT_TRUE(z[7].contains("> wurde in 51 Dateien gefunden."));
-    // Only the first page goes to the browser.
-    EXPECT_EQ(shell.aufrufe.size(), 1u);
+    // Writing pages opens none of them.
+    EXPECT_TRUE(shell.aufrufe.empty());
 }
 
 TEST_F(ErgebnisseiteTest, ZeilenumbruchImKontextGibtMehrereZeilen) {
@@ -181,4 +188,88 @@ TEST_F(ErgebnisseiteTest, NeueSeiteErsetztEineLaengereAlteGanz) {
     EXPECT_LT(kurz.size(), lang.size());
     EXPECT_TRUE(kurz.endsWith("</font>\r\n</body>\r\n</html>"));
     EXPECT_TRUE(kurz.contains("wurde NICHT gefunden"));
+}
+
+// Text from outside goes into the page as text: the PDF text, the file name, the search
+// text and the database name cannot add markup, and the bold mark never splits a
+// character reference or lands in the page's own markup.
+TEST_F(ErgebnisseiteTest, FremdeTexteWerdenZuText) {
+    struct Fall {
+        const char* satz;
+        const char* suchtext;
+        const char* zeile;
+    };
+    const QString link = "<font color=\"#000000\">in: <a href=\"file://" + nativ() +
+                         "/Akten/a.pdf\" target=\"_blank\">file:///T:/Akten/a.pdf</a><br>"
+                         "<font color=\"#000080\">";
+    const Fall faelle[] = {
+        {"T:\\Akten\\a.pdf##text##<script>alert(1)</script> & <i>kursiv</i> \"Wort\"<br>", "Wort",
+         "&lt;script&gt;alert(1)&lt;/script&gt; &amp; &lt;i&gt;kursiv&lt;/i&gt; "
+         "&quot;<b>Wort</b>&quot;<br><br><br>"},
+        {"T:\\Akten\\a.pdf##text##x a<b y<br>", "a<b", "x <b>a&lt;b</b> y<br><br><br>"},
+        {"T:\\Akten\\a.pdf##text##a<b lt<br>", "lt", "a&lt;b <b>lt</b><br><br><br>"},
+        {"T:\\Akten\\a.pdf##text##a<b<br>", "lt", "a&lt;b<br><br><br>"},
+        {"T:\\Akten\\a.pdf##text##im Februar<br>", "br", "im Fe<b>br</b>uar<br><br><br>"},
+        {"T:\\Akten\\a.pdf##text##steht <br> im Text<br>", "Text",
+         "steht &lt;br&gt; im <b>Text</b><br><br><br>"},
+    };
+    for (const Fall& f : faelle) {
+        seite.TntRichEdit1 = {QString::fromUtf8(f.satz)};
+        seite.Seitenzaehler = 1;
+        seite.SchreibHTMLDocNeu(QString::fromUtf8(f.suchtext), 1);
+        EXPECT_EQ(zeilen()[9], link + QString::fromUtf8(f.zeile)) << f.satz;
+    }
+    EXPECT_TRUE(zeilen()[7].startsWith("<br>Suchbegriff: <font color=\"#cc0000\">\"<u>Text\"</u>"));
+    seite.Datenbankname = "<i>DB&\"";
+    seite.SchreibHTMLDocNeu("a<b \"&", 1);
+    EXPECT_TRUE(zeilen()[6].startsWith("Datenbankname: \"&lt;i&gt;DB&amp;&quot;\"<br>"));
+    EXPECT_TRUE(zeilen()[7].startsWith(
+        "<br>Suchbegriff: <font color=\"#cc0000\">\"<u>a&lt;b &quot;&amp;\"</u>"));
+}
+
+// A file named to break out of its link stays inside the address and the link text.
+TEST_F(ErgebnisseiteTest, DateinameBrichtNichtAusDemLinkAus) {
+    seite.TntRichEdit1 = {"T:\\Akten\\a\" onmouseover=\"x.pdf##text##Wort<br>",
+                          "Q:\\b&c <i>.pdf##text##Wort<br>"};
+    seite.SchreibHTMLDocNeu("Wort", 2);
+    const QStringList z = zeilen();
+    EXPECT_EQ(z[9], "<font color=\"#000000\">in: <a href=\"file://" + nativ() +
+                        "/Akten/a%22%20onmouseover=%22x.pdf\" target=\"_blank\">"
+                        "file:///T:/Akten/a&quot; onmouseover=&quot;x.pdf</a><br>"
+                        "<font color=\"#000080\"><b>Wort</b><br><br><br>");
+    EXPECT_EQ(z[10], QStringLiteral("<font color=\"#000000\">in: <a href=\"file:///Q:/"
+                                    "b%26c%20%3Ci%3E.pdf\" target=\"_blank\">file:///Q:/b&amp;c "
+                                    "&lt;i&gt;.pdf</a><br><font color=\"#000080\"><b>Wort</b>"
+                                    "<br><br><br>"));
+}
+
+// A page that cannot be written is reported by name; nothing of it is left.
+TEST_F(ErgebnisseiteTest, SchreibfehlerWirdGemeldet) {
+    // A folder in the page's place: the file cannot be opened for writing.
+    QDir().mkpath(nativ("Datenbank/Temp/Kelvora_Ergebnis.htm"));
+    seite.TntRichEdit1 = {"T:\\a.pdf##text##Wort<br>"};
+    EXPECT_TRUE(seite.SchreibHTMLDocNeu("Wort", 1).isEmpty());
+    EXPECT_TRUE(seite.Schreibfehler);
+    ASSERT_EQ(notifier.meldungen().size(), 1u);
+    EXPECT_EQ(notifier.meldungen()[0].art, Notifier::Art::Fehler);
+    EXPECT_EQ(notifier.meldungen()[0].text, "Die Ergebnisseite " +
+                                                win("Datenbank\\Temp\\Kelvora_Ergebnis.htm") +
+                                                " kann nicht geschrieben werden.");
+    EXPECT_EQ(seite.Seitenzaehler, 1);
+}
+
+// The address of a native file is the one QUrl gives, for every character a file name can
+// hold, also those outside the first plane.
+TEST(Ergebnisseite, LokaleAdresseWieQUrl) {
+    for (char32_t c = 1; c < 0x3100; ++c) {
+        if (c >= 0xD800 && c < 0xE000)
+            continue;
+        const QString pfad = "/tmp/a b/x" + QString::fromUcs4(&c, 1) + "y.pdf";
+        ASSERT_EQ(TErgebnisseite::lokaleAdresse(pfad),
+                  QUrl::fromLocalFile(pfad).toString(QUrl::FullyEncoded))
+            << unsigned(c);
+    }
+    for (const char* pfad : {"/tmp/\xF0\x9F\x98\x80.pdf", "/tmp/x%41.pdf", "/tmp/a/./b//c.pdf"})
+        EXPECT_EQ(TErgebnisseite::lokaleAdresse(QString::fromUtf8(pfad)),
+                  QUrl::fromLocalFile(QString::fromUtf8(pfad)).toString(QUrl::FullyEncoded));
 }

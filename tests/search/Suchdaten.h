@@ -12,22 +12,51 @@
 // A database written by hand the way the indexing run lays it out: the ".dat" header, the
 // UTF-8 document of records and the title positions (offset of the "#", a blank, the
 // header line in byte form, UTF-8 encoded, CR LF).
+namespace Suchdaten {
+
+struct Datei {
+    QString pfad;
+    QByteArray text;
+};
+
+// One record of the document.
+inline QByteArray satz(const QString& pfad, const QByteArray& text) {
+    return " \r\n \r\n \r\n#" + pfad.toUtf8() + "\r\n" + QByteArray(pfad.size() / 2, '=') + "\r\n" +
+           text + "\r\n";
+}
+
+struct Utf8Datenbank {
+    QByteArray dokument;
+    QByteArray positionen;
+    // The offset of each record's "#".
+    QList<qint64> offsets;
+};
+
+inline Utf8Datenbank utf8(const QList<Datei>& dateien) {
+    Utf8Datenbank db;
+    for (const Datei& d : dateien) {
+        const qint64 marke = db.dokument.size() + 9;
+        db.offsets << marke;
+        db.dokument += satz(d.pfad, d.text);
+        db.positionen += QByteArray::number(marke) + ' ' +
+                         Ansi::zuByteForm(QLatin1Char('#') + d.pfad).toUtf8() + "\r\n";
+    }
+    return db;
+}
+
+} // namespace Suchdaten
+
 class SuchUmgebung : public Umgebung {
 protected:
-    struct Datei {
-        QString pfad;
-        QByteArray text;
-    };
+    using Datei = Suchdaten::Datei;
+
+    static QByteArray satz(const QString& pfad, const QByteArray& text) {
+        return Suchdaten::satz(pfad, text);
+    }
 
     void SetUp() override {
         Umgebung::SetUp();
         Programmordner(win()).ordnerAnlegen(notifier);
-    }
-
-    // One record of the document.
-    static QByteArray satz(const QString& pfad, const QByteArray& text) {
-        return " \r\n \r\n \r\n#" + pfad.toUtf8() + "\r\n" + QByteArray(pfad.size() / 2, '=') +
-               "\r\n" + text + "\r\n";
     }
 
     void dat(const QString& name, const QString& ordner) {
@@ -39,19 +68,11 @@ protected:
     // the offset of each record's "#".
     QList<qint64> utf8Datenbank(const QString& name, const QList<Datei>& dateien,
                                 bool titel = true) {
-        QByteArray dokument, positionen;
-        QList<qint64> offsets;
-        for (const Datei& d : dateien) {
-            const qint64 marke = dokument.size() + 9;
-            offsets << marke;
-            dokument += satz(d.pfad, d.text);
-            positionen += QByteArray::number(marke) + ' ' +
-                          Ansi::zuByteForm(QLatin1Char('#') + d.pfad).toUtf8() + "\r\n";
-        }
-        schreibe("Datenbank/" + name + "_UTF8Dokument.txt", dokument);
+        const Suchdaten::Utf8Datenbank db = Suchdaten::utf8(dateien);
+        schreibe("Datenbank/" + name + "_UTF8Dokument.txt", db.dokument);
         if (titel)
-            schreibe("Datenbank/" + name + "_Utf8_TitelPositionen.txt", positionen);
-        return offsets;
+            schreibe("Datenbank/" + name + "_Utf8_TitelPositionen.txt", db.positionen);
+        return db.offsets;
     }
 
     // The same as a UTF-16 little-endian document with its byte-order mark.
@@ -60,7 +81,7 @@ protected:
         QByteArray positionen;
         for (const Datei& d : dateien) {
             const qint64 marke = 2 + 2 * (dokument.size() + 9);
-            dokument += QString::fromUtf8(satz(d.pfad, d.text));
+            dokument += QString::fromUtf8(Suchdaten::satz(d.pfad, d.text));
             positionen += QByteArray::number(marke) + ' ' +
                           Ansi::zuByteForm(QLatin1Char('#') + d.pfad).toUtf8() + "\r\n";
         }

@@ -53,11 +53,8 @@ protected:
 
     SpeicherEinstellungen einstellungen;
     ProtokollShell shell;
-    TSuchlauf lauf{{Programmordner(win()),
-                    {einstellungen, notifier, shell, Pump::still()},
-                    search,
-                    viewer,
-                    fenster}};
+    TSuchlauf lauf{
+        {Programmordner(win()), {einstellungen, notifier, shell, Pump::still()}, fenster}};
     QStringList status, ablage;
 };
 
@@ -271,7 +268,7 @@ TEST_F(SuchknopfTest, UebergabedateiWirdGelesenUndGeloescht) {
     EXPECT_FALSE(f.exists());
 }
 
-// Cancels the run the first time the path lookup lets the window handle its messages.
+// Cancels the run the first time the scan lets the window handle its messages.
 class AbbrechendePumpe : public Pump {
 public:
     void verarbeiten() override {
@@ -284,8 +281,8 @@ public:
 TEST_F(SuchlaufTest, AbbruchEndetNachDemLaufendenSchrittOhneSeiten) {
     dateien(30);
     AbbrechendePumpe pumpe;
-    TSuchlauf abbrechbar{
-        {Programmordner(win()), {einstellungen, notifier, shell, pumpe}, search, viewer, fenster}};
+    TSuchlauf abbrechbar{{Programmordner(win()), {einstellungen, notifier, shell, pumpe}, fenster}};
+    abbrechbar.dokumentsuche().Umschauabstand = 0;
     pumpe.lauf = &abbrechbar;
     abbrechbar.Datenbankname = "Akten";
     fenster.TntEdit2 = "Apfel";

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <utility>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -16,16 +18,33 @@ struct Protokoll {
 
 } // namespace
 
-TEST(Websuche, SuchendeAdresseBekommtDenTextUnveraendert) {
+TEST(Websuche, SuchendeAdresseBekommtDenTextKodiert) {
     Protokoll p;
     EXPECT_TRUE(Websuche::suchen(true, QStringLiteral("https://s.de/?q="),
                                  QStringLiteral("Äpfel und Birnen"), false, p.aktionen()));
-    EXPECT_EQ(p.ereignisse, QStringList{"browser:https://s.de/?q=Äpfel und Birnen"});
+    EXPECT_EQ(p.ereignisse, QStringList{"browser:https://s.de/?q=%C3%84pfel%20und%20Birnen"});
+}
+
+// Characters that mean something in an address reach the site as part of the word.
+TEST(Websuche, ZeichenDerAdresseWerdenKodiert) {
+    const std::pair<const char*, const char*> faelle[] = {
+        {"Tom & Jerry", "Tom%20%26%20Jerry"},
+        {"a+b=c#d?e", "a%2Bb%3Dc%23d%3Fe"},
+        {"50% / 100%", "50%25%20%2F%20100%25"},
+        {"<script>\"", "%3Cscript%3E%22"},
+        {"ß€", "%C3%9F%E2%82%AC"},
+        {"A-Z_a.z~0", "A-Z_a.z~0"},
+    };
+    for (const auto& [wort, kodiert] : faelle)
+        EXPECT_EQ(
+            Websuche::zieladresse(QStringLiteral("https://s.de/?q="), QString::fromUtf8(wort)),
+            QStringLiteral("https://s.de/?q=") + QLatin1String(kodiert))
+            << wort;
 }
 
 TEST(Websuche, UngetrimmterTextWirdAngehaengt) {
     EXPECT_EQ(Websuche::zieladresse(QStringLiteral("https://s.de/"), QStringLiteral("Rosen ")),
-              QStringLiteral("https://s.de/Rosen "));
+              QStringLiteral("https://s.de/Rosen%20"));
     EXPECT_EQ(Websuche::zieladresse(QStringLiteral("https://s.de"), QStringLiteral("Rosen")),
               QStringLiteral("https://s.de"));
 }

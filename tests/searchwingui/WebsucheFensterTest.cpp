@@ -78,6 +78,7 @@ TEST_F(WebsucheFenster, AuswahlWirdGespeichertUndWiederhergestellt) {
     EXPECT_EQ(form().TntListBox1->currentRow(), 2);
 }
 
+// The word goes to the site percent-encoded in UTF-8.
 TEST_F(WebsucheFenster, SuchendeAdresseBekommtDenTextAngehaengt) {
     adressdatei();
     einstellungen.werte.insert("Themen-Webseite", "1");
@@ -87,9 +88,13 @@ TEST_F(WebsucheFenster, SuchendeAdresseBekommtDenTextAngehaengt) {
     f.SuchImInternetBtn->click();
     ASSERT_EQ(shell.aufrufe.size(), 1u);
     EXPECT_EQ(shell.aufrufe[0].art, QStringLiteral("oeffnen"));
-    EXPECT_EQ(shell.aufrufe[0].programm, QStringLiteral("b=Äpfel und Birnen"));
+    EXPECT_EQ(shell.aufrufe[0].programm, QStringLiteral("b=%C3%84pfel%20und%20Birnen"));
     EXPECT_TRUE(f.TntEdit2->text().isEmpty());
     EXPECT_FALSE(f.SuchImInternetBtn->isEnabled());
+    f.TntEdit2->setText(QStringLiteral("Tom & Jerry"));
+    f.SuchImInternetBtn->click();
+    ASSERT_EQ(shell.aufrufe.size(), 2u);
+    EXPECT_EQ(shell.aufrufe[1].programm, QStringLiteral("b=Tom%20%26%20Jerry"));
 }
 
 TEST_F(WebsucheFenster, EinfacheAdresseMitZwischenablage) {

@@ -2,10 +2,8 @@
 
 #include "index/Indexlauf.h"
 #include "platform/Platform.h"
-#include "search/StreamSearch.h"
 #include "search/Suchlauf.h"
 #include "tests/common/TestUmgebung.h"
-#include "viewer/ViewerDokument.h"
 
 #include <QDir>
 
@@ -45,8 +43,8 @@ TEST_F(SuchenNachNeuindizierung, MitDemProgramm) {
     EXPECT_EQ(p.saetze, 36) << p.fehler.toStdString();
 }
 
-// The same within one process, as in the window: the search keeps its stream search and
-// hidden viewer across the re-index, and must not read the old document through them.
+// The same within one process, as in the window: the search state lives across the
+// re-index, and the search must not read the old document through anything it kept.
 TEST_F(SuchenNachNeuindizierung, ImSelbenProzess) {
     DriveMap::global() = DriveMap();
     DriveMap::global().setzeWurzel('T', prog());
@@ -55,16 +53,13 @@ TEST_F(SuchenNachNeuindizierung, ImSelbenProzess) {
     ordner.ordnerAnlegen(notifier);
     SpeicherEinstellungen einstellungen;
     ProtokollShell shell;
-    TStreamSearch search;
-    TViewerDokument viewer;
     TSuchfensterZustand fenster;
     const auto indizieren = [&] {
         Indexlauf lauf(ordner, notifier, Pump::still());
         return lauf.ausfuehren({"Akten", "T:\\Akten", "*.pdf", false}).ok;
     };
     const auto suchen = [&] {
-        TSuchlauf lauf(
-            {ordner, {einstellungen, notifier, shell, Pump::still()}, search, viewer, fenster});
+        TSuchlauf lauf({ordner, {einstellungen, notifier, shell, Pump::still()}, fenster});
         lauf.Datenbankname = "Akten";
         fenster.TntEdit2 = "Suchwort";
         EXPECT_TRUE(lauf.OKBtnClick());

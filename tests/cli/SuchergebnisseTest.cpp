@@ -1,0 +1,271 @@
+// A fixed generated database searched with a set of queries; the hit records, the result
+// pages and the output of the real "kelvora search" are compared byte for byte with the
+// files under tests/cli/Suchergebnisse, recorded once from a known good build. Work on the
+// speed of the search must leave every one of these bytes as it is.
+//
+// The texts hold none of & < > " and no line that looks like a file header, so that
+// escaping and the attribution of hits leave them alone. Every PDF exists.
+//
+// With KELVORA_ABWEICHUNGEN=FOLDER the results of a run that differ are written there.
+
+#include "search/Suchlauf.h"
+
+#include "tests/search/Suchdaten.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QSettings>
+
+#include <utility>
+
+namespace {
+
+struct Abfrage {
+    const char* name;
+    const char* text;
+    QStringList schalter;
+};
+
+// Rare and common words, a phrase, umlauts, case, whole words, a word only in the last
+// file, a hit before a page break, a path in the header lines, nothing found; the
+// common word fills two pages.
+const Abfrage abfragen[] = {
+    {"selten", "Zitronenfalter", {}},
+    {"haeufig", "vertrag", {}},
+    {"phrase", "sollte nicht", {}},
+    {"umlaut", "Kündigung", {}},
+    {"umlautGross", "ÜBERSICHT", {}},
+    {"gross", "LaTeX", {"--gross"}},
+    {"ganzeWoerter", "die", {"--ganze-woerter"}},
+    {"grossGanz", "Die", {"--gross", "--ganze-woerter"}},
+    {"letzteDatei", "Schlusswort", {}},
+    {"seitenende", "Seitenende", {}},
+    {"pfad", "Protokolle 2023", {}},
+    {"nichtGefunden", "Quastenflosser", {}},
+};
+
+constexpr int Dateien = 40;
+
+class Zufall {
+public:
+    quint32 naechste(quint32 grenze) {
+        x_ = x_ * 1103515245u + 12345u;
+        return (x_ >> 8) % grenze;
+    }
+
+private:
+    quint32 x_ = 20240611u;
+};
+
+// The query words other than the common one come in only where pdfText puts them; the
+// pool holds near misses of them.
+const char* const woerter[] = {
+    "der",      "das",        "und",         "nicht",     "sollte",      "Vertrag",  "Vertrag,",
+    "Verträge", "VERTRAG",    "Mietvertrag", "über",      "Straße",      "gemäß",    "Größe",
+    "Bär",      "Ärger",      "Öl",          "dieser",    "Studie",      "diese",    "die_x",
+    "3die",     "latex",      "LATEX",       "Frist",     "Zahlung",     "(Anlage)", "Monat",
+    "Jahr",     "Betrag",     "Euro",        "Konto",     "Seite",       "Absatz",   "§ 5",
+    "15%",      "z. B.",      "Prüfung",     "für",       "wird",        "ist",      "kann",
+    "mit",      "von",        "zu",          "im",        "auf",         "the",      "and",
+    "document", "it's",       "Nr. 7",       "Vermieter", "Ende/Anfang", "ja?",      "nein!",
+    "Fristen;", "Zahlungen:",
+};
+constexpr int Woerteranzahl = int(sizeof woerter / sizeof *woerter);
+
+// Words of the pool, without the common query word when told so.
+QByteArray woerterZeile(Zufall& z, int anzahl, bool ohneVertrag) {
+    QByteArray zeile;
+    for (int w = 0; w < anzahl; ++w) {
+        QByteArray wort = woerter[z.naechste(Woerteranzahl)];
+        if (ohneVertrag && wort.toLower().contains("vertr"))
+            wort = "Urkunde";
+        if (!zeile.isEmpty())
+            zeile += z.naechste(9) == 0 ? QByteArray(5 + int(z.naechste(10)), ' ') : " ";
+        zeile += wort;
+    }
+    return zeile;
+}
+
+// The converter's output for file i: pages of lines, each line ending in LF and each page
+// in a form feed; short, long, indented and empty lines; the query words put in at fixed
+// places.
+QByteArray pdfText(int i) {
+    Zufall z;
+    for (int k = 0; k < i * 7; ++k)
+        z.naechste(2);
+    if (i % 9 == 4)
+        return "Seite eins\n\f";
+    const bool ohneVertrag = i % 11 == 6 || i == 20;
+    QByteArray text;
+    const int seiten = 1 + int(z.naechste(3));
+    for (int s = 0; s < seiten; ++s) {
+        if (i == 20 && s == 0) {
+            // A line longer than the viewer's line limit, the hit far inside it.
+            QByteArray lang;
+            while (lang.size() < 2500)
+                lang += woerterZeile(z, 10, true) + ' ';
+            lang += "Vertrag " + woerterZeile(z, 80, true);
+            text += lang + "\n";
+        }
+        const int zeilen = 8 + int(z.naechste(20));
+        for (int l = 0; l < zeilen; ++l) {
+            QByteArray zeile;
+            switch (z.naechste(20)) {
+            case 0:
+                break;
+            case 1:
+                zeile = woerterZeile(z, 1 + int(z.naechste(3)), ohneVertrag);
+                break;
+            case 2:
+                zeile = woerterZeile(z, 40 + int(z.naechste(120)), ohneVertrag);
+                break;
+            case 3:
+                zeile = QByteArray(10 + int(z.naechste(20)), ' ') +
+                        woerterZeile(z, 3 + int(z.naechste(6)), ohneVertrag);
+                break;
+            default:
+                zeile = woerterZeile(z, 6 + int(z.naechste(9)), ohneVertrag);
+                break;
+            }
+            if (s == 0 && l == 2) {
+                const std::pair<bool, const char*> einschuebe[] = {
+                    {i % 6 == 4, " das sollte nicht sein"},
+                    {i % 5 == 2, " gesetzt mit LaTeX und"},
+                    {i % 5 == 0, " die Kündigung"},
+                    {i % 7 == 1, " zur kündigung"},
+                    {i % 8 == 3, " KÜNDIGUNG"},
+                    {i % 6 == 1, " eine Übersicht"},
+                    {i % 9 == 2, " ÜBERSICHT:"},
+                    {i % 4 == 3, " (übersicht)"},
+                    {i % 4 == 0, " und die Frist"},
+                    {i % 7 == 3, " (die)"},
+                    {i % 9 == 5, " x-die"},
+                    {i % 10 == 7, " Die Zahlung"},
+                    {i % 11 == 8, " DIE"},
+                };
+                for (const auto& [ja, einschub] : einschuebe)
+                    if (ja)
+                        zeile += einschub;
+            }
+            if (s == 0 && l == zeilen - 1 && i % 10 == 9)
+                zeile += " am Seitenende";
+            if (s == seiten - 1 && l == zeilen - 1) {
+                if (i == 7 || i == 33)
+                    zeile += " ein Zitronenfalter";
+                if (i == 29)
+                    zeile = woerterZeile(z, 60, ohneVertrag) + " Zitronenfalter " +
+                            woerterZeile(z, 30, ohneVertrag);
+                if (i == Dateien - 1)
+                    zeile += " Schlusswort";
+            }
+            text += zeile + "\n";
+        }
+        text += "\f";
+    }
+    return text;
+}
+
+QString pdfPfad(int i) {
+    static const char* const ordner[] = {"Verträge", "Briefe", "Protokolle 2023"};
+    const QString name = i % 13 == 5 ? QStringLiteral("Prüfung %1.pdf").arg(i)
+                                     : QStringLiteral("Bericht_%1.pdf").arg(i);
+    return QStringLiteral("Akten/") + QString::fromUtf8(ordner[i % 3]) + QLatin1Char('/') + name;
+}
+
+} // namespace
+
+class SuchergebnisseTest : public SuchUmgebung {
+protected:
+    void SetUp() override {
+        SuchUmgebung::SetUp();
+        dat("Akten", "T:\\Akten");
+        QList<Datei> d;
+        for (int i = 0; i < Dateien; ++i) {
+            pdf(pdfPfad(i));
+            d << Datei{win(pdfPfad(i)), pdfText(i)};
+        }
+        utf8Datenbank("Akten", d);
+        QSettings s(tmp_.filePath("config/Dorwent/Kelvora-PDF.conf"), QSettings::IniFormat);
+        s.setValue("Laufwerk_T", nativ());
+    }
+
+    // The hit records of the search run, one per line, in their byte form; the document
+    // searched in stretches side by side when told so.
+    QByteArray saetze(const Abfrage& a, bool nebeneinander = false) {
+        SpeicherEinstellungen einstellungen;
+        ProtokollShell shell;
+        fenster = TSuchfensterZustand();
+        fenster.TntEdit2 = QString::fromUtf8(a.text);
+        fenster.GrossKleinBeachten = a.schalter.contains("--gross");
+        fenster.NurGanzeWoerter = a.schalter.contains("--ganze-woerter");
+        TSuchlauf lauf(
+            {Programmordner(win()), {einstellungen, notifier, shell, Pump::still()}, fenster});
+        lauf.Datenbankname = "Akten";
+        if (nebeneinander)
+            lauf.dokumentsuche().ParallelAb = 0;
+        EXPECT_TRUE(lauf.OKBtnClick());
+        QByteArray out;
+        for (const QString& s : lauf.TrefferListe())
+            out += Ansi::ausUnicode(s) + '\n';
+        return out;
+    }
+
+    // Runs the real program; its output with the program folder as "@PROGRAMMORDNER@".
+    QByteArray kelvora(const Abfrage& a) {
+        QProcess p;
+        p.setProcessChannelMode(QProcess::SeparateChannels);
+        p.start(QStringLiteral(KELVORA_CLI),
+                QStringList{"--dir", nativ(), "search", "Akten", QString::fromUtf8(a.text)} +
+                    a.schalter);
+        EXPECT_TRUE(p.waitForFinished(60000));
+        EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+        return ohneOrdner(p.readAllStandardOutput());
+    }
+
+    QByteArray ohneOrdner(QByteArray b) const {
+        return b.replace(nativ().toUtf8(), "@PROGRAMMORDNER@");
+    }
+
+    // File name -> bytes of everything one query produces.
+    QMap<QString, QByteArray> ergebnis(const Abfrage& a) {
+        QMap<QString, QByteArray> out;
+        out["Saetze.txt"] = saetze(a);
+        EXPECT_EQ(saetze(a, true), out["Saetze.txt"]) << "nebeneinander";
+        out["Ausgabe.txt"] = kelvora(a);
+        const QDir temp(nativ("Datenbank/Temp"));
+        for (const QString& seite : temp.entryList({"*.htm"}, QDir::Files))
+            out[seite] = ohneOrdner(lies("Datenbank/Temp/" + seite));
+        return out;
+    }
+};
+
+TEST_F(SuchergebnisseTest, GleicheBytesWieAufgezeichnet) {
+    const QDir erwartet(QStringLiteral(SUCHERGEBNISSE_ORDNER));
+    const QString abweichungen = qEnvironmentVariable("KELVORA_ABWEICHUNGEN");
+    for (const Abfrage& a : abfragen) {
+        SCOPED_TRACE(a.name);
+        const QMap<QString, QByteArray> ist = ergebnis(a);
+        const QDir ordner(erwartet.filePath(a.name));
+        QMap<QString, QByteArray> soll;
+        for (const QString& datei : ordner.entryList(QDir::Files)) {
+            QFile f(ordner.filePath(datei));
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+            soll[datei] = f.readAll();
+        }
+        EXPECT_EQ(ist.keys(), soll.keys());
+        bool gleich = ist.keys() == soll.keys();
+        for (auto it = ist.cbegin(); it != ist.cend(); ++it) {
+            EXPECT_TRUE(it.value() == soll.value(it.key())) << it.key().toStdString();
+            gleich = gleich && it.value() == soll.value(it.key());
+        }
+        if (!gleich && !abweichungen.isEmpty()) {
+            const QString ziel = abweichungen + QLatin1Char('/') + QLatin1String(a.name);
+            QDir().mkpath(ziel);
+            for (auto it = ist.cbegin(); it != ist.cend(); ++it) {
+                QFile f(ziel + QLatin1Char('/') + it.key());
+                ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+                f.write(it.value());
+            }
+        }
+    }
+}
