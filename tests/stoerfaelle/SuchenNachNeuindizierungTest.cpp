@@ -2,6 +2,7 @@
 
 #include "index/Indexlauf.h"
 #include "platform/Platform.h"
+#include "search/StreamSearch.h"
 #include "search/Suchlauf.h"
 #include "tests/common/TestUmgebung.h"
 
