@@ -1,6 +1,7 @@
 #include "datenbank/DatenbankKatalog.h"
 
 #include "datenbank/Datenbankwechsel.h"
+#include "datenbank/Dokumentvariante.h"
 #include "platform/Files.h"
 #include "platform/Pump.h"
 
@@ -34,26 +35,20 @@ QList<int> DatenbankKatalog::eintraegeMitDialogname(const QStringList& eintraege
 }
 
 QStringList DatenbankKatalog::dateien(const QString& name) {
-    static const char* const inDatenbank[] = {".log",
-                                              ".dat",
-                                              "_AnsiDokument.txt",
-                                              "_UTF8Dokument.txt",
-                                              "_UnicodeDokument.txt",
-                                              "_Ansi_TitelPositionen.txt",
-                                              "_Utf8_TitelPositionen.txt",
-                                              "_Unicode_TitelPositionen.txt",
-                                              "_Phrasen_Woerter_AnsiListe.txt",
-                                              "_Phrasen_Woerter_UnicodeListe.txt",
-                                              "_Phrasen_Woerter_Utf8Liste.txt"};
-    static const char* const inSuchwoerterlisten[] = {
-        "_Ansi_Suchwoerterliste.txt", "_Utf8_Suchwoerterliste.txt", "_Unicode_Suchwoerterliste.txt",
-        "_Gesamt_OhneDB_Suchwoerterliste.txt"};
+    using V = Dokumentvariante;
+    QStringList endungen{QStringLiteral(".log"), QStringLiteral(".dat")};
+    for (V v : Dokumentvarianten::alle)
+        endungen << Dokumentvarianten::dokument(v);
+    for (V v : Dokumentvarianten::alle)
+        endungen << Dokumentvarianten::titelpositionen(v);
+    // The lists go in the order of their names.
+    for (V v : {V::Ansi, V::Unicode, V::Utf8})
+        endungen << Dokumentvarianten::sortierteListe(v);
     QStringList out;
-    for (const char* endung : inDatenbank)
-        out.append(QStringLiteral("Datenbank\\") + name + QString::fromLatin1(endung));
-    for (const char* endung : inSuchwoerterlisten)
-        out.append(QStringLiteral("Datenbank\\Suchwoerterlisten\\") + name +
-                   QString::fromLatin1(endung));
+    for (const QString& endung : endungen)
+        out.append(QStringLiteral("Datenbank\\") + name + endung);
+    for (V v : {V::Ansi, V::Utf8, V::Unicode, V::Keine})
+        out.append(QStringLiteral("Datenbank\\") + Dokumentvarianten::suchwoerterliste(name, v));
     return out;
 }
 

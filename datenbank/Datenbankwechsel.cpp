@@ -1,5 +1,6 @@
 #include "datenbank/Datenbankwechsel.h"
 
+#include "datenbank/Dokumentvariante.h"
 #include "platform/Files.h"
 #include "platform/Pump.h"
 #include "platform/TextFiles.h"
@@ -10,8 +11,8 @@ Datenbankwechsel::Datenbankwechsel(const Programmordner& ordner, const QString& 
     : ordner_(ordner), name_(name) {}
 
 const QStringList& Datenbankwechsel::endungen() {
-    static const QStringList e = {QStringLiteral("_UTF8Dokument.txt"),
-                                  QStringLiteral("_Utf8_TitelPositionen.txt"),
+    static const QStringList e = {Dokumentvarianten::dokument(Dokumentvariante::Utf8),
+                                  Dokumentvarianten::titelpositionen(Dokumentvariante::Utf8),
                                   QStringLiteral(".log"), QStringLiteral(".dat")};
     return e;
 }

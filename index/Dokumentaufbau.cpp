@@ -1,5 +1,6 @@
 #include "index/Dokumentaufbau.h"
 
+#include "datenbank/Dokumentvariante.h"
 #include "platform/Ansi.h"
 #include "platform/Files.h"
 #include "platform/Pump.h"
@@ -29,12 +30,12 @@ QByteArray Dokumentaufbau::kopfzeile(const QString& pfad) {
 }
 
 QString Dokumentaufbau::dokument() const {
-    return arbeitsordner_ + name_ + QStringLiteral("_UTF8Dokument.txt");
+    return arbeitsordner_ + name_ + Dokumentvarianten::dokument(Dokumentvariante::Utf8);
 }
 
 QString Dokumentaufbau::teil(int k) const {
-    return arbeitsordner_ + name_ + QStringLiteral("_UTF8Dokument") + QString::number(k) +
-           QStringLiteral(".txt");
+    // The document's name with the part's number before ".txt".
+    return dokument().chopped(4) + QString::number(k) + QStringLiteral(".txt");
 }
 
 void Dokumentaufbau::hinzufuegen(const QByteArray& zeile) {

@@ -3,6 +3,7 @@
 #include "datenbank/Arbeitsordner.h"
 #include "datenbank/DatenbankKatalog.h"
 #include "datenbank/Datenbankwechsel.h"
+#include "datenbank/Dokumentvariante.h"
 #include "index/Eingabepruefung.h"
 #include "index/Endungsauswahl.h"
 #include "index/Hauptliste.h"
@@ -225,7 +226,8 @@ Indexlauf::Ergebnis Indexlauf::nachListe(const Auftrag& a) {
         return r;
     melden(QStringLiteral("TitelPositionen werden erstellt"));
     pump_.pause(100);
-    const QString titel = job->datei(name + QStringLiteral("_Utf8_TitelPositionen.txt"));
+    const QString titelEndung = Dokumentvarianten::titelpositionen(Dokumentvariante::Utf8);
+    const QString titel = job->datei(name + titelEndung);
     if (!schreiben(TextFiles::text(extraktion.aufbau().titelzeilen()), titel, TextFiles::Utf8))
         return r;
     r.konvertiert = extraktion.konvertiert();
@@ -234,8 +236,8 @@ Indexlauf::Ergebnis Indexlauf::nachListe(const Auftrag& a) {
     if (!schreiben(TextFiles::text(r.log), log, TextFiles::Utf16Le))
         return r;
     const bool fertig = wechsel.festschreiben(
-        {{extraktion.aufbau().dokument(), QStringLiteral("_UTF8Dokument.txt")},
-         {titel, QStringLiteral("_Utf8_TitelPositionen.txt")},
+        {{extraktion.aufbau().dokument(), Dokumentvarianten::dokument(Dokumentvariante::Utf8)},
+         {titel, titelEndung},
          {log, QStringLiteral(".log")},
          {dat, QStringLiteral(".dat")}},
         pump_, [this] {

@@ -38,8 +38,9 @@ QStringList SortierteListen::SortierteListenErstellen(const QString& name) {
     fehlgeschlagen_ = false;
     ordner_.tempLeeren();
     bool vorhanden = false;
-    for (Listenvariante::Art art : Listenvariante::alle)
-        vorhanden = vorhanden || Files::existiert(Listenvariante::dokument(ordner_, name, art));
+    for (Dokumentvariante v : Dokumentvarianten::alle)
+        vorhanden =
+            vorhanden || Files::existiert(ordner_.datenbank(name + Dokumentvarianten::dokument(v)));
     if (!vorhanden) {
         notifier_.information(QStringLiteral("Für die Datenbank \"") + name +
                               QStringLiteral("\" existieren keine Dokumente, die sortiert "
@@ -59,13 +60,13 @@ QStringList SortierteListen::SortierteListenErstellen(const QString& name) {
     melde(r_.timerStarten);
     melde(r_.fenstertitel,
           QStringLiteral("Sortierung von: \"") + name + QStringLiteral("\" läuft."));
-    for (Listenvariante::Art art : Listenvariante::alle) {
-        const QString dokument = Listenvariante::dokument(ordner_, name, art);
+    for (Dokumentvariante v : Dokumentvarianten::alle) {
+        const QString dokument = ordner_.datenbank(name + Dokumentvarianten::dokument(v));
         if (abgebrochen() || Files::groesse(dokument) < 5)
             continue;
         eimer_.leeren();
         melde(r_.status,
-              QStringLiteral("Sortierte Liste von: ") + name + Listenvariante::dokumentEndung(art));
+              QStringLiteral("Sortierte Liste von: ") + name + Dokumentvarianten::dokument(v));
         QString fehler;
         if (Dokumentteiler::TeileDokumentAuf(dokument, arbeit_->pfad(), &fehler).isEmpty()) {
             scheitern(fehler);
@@ -73,7 +74,7 @@ QStringList SortierteListen::SortierteListenErstellen(const QString& name) {
             break;
         }
         if (ErstelleNachtraeglichSortierteListen(name, dokument))
-            geschrieben.append(Listenvariante::liste(ordner_, name, art));
+            geschrieben.append(ordner_.datenbank(name + Dokumentvarianten::sortierteListe(v)));
         if (fehlgeschlagen_)
             break;
         melde(r_.position, maximum_);
@@ -98,9 +99,27 @@ bool SortierteListen::scheitern(const QString& meldung) {
 }
 
 void SortierteListen::ladeknoepfeMelden(const QString& name) {
-    melde(r_.ladeknoepfe, Listenvariante::ladbar(ordner_, name, Listenvariante::Ansi),
-          Listenvariante::ladbar(ordner_, name, Listenvariante::Utf8),
-          Listenvariante::ladbar(ordner_, name, Listenvariante::Unicode));
+    melde(r_.ladeknoepfe, ladbar(ordner_, name, Dokumentvariante::Ansi),
+          ladbar(ordner_, name, Dokumentvariante::Utf8),
+          ladbar(ordner_, name, Dokumentvariante::Unicode));
+}
+
+bool SortierteListen::ladbar(const Programmordner& ordner, const QString& name,
+                             Dokumentvariante v) {
+    return Files::groesse(ordner.datenbank(name + Dokumentvarianten::dokument(v))) >=
+           Dokumentvarianten::mindestgroesse(v);
+}
+
+Dokumentvariante SortierteListen::ausDokumentpfad(const QString& pfad) {
+    for (Dokumentvariante v : Dokumentvarianten::alle)
+        if (pfad.endsWith(Dokumentvarianten::dokument(v), Qt::CaseInsensitive))
+            return v;
+    const QString klein = pfad.toLower();
+    Dokumentvariante v = Dokumentvariante::Keine;
+    for (Dokumentvariante kandidat : Dokumentvarianten::alle)
+        if (klein.contains(QLatin1Char('_') + Dokumentvarianten::kurzname(kandidat).toLower()))
+            v = kandidat;
+    return v;
 }
 
 QChar SortierteListen::laufwerkBestimmen(const QString& name) {
@@ -125,8 +144,8 @@ QChar SortierteListen::laufwerkBestimmen(const QString& name) {
 
 bool SortierteListen::ErstelleNachtraeglichSortierteListen(const QString& name,
                                                            const QString& dokument) {
-    const std::optional<Listenvariante::Art> art = Listenvariante::ausDokumentpfad(dokument);
-    if (!art || !arbeit_)
+    const Dokumentvariante v = ausDokumentpfad(dokument);
+    if (v == Dokumentvariante::Keine || !arbeit_)
         return false;
     const QChar laufwerk = laufwerkBestimmen(name);
     extraktor_.setDateimarke(QLatin1Char('#') +
@@ -135,7 +154,7 @@ bool SortierteListen::ErstelleNachtraeglichSortierteListen(const QString& name,
     melde(r_.sperren);
     melde(r_.sortierungLaeuft, true);
     // UTF-8 bytes seen one per character must keep every byte of a letter.
-    extraktor_.setNurAsciiTrimmen(art == Listenvariante::Utf8);
+    extraktor_.setNurAsciiTrimmen(v == Dokumentvariante::Utf8);
 
     QStringList stuecke;
     for (const QString& datei : Files::dateien(arbeit_->pfad(), QStringLiteral(".txt")))
@@ -144,7 +163,7 @@ bool SortierteListen::ErstelleNachtraeglichSortierteListen(const QString& name,
     gesamt_ = 0;
     gesamtText_ = zahl(0);
     titel_ = 0;
-    const bool gelesen = titelZaehlen(stuecke, *art) && ausziehen(stuecke, *art);
+    const bool gelesen = titelZaehlen(stuecke, v) && ausziehen(stuecke, v);
     if (eimer_.gescheitert()) {
         scheitern(eimer_.fehler());
         ladeknoepfeMelden(name);
@@ -155,8 +174,8 @@ bool SortierteListen::ErstelleNachtraeglichSortierteListen(const QString& name,
     pump_.verarbeiten();
     if (abgebrochen())
         return false;
-    const QString liste = Listenvariante::liste(ordner_, name, *art);
-    const bool ok = schreiben(liste, *art);
+    const QString liste = ordner_.datenbank(name + Dokumentvarianten::sortierteListe(v));
+    const bool ok = schreiben(liste, v);
     laeufe_ = eimer_.laeufe();
     if (!ok && abgebrochen())
         return false;
@@ -167,9 +186,9 @@ bool SortierteListen::ErstelleNachtraeglichSortierteListen(const QString& name,
     return ok;
 }
 
-QStringList SortierteListen::zeilenLesen(const QString& stueck, Listenvariante::Art art) const {
+QStringList SortierteListen::zeilenLesen(const QString& stueck, Dokumentvariante v) const {
     const QByteArray bytes = Files::lesen(stueck);
-    if (art != Listenvariante::Unicode)
+    if (v != Dokumentvariante::Unicode)
         return TextFiles::zeilen(Ansi::nachUnicode(bytes));
     const qsizetype ab = bytes.startsWith("\xFF\xFE") ? 2 : 0;
     QString text((bytes.size() - ab) / 2, Qt::Uninitialized);
@@ -182,10 +201,10 @@ void SortierteListen::setzeMaximum(int wert) {
     melde(r_.maximum, wert);
 }
 
-bool SortierteListen::titelZaehlen(const QStringList& stuecke, Listenvariante::Art art) {
+bool SortierteListen::titelZaehlen(const QStringList& stuecke, Dokumentvariante v) {
     const bool nurAscii = extraktor_.nurAsciiTrimmen();
     for (const QString& stueck : stuecke) {
-        const QStringList zeilen = zeilenLesen(stueck, art);
+        const QStringList zeilen = zeilenLesen(stueck, v);
         if (abgebrochen()) {
             melde(r_.sortierungLaeuft, false);
             return false;
@@ -204,10 +223,10 @@ bool SortierteListen::titelZaehlen(const QStringList& stuecke, Listenvariante::A
     return true;
 }
 
-bool SortierteListen::ausziehen(const QStringList& stuecke, Listenvariante::Art art) {
+bool SortierteListen::ausziehen(const QStringList& stuecke, Dokumentvariante v) {
     const bool nurAscii = extraktor_.nurAsciiTrimmen();
     for (const QString& stueck : stuecke) {
-        const QStringList zeilen = zeilenLesen(stueck, art);
+        const QStringList zeilen = zeilenLesen(stueck, v);
         if (abgebrochen()) {
             melde(r_.sortierungLaeuft, false);
             return false;
@@ -220,7 +239,7 @@ bool SortierteListen::ausziehen(const QStringList& stuecke, Listenvariante::Art 
             if (zeile.contains(QLatin1String("==========")))
                 zeile.clear();
             if (istTitelzeile(zeile)) {
-                titelzeile(zeile, art);
+                titelzeile(zeile, v);
                 zeile.clear();
             }
             if (!zeile.isEmpty())
@@ -233,7 +252,7 @@ bool SortierteListen::ausziehen(const QStringList& stuecke, Listenvariante::Art 
     return true;
 }
 
-void SortierteListen::titelzeile(const QString& zeile, Listenvariante::Art art) {
+void SortierteListen::titelzeile(const QString& zeile, Dokumentvariante v) {
     if (titel_ > 10 && maximum_ > titel_)
         melde(r_.position, static_cast<int>(titel_));
     QString pfad = zeile.mid(1);
@@ -242,14 +261,14 @@ void SortierteListen::titelzeile(const QString& zeile, Listenvariante::Art art) 
         ++titel_;
     } else
         pfad.clear();
-    melde(r_.fenstertitel, Listenvariante::titelwort(art) + zahl(titel_) + QStringLiteral(" von ") +
-                               gesamtText_ + QLatin1Char(' ') + pfad);
+    melde(r_.fenstertitel, Dokumentvarianten::anzeigename(v) + QLatin1Char(' ') + zahl(titel_) +
+                               QStringLiteral(" von ") + gesamtText_ + QLatin1Char(' ') + pfad);
 }
 
-bool SortierteListen::schreiben(const QString& pfad, Listenvariante::Art art) {
+bool SortierteListen::schreiben(const QString& pfad, Dokumentvariante v) {
     // The Utf8 lists hold the document's UTF-8 bytes one per character; only now they become
     // the characters they encode.
-    Listendatei datei(pfad, Listenvariante::codePage(art), art == Listenvariante::Utf8);
+    Listendatei datei(pfad, Dokumentvarianten::codePage(v), v == Dokumentvariante::Utf8);
     qint64 titel = 0;
     qint64 zeilen = 0;
     bool ok = datei.oeffnen() && eimer_.ausgeben([&](Wortbuckets::Liste liste, QStringView text) {
@@ -262,7 +281,7 @@ bool SortierteListen::schreiben(const QString& pfad, Listenvariante::Art art) {
             ++titel;
         return datei.zeile(text);
     });
-    if (ok && art == Listenvariante::Utf8 && titel == 1)
+    if (ok && v == Dokumentvariante::Utf8 && titel == 1)
         ok = datei.zeile(u" ");
     if (ok && datei.abschliessen())
         return true;

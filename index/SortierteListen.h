@@ -1,8 +1,8 @@
 #pragma once
 
 #include "datenbank/Arbeitsordner.h"
+#include "datenbank/Dokumentvariante.h"
 #include "datenbank/Programmordner.h"
-#include "index/Listenvariante.h"
 #include "index/Wortbuckets.h"
 #include "index/Zeilenextraktor.h"
 
@@ -47,8 +47,7 @@ public:
         // the in-document search edit and button, the settings tool button, the close button
         // and the three radio buttons enabled again.
         std::function<void()> freigeben;
-        // After a list is written: which document load buttons to enable (see
-        // Listenvariante::ladbar).
+        // After a list is written: which document load buttons to enable (see ladbar).
         std::function<void(bool ansi, bool utf8, bool unicode)> ladeknoepfe;
         // The sort-running flag.
         std::function<void(bool)> sortierungLaeuft;
@@ -81,16 +80,25 @@ public:
     // else the last letter (A to Z without C) under which the ".dat" itself is found.
     QChar laufwerkBestimmen(const QString& name);
 
+    // The variant's document holds more than its byte-order mark, so its load button may
+    // be enabled again after a sort.
+    static bool ladbar(const Programmordner& ordner, const QString& name, Dokumentvariante v);
+    // The variant a list is built for, from its document's path: by its ending when it has
+    // one of the three, else by what the lower-cased path contains ("_ansi", "_utf8",
+    // "_unicode"; the last match wins); Keine when neither. The ending comes first so that a
+    // database whose name contains "_unicode" or "_ansi" still gets its own variant.
+    static Dokumentvariante ausDokumentpfad(const QString& pfad);
+
 private:
     bool abgebrochen() const { return abbruch_ && abbruch_(); }
     // One piece as lines: 8-bit variants one character per byte, Unicode as UTF-16 LE.
-    QStringList zeilenLesen(const QString& stueck, Listenvariante::Art art) const;
+    QStringList zeilenLesen(const QString& stueck, Dokumentvariante v) const;
     // Counts the title lines of all pieces; false when cancelled.
-    bool titelZaehlen(const QStringList& stuecke, Listenvariante::Art art);
+    bool titelZaehlen(const QStringList& stuecke, Dokumentvariante v);
     // Takes titles, words and phrases from all pieces; false when cancelled.
-    bool ausziehen(const QStringList& stuecke, Listenvariante::Art art);
-    void titelzeile(const QString& zeile, Listenvariante::Art art);
-    bool schreiben(const QString& pfad, Listenvariante::Art art);
+    bool ausziehen(const QStringList& stuecke, Dokumentvariante v);
+    void titelzeile(const QString& zeile, Dokumentvariante v);
+    bool schreiben(const QString& pfad, Dokumentvariante v);
     void setzeMaximum(int wert);
     void ladeknoepfeMelden(const QString& name);
     // Warns, marks the run as failed and clears the sort-running flag; false.

@@ -363,6 +363,7 @@ QString TDokumentsuche::suchtext(Modus modus) const {
     case Modus::Utf8:
         return Ansi::zuByteForm(t);
     case Modus::Unicode:
+    case Modus::Keine:
         break;
     }
     return t;
@@ -500,7 +501,7 @@ template <typename Art> void TDokumentsuche::durchsucheMit(Modus modus, const QS
     for (const QList<Fund>& funde : std::as_const(teile))
         for (const Fund& fund : funde) {
             if (GeladeneVariante == modus && !fund.kontext.isEmpty() && !fund.gefunden.isEmpty())
-                VariantenFlag[modus] = false;
+                VariantenFlag[Dokumentvarianten::index(modus)] = false;
             if (!fund.nativ.isEmpty())
                 Nativpfade.insert(fund.pfad, fund.nativ);
             ++Trefferzaehler;

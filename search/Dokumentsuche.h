@@ -1,5 +1,6 @@
 #pragma once
 
+#include "datenbank/Dokumentvariante.h"
 #include "datenbank/Programmordner.h"
 #include "search/Dokumentleser.h"
 #include "search/Pfadaufloesung.h"
@@ -25,7 +26,7 @@ struct TSuchfensterZustand;
 // search of the stream search with the viewer's line rules, byte for byte.
 class TDokumentsuche {
 public:
-    using Modus = TPfadaufloesung::Variante;
+    using Modus = Dokumentvariante;
 
     struct Umgebung {
         Programmordner ordner;
@@ -61,9 +62,9 @@ public:
     // The native file of every record path that exists (decoded path -> native path), so
     // that the result pages need not look again.
     QHash<QString, QString> Nativpfade;
-    // The variant shown in the search window (-1: none). A variant's flag is cleared when a
-    // hit with context and path is recorded while it is shown.
-    int GeladeneVariante = -1;
+    // The variant shown in the search window. A variant's flag (Dokumentvarianten::index) is
+    // cleared when a hit with context and path is recorded while it is shown.
+    Dokumentvariante GeladeneVariante = Dokumentvariante::Keine;
     std::array<bool, 3> VariantenFlag{};
 
     // Disables (false) and enables (true) the search window: it is disabled while the scan

@@ -14,16 +14,12 @@ void TPfadaufloesung::neuerLauf() {
         t.laden({});
 }
 
-QString TPfadaufloesung::titeldatei(Variante variante) const {
-    static const char* const endungen[] = {"_Ansi_TitelPositionen.txt", "_Utf8_TitelPositionen.txt",
-                                           "_Unicode_TitelPositionen.txt"};
-    return ordner_.datenbank(name_ + QLatin1String(endungen[variante]));
-}
-
-const TTitelTabelle& TPfadaufloesung::tabelle(Variante variante) {
-    if (!geladen_[variante]) {
-        tabellen_[variante].ladenAusDatei(titeldatei(variante));
-        geladen_[variante] = true;
+const TTitelTabelle& TPfadaufloesung::tabelle(Dokumentvariante v) {
+    const int i = Dokumentvarianten::index(v);
+    if (!geladen_[i]) {
+        tabellen_[i].ladenAusDatei(
+            ordner_.datenbank(name_ + Dokumentvarianten::titelpositionen(v)));
+        geladen_[i] = true;
     }
-    return tabellen_[variante];
+    return tabellen_[i];
 }

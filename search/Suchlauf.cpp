@@ -11,23 +11,12 @@
 #include <QFile>
 #include <QRegularExpression>
 
-namespace {
-
-const char* const dokumentendungen[] = {"_AnsiDokument.txt", "_UTF8Dokument.txt",
-                                        "_UnicodeDokument.txt"};
-
-} // namespace
-
 TSuchlauf::TSuchlauf(const Umgebung& umgebung)
     : u_(umgebung),
       browser_(umgebung.dienste.einstellungen, umgebung.dienste.shell, umgebung.dienste.notifier),
       seite_(umgebung.ordner, browser_, umgebung.dienste.notifier, umgebung.dienste.pump),
       suche_(
           {umgebung.ordner, umgebung.dienste.notifier, umgebung.dienste.pump, umgebung.fenster}) {}
-
-QString TSuchlauf::dokument(const Programmordner& ordner, const QString& name, int variante) {
-    return ordner.datenbank(name + QLatin1String(dokumentendungen[variante]));
-}
 
 QString TSuchlauf::datenbankordner(const Programmordner& ordner, const QString& name) {
     QString dat = ordner.datenbank(name + QStringLiteral(".dat"));
@@ -130,23 +119,23 @@ bool TSuchlauf::OKBtnClick() {
     suche_.VariantenFlag.fill(true);
     suche_.FensterAktiv = fensterAktiv;
 
-    for (int v = 0; v < 3; ++v) {
-        const QString datei = dokument(u_.ordner, Datenbankname, v);
+    for (Dokumentvariante v : Dokumentvarianten::alle) {
+        const QString datei = u_.ordner.datenbank(Datenbankname + Dokumentvarianten::dokument(v));
         if (abgebrochen_ || !Files::existiert(datei))
             continue;
-        suche_.VariantenFlag[v] = true;
-        if (v == TPfadaufloesung::Utf8) {
+        suche_.VariantenFlag[Dokumentvarianten::index(v)] = true;
+        if (v == Dokumentvariante::Utf8) {
             f.chkUnicode = false;
             f.chkUnicodeBE = false;
-        } else if (v == TPfadaufloesung::Unicode) {
+        } else if (v == Dokumentvariante::Unicode) {
             f.chkUnicode = true;
             f.chkUnicodeBE = false;
         }
         switch (v) {
-        case TPfadaufloesung::Ansi:
+        case Dokumentvariante::Ansi:
             suche_.SucheImAnsiDokument(datei);
             break;
-        case TPfadaufloesung::Utf8:
+        case Dokumentvariante::Utf8:
             suche_.SucheImUtf8Dokument(datei);
             break;
         default:

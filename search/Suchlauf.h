@@ -1,5 +1,6 @@
 #pragma once
 
+#include "datenbank/Dokumentvariante.h"
 #include "datenbank/Programmordner.h"
 #include "platform/Dienste.h"
 #include "search/Browserstart.h"
@@ -34,8 +35,8 @@ public:
     bool SuchtextInClipbrd = false;
     bool PhraseCheckBox = false;
     bool DateiGeoeffnet = false;
-    // The variant the search window shows (TPfadaufloesung::Variante), -1 for none.
-    int GeladeneVariante = -1;
+    // The variant the search window shows.
+    Dokumentvariante GeladeneVariante = Dokumentvariante::Keine;
 
     // The caption of the search window and the main status line.
     std::function<void(const QString&)> status;
@@ -61,17 +62,17 @@ public:
     // The pages written by the last run, first page first.
     const QStringList& Seiten() const { return seiten_; }
     bool NichtsGefunden() const { return nichtsGefunden_; }
-    // True for a variant in which a hit was recorded while the window showed it; the
-    // search word list of a variant is written only then.
-    bool TrefferInVariante(int variante) const { return !suche_.VariantenFlag[variante]; }
+    // True for a variant in which a hit was recorded while the window showed it; the search
+    // word list of a variant is written only then.
+    bool TrefferInVariante(Dokumentvariante v) const {
+        return !suche_.VariantenFlag[Dokumentvarianten::index(v)];
+    }
 
     // The database folder from the header line of "<name>.dat"; when the file is not at
     // its place the drive letters A to Z are tried in its place.
     static QString datenbankordner(const Programmordner& ordner, const QString& name);
     // What goes to the clipboard after the search.
     static QString zwischenablagetext(const QString& suchtext, bool phrase, bool dateiGeoeffnet);
-    // "Datenbank\<name>" + the document suffix of a variant.
-    static QString dokument(const Programmordner& ordner, const QString& name, int variante);
 
     static QString einZeichenMeldung() {
         return QStringLiteral("Nur ein Zeichen als Suchtext ist bei der \"Suche\" nicht erlaubt");

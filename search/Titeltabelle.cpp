@@ -38,18 +38,20 @@ void TTitelTabelle::laden(const QStringList& zeilen) {
 }
 
 void TTitelTabelle::ladenAusDatei(const QString& pfad) {
-    if (!Files::existiert(pfad)) {
+    if (Files::existiert(pfad))
+        ladenAusInhalt(Files::lesen(pfad));
+    else
         laden({});
-        return;
-    }
-    const QByteArray bytes = Files::lesen(pfad);
+}
+
+void TTitelTabelle::ladenAusInhalt(const QByteArray& inhalt) {
     // A byte-order mark says how the text is to be read; without one each byte stands for
     // itself, and the one UTF-8 decoding happens when a path is taken out.
-    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") ||
-        bytes.startsWith("\xEF\xBB\xBF"))
-        laden(TextFiles::zeilen(TextFiles::dekodieren(bytes, TextFiles::OhneBom::Ansi)));
+    if (inhalt.startsWith("\xFF\xFE") || inhalt.startsWith("\xFE\xFF") ||
+        inhalt.startsWith("\xEF\xBB\xBF"))
+        laden(TextFiles::zeilen(TextFiles::dekodieren(inhalt, TextFiles::OhneBom::Ansi)));
     else
-        ladenAusBytes(bytes);
+        ladenAusBytes(inhalt);
 }
 
 void TTitelTabelle::ladenAusBytes(const QByteArray& bytes) {
@@ -77,7 +79,11 @@ QString TTitelTabelle::pfad(qint64 treffer) const {
                                        [](qint64 x, const Eintrag& e) { return x < e.offset; });
     if (nach == eintraege_.cbegin())
         return QString();
-    const Eintrag& e = *(nach - 1);
+    return pfadVonZeile(nach - 1 - eintraege_.cbegin());
+}
+
+QString TTitelTabelle::pfadVonZeile(qsizetype i) const {
+    const Eintrag& e = eintraege_[i];
     return e.von < 0 ? QString() : Ansi::utf8Tolerant(bytes_.constData() + e.von, e.bis - e.von);
 }
 

@@ -15,6 +15,9 @@ public:
     void laden(const QStringList& zeilen);
     // The file; a missing file gives an empty table.
     void ladenAusDatei(const QString& pfad);
+    // The bytes of the file: with a byte-order mark read as it says, else each byte one
+    // 1252 character.
+    void ladenAusInhalt(const QByteArray& inhalt);
 
     qsizetype anzahl() const { return eintraege_.size(); }
     bool leer() const { return eintraege_.isEmpty(); }
@@ -26,6 +29,10 @@ public:
     // The first header offset at or after ab, -1 when there is none: where the next record
     // begins.
     qint64 naechsterKopf(qint64 ab) const;
+
+    // Line i in offset order: its offset, and its path as pfad() gives it.
+    qint64 offset(qsizetype i) const { return eintraege_[i].offset; }
+    QString pfadVonZeile(qsizetype i) const;
 
     // The offset before the first blank, 0 when there is no blank or no number.
     static qint64 offsetVon(const QString& zeile);

@@ -1,6 +1,5 @@
 #include "searchwin/Sortiergruppe.h"
 
-#include "index/Listenvariante.h"
 #include "platform/Files.h"
 #include "platform/Notifier.h"
 #include "searchwin/TSuchForm.h"
@@ -18,7 +17,6 @@
 #include <QToolButton>
 
 #include <initializer_list>
-#include <optional>
 
 namespace {
 
@@ -28,14 +26,11 @@ const QString& abbruchTitel() {
     return titel;
 }
 
-std::optional<Listenvariante::Art> ausPraefix(const QString& praefix) {
-    if (praefix == QLatin1String("ANSI-"))
-        return Listenvariante::Ansi;
-    if (praefix == QLatin1String("UTF8-"))
-        return Listenvariante::Utf8;
-    if (praefix == QLatin1String("UNICODE-"))
-        return Listenvariante::Unicode;
-    return std::nullopt;
+Dokumentvariante ausPraefix(const QString& praefix) {
+    for (Dokumentvariante v : Dokumentvarianten::alle)
+        if (praefix == Dokumentvarianten::praefix(v))
+            return v;
+    return Dokumentvariante::Keine;
 }
 
 } // namespace
@@ -175,13 +170,9 @@ void Sortiergruppe::SortAbbrechenButtonClick() {
     if (form_.SortierungLaeuft)
         return;
     gruppeZeigen(false);
-    const QString& name = form_.Datenbankname;
-    if (Files::groesse(Listenvariante::dokument(ordner_, name, Listenvariante::Ansi)) >= 3)
-        form_.AnsiLadenButton->setEnabled(true);
-    if (Files::groesse(Listenvariante::dokument(ordner_, name, Listenvariante::Utf8)) >= 3)
-        form_.UTF8LadenButton->setEnabled(true);
-    if (Files::groesse(Listenvariante::dokument(ordner_, name, Listenvariante::Unicode)) >= 5)
-        form_.UnicodeLadenButton->setEnabled(true);
+    for (Dokumentvariante v : Dokumentvarianten::alle)
+        if (SortierteListen::ladbar(ordner_, form_.Datenbankname, v))
+            form_.ladeknopf(v)->setEnabled(true);
     bedienungFreigeben(true);
     form_.Label4->setText(QStringLiteral("Sortierte Liste von: "));
     form_.ProgressBar1->setValue(0);
@@ -204,13 +195,16 @@ void Sortiergruppe::ZeilenAlsListeSortierenClick() {
     form_.TntEdit1Change();
     form_.LesezeichenBtn->hide();
     form_.WeiterSuche->setEnabled(true);
-    const std::optional<Listenvariante::Art> art = ausPraefix(form_.VariantenPraefix);
+    const Dokumentvariante v = ausPraefix(form_.VariantenPraefix);
     const QString& name = form_.Datenbankname;
-    if (art && Files::existiert(Listenvariante::liste(ordner_, name, *art))) {
-        form_.DokumentOeffnen(Listenvariante::liste(ordner_, name, *art));
+    const QString liste = ordner_.datenbank(name + Dokumentvarianten::sortierteListe(v));
+    if (v != Dokumentvariante::Keine && Files::existiert(liste)) {
+        form_.DokumentOeffnen(liste);
         form_.SortierteListeAngezeigt = true;
-        form_.setWindowTitle(Listenvariante::listentitel(*art));
-        form_.Label8->setText(Listenvariante::listenlabel(*art, name));
+        const QString titel = QStringLiteral("Sortierte ") + Dokumentvarianten::anzeigename(v) +
+                              QStringLiteral("-Liste von ");
+        form_.setWindowTitle(titel);
+        form_.Label8->setText(titel + QStringLiteral("DB: \"") + name + QLatin1Char('"'));
         form_.Label2->clear();
     }
     // The search field's change handler starts the in-document search anew, now on the list.

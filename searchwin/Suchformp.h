@@ -1,14 +1,14 @@
 #pragma once
 
-#include "searchwin/Suchwortliste.h"
-#include "searchwin/TSuchForm.h"
+#include "datenbank/Dokumentvariante.h"
 #include "searchwin/Adressliste.h"
-#include "searchwin/Dokumentvariante.h"
 #include "searchwin/Fundstellen.h"
 #include "searchwin/Lesezeichen.h"
 #include "searchwin/Memozeile.h"
 #include "searchwin/Profildatei.h"
 #include "searchwin/Suchfeld.h"
+#include "searchwin/Suchwortliste.h"
+#include "searchwin/TSuchForm.h"
 #include "searchwin/Textsuche.h"
 #include "searchwin/Webseitenauswahl.h"
 #include "searchwin/Websuche.h"

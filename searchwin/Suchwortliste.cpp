@@ -15,10 +15,7 @@ bool speichern(const QStringList& liste, const QString& pfad) {
 }
 
 QString datei(const Programmordner& ordner, const QString& datenbank, Dokumentvariante v) {
-    const QString mitte = v == Dokumentvariante::Keine ? QStringLiteral("Gesamt_OhneDB")
-                                                       : Dokumentvarianten::kurzname(v);
-    return ordner.datenbank(QStringLiteral("Suchwoerterlisten\\") + datenbank + QLatin1Char('_') +
-                            mitte + QStringLiteral("_Suchwoerterliste.txt"));
+    return ordner.datenbank(Dokumentvarianten::suchwoerterliste(datenbank, v));
 }
 
 bool aufnehmen(QStringList& liste, const QString& s) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "searchwin/Dokumentvariante.h"
+#include "datenbank/Dokumentvariante.h"
 
 #include <QList>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "searchwin/TSuchForm.h"
 
-#include "datenbank/Programmdateien.h"
 #include "datenbank/Datenbankwechsel.h"
+#include "datenbank/Programmdateien.h"
 #include "platform/Platform.h"
 #include "platform/gui/Farben.h"
 #include "search/Browserstart.h"
@@ -52,33 +52,6 @@ QPushButton* knopf(const QString& text, const char* name, QWidget* eltern,
 }
 
 } // namespace
-
-struct TSuchForm::Variantendaten {
-    QString ladetext;
-    QString beschriftung;
-    QString praefix;
-    QString leer;
-};
-
-const TSuchForm::Variantendaten& TSuchForm::daten(Variante v) {
-    static const Variantendaten ansi{QStringLiteral("Lade ANSI-Dokument:"),
-                                     QStringLiteral("ANSI-DB: "), QStringLiteral("ANSI-"),
-                                     QStringLiteral("ANSI-Dokument enthält keine Einträge:")};
-    static const Variantendaten utf8{QStringLiteral("Lade Utf8-Dokument"),
-                                     QStringLiteral("UTF8-DB: "), QStringLiteral("UTF8-"),
-                                     QStringLiteral("UTF8-Dokument enthält keine Einträge:")};
-    static const Variantendaten unicode{QStringLiteral("Lade Unicode-Dokument"),
-                                        QStringLiteral("UNICODE-DB: "), QStringLiteral("UNICODE-"),
-                                        QStringLiteral("Unicode-Dokument enthält keine Einträge:")};
-    switch (v) {
-    case Variante::Ansi:
-        return ansi;
-    case Variante::Unicode:
-        return unicode;
-    default:
-        return utf8;
-    }
-}
 
 TSuchForm::TSuchForm(const Dienste& dienste, const Programmordner& ordner, QWidget* parent)
     : QDialog(parent), dienste_(dienste), ordner_(ordner) {
@@ -395,7 +368,7 @@ void TSuchForm::FormPaint() {
     if (!SortierungLaeuft) {
         for (Variante v : {Variante::Ansi, Variante::Utf8, Variante::Unicode})
             ladeknopf(v)->setEnabled(Files::groesse(ordner_.datenbank(
-                                         Dokumentvarianten::dokument(Datenbankname, v))) >= 4);
+                                         Datenbankname + Dokumentvarianten::dokument(v))) >= 4);
         TntEdit2->setEnabled(true);
         OKBtn->setEnabled(!TntEdit2->text().trimmed().isEmpty());
     }
@@ -460,7 +433,6 @@ void TSuchForm::UnicodeLadenButtonClick() {
 }
 
 void TSuchForm::laden(Variante v) {
-    const Variantendaten& d = daten(v);
     TntListBox2->setPalette(QPalette());
     SucheLaeuft = false;
     if (v == Variante::Unicode)
@@ -473,7 +445,7 @@ void TSuchForm::laden(Variante v) {
     LesezeichenBtn->show();
     // Title positions and document of one and the same index run.
     const Dateisperre lesend = Datenbankwechsel(ordner_, Datenbankname).lesen(dienste_.pump);
-    const QString titel = ordner_.datenbank(Dokumentvarianten::titelpositionen(Datenbankname, v));
+    const QString titel = ordner_.datenbank(Datenbankname + Dokumentvarianten::titelpositionen(v));
     if (Files::existiert(titel))
         TitelPositionen.laden(Files::lesen(titel));
     else
@@ -487,7 +459,7 @@ void TSuchForm::laden(Variante v) {
     AnzeigeVariante = v;
     if (v != Variante::Unicode)
         Label2->clear();
-    Label8->setText(d.ladetext);
+    Label8->setText(Dokumentvarianten::ladetext(v));
     dienste_.pump.pause(100);
     ladeknopf(v)->setEnabled(false);
     ladeschritt(v);
@@ -503,19 +475,18 @@ void TSuchForm::laden(Variante v) {
 }
 
 void TSuchForm::ladeschritt(Variante v) {
-    const Variantendaten& d = daten(v);
-    VariantenPraefix = d.praefix;
-    const QString dokument = ordner_.datenbank(Dokumentvarianten::dokument(Datenbankname, v));
+    VariantenPraefix = Dokumentvarianten::praefix(v);
+    const QString dokument = ordner_.datenbank(Datenbankname + Dokumentvarianten::dokument(v));
     if (!Files::existiert(dokument))
         return;
-    Label8->setText(d.beschriftung + QLatin1Char('"') + Datenbankname + QStringLiteral("\"  ") +
-                    QStringLiteral("Position: "));
+    Label8->setText(VariantenPraefix + QStringLiteral("DB: \"") + Datenbankname +
+                    QStringLiteral("\"  Position: "));
     DokumentOeffnen(dokument);
     // The first page is drawn now, so that the bookmark step knows text was shown.
     if (Viewer->isVisible())
         Viewer->viewport()->repaint();
     ZeilenAlsListeSortieren->setEnabled(
-        Files::existiert(ordner_.datenbank(Dokumentvarianten::sortierteListe(Datenbankname, v))));
+        Files::existiert(ordner_.datenbank(Datenbankname + Dokumentvarianten::sortierteListe(v))));
 }
 
 bool TSuchForm::DokumentOeffnen(const QString& datei) {
@@ -532,12 +503,12 @@ bool TSuchForm::DokumentOeffnen(const QString& datei) {
     chkUnicode->setChecked(utf16);
     chkUnicodeBE->setChecked(utf16);
     if (groesse < 4) {
-        if (AnzeigeVariante != Variante::Unicode)
-            Label8->setText(daten(AnzeigeVariante).leer);
-        else if (utf16)
-            Label8->setText(daten(Variante::Unicode).leer);
+        const QString leer = QStringLiteral("Dokument enthält keine Einträge:");
+        const QString variante = Dokumentvarianten::anzeigename(AnzeigeVariante);
+        if (AnzeigeVariante != Variante::Unicode || utf16)
+            Label8->setText(variante.isEmpty() ? leer : variante + QLatin1Char('-') + leer);
         else if (anfang.startsWith("\xEF\xBB\xBF"))
-            Label8->setText(QStringLiteral("Dokument enthält keine Einträge:"));
+            Label8->setText(leer);
     }
     DokumentDatei = datei;
     return Viewer->Open(Files::nativ(datei), true);

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "datenbank/Dokumentvariante.h"
 #include "datenbank/Programmordner.h"
 #include "platform/Dienste.h"
-#include "searchwin/Dokumentvariante.h"
 #include "searchwin/Sortiergruppe.h"
 #include "searchwin/Suchfeld.h"
 #include "searchwin/Titelanzeige.h"
@@ -97,6 +97,8 @@ public:
 
     QListWidget* vorschlagsliste() const { return TntListBox2; }
     QPushButton* sortierteListeLadenKnopf() const { return ZeilenAlsListeSortieren; }
+    // The load button of the variant.
+    QPushButton* ladeknopf(Variante v) const;
 
     // What every paint brings up to date: the load buttons, the search buttons, the focus.
     void FormPaint();
@@ -219,11 +221,8 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
-    struct Variantendaten;
-    static const Variantendaten& daten(Variante v);
     void laden(Variante v);
     void ladeschritt(Variante v);
-    QPushButton* ladeknopf(Variante v) const;
     void erstesZeigen();
     void sortiergruppeZeigen(bool zeigen);
     void viewerAnbinden();

@@ -56,8 +56,7 @@ void TSuchForm::OKBtnClick() {
         suchlaufHaken_.suchtextInZwischenablage && suchlaufHaken_.suchtextInZwischenablage();
     lauf.PhraseCheckBox = PhraseCheckBox->isChecked();
     lauf.DateiGeoeffnet = DateiGeoeffnet;
-    // The run counts the variants from 0 and has -1 for none.
-    lauf.GeladeneVariante = int(GeladeneVariante) - 1;
+    lauf.GeladeneVariante = GeladeneVariante;
     lauf.status = [this](const QString& text) {
         setWindowTitle(text);
         if (suchlaufHaken_.status)

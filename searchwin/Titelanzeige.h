@@ -1,7 +1,8 @@
 #pragma once
 
+#include "search/Titeltabelle.h"
+
 #include <QByteArray>
-#include <QList>
 #include <QString>
 
 #include <functional>
@@ -10,17 +11,15 @@
 // shown there, found in the title positions of the loaded document.
 class Titelanzeige {
 public:
-    // The title position file, one entry per line, each kept as its bytes.
-    void laden(const QByteArray& dateiinhalt);
-    void leeren() {
-        eintraege_.clear();
-        zahlen_.clear();
-    }
-    bool leer() const { return eintraege_.isEmpty(); }
-    qsizetype anzahl() const { return eintraege_.size(); }
+    // The title position file as its bytes.
+    void laden(const QByteArray& dateiinhalt) { tabelle_.ladenAusInhalt(dateiinhalt); }
+    void leeren() { tabelle_.laden({}); }
+    bool leer() const { return tabelle_.leer(); }
+    qsizetype anzahl() const { return tabelle_.anzahl(); }
 
     // The path of the record at the position, decoded from its stored byte form; empty
-    // before the first record or without entries.
+    // before the first record or without entries. Unlike a hit, a position on the next
+    // record's own offset still shows the record before it.
     QString titel(qint64 position) const;
 
     // The position with thousands separators of the user's locale.
@@ -31,6 +30,5 @@ public:
     static QString gekuerzt(QString text, const std::function<bool(const QString&)>& passt);
 
 private:
-    QList<QByteArray> eintraege_;
-    QList<qint64> zahlen_;
+    TTitelTabelle tabelle_;
 };

@@ -12,9 +12,9 @@ bool Weitersuche::TntEdit1Change(const QString& text) {
 }
 
 QString Weitersuche::suchdatei(const Umgebung& u) {
-    return u.ordner.datenbank(u.sortierteListeAngezeigt
-                                  ? Dokumentvarianten::sortierteListe(u.datenbank, u.geladen)
-                                  : Dokumentvarianten::dokument(u.datenbank, u.geladen));
+    return u.ordner.datenbank(u.datenbank + (u.sortierteListeAngezeigt
+                                                 ? Dokumentvarianten::sortierteListe(u.geladen)
+                                                 : Dokumentvarianten::dokument(u.geladen)));
 }
 
 QByteArray Weitersuche::schluessel(const QString& text, Dokumentvariante v) {

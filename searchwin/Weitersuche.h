@@ -1,7 +1,7 @@
 #pragma once
 
+#include "datenbank/Dokumentvariante.h"
 #include "datenbank/Programmordner.h"
-#include "searchwin/Dokumentvariante.h"
 
 #include <QByteArray>
 #include <QList>

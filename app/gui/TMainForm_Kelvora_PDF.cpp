@@ -454,9 +454,9 @@ void TMainForm_Kelvora_PDF::suchwortAufnehmen(const QString& datenbank) {
     if (lauf && !lauf->NichtsGefunden()) {
         if (geladen == Dokumentvariante::Keine)
             mitTreffer.append(Dokumentvariante::Keine);
-        for (int v = 0; v < 3; ++v)
+        for (Dokumentvariante v : Dokumentvarianten::alle)
             if (geladen != Dokumentvariante::Keine && lauf->TrefferInVariante(v))
-                mitTreffer.append(Dokumentvariante(v + 1));
+                mitTreffer.append(v);
     }
     Suchwortliste::schreiben(liste, ordner_, datenbank, geladen, mitTreffer);
 }
@@ -480,8 +480,7 @@ void TMainForm_Kelvora_PDF::ListBox1Click() {
         QListWidget* liste = suchForm_->vorschlagsliste();
         liste->clear();
         const QString datei =
-            ordner_.datenbank(QStringLiteral("Suchwoerterlisten\\") + ausgewaehlteDatenbank_ +
-                              QStringLiteral("_Gesamt_OhneDB_Suchwoerterliste.txt"));
+            Suchwortliste::datei(ordner_, ausgewaehlteDatenbank_, Dokumentvariante::Keine);
         if (Files::existiert(datei)) {
             liste->addItems(Suchwortliste::laden(datei));
             QPalette p = liste->palette();

@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
         TPfadaufloesung pfade(ordner);
         pfade.setDatenbank(QStringLiteral("Bench"));
         for (qint64 t : treffer)
-            pfade.GetPfadUtf8(letzter, t);
+            letzter = pfade.tabelle(Dokumentvariante::Utf8).pfad(t);
     });
 
     Einstellungen einstellungen;

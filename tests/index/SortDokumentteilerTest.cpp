@@ -1,5 +1,5 @@
 #include "index/Dokumentteiler.h"
-#include "index/Listenvariante.h"
+#include "index/SortierteListen.h"
 
 #include "tests/common/TestUmgebung.h"
 
@@ -67,52 +67,33 @@ TEST_F(SortTeilerTest, FehlendesDokumentGibtNichts) {
 }
 
 TEST(SortVarianteTest, VarianteAusDemDokumentpfad) {
-    using L = Listenvariante;
-    EXPECT_EQ(L::ausDokumentpfad("T:\\Datenbank\\A_AnsiDokument.txt"), L::Ansi);
-    EXPECT_EQ(L::ausDokumentpfad("T:\\Datenbank\\A_UTF8Dokument.txt"), L::Utf8);
-    EXPECT_EQ(L::ausDokumentpfad("T:\\Datenbank\\A_Utf8Dokument.txt"), L::Utf8);
-    EXPECT_EQ(L::ausDokumentpfad("T:\\Datenbank\\A_UnicodeDokument.txt"), L::Unicode);
+    using V = Dokumentvariante;
+    const auto aus = &SortierteListen::ausDokumentpfad;
+    EXPECT_EQ(aus("T:\\Datenbank\\A_AnsiDokument.txt"), V::Ansi);
+    EXPECT_EQ(aus("T:\\Datenbank\\A_UTF8Dokument.txt"), V::Utf8);
+    EXPECT_EQ(aus("T:\\Datenbank\\A_Utf8Dokument.txt"), V::Utf8);
+    EXPECT_EQ(aus("T:\\Datenbank\\A_UnicodeDokument.txt"), V::Unicode);
     // The ending decides, not a name that happens to contain another variant.
-    EXPECT_EQ(L::ausDokumentpfad("T:\\Datenbank\\Text_unicode_UTF8Dokument.txt"), L::Utf8);
-    EXPECT_EQ(L::ausDokumentpfad("T:\\Datenbank\\x_utf8_AnsiDokument.txt"), L::Ansi);
+    EXPECT_EQ(aus("T:\\Datenbank\\Text_unicode_UTF8Dokument.txt"), V::Utf8);
+    EXPECT_EQ(aus("T:\\Datenbank\\x_utf8_AnsiDokument.txt"), V::Ansi);
     // Other names: the last of "_ansi", "_utf8", "_unicode" found.
-    EXPECT_EQ(L::ausDokumentpfad("T:\\x_ansi_utf8.txt"), L::Utf8);
-    EXPECT_EQ(L::ausDokumentpfad("T:\\x_UNICODE_ansi.txt"), L::Unicode);
-    EXPECT_EQ(L::ausDokumentpfad("T:\\x.txt"), std::nullopt);
-}
-
-TEST(SortVarianteTest, NamenUndTexte) {
-    using L = Listenvariante;
-    const Programmordner o(QStringLiteral("T:\\Prog"));
-    EXPECT_EQ(L::liste(o, "A", L::Ansi), "T:\\Prog\\Datenbank\\A_Phrasen_Woerter_AnsiListe.txt");
-    EXPECT_EQ(L::liste(o, "A", L::Utf8), "T:\\Prog\\Datenbank\\A_Phrasen_Woerter_Utf8Liste.txt");
-    EXPECT_EQ(L::liste(o, "A", L::Unicode),
-              "T:\\Prog\\Datenbank\\A_Phrasen_Woerter_UnicodeListe.txt");
-    EXPECT_EQ(L::dokument(o, "A", L::Unicode), "T:\\Prog\\Datenbank\\A_UnicodeDokument.txt");
-    EXPECT_EQ(L::dokumentEndung(L::Ansi), "_AnsiDokument.txt");
-    EXPECT_EQ(L::dokumentEndung(L::Utf8), "_UTF8Dokument.txt");
-    EXPECT_EQ(L::titelwort(L::Ansi), "ANSI ");
-    EXPECT_EQ(L::titelwort(L::Utf8), "UTF8 ");
-    EXPECT_EQ(L::titelwort(L::Unicode), "Unicode ");
-    EXPECT_EQ(L::listentitel(L::Utf8), "Sortierte UTF8-Liste von ");
-    EXPECT_EQ(L::listenlabel(L::Ansi, "Archiv"), "Sortierte ANSI-Liste von DB: \"Archiv\"");
-    EXPECT_EQ(L::listenlabel(L::Unicode, "Archiv"), "Sortierte Unicode-Liste von DB: \"Archiv\"");
-    EXPECT_EQ(L::codePage(L::Ansi), 1252);
-    EXPECT_EQ(L::codePage(L::Utf8), 65001);
-    EXPECT_EQ(L::codePage(L::Unicode), 1200);
+    EXPECT_EQ(aus("T:\\x_ansi_utf8.txt"), V::Utf8);
+    EXPECT_EQ(aus("T:\\x_UNICODE_ansi.txt"), V::Unicode);
+    EXPECT_EQ(aus("T:\\x.txt"), V::Keine);
 }
 
 TEST_F(SortTeilerTest, LadbarAbDerMarke) {
-    using L = Listenvariante;
-    EXPECT_FALSE(L::ladbar(ordner, "A", L::Ansi));
+    using V = Dokumentvariante;
+    const auto ladbar = [this](V v) { return SortierteListen::ladbar(ordner, "A", v); };
+    EXPECT_FALSE(ladbar(V::Ansi));
     schreibe("Datenbank/A_AnsiDokument.txt", "ab");
     schreibe("Datenbank/A_UTF8Dokument.txt", "abc");
     schreibe("Datenbank/A_UnicodeDokument.txt", QByteArray::fromHex("fffe61"));
-    EXPECT_FALSE(L::ladbar(ordner, "A", L::Ansi));
-    EXPECT_TRUE(L::ladbar(ordner, "A", L::Utf8));
-    EXPECT_FALSE(L::ladbar(ordner, "A", L::Unicode));
+    EXPECT_FALSE(ladbar(V::Ansi));
+    EXPECT_TRUE(ladbar(V::Utf8));
+    EXPECT_FALSE(ladbar(V::Unicode));
     schreibe("Datenbank/A_UnicodeDokument.txt", QByteArray::fromHex("fffe610062"));
-    EXPECT_TRUE(L::ladbar(ordner, "A", L::Unicode));
+    EXPECT_TRUE(ladbar(V::Unicode));
 }
 
 TEST_F(SortTeilerTest, FehlgeschlagenerSchnittLaesstKeineStueckeLiegen) {

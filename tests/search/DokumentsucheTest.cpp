@@ -246,23 +246,22 @@ TEST_F(DokumentsucheTest, UnicodeDokumentGibtSaetzeInByteForm) {
     fenster.TntEdit2 = "bären";
     fenster.chkUnicode = true;
     viewer.SetMode(vmUnicode);
-    suche.GeladeneVariante = TPfadaufloesung::Unicode;
+    suche.GeladeneVariante = Dokumentvariante::Unicode;
     suche.VariantenFlag.fill(true);
     suche.SucheImUnicodeDokument(win("Datenbank\\Akten_UnicodeDokument.txt"));
     ASSERT_EQ(suche.TrefferListe.size(), 1);
     EXPECT_EQ(Ansi::ausByteForm(suche.TrefferListe[0]),
               eintrag(win("Akten\\b.pdf"), "Die Bären kommen  "));
-    EXPECT_FALSE(suche.VariantenFlag[TPfadaufloesung::Unicode]);
-    EXPECT_TRUE(suche.VariantenFlag[TPfadaufloesung::Utf8]);
+    EXPECT_EQ(suche.VariantenFlag, (std::array<bool, 3>{true, true, false}));
 }
 
 TEST_F(DokumentsucheTest, AnsiSuchtextMitUmlautInAnsiForm) {
     fenster.TntEdit2 = "Bär";
-    EXPECT_EQ(suche.suchtext(TPfadaufloesung::Ansi), QStringLiteral("Bär"));
-    EXPECT_EQ(suche.suchtext(TPfadaufloesung::Utf8), Ansi::nachUnicode("B\xC3\xA4r"));
-    EXPECT_EQ(suche.suchtext(TPfadaufloesung::Unicode), QStringLiteral("Bär"));
+    EXPECT_EQ(suche.suchtext(Dokumentvariante::Ansi), QStringLiteral("Bär"));
+    EXPECT_EQ(suche.suchtext(Dokumentvariante::Utf8), Ansi::nachUnicode("B\xC3\xA4r"));
+    EXPECT_EQ(suche.suchtext(Dokumentvariante::Unicode), QStringLiteral("Bär"));
     fenster.TntEdit2 = "Café";
-    EXPECT_EQ(suche.suchtext(TPfadaufloesung::Ansi), Ansi::nachUnicode("Caf\xC3\xA9"));
+    EXPECT_EQ(suche.suchtext(Dokumentvariante::Ansi), Ansi::nachUnicode("Caf\xC3\xA9"));
 }
 
 TEST_F(DokumentsucheTest, AnsiDokumentWirdIn1252Durchsucht) {

@@ -154,7 +154,7 @@ TEST_F(SuchlaufTest, Utf8TrefferVorUnicodeTreffern) {
     pdf("Akten/w.pdf");
     utf8Datenbank("Akten", {{win("Akten\\u.pdf"), "Apfel aus UTF-8"}});
     unicodeDatenbank("Akten", {{win("Akten\\w.pdf"), "Äpfel und Apfel aus Unicode"}});
-    lauf.GeladeneVariante = TPfadaufloesung::Unicode;
+    lauf.GeladeneVariante = Dokumentvariante::Unicode;
     suchen("apfel");
     ASSERT_EQ(lauf.TrefferListe().size(), 2);
     EXPECT_TRUE(lauf.TrefferListe()[0].startsWith(win("Akten\\u.pdf") + "##text##Apfel aus UTF-8"));
@@ -162,9 +162,9 @@ TEST_F(SuchlaufTest, Utf8TrefferVorUnicodeTreffern) {
                     .startsWith(win("Akten\\w.pdf") + "##text##Äpfel und Apfel aus Unicode"));
     EXPECT_TRUE(fenster.chkUnicode);
     EXPECT_FALSE(fenster.chkUnicodeBE);
-    EXPECT_TRUE(lauf.TrefferInVariante(TPfadaufloesung::Unicode));
-    EXPECT_FALSE(lauf.TrefferInVariante(TPfadaufloesung::Utf8));
-    EXPECT_FALSE(lauf.TrefferInVariante(TPfadaufloesung::Ansi));
+    EXPECT_FALSE(lauf.TrefferInVariante(Dokumentvariante::Ansi));
+    EXPECT_FALSE(lauf.TrefferInVariante(Dokumentvariante::Utf8));
+    EXPECT_TRUE(lauf.TrefferInVariante(Dokumentvariante::Unicode));
     // The page shows the decoded record.
     EXPECT_TRUE(seite(1).contains("Äpfel und <b>Apfel</b> aus Unicode"));
 }

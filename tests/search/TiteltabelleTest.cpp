@@ -107,28 +107,14 @@ TEST_F(PfadaufloesungTest, JedeVarianteLiestIhreDateiEinmalProLauf) {
     schreibe("Datenbank/Akten_Ansi_TitelPositionen.txt", "9 #T:\\a.pdf\r\n");
     TPfadaufloesung p{Programmordner(win())};
     p.setDatenbank("Akten");
-    QString pfad;
-    p.GetPfadUtf8(pfad, 20);
-    EXPECT_EQ(pfad, QStringLiteral("T:\\u.pdf"));
-    p.GetPfadAnsi(pfad, 20);
-    EXPECT_EQ(pfad, QStringLiteral("T:\\a.pdf"));
-    p.GetPfadUnicode(pfad, 20);
-    EXPECT_TRUE(pfad.isEmpty());
+    const auto pfad = [&p](Dokumentvariante v) { return p.tabelle(v).pfad(20); };
+    EXPECT_EQ(pfad(Dokumentvariante::Utf8), QStringLiteral("T:\\u.pdf"));
+    EXPECT_EQ(pfad(Dokumentvariante::Ansi), QStringLiteral("T:\\a.pdf"));
+    // Without its file a variant resolves nothing.
+    EXPECT_TRUE(pfad(Dokumentvariante::Unicode).isEmpty());
     // Within the run the table stays; the next run reads the file again.
     schreibe("Datenbank/Akten_Utf8_TitelPositionen.txt", "9 #T:\\neu.pdf\r\n");
-    p.GetPfadUtf8(pfad, 20);
-    EXPECT_EQ(pfad, QStringLiteral("T:\\u.pdf"));
+    EXPECT_EQ(pfad(Dokumentvariante::Utf8), QStringLiteral("T:\\u.pdf"));
     p.neuerLauf();
-    p.GetPfadUtf8(pfad, 20);
-    EXPECT_EQ(pfad, QStringLiteral("T:\\neu.pdf"));
-}
-
-TEST_F(PfadaufloesungTest, OhneTiteldateiLeererPfad) {
-    TPfadaufloesung p{Programmordner(win())};
-    p.setDatenbank("Fehlt");
-    QString pfad = "x";
-    p.GetPfadUtf8(pfad, 100);
-    EXPECT_TRUE(pfad.isEmpty());
-    EXPECT_EQ(p.titeldatei(TPfadaufloesung::Unicode),
-              win("Datenbank\\Fehlt_Unicode_TitelPositionen.txt"));
+    EXPECT_EQ(pfad(Dokumentvariante::Utf8), QStringLiteral("T:\\neu.pdf"));
 }
