@@ -4,13 +4,14 @@
 #include "datenbank/Programmdateien.h"
 #include "datenbank/Programmordner.h"
 #include "index/Konvertereinstellungen.h"
-#include "index/Konverterpool.h"
+#include "index/Texterkennung.h"
 
 #include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class Notifier;
 class Pump;
@@ -55,8 +56,16 @@ public:
     // Converters side by side and their time limit ("Konverter_Prozesse",
     // "Zeitlimit_Konverter"); without this call the defaults.
     void setKonverter(const Konvertereinstellungen& konverter) { konverter_ = konverter; }
-    // A step run on every converted file inside the converter pool.
-    void setNachbearbeitung(Nachbearbeitung schritt) { nachbearbeitung_ = std::move(schritt); }
+    // Text recognition of scanned pages as the settings have it ("Texterkennung"), with these
+    // programs; off without this call. The order may still leave it out. A run checks once
+    // whether it is available and, when not, says so once and goes on without it.
+    void setTexterkennung(bool eingeschaltet,
+                          Texterkennung::Programme programme = Texterkennung::Programme::suchen()) {
+        if (eingeschaltet)
+            texterkennung_ = std::move(programme);
+        else
+            texterkennung_.reset();
+    }
     // Where the lister was looked for and which one was found.
     void setLister(const Programmdateien::Suche& lister) { lister_ = lister; }
     // The control folder (Windows form, ending in "\"), when it is in effect.
@@ -105,7 +114,7 @@ private:
     std::function<void(qint64)> listeGelesen_;
     std::function<QString()> laufzeit_;
     Konvertereinstellungen konverter_ = Konvertereinstellungen::standard();
-    Nachbearbeitung nachbearbeitung_;
+    std::optional<Texterkennung::Programme> texterkennung_;
     Programmdateien::Suche lister_;
     QString steuerordner_;
     QElapsedTimer uhr_;
