@@ -197,7 +197,7 @@ int Befehle::indizieren(const QStringList& argumenteEin) {
         steuer.clear();
     lauf.setSteuerordner(steuer);
     lauf.setKonverter(Konvertereinstellungen::lesen(einstellungen_));
-    lauf.setTexterkennung(Texterkennung::eingeschaltet(einstellungen_));
+    lauf.setTexterkennung(Texterkennung::gespeichert(einstellungen_));
     lauf.setLister(
         Indexlauf::listerSuchen(u.ordner, steuer, QCoreApplication::applicationDirPath()));
     const auto zeigen = [this](const QString& zeile) { konsole_.aus << zeile << Qt::endl; };

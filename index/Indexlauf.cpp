@@ -223,15 +223,9 @@ Indexlauf::Ergebnis Indexlauf::nachListe(const Auftrag& a) {
     const QString dat = job->datei(name + QStringLiteral(".dat"));
     if (!schreiben(datText, dat, TextFiles::Utf8))
         return r;
-    if (texterkennung_ && !a.ohneTexterkennung) {
-        // Asked once per run; without it the run goes on and scanned pages stay empty.
-        const Texterkennung erkennung(*texterkennung_);
-        const Texterkennung::Pruefung pruefung = erkennung.pruefen();
-        if (pruefung.verfuegbar)
-            ausstattung.nachbearbeitung = erkennung.alsNachbearbeitung(pruefung);
-        else
-            notifier_.warnung(pruefung.meldung);
-    }
+    if (texterkennung_ && !a.ohneTexterkennung)
+        ausstattung.nachbearbeitung =
+            Texterkennung(erkennungsprogramme_).alsNachbearbeitung(texterkennungMelden_);
     const std::unique_ptr<PdfTextExtraktion> extraktion = extraktionMit(ausstattung);
     if (!extraktion->ErstelleDiePDFtextDokumente(TextFiles::zeilen(datText)))
         return r;

@@ -56,15 +56,16 @@ public:
     // Converters side by side and their time limit ("Konverter_Prozesse",
     // "Zeitlimit_Konverter"); without this call the defaults.
     void setKonverter(const Konvertereinstellungen& konverter) { konverter_ = konverter; }
-    // Text recognition of scanned pages as the settings have it ("Texterkennung"), with these
-    // programs; off without this call. The order may still leave it out. A run checks once
-    // whether it is available and, when not, says so once and goes on without it.
-    void setTexterkennung(bool eingeschaltet,
+    // Text recognition of scanned pages as the settings value "Texterkennung" has it: on,
+    // off, or, while nothing is stored, on when available. Off without this call; the order
+    // may still leave it out. Whether it is available is checked at the first scanned page
+    // of a run; when it was asked for and is not, that is said once and the run goes on
+    // without it.
+    void setTexterkennung(std::optional<bool> gespeichert,
                           Texterkennung::Programme programme = Texterkennung::Programme::suchen()) {
-        if (eingeschaltet)
-            texterkennung_ = std::move(programme);
-        else
-            texterkennung_.reset();
+        texterkennung_ = gespeichert.value_or(true);
+        texterkennungMelden_ = gespeichert.has_value();
+        erkennungsprogramme_ = std::move(programme);
     }
     // Where the lister was looked for and which one was found.
     void setLister(const Programmdateien::Suche& lister) { lister_ = lister; }
@@ -114,7 +115,9 @@ private:
     std::function<void(qint64)> listeGelesen_;
     std::function<QString()> laufzeit_;
     Konvertereinstellungen konverter_ = Konvertereinstellungen::standard();
-    std::optional<Texterkennung::Programme> texterkennung_;
+    bool texterkennung_ = false;
+    bool texterkennungMelden_ = false;
+    Texterkennung::Programme erkennungsprogramme_;
     Programmdateien::Suche lister_;
     QString steuerordner_;
     QElapsedTimer uhr_;

@@ -169,8 +169,19 @@ void Konverterpool::nachbearbeiten(const Auftrag& a, const Files::Stand& stand, 
     const Nachbearbeitung& n = e_.nachbearbeitung;
     if (!n.schritt || !n.betrifft(e.text))
         return;
-    if (e_.nachbearbeitungscache) {
-        if (std::optional<QByteArray> text = e_.nachbearbeitungscache->holen(a.pfad, stand)) {
+    // The other workers wait here until the first has checked.
+    std::call_once(vorbereitet_, [&] {
+        const Nachbearbeitung::Bereitschaft b = n.vorbereiten();
+        schrittBereit_ = b.bereit;
+        // Said once, with the file that asked first.
+        e.meldung = b.meldung;
+        if (b.bereit && e_.nachbearbeitungscache)
+            schrittcache_ = e_.nachbearbeitungscache(b.kennung);
+    });
+    if (!schrittBereit_)
+        return;
+    if (schrittcache_) {
+        if (std::optional<QByteArray> text = schrittcache_->holen(a.pfad, stand)) {
             e.nachbearbeitet = *text != e.text;
             e.text = std::move(*text);
             return;
@@ -196,7 +207,6 @@ void Konverterpool::nachbearbeiten(const Auftrag& a, const Files::Stand& stand, 
     }
     e.nachbearbeitet = e.text != vorher;
     e.meldung = ausgang.meldung;
-    if (ausgang.vollstaendig && e_.nachbearbeitungscache &&
-        !e_.nachbearbeitungscache->ablegen(a.pfad, stand, e.text))
+    if (ausgang.vollstaendig && schrittcache_ && !schrittcache_->ablegen(a.pfad, stand, e.text))
         e.cacheFehler = true;
 }

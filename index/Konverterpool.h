@@ -10,6 +10,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <vector>
@@ -39,9 +40,18 @@ struct Nachbearbeitung {
         QString meldung;
     };
 
-    // What the step makes, with the versions of what it runs; texts made otherwise are not
-    // taken from the cache.
-    QByteArray kennung;
+    struct Bereitschaft {
+        bool bereit = false;
+        // Why not, for the user; empty when nothing is to be said.
+        QString meldung;
+        // What the step makes, with the versions of what it runs; texts made otherwise are
+        // not taken from the cache.
+        QByteArray kennung;
+    };
+
+    // Asked once per run, on the first text the step would touch, so that a run without
+    // such texts starts nothing for it. Not ready: the step is left out for the run.
+    std::function<Bereitschaft()> vorbereiten;
     // The folder inside the text cache that keeps the step's texts.
     QString cacheordner;
     // Whether the step would change anything in this converter text.
@@ -93,8 +103,9 @@ public:
         QString ausgabeordner; // native, where the converter writes "<position>.txt"
         const Textcache* cache = nullptr;
         Nachbearbeitung nachbearbeitung;
-        // The step's texts; only when there is a cache.
-        const Textcache* nachbearbeitungscache = nullptr;
+        // Opens the cache of the step's texts under its kennung, when the step is ready;
+        // none without a cache.
+        std::function<std::unique_ptr<Textcache>(const QByteArray& kennung)> nachbearbeitungscache;
         // The window title the step asks for, called on the thread that takes the results.
         std::function<void(const QString&)> titel;
     };
@@ -131,6 +142,9 @@ private:
     int verbraucht_ = 0;
     int fenster_ = 1;
     std::atomic<bool> abbruch_{false};
+    std::once_flag vorbereitet_;
+    bool schrittBereit_ = false; // set once under vorbereitet_
+    std::unique_ptr<Textcache> schrittcache_;
     QString titel_;    // asked for by a worker, not yet shown; under m_
     int titelVon_ = 0; // the position of the file it is about
     std::vector<QThread*> arbeiter_;

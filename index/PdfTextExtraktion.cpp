@@ -103,18 +103,20 @@ bool PdfTextExtraktion::ErstelleDiePDFtextDokumente(const QStringList& datZeilen
         const QString ordner = Files::nativ(u_.ordner.datei(DatenbankKatalog::textcache(name_)));
         const QByteArray kennung = cachekennung(einstellungen.konverter);
         cache_ = std::make_unique<Textcache>(ordner, kennung);
-        if (a_.nachbearbeitung.schritt)
-            schrittcache_ = std::make_unique<Textcache>(ordner + QLatin1Char('/') +
-                                                            a_.nachbearbeitung.cacheordner,
-                                                        kennung + a_.nachbearbeitung.kennung);
         // Without its folder the run goes on without the cache.
-        if (!cache_->anlegen() || (schrittcache_ && !schrittcache_->anlegen())) {
+        if (!cache_->anlegen())
             cache_.reset();
-            schrittcache_.reset();
-        }
+        else
+            einstellungen.nachbearbeitungscache = [this, ordner, kennung](const QByteArray& k) {
+                auto c = std::make_unique<Textcache>(
+                    ordner + QLatin1Char('/') + a_.nachbearbeitung.cacheordner, kennung + k);
+                if (!c->anlegen())
+                    return std::unique_ptr<Textcache>();
+                c->aufraeumen(pfade_);
+                return c;
+            };
     }
     einstellungen.cache = cache_.get();
-    einstellungen.nachbearbeitungscache = schrittcache_.get();
 
     QList<Konverterpool::Auftrag> auftraege;
     for (int i = 1; i < datZeilen.size(); ++i) {
@@ -129,8 +131,6 @@ bool PdfTextExtraktion::ErstelleDiePDFtextDokumente(const QStringList& datZeilen
     // new document needs.
     if (cache_)
         cache_->aufraeumen(pfade_);
-    if (schrittcache_)
-        schrittcache_->aufraeumen(pfade_);
     Konverterpool pool(std::move(einstellungen), auftraege);
     for (const Konverterpool::Auftrag& auftrag : auftraege) {
         const Konverterpool::Ergebnis e = pool.naechstes(u_.pump, u_.abbruch);

@@ -79,7 +79,6 @@ private:
     Ausstattung a_;
     Dokumentaufbau aufbau_;
     std::unique_ptr<Textcache> cache_;
-    std::unique_ptr<Textcache> schrittcache_;
     QStringList pfade_;
     int n_ = 0;
     int ausCache_ = 0;

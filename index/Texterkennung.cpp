@@ -244,9 +244,13 @@ Texterkennung::Pruefung Texterkennung::pruefen() const {
     return fehlt("die deutschen Sprachdaten für \"tesseract\" fehlen (Paket tesseract-ocr-deu).");
 }
 
-Nachbearbeitung Texterkennung::alsNachbearbeitung(const Pruefung& pruefung) const {
+Nachbearbeitung Texterkennung::alsNachbearbeitung(bool fehlenMelden) const {
     Nachbearbeitung n;
-    n.kennung = pruefung.kennung;
+    n.vorbereiten = [erkennung = *this, fehlenMelden] {
+        const Pruefung p = erkennung.pruefen();
+        return Nachbearbeitung::Bereitschaft{p.verfuegbar, fehlenMelden ? p.meldung : QString(),
+                                             p.kennung};
+    };
     n.cacheordner = QStringLiteral("Texterkennung");
     n.betrifft = [](const QByteArray& text) { return !leereSeiten(text).isEmpty(); };
     n.schritt = [erkennung = *this](const Nachbearbeitung::Datei& d, QByteArray& text) {
@@ -286,13 +290,18 @@ QString Texterkennung::protokollzeile(int pdfDateien) {
            QStringLiteral(" PDF-Dateien wurden mit Texterkennung gelesen.");
 }
 
-bool Texterkennung::eingeschaltet(const SettingsStore& einstellungen) {
+std::optional<bool> Texterkennung::gespeichert(const SettingsStore& einstellungen) {
     const QString wert = einstellungen.LeseRegKey(einstellungsname());
     if (wert == QLatin1String("1"))
         return true;
     if (wert == QLatin1String("0"))
         return false;
-    return Texterkennung().pruefen().verfuegbar;
+    return std::nullopt;
+}
+
+bool Texterkennung::eingeschaltet(const SettingsStore& einstellungen) {
+    const std::optional<bool> wert = gespeichert(einstellungen);
+    return wert ? *wert : Texterkennung().pruefen().verfuegbar;
 }
 
 void Texterkennung::setEingeschaltet(SettingsStore& einstellungen, bool an) {

@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 
 class SettingsStore;
 
@@ -78,10 +79,11 @@ public:
     // message when it is not available.
     Pruefung pruefen() const;
 
-    // The step the converter pool runs on every converted PDF of a run whose check found
-    // recognition available: recognises its empty pages, page by page under the converter's
-    // time limit, and shows the window title while it works.
-    Nachbearbeitung alsNachbearbeitung(const Pruefung& pruefung) const;
+    // The step the converter pool runs on every converted PDF with an empty page: recognises
+    // those pages, each under the converter's time limit, and shows the window title while
+    // it works. At the first such PDF of a run it checks whether recognition is available;
+    // when not, the run goes on without it, and says so once when asked to.
+    Nachbearbeitung alsNachbearbeitung(bool fehlenMelden) const;
 
     // A warning when pages were given up at the time limit; empty otherwise.
     static QString zeitlimitMeldung(const QString& pfad, int seiten, int sekunden);
@@ -99,6 +101,8 @@ public:
     // on when it is available.
     static QString einstellungsname() { return QStringLiteral("Texterkennung"); }
     static bool eingeschaltet(const SettingsStore& einstellungen);
+    // What is stored: on, off, or nothing.
+    static std::optional<bool> gespeichert(const SettingsStore& einstellungen);
     static void setEingeschaltet(SettingsStore& einstellungen, bool an);
 
 private:

@@ -7,8 +7,8 @@
 #include "datenbank/Programmdateien.h"
 #include "index/Hauptliste.h"
 #include "index/Indexlauf.h"
-#include "index/Texterkennung.h"
 #include "index/Laufzeit.h"
+#include "index/Texterkennung.h"
 #include "index/gui/TOKBottomDlg.h"
 #include "lister/Dateilister.h"
 #include "platform/Platform.h"
@@ -838,7 +838,7 @@ void TMainForm_Kelvora_PDF::indizierungStarten() {
     });
     indexlauf_->setLaufzeit([this] { return zeitText(); });
     indexlauf_->setKonverter(Konvertereinstellungen::lesen(dienste_.einstellungen));
-    indexlauf_->setTexterkennung(Texterkennung::eingeschaltet(dienste_.einstellungen));
+    indexlauf_->setTexterkennung(Texterkennung::gespeichert(dienste_.einstellungen));
     if (!OKBottomDlg->listerNoetig()) {
         LiesDieListeEin();
         return;

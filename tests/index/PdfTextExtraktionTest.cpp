@@ -355,11 +355,13 @@ TEST_F(PdfTextExtraktionTest, KeineOrdnerlisteJeDatei) {
     EXPECT_EQ(lesungen[1], lesungen[2]);
 }
 
-// A step after the converter runs inside the pool on the texts it would touch. Its text goes
-// into the document and into a cache of its own beside the converter's: a re-index runs
-// neither, a run without the step takes the converter's text without converting, another
-// version of the step runs again on the cached converter text, and a step cut short is not
-// kept. Its title reaches the caller's thread, its warning comes in file order.
+// A step after the converter runs inside the pool on the texts it would touch, once it has
+// said at the first of them that it is ready. Its text goes into the document and into a
+// cache of its own beside the converter's: a re-index runs neither, a run without the step
+// takes the converter's text without converting, another version of the step runs again on
+// the cached converter text, and a step cut short is not kept. Its title reaches the
+// caller's thread, its warnings come in file order; a step that is not ready is said once
+// and left out, and a run without texts to touch does not ask it at all.
 TEST_F(PdfTextExtraktionTest, NachbearbeitungImPool) {
     pdf("a.pdf", {"eins"});
     pdf("b.pdf", {"zwei"});
@@ -367,8 +369,14 @@ TEST_F(PdfTextExtraktionTest, NachbearbeitungImPool) {
     ersatzkonverter("echo x >> '" + QFile::encodeName(nativ("laeufe")) + "'\nexec " +
                     echterKonverter() + " \"$@\"\n");
     const auto umwandlungen = [this] { return lies("laeufe").count('x'); };
-    std::atomic<int> schritte{0};
-    std::atomic<bool> vollstaendig{true};
+    std::atomic<int> schritte{0}, vorbereitungen{0};
+    std::atomic<bool> vollstaendig{true}, bereit{true};
+    QByteArray kennung;
+    schritt.vorbereiten = [&] {
+        ++vorbereitungen;
+        return bereit ? Nachbearbeitung::Bereitschaft{true, {}, kennung}
+                      : Nachbearbeitung::Bereitschaft{false, "Schritt fehlt", {}};
+    };
     schritt.cacheordner = "Probe";
     schritt.betrifft = [](const QByteArray& t) { return t.contains("zwei") || t.contains("drei"); };
     schritt.schritt = [&](const Nachbearbeitung::Datei& d, QByteArray& text) {
@@ -391,40 +399,59 @@ TEST_F(PdfTextExtraktionTest, NachbearbeitungImPool) {
     struct Fall {
         const char* was;
         QByteArray kennung; // empty: without the step
-        bool vollstaendig;
+        bool bereit, vollstaendig;
+        QStringList dateien;
+        int prozesse;
         QByteArray dokument;
-        int umwandlungen, schritte, ausCache, nachbearbeitet;
+        int umwandlungen, vorbereitungen, schritte, ausCache, nachbearbeitet;
         QStringList warnungen;
     };
     const QStringList hinweise{"Hinweis zu " + win("pdf\\b.pdf"),
                                "Hinweis zu " + win("pdf\\c.pdf")};
     const Fall faelle[] = {
-        {"erster Lauf", "Probe 1", true, bearbeitet, 3, 2, 0, 2, hinweise},
-        {"unverändert", "Probe 1", true, bearbeitet, 3, 2, 3, 2, {}},
-        {"ohne Schritt", "", true, roh, 3, 2, 3, 0, {}},
-        {"andere Version", "Probe 2", true, bearbeitet, 3, 4, 1, 2, hinweise},
-        {"abgeschnitten", "Probe 3", false, bearbeitet, 3, 6, 1, 2, hinweise},
-        {"wieder abgeschnitten", "Probe 3", false, bearbeitet, 3, 8, 1, 2, hinweise},
-        {"wieder Version 2", "Probe 2", true, bearbeitet, 3, 8, 3, 2, {}},
+        {"erster Lauf", "Probe 1", true, true, alle, 1, bearbeitet, 3, 1, 2, 0, 2, hinweise},
+        {"unverändert", "Probe 1", true, true, alle, 1, bearbeitet, 3, 2, 2, 3, 2, {}},
+        {"ohne Schritt", "", true, true, alle, 1, roh, 3, 2, 2, 3, 0, {}},
+        {"andere Version", "Probe 2", true, true, alle, 1, bearbeitet, 3, 3, 4, 1, 2, hinweise},
+        {"abgeschnitten", "Probe 3", true, false, alle, 1, bearbeitet, 3, 4, 6, 1, 2, hinweise},
+        {"wieder abgeschnitten", "Probe 3", true, false, alle, 1, bearbeitet, 3, 5, 8, 1, 2,
+         hinweise},
+        {"nicht bereit", "Probe 2", false, true, alle, 2, roh, 3, 6, 8, 3, 0, {"Schritt fehlt"}},
+        {"wieder Version 2", "Probe 2", true, true, alle, 1, bearbeitet, 3, 7, 8, 3, 2, {}},
+        {"nichts zu tun",
+         "Probe 2",
+         true,
+         true,
+         {"a.pdf"},
+         2,
+         satz(win("pdf\\a.pdf"), konvertiert("a.pdf")),
+         3,
+         7,
+         8,
+         1,
+         0,
+         {}},
     };
     const Nachbearbeitung mitSchritt = schritt;
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.was);
         schritt = f.kennung.isEmpty() ? Nachbearbeitung() : mitSchritt;
-        schritt.kennung = f.kennung;
+        kennung = f.kennung;
+        bereit = f.bereit;
         vollstaendig = f.vollstaendig;
         notifier.leeren();
-        ASSERT_TRUE(lauf(dat(alle)));
+        ASSERT_TRUE(lauf(dat(f.dateien), f.prozesse));
         EXPECT_EQ(dokument(), f.dokument);
         EXPECT_EQ(umwandlungen(), f.umwandlungen);
+        EXPECT_EQ(vorbereitungen, f.vorbereitungen);
         EXPECT_EQ(schritte, f.schritte);
         EXPECT_EQ(extraktion->ausCache(), f.ausCache);
         EXPECT_EQ(extraktion->nachbearbeitet(), f.nachbearbeitet);
         EXPECT_EQ(notifier.texte(), f.warnungen);
-        const QStringList log = extraktion->statistik(3, "0 s");
+        const QStringList log = extraktion->statistik(f.dateien.size(), "0 s");
         EXPECT_EQ(log.last(), f.nachbearbeitet ? QStringLiteral("2 bearbeitet")
-                                               : QStringLiteral("Davon aus dem Textcache "
-                                                                "übernommen: 3"));
+                                               : "Davon aus dem Textcache übernommen: " +
+                                                     QString::number(f.ausCache));
     }
     EXPECT_TRUE(QFileInfo(nativ("Datenbank/Akten_Textcache/Probe")).isDir());
     EXPECT_FALSE(fremderFaden);

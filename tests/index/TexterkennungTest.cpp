@@ -208,16 +208,16 @@ TEST_F(TexterkennungTest, ZeitlimitBeendetTesseract) {
 // per PDF and keep the result out of the cache.
 TEST_F(TexterkennungTest, SchrittImPoolMitZeitlimitJeSeite) {
     haengendeSprachdaten();
-    const Texterkennung erkennung;
-    const Texterkennung::Pruefung pruefung = erkennung.pruefen();
-    ASSERT_TRUE(pruefung.verfuegbar);
-    const Nachbearbeitung schritt = erkennung.alsNachbearbeitung(pruefung);
+    const Nachbearbeitung schritt = Texterkennung().alsNachbearbeitung(true);
+    const Nachbearbeitung::Bereitschaft bereit = schritt.vorbereiten();
+    ASSERT_TRUE(bereit.bereit);
+    EXPECT_TRUE(bereit.meldung.isEmpty());
+    EXPECT_TRUE(bereit.kennung.contains("tesseract -l deu+eng"));
     EXPECT_FALSE(schritt.betrifft("Brief\n\fAnlage\n\f"));
     EXPECT_TRUE(schritt.betrifft("Brief\n\f\f"));
     EXPECT_EQ(schritt.protokollzeile(1234),
               QStringLiteral("1.234 PDF-Dateien wurden mit Texterkennung gelesen."));
     EXPECT_EQ(schritt.cacheordner, QStringLiteral("Texterkennung"));
-    EXPECT_TRUE(schritt.kennung.contains("tesseract -l deu+eng"));
 
     const QString win = QStringLiteral("H:\\Post\\Mahnung.pdf");
     const struct {
@@ -309,6 +309,13 @@ TEST_F(TexterkennungTest, PruefungNenntWasFehlt) {
         const Texterkennung::Pruefung p = Texterkennung(f.programme).pruefen();
         EXPECT_EQ(p.verfuegbar, f.meldung.isEmpty()) << f.meldung.toStdString();
         EXPECT_EQ(p.meldung, f.meldung);
+        // The same from the pool's step, which is silent when not asked to speak.
+        for (const bool melden : {true, false}) {
+            const Nachbearbeitung::Bereitschaft b =
+                Texterkennung(f.programme).alsNachbearbeitung(melden).vorbereiten();
+            EXPECT_EQ(b.bereit, p.verfuegbar);
+            EXPECT_EQ(b.meldung, melden ? f.meldung : QString());
+        }
     }
 }
 
