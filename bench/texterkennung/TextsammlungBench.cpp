@@ -4,7 +4,7 @@
 // in wall time and in processor time of kelvora and its converters. Target: at most 2 %.
 //
 // KELVORA_BENCH_TEXTPDFS: number of PDFs, four text pages each (default 300);
-// KELVORA_BENCH_RUNDEN: rounds of one run each (default 3).
+// KELVORA_BENCH_RUNDEN: rounds of one run each (default 5).
 
 #include "bench/common/Benchdaten.h"
 #include "index/Texterkennung.h"
@@ -45,7 +45,7 @@ struct Bestwert {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const int anzahl = zahl("KELVORA_BENCH_TEXTPDFS", 300);
-    const int runden = zahl("KELVORA_BENCH_RUNDEN", 3);
+    const int runden = zahl("KELVORA_BENCH_RUNDEN", 5);
     const int kerne = std::max(1, QThread::idealThreadCount());
     const Texterkennung::Pruefung pruefung = Texterkennung().pruefen();
     if (!pruefung.verfuegbar) {
