@@ -6,6 +6,7 @@
 #include "datenbank/DatenbankKatalog.h"
 #include "datenbank/Datenbanksperre.h"
 #include "index/Indexlauf.h"
+#include "index/Texterkennung.h"
 #include "platform/Platform.h"
 
 #include <QCoreApplication>
@@ -196,6 +197,7 @@ int Befehle::indizieren(const QStringList& argumenteEin) {
         steuer.clear();
     lauf.setSteuerordner(steuer);
     lauf.setKonverter(Konvertereinstellungen::lesen(einstellungen_));
+    lauf.setTexterkennung(Texterkennung::gespeichert(einstellungen_));
     lauf.setLister(
         Indexlauf::listerSuchen(u.ordner, steuer, QCoreApplication::applicationDirPath()));
     const auto zeigen = [this](const QString& zeile) { konsole_.aus << zeile << Qt::endl; };

@@ -192,14 +192,16 @@ Indexlauf::Ergebnis Indexlauf::nachListe(const Auftrag& a) {
     PdfTextExtraktion::Ausstattung ausstattung;
     ausstattung.arbeitsordner = job->pfad();
     ausstattung.konverter = konverter_;
-    ausstattung.nachbearbeitung = nachbearbeitung_;
-    PdfTextExtraktion extraktion({ordner_, notifier_, pump_, abbruch_, fortschritt_}, name, plaetze,
-                                 ausnahmen, ausstattung);
+    const auto extraktionMit = [&](const PdfTextExtraktion::Ausstattung& a) {
+        return std::make_unique<PdfTextExtraktion>(
+            PdfTextExtraktion::Umgebung{ordner_, notifier_, pump_, abbruch_, fortschritt_}, name,
+            plaetze, ausnahmen, a);
+    };
     const QString log = job->datei(name + QStringLiteral(".log"));
     if (!listeDa) {
         // Nothing is converted. The document on disk keeps the title positions written with
         // it; the statistics of this run still go to the log.
-        r.log = extraktion.statistik(r.dateien, zeit());
+        r.log = extraktionMit(ausstattung)->statistik(r.dateien, zeit());
         if (schreiben(TextFiles::text(r.log), log, TextFiles::Utf16Le) &&
             !wechsel.festschreiben({{log, QStringLiteral(".log")}}, pump_))
             notifier_.fehler(PdfTextExtraktion::schreibfehlerMeldung(wechsel.fehlerdatei()));
@@ -222,21 +224,25 @@ Indexlauf::Ergebnis Indexlauf::nachListe(const Auftrag& a) {
     const QString dat = job->datei(name + QStringLiteral(".dat"));
     if (!schreiben(datText, dat, TextFiles::Utf8))
         return r;
-    if (!extraktion.ErstelleDiePDFtextDokumente(TextFiles::zeilen(datText)))
+    if (texterkennung_ && !a.ohneTexterkennung)
+        ausstattung.nachbearbeitung =
+            Texterkennung(erkennungsprogramme_).alsNachbearbeitung(texterkennungMelden_);
+    const std::unique_ptr<PdfTextExtraktion> extraktion = extraktionMit(ausstattung);
+    if (!extraktion->ErstelleDiePDFtextDokumente(TextFiles::zeilen(datText)))
         return r;
     melden(QStringLiteral("TitelPositionen werden erstellt"));
     pump_.pause(100);
     const QString titelEndung = Dokumentvarianten::titelpositionen(Dokumentvariante::Utf8);
     const QString titel = job->datei(name + titelEndung);
-    if (!schreiben(TextFiles::text(extraktion.aufbau().titelzeilen()), titel, TextFiles::Utf8))
+    if (!schreiben(TextFiles::text(extraktion->aufbau().titelzeilen()), titel, TextFiles::Utf8))
         return r;
-    r.konvertiert = extraktion.konvertiert();
-    r.ausCache = extraktion.ausCache();
-    r.log = extraktion.statistik(r.dateien, zeit());
+    r.konvertiert = extraktion->konvertiert();
+    r.ausCache = extraktion->ausCache();
+    r.log = extraktion->statistik(r.dateien, zeit());
     if (!schreiben(TextFiles::text(r.log), log, TextFiles::Utf16Le))
         return r;
     const bool fertig = wechsel.festschreiben(
-        {{extraktion.aufbau().dokument(), Dokumentvarianten::dokument(Dokumentvariante::Utf8)},
+        {{extraktion->aufbau().dokument(), Dokumentvarianten::dokument(Dokumentvariante::Utf8)},
          {titel, titelEndung},
          {log, QStringLiteral(".log")},
          {dat, QStringLiteral(".dat")}},

@@ -4,13 +4,14 @@
 #include "datenbank/Programmdateien.h"
 #include "datenbank/Programmordner.h"
 #include "index/Konvertereinstellungen.h"
-#include "index/Konverterpool.h"
+#include "index/Texterkennung.h"
 
 #include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class Notifier;
 class Pump;
@@ -55,8 +56,17 @@ public:
     // Converters side by side and their time limit ("Konverter_Prozesse",
     // "Zeitlimit_Konverter"); without this call the defaults.
     void setKonverter(const Konvertereinstellungen& konverter) { konverter_ = konverter; }
-    // A step run on every converted file inside the converter pool.
-    void setNachbearbeitung(Nachbearbeitung schritt) { nachbearbeitung_ = std::move(schritt); }
+    // Text recognition of scanned pages as the settings value "Texterkennung" has it: on,
+    // off, or, while nothing is stored, on when available. Off without this call; the order
+    // may still leave it out. Whether it is available is checked at the first scanned page
+    // of a run; when it was asked for and is not, that is said once and the run goes on
+    // without it.
+    void setTexterkennung(std::optional<bool> gespeichert,
+                          Texterkennung::Programme programme = Texterkennung::Programme::suchen()) {
+        texterkennung_ = gespeichert.value_or(true);
+        texterkennungMelden_ = gespeichert.has_value();
+        erkennungsprogramme_ = std::move(programme);
+    }
     // Where the lister was looked for and which one was found.
     void setLister(const Programmdateien::Suche& lister) { lister_ = lister; }
     // The control folder (Windows form, ending in "\"), when it is in effect.
@@ -105,7 +115,9 @@ private:
     std::function<void(qint64)> listeGelesen_;
     std::function<QString()> laufzeit_;
     Konvertereinstellungen konverter_ = Konvertereinstellungen::standard();
-    Nachbearbeitung nachbearbeitung_;
+    bool texterkennung_ = false;
+    bool texterkennungMelden_ = false;
+    Texterkennung::Programme erkennungsprogramme_;
     Programmdateien::Suche lister_;
     QString steuerordner_;
     QElapsedTimer uhr_;

@@ -2,6 +2,7 @@
 
 #include "index/Textcache.h"
 #include "platform/Files.h"
+#include "platform/ProcessRunner.h"
 #include "platform/Pump.h"
 
 #include <QFile>
@@ -91,13 +92,24 @@ Konverterpool::Ergebnis Konverterpool::naechstes(Pump& pump, const std::function
             }
             fertig_.wait_for(l, 20ms);
         }
+        titelZeigen();
         pump.verarbeiten();
         if (!abbruch_ && abbruch && abbruch())
             abbrechen();
     }
 }
 
-Konverterpool::Ergebnis Konverterpool::bearbeiten(const Auftrag& a) const {
+void Konverterpool::titelZeigen() {
+    QString titel;
+    {
+        std::lock_guard<std::mutex> l(m_);
+        titel.swap(titel_);
+    }
+    if (!titel.isEmpty() && e_.titel)
+        e_.titel(titel);
+}
+
+Konverterpool::Ergebnis Konverterpool::bearbeiten(const Auftrag& a) {
     Ergebnis e;
     const std::optional<Files::Stand> stand = Files::lesbarerStand(a.nativ);
     if (!stand) {
@@ -109,6 +121,7 @@ Konverterpool::Ergebnis Konverterpool::bearbeiten(const Auftrag& a) const {
         if (std::optional<QByteArray> text = e_.cache->holen(a.pfad, *stand)) {
             e.art = Ergebnis::Art::AusCache;
             e.text = std::move(*text);
+            nachbearbeiten(a, *stand, e);
             return e;
         }
     }
@@ -116,7 +129,7 @@ Konverterpool::Ergebnis Konverterpool::bearbeiten(const Auftrag& a) const {
         return e;
     e.ausgabe = e_.ausgabeordner + QString::number(a.position) + QStringLiteral(".txt");
     const ProcessRunner::Grenze grenze{QDeadlineTimer(qint64(e_.zeitlimitSekunden) * 1000),
-                                       &abbruch_};
+                                       [this] { return abbruch_.load(); }};
     const ProcessRunner::Ergebnis r =
         ProcessRunner::ausfuehrenBegrenzt(e_.konverter, argumente(a.nativ, e.ausgabe), grenze);
     bool gelesen = false;
@@ -140,13 +153,7 @@ Konverterpool::Ergebnis Konverterpool::bearbeiten(const Auftrag& a) const {
         e.art = Ergebnis::Art::AusgabeNichtSchreibbar;
     else if (r.code != 0 || !gelesen)
         e.art = Ergebnis::Art::Fehlgeschlagen;
-    else if (e_.nachbearbeitung.schritt && !e_.nachbearbeitung.schritt(a.nativ, e.text, grenze)) {
-        // The step's failure is reported as the converter's "other error".
-        e.code = 99;
-        e.art = abbruch_                    ? Ergebnis::Art::Abgebrochen
-                : grenze.frist.hasExpired() ? Ergebnis::Art::Zeitlimit
-                                            : Ergebnis::Art::Fehlgeschlagen;
-    } else
+    else
         e.art = Ergebnis::Art::Umgewandelt;
     if (e.art != Ergebnis::Art::Umgewandelt) {
         e.text.clear();
@@ -154,5 +161,52 @@ Konverterpool::Ergebnis Konverterpool::bearbeiten(const Auftrag& a) const {
     }
     if (e_.cache)
         e.cacheFehler = !e_.cache->ablegen(a.pfad, *stand, e.text);
+    nachbearbeiten(a, *stand, e);
     return e;
+}
+
+void Konverterpool::nachbearbeiten(const Auftrag& a, const Files::Stand& stand, Ergebnis& e) {
+    const Nachbearbeitung& n = e_.nachbearbeitung;
+    if (!n.schritt || !n.betrifft(e.text))
+        return;
+    // The other workers wait here until the first has checked.
+    std::call_once(vorbereitet_, [&] {
+        const Nachbearbeitung::Bereitschaft b = n.vorbereiten();
+        schrittBereit_ = b.bereit;
+        // Said once, with the file that asked first.
+        e.meldung = b.meldung;
+        if (b.bereit && e_.nachbearbeitungscache)
+            schrittcache_ = e_.nachbearbeitungscache(b.kennung);
+    });
+    if (!schrittBereit_)
+        return;
+    if (schrittcache_) {
+        if (std::optional<QByteArray> text = schrittcache_->holen(a.pfad, stand)) {
+            e.nachbearbeitet = *text != e.text;
+            e.text = std::move(*text);
+            return;
+        }
+    }
+    // The step runs: the text did not come from the cache alone.
+    e.art = Ergebnis::Art::Umgewandelt;
+    const QByteArray vorher = e.text;
+    const Nachbearbeitung::Ausgang ausgang =
+        n.schritt({a.pfad, a.nativ, e_.ausgabeordner, e_.zeitlimitSekunden,
+                   [this] { return abbruch_.load(); },
+                   [this, &a](const QString& titel) {
+                       std::lock_guard<std::mutex> l(m_);
+                       titel_ = titel;
+                       titelVon_ = a.position;
+                   }},
+                  e.text);
+    {
+        // A title of this file not shown by now would only mislead later.
+        std::lock_guard<std::mutex> l(m_);
+        if (titelVon_ == a.position)
+            titel_.clear();
+    }
+    e.nachbearbeitet = e.text != vorher;
+    e.meldung = ausgang.meldung;
+    if (ausgang.vollstaendig && schrittcache_ && !schrittcache_->ablegen(a.pfad, stand, e.text))
+        e.cacheFehler = true;
 }

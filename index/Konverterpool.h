@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ProcessRunner.h"
+#include "platform/Files.h"
 
 #include <QByteArray>
 #include <QList>
@@ -10,6 +10,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <vector>
@@ -18,17 +19,46 @@ class Pump;
 class QThread;
 class Textcache;
 
-// A step run inside the pool on every freshly converted file, under the same time limit
-// and cancel as the converter (text recognition of scanned pages, for example).
+// A step run inside the pool on a file's converter text, in the worker's thread (text
+// recognition of scanned pages, for example). It runs only on texts it says it would touch;
+// what it makes is kept in the text cache beside the converter's own text, so a re-index
+// takes either without running anything, and a run without the step uses the converter's.
 struct Nachbearbeitung {
-    // Part of the text cache's key: texts made without the step, or by another version of
-    // it, are converted anew.
-    QByteArray kennung;
-    // May replace the converter's text. False: the file is not indexed. Programs it starts
-    // run through ProcessRunner::ausfuehrenBegrenzt with the given bound.
-    std::function<bool(const QString& nativePdf, QByteArray& text,
-                       const ProcessRunner::Grenze& grenze)>
-        schritt;
+    struct Datei {
+        QString pfad;                  // Windows form, for what the user is shown
+        QString nativ;                 // the PDF itself
+        QString arbeitsordner;         // native, the run's scratch folder
+        int zeitlimitSekunden = 300;   // "Zeitlimit_Konverter"
+        std::function<bool()> abbruch; // turns true when the run is cancelled
+        // Shown as the window title, soon and on the caller's thread.
+        std::function<void(const QString&)> titel;
+    };
+    struct Ausgang {
+        // Nothing was cut short: a later run would make the same text, so it is kept.
+        bool vollstaendig = true;
+        // A warning for the user, given in file order; empty for none.
+        QString meldung;
+    };
+
+    struct Bereitschaft {
+        bool bereit = false;
+        // Why not, for the user; empty when nothing is to be said.
+        QString meldung;
+        // What the step makes, with the versions of what it runs; texts made otherwise are
+        // not taken from the cache.
+        QByteArray kennung;
+    };
+
+    // Asked once per run, on the first text the step would touch, so that a run without
+    // such texts starts nothing for it. Not ready: the step is left out for the run.
+    std::function<Bereitschaft()> vorbereiten;
+    // The folder inside the text cache that keeps the step's texts.
+    QString cacheordner;
+    // Whether the step would change anything in this converter text.
+    std::function<bool(const QByteArray& text)> betrifft;
+    std::function<Ausgang(const Datei& datei, QByteArray& text)> schritt;
+    // The log line for the number of files whose text the step changed.
+    std::function<QString(int anzahl)> protokollzeile;
 };
 
 // Converts the files of an index run with up to N converters side by side and hands the
@@ -60,8 +90,10 @@ public:
         int code = 0;
         qint64 pdfGroesse = 0;
         QByteArray text;
-        bool cacheFehler = false; // converted, but the cache entry could not be written
-        QString ausgabe;          // the converter's output file
+        bool cacheFehler = false;    // converted, but the cache entry could not be written
+        QString ausgabe;             // the converter's output file
+        bool nachbearbeitet = false; // the text is the step's, not the converter's
+        QString meldung;             // the step's warning
     };
 
     struct Einstellungen {
@@ -71,6 +103,11 @@ public:
         QString ausgabeordner; // native, where the converter writes "<position>.txt"
         const Textcache* cache = nullptr;
         Nachbearbeitung nachbearbeitung;
+        // Opens the cache of the step's texts under its kennung, when the step is ready;
+        // none without a cache.
+        std::function<std::unique_ptr<Textcache>(const QByteArray& kennung)> nachbearbeitungscache;
+        // The window title the step asks for, called on the thread that takes the results.
+        std::function<void(const QString&)> titel;
     };
 
     Konverterpool(Einstellungen einstellungen, QList<Auftrag> auftraege);
@@ -90,7 +127,10 @@ public:
 
 private:
     void arbeiten();
-    Ergebnis bearbeiten(const Auftrag& auftrag) const;
+    Ergebnis bearbeiten(const Auftrag& auftrag);
+    void nachbearbeiten(const Auftrag& auftrag, const Files::Stand& stand, Ergebnis& e);
+    // Hands a title the step asked for to the taking thread.
+    void titelZeigen();
 
     Einstellungen e_;
     QList<Auftrag> auftraege_;
@@ -102,5 +142,10 @@ private:
     int verbraucht_ = 0;
     int fenster_ = 1;
     std::atomic<bool> abbruch_{false};
+    std::once_flag vorbereitet_;
+    bool schrittBereit_ = false; // set once under vorbereitet_
+    std::unique_ptr<Textcache> schrittcache_;
+    QString titel_;    // asked for by a worker, not yet shown; under m_
+    int titelVon_ = 0; // the position of the file it is about
     std::vector<QThread*> arbeiter_;
 };

@@ -18,16 +18,16 @@ QString endungVon(const QString& pfad) {
     return punkt < 0 ? QString() : name.mid(punkt);
 }
 
-// What made a cached text: the converter program as it is now, its arguments and the step
-// after it. Another converter version gives other texts, so its entries do not count.
-QByteArray cachekennung(const QString& konverter, const Nachbearbeitung& nachbearbeitung) {
+// What made a cached text: the converter program as it is now and its arguments. Another
+// converter version gives other texts, so its entries do not count.
+QByteArray cachekennung(const QString& konverter) {
     const std::optional<Files::Stand> stand = Files::lesbarerStand(konverter);
     return konverter.toUtf8() + '\n' + QByteArray::number(stand ? stand->groesse : -1) + ' ' +
            QByteArray::number(stand ? stand->geaendertNs : 0) + '\n' +
            Konverterpool::argumente(QStringLiteral("PDF"), QStringLiteral("TXT"))
                .join(QLatin1Char(' '))
                .toUtf8() +
-           '\n' + nachbearbeitung.kennung;
+           '\n';
 }
 
 } // namespace
@@ -81,6 +81,7 @@ bool PdfTextExtraktion::dateiPasst(const QString& pfad) const {
 bool PdfTextExtraktion::ErstelleDiePDFtextDokumente(const QStringList& datZeilen) {
     n_ = 0;
     ausCache_ = 0;
+    nachbearbeitet_ = 0;
     gesamtgroesse_ = 0;
     abgebrochen_ = false;
     cacheFehler_ = false;
@@ -97,13 +98,23 @@ bool PdfTextExtraktion::ErstelleDiePDFtextDokumente(const QStringList& datZeilen
     einstellungen.zeitlimitSekunden = a_.konverter.zeitlimitSekunden;
     einstellungen.ausgabeordner = Files::nativ(a_.arbeitsordner);
     einstellungen.nachbearbeitung = a_.nachbearbeitung;
+    einstellungen.titel = u_.titel;
     if (a_.textcache) {
-        cache_ = std::make_unique<Textcache>(
-            Files::nativ(u_.ordner.datei(DatenbankKatalog::textcache(name_))),
-            cachekennung(einstellungen.konverter, a_.nachbearbeitung));
+        const QString ordner = Files::nativ(u_.ordner.datei(DatenbankKatalog::textcache(name_)));
+        const QByteArray kennung = cachekennung(einstellungen.konverter);
+        cache_ = std::make_unique<Textcache>(ordner, kennung);
         // Without its folder the run goes on without the cache.
         if (!cache_->anlegen())
             cache_.reset();
+        else
+            einstellungen.nachbearbeitungscache = [this, ordner, kennung](const QByteArray& k) {
+                auto c = std::make_unique<Textcache>(
+                    ordner + QLatin1Char('/') + a_.nachbearbeitung.cacheordner, kennung + k);
+                if (!c->anlegen())
+                    return std::unique_ptr<Textcache>();
+                c->aufraeumen(pfade_);
+                return c;
+            };
     }
     einstellungen.cache = cache_.get();
 
@@ -201,6 +212,10 @@ bool PdfTextExtraktion::uebernehmen(const Konverterpool::Auftrag& auftrag,
     ++n_;
     if (e.art == Art::AusCache)
         ++ausCache_;
+    if (e.nachbearbeitet)
+        ++nachbearbeitet_;
+    if (!e.meldung.isEmpty())
+        u_.notifier.warnung(e.meldung);
     cacheFehler_ = cacheFehler_ || e.cacheFehler;
     if (u_.titel)
         u_.titel(QString::number(n_) + QStringLiteral("   UTF8-Datei:  ") + auftrag.pfad);
@@ -223,5 +238,7 @@ QStringList PdfTextExtraktion::statistik(qint64 dateienInsgesamt, const QString&
     if (ausCache_ > 0)
         zeilen << QStringLiteral("Davon aus dem Textcache übernommen: ") +
                       locale.toString(ausCache_);
+    if (nachbearbeitet_ > 0 && a_.nachbearbeitung.protokollzeile)
+        zeilen << a_.nachbearbeitung.protokollzeile(nachbearbeitet_);
     return zeilen;
 }

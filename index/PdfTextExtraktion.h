@@ -49,7 +49,8 @@ public:
     // job's folder. False when the run cannot go on (no converter, a write failed); the
     // reason has been reported.
     bool ErstelleDiePDFtextDokumente(const QStringList& datZeilen);
-    // The four log lines, and a fifth when texts came from the cache.
+    // The four log lines; below them one when texts came from the cache, and the step's
+    // line when it changed texts.
     QStringList statistik(qint64 dateienInsgesamt, const QString& zeit) const;
 
     // The converter: program folder + "pdftotext.exe" or "pdftotext", else the one on PATH;
@@ -61,6 +62,7 @@ public:
     const Dokumentaufbau& aufbau() const { return aufbau_; }
     int konvertiert() const { return n_; }
     int ausCache() const { return ausCache_; }
+    int nachbearbeitet() const { return nachbearbeitet_; }
     qint64 gesamtgroesse() const { return gesamtgroesse_; }
     bool abgebrochen() const { return abgebrochen_; }
 
@@ -80,6 +82,7 @@ private:
     QStringList pfade_;
     int n_ = 0;
     int ausCache_ = 0;
+    int nachbearbeitet_ = 0;
     qint64 gesamtgroesse_ = 0;
     bool abgebrochen_ = false;
     bool cacheFehler_ = false;

@@ -1,11 +1,14 @@
 #include "index/Texterkennung.h"
 
 #include "platform/Ansi.h"
+#include "platform/ProcessRunner.h"
 #include "platform/SettingsStore.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
-#include <QProcess>
+#include <QFileInfo>
+#include <QLocale>
 #include <QStandardPaths>
 
 #include <atomic>
@@ -21,8 +24,6 @@ const QByteArray plattformZeilenende("\n");
 
 // How long "tesseract --list-langs" may take.
 constexpr std::chrono::seconds pruefzeit{10};
-// How long starting a program, or its end after a kill, may take (milliseconds).
-constexpr int startzeit = 10000;
 
 bool hatText(QByteArrayView seite) {
     bool nurAscii = true;
@@ -80,39 +81,24 @@ struct Lauf {
     QByteArray ausgabe;
 };
 
-// Runs a program until it ends, its time is up or the caller cancels; in the latter two
-// cases the program is killed before this returns. Its error channel is dropped unless it
-// is asked to join the output.
+// Runs a program to its end, its deadline or the caller's cancel and keeps its output; its
+// error channel is dropped unless it is to join the output.
 Lauf laufen(const QString& programm, const QStringList& argumente,
             const QProcessEnvironment& umgebung, const QDeadlineTimer& frist,
             const std::function<bool()>& abbruch, bool fehlerkanalDazu = false) {
-    QProcess prozess;
-    prozess.setProgram(programm);
-    prozess.setArguments(argumente);
-    prozess.setProcessEnvironment(umgebung);
-    if (fehlerkanalDazu)
-        prozess.setProcessChannelMode(QProcess::MergedChannels);
-    else
-        prozess.setStandardErrorFile(QProcess::nullDevice());
-    prozess.setStandardInputFile(QProcess::nullDevice());
-    prozess.start();
-    if (!prozess.waitForStarted(startzeit))
+    using Fehler = ProcessRunner::Kanaele::Fehler;
+    const ProcessRunner::Ergebnis r = ProcessRunner::ausfuehrenBegrenzt(
+        programm, argumente, {frist, abbruch},
+        {true, fehlerkanalDazu ? Fehler::InDieAusgabe : Fehler::Verwerfen, umgebung});
+    if (!r.gestartet)
         return {};
-    Ende ende = Ende::Fertig;
-    while (!prozess.waitForFinished(20) && prozess.state() != QProcess::NotRunning) {
-        if (abbruch && abbruch())
-            ende = Ende::Abbruch;
-        else if (frist.hasExpired())
-            ende = Ende::Zeitlimit;
-        else
-            continue;
-        prozess.kill();
-        prozess.waitForFinished(startzeit);
-        return {ende, {}};
-    }
-    if (prozess.exitStatus() != QProcess::NormalExit || prozess.exitCode() != 0)
+    if (r.ende == ProcessRunner::Ende::Abgebrochen)
+        return {Ende::Abbruch, {}};
+    if (r.ende == ProcessRunner::Ende::Zeitlimit)
+        return {Ende::Zeitlimit, {}};
+    if (r.code != 0)
         return {};
-    return {Ende::Fertig, prozess.readAllStandardOutput()};
+    return {Ende::Fertig, r.ausgabe};
 }
 
 } // namespace
@@ -209,45 +195,113 @@ Texterkennung::Ergebnis Texterkennung::erkennen(const Auftrag& a) const {
     return r;
 }
 
+QByteArray Texterkennung::kennung(const QByteArray& sprachliste) const {
+    QByteArray k = "Seiten von pdftoppm -r 300 -gray, gelesen von tesseract -l deu+eng --dpi 300, "
+                   "in der Form des Konverters 1\n";
+    const auto stand = [&k](const QString& datei) {
+        const QFileInfo info(datei);
+        k += QFile::encodeName(datei) + ' ' + QByteArray::number(info.size()) + ' ' +
+             QByteArray::number(info.lastModified().toMSecsSinceEpoch()) + '\n';
+    };
+    stand(programme_.pdftoppm);
+    stand(programme_.tesseract);
+    // The library's version, which the program file does not show.
+    const Lauf version = laufen(programme_.tesseract, {QStringLiteral("--version")}, umgebung_,
+                                QDeadlineTimer(pruefzeit), {}, true);
+    k += version.ausgabe.split('\n').mid(0, 2).join('\n') + '\n';
+    // "List of available languages in "/usr/share/tesseract-ocr/5/tessdata/" (3):"
+    const QList<QByteArray> teile = sprachliste.split('"');
+    if (teile.size() >= 3) {
+        const QString ordner = QFile::decodeName(teile.at(1));
+        for (const char* sprache : {"deu", "eng"})
+            stand(QDir(ordner).filePath(QLatin1String(sprache) + QStringLiteral(".traineddata")));
+    }
+    return k;
+}
+
 Texterkennung::Pruefung Texterkennung::pruefen() const {
-    const QString anfang = QStringLiteral("Die Texterkennung für gescannte PDF-Dateien ist "
-                                          "eingeschaltet, aber ");
-    const QString ende = QStringLiteral(" Gescannte Seiten werden ohne Texterkennung indiziert.");
+    const auto fehlt = [](const char* was) {
+        Pruefung p;
+        p.meldung = QStringLiteral("Die Texterkennung für gescannte PDF-Dateien ist "
+                                   "eingeschaltet, aber ") +
+                    QString::fromUtf8(was) +
+                    QStringLiteral(" Gescannte Seiten werden ohne Texterkennung indiziert.");
+        return p;
+    };
     if (programme_.tesseract.isEmpty())
-        return {false, anfang +
-                           QStringLiteral("das Programm \"tesseract\" ist nicht installiert "
-                                          "(Paket tesseract-ocr).") +
-                           ende};
+        return fehlt("das Programm \"tesseract\" ist nicht installiert (Paket tesseract-ocr).");
     if (programme_.pdftoppm.isEmpty())
-        return {false, anfang +
-                           QStringLiteral("das Programm \"pdftoppm\" ist nicht installiert "
-                                          "(Paket poppler-utils).") +
-                           ende};
+        return fehlt("das Programm \"pdftoppm\" ist nicht installiert (Paket poppler-utils).");
     // Older versions print the list on the error channel.
     const Lauf lauf = laufen(programme_.tesseract, {QStringLiteral("--list-langs")}, umgebung_,
                              QDeadlineTimer(pruefzeit), {}, true);
     if (lauf.ende != Ende::Fertig)
-        return {false, anfang +
-                           QStringLiteral("das Programm \"tesseract\" lässt sich nicht "
-                                          "ausführen.") +
-                           ende};
+        return fehlt("das Programm \"tesseract\" lässt sich nicht ausführen.");
     // One language per line, below a line naming the data folder.
     for (const QByteArray& z : lauf.ausgabe.split('\n'))
         if (z.trimmed() == "deu")
-            return {true, QString()};
-    return {false, anfang +
-                       QStringLiteral("die deutschen Sprachdaten für \"tesseract\" fehlen "
-                                      "(Paket tesseract-ocr-deu).") +
-                       ende};
+            return {true, QString(), kennung(lauf.ausgabe)};
+    return fehlt("die deutschen Sprachdaten für \"tesseract\" fehlen (Paket tesseract-ocr-deu).");
 }
 
-bool Texterkennung::eingeschaltet(const SettingsStore& einstellungen) {
+Nachbearbeitung Texterkennung::alsNachbearbeitung(bool fehlenMelden) const {
+    Nachbearbeitung n;
+    n.vorbereiten = [erkennung = *this, fehlenMelden] {
+        const Pruefung p = erkennung.pruefen();
+        return Nachbearbeitung::Bereitschaft{p.verfuegbar, fehlenMelden ? p.meldung : QString(),
+                                             p.kennung};
+    };
+    n.cacheordner = QStringLiteral("Texterkennung");
+    n.betrifft = [](const QByteArray& text) { return !leereSeiten(text).isEmpty(); };
+    n.schritt = [erkennung = *this](const Nachbearbeitung::Datei& d, QByteArray& text) {
+        Auftrag a;
+        a.pdf = d.nativ;
+        a.ausgabe = text;
+        a.arbeitsordner = d.arbeitsordner;
+        a.zeitlimitJeSeite = std::chrono::seconds(d.zeitlimitSekunden);
+        a.abbruch = d.abbruch;
+        a.fortschritt = [&d](int seite, int seiten) { d.titel(titel(seite, seiten, d.pfad)); };
+        const Ergebnis r = erkennung.erkennen(a);
+        text = r.text;
+        return Nachbearbeitung::Ausgang{
+            r.vollstaendig(), zeitlimitMeldung(d.pfad, r.zeitlimitSeiten, d.zeitlimitSekunden)};
+    };
+    n.protokollzeile = protokollzeile;
+    return n;
+}
+
+QString Texterkennung::zeitlimitMeldung(const QString& pfad, int seiten, int sekunden) {
+    const QString grenze =
+        QString::number(sekunden) + QStringLiteral(" Sekunden gedauert und wurde beendet "
+                                                   "(Zeitlimit_Konverter). ");
+    if (seiten == 0)
+        return QString();
+    if (seiten == 1)
+        return QStringLiteral("Die Texterkennung einer Seite von ") + pfad +
+               QStringLiteral(" hat länger als ") + grenze +
+               QStringLiteral("Diese Seite bleibt ohne Text.");
+    return QStringLiteral("Die Texterkennung von ") + QString::number(seiten) +
+           QStringLiteral(" Seiten von ") + pfad + QStringLiteral(" hat je Seite länger als ") +
+           grenze + QStringLiteral("Diese Seiten bleiben ohne Text.");
+}
+
+QString Texterkennung::protokollzeile(int pdfDateien) {
+    return QLocale().toString(pdfDateien) +
+           QStringLiteral(" PDF-Dateien wurden mit Texterkennung gelesen.");
+}
+
+std::optional<bool> Texterkennung::gespeichert(const SettingsStore& einstellungen) {
     const QString wert = einstellungen.LeseRegKey(einstellungsname());
     if (wert == QLatin1String("1"))
         return true;
     if (wert == QLatin1String("0"))
         return false;
-    return Texterkennung().pruefen().verfuegbar;
+    return std::nullopt;
+}
+
+bool Texterkennung::eingeschaltet(const SettingsStore& einstellungen) {
+    const std::optional<bool> wert = gespeichert(einstellungen);
+    return wert ? *wert : Texterkennung().pruefen().verfuegbar;
 }
 
 void Texterkennung::setEingeschaltet(SettingsStore& einstellungen, bool an) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "index/Konverterpool.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QProcessEnvironment>
@@ -7,6 +9,7 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 
 class SettingsStore;
 
@@ -62,6 +65,9 @@ public:
         bool verfuegbar = false;
         // Says in German what is missing; empty when recognition is available.
         QString meldung;
+        // What recognises, down to the versions of the programs and the language data: texts
+        // recognised under another kennung are recognised anew.
+        QByteArray kennung;
     };
 
     explicit Texterkennung(Programme programme = Programme::suchen());
@@ -72,6 +78,17 @@ public:
     // "tesseract --list-langs"). A run that wants recognition checks this once and shows the
     // message when it is not available.
     Pruefung pruefen() const;
+
+    // The step the converter pool runs on every converted PDF with an empty page: recognises
+    // those pages, each under the converter's time limit, and shows the window title while
+    // it works. At the first such PDF of a run it checks whether recognition is available;
+    // when not, the run goes on without it, and says so once when asked to.
+    Nachbearbeitung alsNachbearbeitung(bool fehlenMelden) const;
+
+    // A warning when pages were given up at the time limit; empty otherwise.
+    static QString zeitlimitMeldung(const QString& pfad, int seiten, int sekunden);
+    // The log line below the run's statistics.
+    static QString protokollzeile(int pdfDateien);
 
     // Numbers (from 1) of the pages whose text holds no letter or digit. Form feeds end the
     // pages; what follows the last one is a page only when it is not empty.
@@ -84,9 +101,13 @@ public:
     // on when it is available.
     static QString einstellungsname() { return QStringLiteral("Texterkennung"); }
     static bool eingeschaltet(const SettingsStore& einstellungen);
+    // What is stored: on, off, or nothing.
+    static std::optional<bool> gespeichert(const SettingsStore& einstellungen);
     static void setEingeschaltet(SettingsStore& einstellungen, bool an);
 
 private:
+    QByteArray kennung(const QByteArray& sprachliste) const;
+
     Programme programme_;
     QProcessEnvironment umgebung_;
 };

@@ -8,6 +8,7 @@
 #include "index/Hauptliste.h"
 #include "index/Indexlauf.h"
 #include "index/Laufzeit.h"
+#include "index/Texterkennung.h"
 #include "index/gui/TOKBottomDlg.h"
 #include "lister/Dateilister.h"
 #include "platform/Platform.h"
@@ -836,6 +837,7 @@ void TMainForm_Kelvora_PDF::indizierungStarten() {
     });
     indexlauf_->setLaufzeit([this] { return zeitText(); });
     indexlauf_->setKonverter(Konvertereinstellungen::lesen(dienste_.einstellungen));
+    indexlauf_->setTexterkennung(Texterkennung::gespeichert(dienste_.einstellungen));
     if (!OKBottomDlg->listerNoetig()) {
         LiesDieListeEin();
         return;

@@ -6,6 +6,7 @@
 #include "searchwin/Suchformp.h"
 #include "settings/einstellformp.h"
 #include "tests/common/TestUmgebung.h"
+#include "tests/fixtures/BildPdf.h"
 #include "tests/fixtures/PdfSchreiber.h"
 
 #include <QDir>
@@ -16,6 +17,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
@@ -347,4 +349,84 @@ TEST_F(IndizierungTest, SchliessenWaehrendDerListerWartet) {
     EXPECT_TRUE(f.close());
     EXPECT_FALSE(f.wartetAufLister());
     EXPECT_FALSE(gibt("Datenbank/Rechnungen.sperre"));
+}
+
+// The window reads "Texterkennung" for each run: off, the scanned page stays empty; on, it is
+// read while the title names the page, and the log counts it.
+TEST_F(IndizierungTest, TexterkennungWieEingestellt) {
+    ASSERT_TRUE(BildPdf::schreiben(
+        nativ("Akten/scan.pdf"), {{QStringLiteral("Kündigung des Mietvertrags")}}, QPageSize::A6));
+    ASSERT_TRUE(PdfSchreiber::schreiben(nativ("Akten/brief.pdf"), {QStringLiteral("Brief")}));
+    schreibe("Datenbank/Haupt_Dateinamen_Liste_Laufwerk_T.txt",
+             win("Akten\\scan.pdf").toUtf8() + "\r\n" + win("Akten\\brief.pdf").toUtf8() + "\r\n");
+    einstellungen.werte.insert("Konverter_Prozesse", "1");
+    EventPump pump;
+    auto& f = fenster(pump);
+    QStringList titel;
+    QObject::connect(&f, &QWidget::windowTitleChanged, &f, [&](const QString& t) { titel << t; });
+    const QString seite = "Texterkennung: Seite 1 von 1  " + win("Akten\\scan.pdf");
+    for (const bool an : {false, true}) {
+        SCOPED_TRACE(an);
+        const QString name = an ? QStringLiteral("An") : QStringLiteral("Aus");
+        einstellungen.werte.insert("Texterkennung", an ? "1" : "0");
+        titel.clear();
+        neueDatenbank(name);
+        EXPECT_EQ(f.Label1->text(), QStringLiteral("Fertig mit der Indizierung."));
+        EXPECT_EQ(QString::fromUtf8(lies("Datenbank/" + name + "_UTF8Dokument.txt"))
+                      .contains("Kündigung des Mietvertrags"),
+                  an);
+        EXPECT_EQ(titel.contains(seite), an) << titel.join('|').toStdString();
+        EXPECT_EQ(log(name).endsWith("\r\n1 PDF-Dateien wurden mit Texterkennung gelesen.\r\n"), an)
+            << log(name).toStdString();
+        EXPECT_TRUE(notifier.texte().isEmpty()) << notifier.texte().join('|').toStdString();
+    }
+}
+
+// Cancel while a page is read ends tesseract at once, long before the time limit; the run
+// keeps the files finished and the scanned one as the converter gave it, and keeps nothing
+// half read in the text cache.
+TEST_F(IndizierungTest, AbbruchWaehrendDerTexterkennung) {
+    akten(2);
+    ASSERT_TRUE(
+        BildPdf::schreiben(nativ("Akten/scan.pdf"), {{QStringLiteral("Mahnung")}}, QPageSize::A6));
+    schreibe("Datenbank/Haupt_Dateinamen_Liste_Laufwerk_T.txt",
+             win("Akten\\1.pdf").toUtf8() + "\r\n" + win("Akten\\scan.pdf").toUtf8() + "\r\n" +
+                 win("Akten\\2.pdf").toUtf8() + "\r\n");
+    einstellungen.werte.insert("Konverter_Prozesse", "1");
+    einstellungen.werte.insert("Texterkennung", "1");
+    // Language data that never arrive: tesseract waits until it is ended.
+    QTemporaryDir daten;
+    for (const char* name : {"deu.traineddata", "eng.traineddata"})
+        ASSERT_EQ(QProcess::execute("mkfifo", {daten.filePath(QLatin1String(name))}), 0);
+    const Umgebungswert haengend("TESSDATA_PREFIX", QFile::encodeName(daten.path()));
+    EventPump pump;
+    auto& f = fenster(pump);
+    bool abgebrochen = false;
+    QObject::connect(&f, &QWidget::windowTitleChanged, &f, [&](const QString& t) {
+        if (!abgebrochen && t.startsWith("Texterkennung: Seite 1 von 1")) {
+            abgebrochen = true;
+            QTimer::singleShot(200, &f, [&f] { f.BitBtn2->click(); });
+        }
+    });
+    QTimer wache;
+    wache.setSingleShot(true);
+    QObject::connect(&wache, &QTimer::timeout, [] {
+        std::fputs("The run did not end after the cancel.\n", stderr);
+        std::abort();
+    });
+    wache.start(60000);
+    neueDatenbank("Post");
+    EXPECT_TRUE(abgebrochen);
+    EXPECT_EQ(f.Label1->text(), QStringLiteral("Fertig mit der abgebrochenen Indizierung."));
+    EXPECT_TRUE(kindprozesse("tesseract").isEmpty());
+    const QByteArray dokument = lies("Datenbank/Post_UTF8Dokument.txt");
+    EXPECT_TRUE(dokument.contains("Blatt 1"));
+    EXPECT_FALSE(dokument.contains("Blatt 2"));
+    EXPECT_TRUE(dokument.endsWith("#" + win("Akten\\scan.pdf").toUtf8() + "\r\n" +
+                                  QByteArray(win("Akten\\scan.pdf").size() / 2, '=') +
+                                  "\r\n\f\r\n"))
+        << dokument.toStdString();
+    EXPECT_TRUE(log("Post").contains("\r\n2 PDF-Dateien wurden indiziert."));
+    EXPECT_FALSE(log("Post").contains("Texterkennung"));
+    EXPECT_TRUE(QDir(nativ("Datenbank/Post_Textcache/Texterkennung")).isEmpty());
 }

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <unistd.h>
+
 void Umgebung::SetUp() {
     ASSERT_TRUE(tmp_.isValid());
     QDir(tmp_.path()).mkpath("config");
@@ -55,4 +57,35 @@ QByteArray Umgebung::lies(const QString& relativ) const {
 
 bool Umgebung::gibt(const QString& relativ) const {
     return QFileInfo::exists(nativ(relativ));
+}
+
+Umgebungswert::Umgebungswert(const char* name, const QByteArray& wert)
+    : name_(name), alt_(qgetenv(name)), hatte_(qEnvironmentVariableIsSet(name)) {
+    qputenv(name, wert);
+}
+
+Umgebungswert::~Umgebungswert() {
+    if (hatte_)
+        qputenv(name_, alt_);
+    else
+        qunsetenv(name_);
+}
+
+QList<qint64> kindprozesse(const QByteArray& name) {
+    QList<qint64> kinder;
+    for (const QString& eintrag : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        bool zahl = false;
+        const qint64 pid = eintrag.toLongLong(&zahl);
+        QFile stat(QStringLiteral("/proc/") + eintrag + QStringLiteral("/stat"));
+        if (!zahl || !stat.open(QIODevice::ReadOnly))
+            continue;
+        // "pid (name) state ppid ..."
+        const QByteArray s = stat.readAll();
+        const qsizetype auf = s.indexOf('('), zu = s.lastIndexOf(')');
+        const QList<QByteArray> rest = s.mid(zu + 2).split(' ');
+        if (s.mid(auf + 1, zu - auf - 1) == name && rest.size() > 1 &&
+            rest.at(1).toLongLong() == getpid())
+            kinder << pid;
+    }
+    return kinder;
 }

@@ -2,6 +2,8 @@
 
 #include "platform/SettingsStore.h"
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -56,6 +58,24 @@ inline QByteArray utf16le(const QString& text, bool mitMarke = true) {
     }
     return out;
 }
+
+// Sets an environment variable for the life of the object.
+class Umgebungswert {
+public:
+    Umgebungswert(const char* name, const QByteArray& wert);
+    ~Umgebungswert();
+    Umgebungswert(const Umgebungswert&) = delete;
+    Umgebungswert& operator=(const Umgebungswert&) = delete;
+
+private:
+    const char* name_;
+    QByteArray alt_;
+    bool hatte_;
+};
+
+// The processes of the given program name this test process has started and that have not
+// yet been reaped.
+QList<qint64> kindprozesse(const QByteArray& name);
 
 // Readable failure output for Qt strings.
 inline void PrintTo(const QString& s, std::ostream* os) {

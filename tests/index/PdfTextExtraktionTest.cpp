@@ -6,6 +6,7 @@
 #include "tests/common/TestUmgebung.h"
 #include "tests/fixtures/PdfSchreiber.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -41,7 +42,12 @@ protected:
         a.nachbearbeitung = schritt;
         extraktion = std::make_unique<PdfTextExtraktion>(
             PdfTextExtraktion::Umgebung{ordner, notifier, Pump::still(), std::move(abbruch),
-                                        [this](const QString& t) { titel << t; }},
+                                        [this](const QString& t) {
+                                            std::lock_guard<std::mutex> l(titelSperre);
+                                            titel << t;
+                                            fremderFaden = fremderFaden ||
+                                                           QThread::currentThread() != thread();
+                                        }},
             "Akten", QStringList{".pdf", ".", ".", ".", "."}, ausnahmen, a);
         return extraktion->ErstelleDiePDFtextDokumente(datZeilen);
     }
@@ -76,9 +82,18 @@ protected:
         return s.mid(s.lastIndexOf(')') + 2, 1) != "Z";
     }
 
+    // Whether the caller's thread has been shown the title; any thread may ask.
+    bool titelGesehen(const QString& t) {
+        std::lock_guard<std::mutex> l(titelSperre);
+        return titel.contains(t);
+    }
+    QThread* thread() const { return QCoreApplication::instance()->thread(); }
+
     Programmordner ordner;
     ProtokollNotifier notifier;
+    std::mutex titelSperre;
     QStringList titel;
+    std::atomic<bool> fremderFaden{false};
     QStringList ausnahmen;
     std::unique_ptr<Arbeitsordner> job;
     std::unique_ptr<PdfTextExtraktion> extraktion;
@@ -340,29 +355,104 @@ TEST_F(PdfTextExtraktionTest, KeineOrdnerlisteJeDatei) {
     EXPECT_EQ(lesungen[1], lesungen[2]);
 }
 
-// A step after the converter runs inside the pool on each converted file, under the same
-// time limit: what it makes of the text goes into the document and the cache, a step that
-// overruns counts as the converter would.
+// A step after the converter runs inside the pool on the texts it would touch, once it has
+// said at the first of them that it is ready. Its text goes into the document and into a
+// cache of its own beside the converter's: a re-index runs neither, a run without the step
+// takes the converter's text without converting, another version of the step runs again on
+// the cached converter text, and a step cut short is not kept. Its title reaches the
+// caller's thread, its warnings come in file order; a step that is not ready is said once
+// and left out, and a run without texts to touch does not ask it at all.
 TEST_F(PdfTextExtraktionTest, NachbearbeitungImPool) {
     pdf("a.pdf", {"eins"});
-    pdf("langsam.pdf", {"zwei"});
-    schritt.kennung = "Probe 1";
-    schritt.schritt = [](const QString& pdf, QByteArray& text, const ProcessRunner::Grenze& g) {
-        if (pdf.endsWith("langsam.pdf"))
-            return ProcessRunner::ausfuehrenBegrenzt("sleep", {"300"}, g).ende ==
-                   ProcessRunner::Ende::Beendet;
-        text = "bearbeitet: " + text;
-        return true;
+    pdf("b.pdf", {"zwei"});
+    pdf("c.pdf", {"drei"});
+    ersatzkonverter("echo x >> '" + QFile::encodeName(nativ("laeufe")) + "'\nexec " +
+                    echterKonverter() + " \"$@\"\n");
+    const auto umwandlungen = [this] { return lies("laeufe").count('x'); };
+    std::atomic<int> schritte{0}, vorbereitungen{0};
+    std::atomic<bool> vollstaendig{true}, bereit{true};
+    QByteArray kennung;
+    schritt.vorbereiten = [&] {
+        ++vorbereitungen;
+        return bereit ? Nachbearbeitung::Bereitschaft{true, {}, kennung}
+                      : Nachbearbeitung::Bereitschaft{false, "Schritt fehlt", {}};
     };
-    ASSERT_TRUE(lauf(dat({"a.pdf", "langsam.pdf"}), 2, {}, 1));
-    EXPECT_EQ(dokument(), satz(win("pdf\\a.pdf"), "bearbeitet: " + konvertiert("a.pdf")));
-    ASSERT_EQ(notifier.meldungen().size(), 1u);
-    EXPECT_TRUE(
-        notifier.meldungen()[0].text.startsWith("Die Umwandlung von " + win("pdf\\langsam.pdf")));
-    // The cache holds the step's text; another version of the step does not take it.
-    ASSERT_TRUE(lauf(dat({"a.pdf"})));
-    EXPECT_EQ(extraktion->ausCache(), 1);
-    schritt.kennung = "Probe 2";
-    ASSERT_TRUE(lauf(dat({"a.pdf"})));
-    EXPECT_EQ(extraktion->ausCache(), 0);
+    schritt.cacheordner = "Probe";
+    schritt.betrifft = [](const QByteArray& t) { return t.contains("zwei") || t.contains("drei"); };
+    schritt.schritt = [&](const Nachbearbeitung::Datei& d, QByteArray& text) {
+        ++schritte;
+        d.titel("Schritt: " + d.pfad);
+        // Until the caller has shown the title (one converter: no other step overwrites it).
+        for (int i = 0; i < 1000 && !titelGesehen("Schritt: " + d.pfad); ++i)
+            QThread::msleep(10);
+        text = "erkannt " + text;
+        return Nachbearbeitung::Ausgang{vollstaendig, "Hinweis zu " + d.pfad};
+    };
+    schritt.protokollzeile = [](int n) { return QString::number(n) + " bearbeitet"; };
+    const QStringList alle{"a.pdf", "b.pdf", "c.pdf"};
+    const QByteArray roh = satz(win("pdf\\a.pdf"), konvertiert("a.pdf")) +
+                           satz(win("pdf\\b.pdf"), konvertiert("b.pdf")) +
+                           satz(win("pdf\\c.pdf"), konvertiert("c.pdf"));
+    const QByteArray bearbeitet = satz(win("pdf\\a.pdf"), konvertiert("a.pdf")) +
+                                  satz(win("pdf\\b.pdf"), "erkannt " + konvertiert("b.pdf")) +
+                                  satz(win("pdf\\c.pdf"), "erkannt " + konvertiert("c.pdf"));
+    struct Fall {
+        const char* was;
+        QByteArray kennung; // empty: without the step
+        bool bereit, vollstaendig;
+        QStringList dateien;
+        int prozesse;
+        QByteArray dokument;
+        int umwandlungen, vorbereitungen, schritte, ausCache, nachbearbeitet;
+        QStringList warnungen;
+    };
+    const QStringList hinweise{"Hinweis zu " + win("pdf\\b.pdf"),
+                               "Hinweis zu " + win("pdf\\c.pdf")};
+    const Fall faelle[] = {
+        {"erster Lauf", "Probe 1", true, true, alle, 1, bearbeitet, 3, 1, 2, 0, 2, hinweise},
+        {"unverändert", "Probe 1", true, true, alle, 1, bearbeitet, 3, 2, 2, 3, 2, {}},
+        {"ohne Schritt", "", true, true, alle, 1, roh, 3, 2, 2, 3, 0, {}},
+        {"andere Version", "Probe 2", true, true, alle, 1, bearbeitet, 3, 3, 4, 1, 2, hinweise},
+        {"abgeschnitten", "Probe 3", true, false, alle, 1, bearbeitet, 3, 4, 6, 1, 2, hinweise},
+        {"wieder abgeschnitten", "Probe 3", true, false, alle, 1, bearbeitet, 3, 5, 8, 1, 2,
+         hinweise},
+        {"nicht bereit", "Probe 2", false, true, alle, 2, roh, 3, 6, 8, 3, 0, {"Schritt fehlt"}},
+        {"wieder Version 2", "Probe 2", true, true, alle, 1, bearbeitet, 3, 7, 8, 3, 2, {}},
+        {"nichts zu tun",
+         "Probe 2",
+         true,
+         true,
+         {"a.pdf"},
+         2,
+         satz(win("pdf\\a.pdf"), konvertiert("a.pdf")),
+         3,
+         7,
+         8,
+         1,
+         0,
+         {}},
+    };
+    const Nachbearbeitung mitSchritt = schritt;
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.was);
+        schritt = f.kennung.isEmpty() ? Nachbearbeitung() : mitSchritt;
+        kennung = f.kennung;
+        bereit = f.bereit;
+        vollstaendig = f.vollstaendig;
+        notifier.leeren();
+        ASSERT_TRUE(lauf(dat(f.dateien), f.prozesse));
+        EXPECT_EQ(dokument(), f.dokument);
+        EXPECT_EQ(umwandlungen(), f.umwandlungen);
+        EXPECT_EQ(vorbereitungen, f.vorbereitungen);
+        EXPECT_EQ(schritte, f.schritte);
+        EXPECT_EQ(extraktion->ausCache(), f.ausCache);
+        EXPECT_EQ(extraktion->nachbearbeitet(), f.nachbearbeitet);
+        EXPECT_EQ(notifier.texte(), f.warnungen);
+        const QStringList log = extraktion->statistik(f.dateien.size(), "0 s");
+        EXPECT_EQ(log.last(), f.nachbearbeitet ? QStringLiteral("2 bearbeitet")
+                                               : "Davon aus dem Textcache übernommen: " +
+                                                     QString::number(f.ausCache));
+    }
+    EXPECT_TRUE(QFileInfo(nativ("Datenbank/Akten_Textcache/Probe")).isDir());
+    EXPECT_FALSE(fremderFaden);
 }

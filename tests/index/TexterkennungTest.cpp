@@ -9,49 +9,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-#include <unistd.h>
-
 namespace {
-
-// Sets an environment variable for the life of the object.
-class Umgebungswert {
-public:
-    Umgebungswert(const char* name, const QByteArray& wert)
-        : name_(name), alt_(qgetenv(name)), hatte_(qEnvironmentVariableIsSet(name)) {
-        qputenv(name, wert);
-    }
-    ~Umgebungswert() {
-        if (hatte_)
-            qputenv(name_, alt_);
-        else
-            qunsetenv(name_);
-    }
-
-private:
-    const char* name_;
-    QByteArray alt_;
-    bool hatte_;
-};
-
-// The tesseract processes this test process has started and that have not yet been reaped.
-QList<qint64> tesseractKinder() {
-    QList<qint64> kinder;
-    for (const QString& eintrag : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-        bool zahl = false;
-        const qint64 pid = eintrag.toLongLong(&zahl);
-        QFile stat(QStringLiteral("/proc/") + eintrag + QStringLiteral("/stat"));
-        if (!zahl || !stat.open(QIODevice::ReadOnly))
-            continue;
-        // "pid (name) state ppid ..."
-        const QByteArray s = stat.readAll();
-        const qsizetype auf = s.indexOf('('), zu = s.lastIndexOf(')');
-        const QList<QByteArray> rest = s.mid(zu + 2).split(' ');
-        if (s.mid(auf + 1, zu - auf - 1) == "tesseract" && rest.size() > 1 &&
-            rest.at(1).toLongLong() == getpid())
-            kinder << pid;
-    }
-    return kinder;
-}
 
 QString alsText(const QByteArray& text) {
     return QString::fromUtf8(text);
@@ -230,19 +188,72 @@ TEST_F(TexterkennungTest, ZeitlimitBeendetTesseract) {
     // Ample for rendering the small page on a busy machine; tesseract never gets done.
     a.zeitlimitJeSeite = std::chrono::seconds(5);
     a.abbruch = [&gesehen] {
-        for (const qint64 pid : tesseractKinder())
+        for (const qint64 pid : kindprozesse("tesseract"))
             if (!gesehen.contains(pid))
                 gesehen << pid;
         return false;
     };
     const Texterkennung::Ergebnis r = Texterkennung().erkennen(a);
     EXPECT_EQ(gesehen.size(), 1);
-    EXPECT_TRUE(tesseractKinder().isEmpty());
+    EXPECT_TRUE(kindprozesse("tesseract").isEmpty());
     EXPECT_EQ(r.zeitlimitSeiten, 1);
     EXPECT_EQ(r.erkannteSeiten, 0);
     EXPECT_FALSE(r.vollstaendig());
     EXPECT_EQ(r.text, ausgabe);
     EXPECT_TRUE(QDir(arbeit.path()).isEmpty());
+}
+
+// As a step of the converter pool: only output with an empty page is touched; each page gets
+// the time limit, the window title names it, and pages given up at the limit are said once
+// per PDF and keep the result out of the cache.
+TEST_F(TexterkennungTest, SchrittImPoolMitZeitlimitJeSeite) {
+    haengendeSprachdaten();
+    const Nachbearbeitung schritt = Texterkennung().alsNachbearbeitung(true);
+    const Nachbearbeitung::Bereitschaft bereit = schritt.vorbereiten();
+    ASSERT_TRUE(bereit.bereit);
+    EXPECT_TRUE(bereit.meldung.isEmpty());
+    EXPECT_TRUE(bereit.kennung.contains("tesseract -l deu+eng"));
+    EXPECT_FALSE(schritt.betrifft("Brief\n\fAnlage\n\f"));
+    EXPECT_TRUE(schritt.betrifft("Brief\n\f\f"));
+    EXPECT_EQ(schritt.protokollzeile(1234),
+              QStringLiteral("1.234 PDF-Dateien wurden mit Texterkennung gelesen."));
+    EXPECT_EQ(schritt.cacheordner, QStringLiteral("Texterkennung"));
+
+    const QString win = QStringLiteral("H:\\Post\\Mahnung.pdf");
+    const struct {
+        int seiten;
+        QString meldung;
+    } faelle[] = {
+        {1, "Die Texterkennung einer Seite von " + win +
+                " hat länger als 1 Sekunden gedauert und wurde beendet (Zeitlimit_Konverter). "
+                "Diese Seite bleibt ohne Text."},
+        {2, "Die Texterkennung von 2 Seiten von " + win +
+                " hat je Seite länger als 1 Sekunden gedauert und wurde beendet "
+                "(Zeitlimit_Konverter). Diese Seiten bleiben ohne Text."},
+    };
+    const QString pdf = pfad(QStringLiteral("scan.pdf"));
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.seiten);
+        QList<BildPdf::Seite> seiten;
+        for (int i = 0; i < f.seiten; ++i)
+            seiten.append({QStringLiteral("Mahnung %1").arg(i)});
+        ASSERT_TRUE(BildPdf::schreiben(pdf, seiten, QPageSize::A6));
+        QByteArray text = konvertieren(pdf);
+        const QByteArray ausgabe = text;
+        QStringList titel;
+        const Nachbearbeitung::Ausgang a =
+            schritt.schritt({win, pdf, arbeit.path(), 1, [] { return false; },
+                             [&titel](const QString& t) { titel << t; }},
+                            text);
+        EXPECT_EQ(a.meldung, f.meldung);
+        EXPECT_FALSE(a.vollstaendig);
+        EXPECT_EQ(text, ausgabe);
+        QStringList erwartet;
+        for (int i = 1; i <= f.seiten; ++i)
+            erwartet << Texterkennung::titel(i, f.seiten, win);
+        EXPECT_EQ(titel, erwartet);
+        EXPECT_TRUE(kindprozesse("tesseract").isEmpty());
+    }
 }
 
 TEST_F(TexterkennungTest, AbbruchBeendetTesseractUndDieUebrigenSeiten) {
@@ -253,12 +264,12 @@ TEST_F(TexterkennungTest, AbbruchBeendetTesseractUndDieUebrigenSeiten) {
     haengendeSprachdaten();
     bool gesehen = false;
     Texterkennung::Auftrag a = auftrag(pdf, ausgabe);
-    a.abbruch = [&gesehen] { return gesehen = gesehen || !tesseractKinder().isEmpty(); };
+    a.abbruch = [&gesehen] { return gesehen = gesehen || !kindprozesse("tesseract").isEmpty(); };
     const Texterkennung::Ergebnis r = Texterkennung().erkennen(a);
     EXPECT_TRUE(gesehen);
     EXPECT_TRUE(r.abgebrochen);
     EXPECT_FALSE(r.vollstaendig());
-    EXPECT_TRUE(tesseractKinder().isEmpty());
+    EXPECT_TRUE(kindprozesse("tesseract").isEmpty());
     EXPECT_EQ(fortschritt, (std::vector<std::pair<int, int>>{{1, 2}}));
     EXPECT_EQ(r.text, ausgabe);
     EXPECT_TRUE(QDir(arbeit.path()).isEmpty());
@@ -298,6 +309,13 @@ TEST_F(TexterkennungTest, PruefungNenntWasFehlt) {
         const Texterkennung::Pruefung p = Texterkennung(f.programme).pruefen();
         EXPECT_EQ(p.verfuegbar, f.meldung.isEmpty()) << f.meldung.toStdString();
         EXPECT_EQ(p.meldung, f.meldung);
+        // The same from the pool's step, which is silent when not asked to speak.
+        for (const bool melden : {true, false}) {
+            const Nachbearbeitung::Bereitschaft b =
+                Texterkennung(f.programme).alsNachbearbeitung(melden).vorbereiten();
+            EXPECT_EQ(b.bereit, p.verfuegbar);
+            EXPECT_EQ(b.meldung, melden ? f.meldung : QString());
+        }
     }
 }
 
