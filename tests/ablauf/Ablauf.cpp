@@ -4,7 +4,6 @@
 #include "tests/fixtures/PdfSchreiber.h"
 
 #include <QFile>
-#include <QProcess>
 
 namespace Ablauf {
 
@@ -55,21 +54,8 @@ void datenbankPruefen(const QString& programmordner, const QString& name) {
                                         "indiziert.   Zeit: ")));
 }
 
-Ergebnis ausfuehren(const QString& programm, const QStringList& argumente) {
-    QProcess p;
-    p.start(programm, argumente);
-    if (!p.waitForFinished(60000)) {
-        p.kill();
-        p.waitForFinished();
-        return {};
-    }
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
-
 bool hilfeIstHandbuch(const QString& pdf) {
-    const Ergebnis text = ausfuehren("pdftotext", {pdf, "-"});
+    const Programmlauf text = programmAusfuehren("pdftotext", {pdf, "-"});
     bool alle = text.code == 0 && text.aus.count('\f') >= 5; // one form feed after each page
     for (const char* kapitel :
          {"Datenbanken und Laufwerksbuchstaben", "Laufwerk_X", "Eine Datenbank erstellen",
@@ -80,14 +66,14 @@ bool hilfeIstHandbuch(const QString& pdf) {
 }
 
 void kommandozeilePruefen(const QString& kelvora, const QString& programmordner) {
-    const Ergebnis index =
-        ausfuehren(kelvora, {"--dir", programmordner, "index", "Akten", "T:\\Akten"});
+    const Programmlauf index =
+        programmAusfuehren(kelvora, {"--dir", programmordner, "index", "Akten", "T:\\Akten"});
     ASSERT_EQ(index.code, 0) << index.fehler.toStdString();
     datenbankPruefen(programmordner, "Akten");
     EXPECT_TRUE(QFile::exists(programmordner + "/Datenbank/Haupt_Dateinamen_Liste_Laufwerk_T.txt"));
 
-    const Ergebnis suche =
-        ausfuehren(kelvora, {"--dir", programmordner, "search", "Akten", "Nummer"});
+    const Programmlauf suche =
+        programmAusfuehren(kelvora, {"--dir", programmordner, "search", "Akten", "Nummer"});
     ASSERT_EQ(suche.code, 0) << suche.fehler.toStdString();
     const QString seite = programmordner + "/Datenbank/Temp/Kelvora_Ergebnis.htm";
     EXPECT_TRUE(suche.aus.endsWith("Ergebnisseite: " + seite + '\n')) << suche.aus.toStdString();

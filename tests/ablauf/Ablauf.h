@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/common/Programmlauf.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -14,14 +16,6 @@ void aktenAnlegen(const QString& programmordner);
 // The database NAME of T:\Akten, T: being the program folder: the exact bytes of its ".dat"
 // and title positions, each PDF's record in the document with the PDF's text, and the log.
 void datenbankPruefen(const QString& programmordner, const QString& name);
-
-struct Ergebnis {
-    int code = -1;
-    QString aus;
-    QString fehler;
-};
-// Runs a program to its end, at most a minute.
-Ergebnis ausfuehren(const QString& programm, const QStringList& argumente);
 
 // Whether the file is the German manual: several pages, the chapters the user needs.
 bool hilfeIstHandbuch(const QString& pdf);

@@ -12,15 +12,15 @@ using InstallationTest = Umgebung;
 
 TEST_F(InstallationTest, InstallierteProgrammeArbeitenOhneWeiterenSchritt) {
     const QString p = tmp_.filePath("installiert");
-    const Ablauf::Ergebnis installation =
-        Ablauf::ausfuehren(KELVORA_CMAKE, {"--install", KELVORA_BUILD, "--prefix", p});
+    const Programmlauf installation =
+        programmAusfuehren(KELVORA_CMAKE, {"--install", KELVORA_BUILD, "--prefix", p});
     ASSERT_EQ(installation.code, 0) << installation.fehler.toStdString();
     for (const char* programm :
          {"bin/kelvora-pdf", "bin/kelvora", "libexec/kelvora-pdf/ErstelleDateiliste"})
         EXPECT_TRUE(QFileInfo(p + '/' + programm).isExecutable()) << programm;
 
     const QString eintrag = p + "/share/applications/kelvora-pdf.desktop";
-    const Ablauf::Ergebnis pruefung = Ablauf::ausfuehren("desktop-file-validate", {eintrag});
+    const Programmlauf pruefung = programmAusfuehren("desktop-file-validate", {eintrag});
     EXPECT_EQ(pruefung.code, 0) << pruefung.aus.toStdString();
     QFile f(eintrag);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
