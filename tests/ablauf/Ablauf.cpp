@@ -1,5 +1,6 @@
 #include "tests/ablauf/Ablauf.h"
 
+#include "tests/common/Datensatz.h"
 #include "tests/common/TestUmgebung.h"
 #include "tests/fixtures/PdfSchreiber.h"
 
@@ -30,15 +31,13 @@ void datenbankPruefen(const QString& programmordner, const QString& name) {
     const QString db = programmordner + "/Datenbank/" + name;
     EXPECT_EQ(bytes(db + ".dat"),
               "PFAD_UND_ENDUNGEN= T:\\Akten *.pdf    \r\n" + pfade.join("\r\n").toUtf8() + "\r\n");
-    // Each record: three lines of one blank, "#" + path, a rule of half the path's length,
-    // the converter's text; the title positions point at the "#".
+    // Each record: its head, then the converter's text; the title positions point at the "#".
     const QByteArray dokument = bytes(db + "_UTF8Dokument.txt");
     QByteArray titel;
     qsizetype pos = 0;
     for (int i = 0; i < 2; ++i) {
         const QByteArray pfad = pfade[i].toUtf8();
-        const QByteArray kopf =
-            " \r\n \r\n \r\n#" + pfad + "\r\n" + QByteArray(pfad.size() / 2, '=') + "\r\n";
+        const QByteArray kopf = satzkopf(pfade[i]).toUtf8();
         EXPECT_EQ(dokument.indexOf(kopf, pos), pos) << pfad.constData();
         titel += QByteArray::number(pos + 9) + " #" + pfad + "\r\n";
         pos += kopf.size();

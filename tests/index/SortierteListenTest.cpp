@@ -2,6 +2,7 @@
 
 #include "index/Dokumentteiler.h"
 #include "platform/Platform.h"
+#include "tests/common/Datensatz.h"
 #include "tests/common/TestUmgebung.h"
 
 #include <QDir>
@@ -34,8 +35,7 @@ protected:
     }
     // A record as the indexing run writes it, the rule line half as long as the path.
     static QString satz(const QString& pfad, const QString& text) {
-        return QStringLiteral(" \r\n \r\n \r\n#") + pfad + "\r\n" +
-               QString(pfad.size() / 2, QLatin1Char('=')) + "\r\n" + text + "\r\n";
+        return satzkopf(pfad) + text + "\r\n";
     }
     void dat(const QString& erstePdf, const QString& name = QStringLiteral("Akten")) {
         schreibe("Datenbank/" + name + ".dat",

@@ -2,6 +2,7 @@
 #include "searchwin/TSuchForm.h"
 
 #include "platform/Platform.h"
+#include "tests/common/Datensatz.h"
 #include "tests/common/TestUmgebung.h"
 #include "viewer/TextViewer.h"
 #include "viewer/ViewerDokument.h"
@@ -55,9 +56,7 @@ protected:
     }
     // A record as the indexing run writes it.
     QString satz(const QString& text) const {
-        const QString pfad = win("Akten\\a.pdf");
-        return QStringLiteral(" \r\n \r\n \r\n#") + pfad + "\r\n" +
-               QString(pfad.size() / 2, QLatin1Char('=')) + "\r\n" + text + "\r\n";
+        return satzkopf(win("Akten\\a.pdf")) + text + "\r\n";
     }
     Sortiergruppe& gruppe() { return *form->Sortierung; }
     QList<QWidget*> gruppenteile() const {
