@@ -1,47 +1,27 @@
 #pragma once
 
-#include <QByteArray>
+#include "tests/common/Programmlauf.h"
+
 #include <QString>
 #include <QStringList>
 
-#include <utility>
-#include <vector>
-
-// What the end-to-end tests share: reading a database back from disk and checking it
-// against what the spec of each file says, and running the built or installed programs.
+// What the end-to-end tests share: a folder of PDFs, checking the database made of it, and
+// running the built or installed programs.
 namespace Ablauf {
 
-struct Datenbank {
-    QString kopf;      // first line of the ".dat"
-    QStringList pfade; // its further lines
-    QByteArray dokument;
-    QStringList titel; // lines of the title position index
-    QStringList log;
-};
+// "Akten/a.pdf" and "Akten/Unter/b.pdf" below the native program folder, and a PDF beside
+// the folder that no database of it may take in.
+void aktenAnlegen(const QString& programmordner);
 
-// The files of database NAME below the native program folder.
-Datenbank lesen(const QString& programmordner, const QString& name);
-
-// Every ".dat" path in order has its record in the document (three lines of one blank,
-// "#" + path, a rule of half the path's length, then the converter's text), and the
-// title position index points at each path line. erwartet: path -> text it holds.
-void dokumentPruefen(const Datenbank& db, const std::vector<std::pair<QString, QString>>& erwartet);
+// The database NAME of T:\Akten, T: being the program folder: the exact bytes of its ".dat"
+// and title positions, each PDF's record in the document with the PDF's text, and the log.
+void datenbankPruefen(const QString& programmordner, const QString& name);
 
 // Whether the file is the German manual: several pages, the chapters the user needs.
 bool hilfeIstHandbuch(const QString& pdf);
 
-struct Ergebnis {
-    int code = -1;
-    QString aus;
-    QString fehler;
-};
-// Runs a program to its end, at most a minute.
-Ergebnis ausfuehren(const QString& programm, const QStringList& argumente);
-
-// "kelvora index" of the folder akten (native) into the program folder, then
-// "kelvora search"; checks the database files and the result page. kelvora is the program
-// to run, the files hold textA (a.pdf) and textB (Unter/b.pdf).
-void kommandozeilePruefen(const QString& kelvora, const QString& programmordner,
-                          const QString& akten, const QString& textA, const QString& textB);
+// "kelvora index Akten T:\Akten" and "kelvora search Akten Nummer" with the program given;
+// checks the database, the master list the lister left and the result page.
+void kommandozeilePruefen(const QString& kelvora, const QString& programmordner);
 
 } // namespace Ablauf

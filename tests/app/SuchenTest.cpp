@@ -131,7 +131,8 @@ TEST_F(SuchenTest, GeladeneVarianteSchreibtIhreListeUndWirdNeuGeladen) {
 
 TEST_F(SuchenTest, EinZeichenWirdAbgelehntUndDasFensterBleibtBenutzbar) {
     lokaleSuche(QStringLiteral(" A "));
-    EXPECT_TRUE(notifier.texte().contains(TSuchlauf::einZeichenMeldung()));
+    EXPECT_TRUE(notifier.texte().contains(
+        "Nur ein Zeichen als Suchtext ist bei der \"Suche\" nicht erlaubt"));
     EXPECT_FALSE(gibt("Datenbank/Temp/Kelvora_Ergebnis.htm"));
     EXPECT_TRUE(shell.aufrufe.empty());
     EXPECT_FALSE(gibt(listendatei("Gesamt_OhneDB")));
@@ -146,7 +147,7 @@ TEST_F(SuchenTest, EinZeichenWirdAbgelehntUndDasFensterBleibtBenutzbar) {
 
 TEST_F(SuchenTest, LeererSuchtextWirdGemeldet) {
     lokaleSuche(QString());
-    EXPECT_EQ(notifier.texte(), QStringList{TSuchknopf::keinSuchtextMeldung()});
+    EXPECT_EQ(notifier.texte(), QStringList{"Sie haben keinen Suchtext eingegeben!"});
     EXPECT_TRUE(fenster().Label1->text().isEmpty());
 }
 

@@ -54,15 +54,6 @@ TEST_F(BefehleTest, LoeschenAmTerminalFragt) {
     EXPECT_FALSE(gibt("Datenbank/Akten.dat"));
 }
 
-TEST_F(BefehleTest, FehlerMitMeldungUndStatus) {
-    EXPECT_EQ(rufe({"delete", "Nix"}), 1);
-    EXPECT_EQ(fehler, QStringLiteral("Die Datenbank \"Nix\" existiert nicht!\n"));
-    EXPECT_EQ(rufe({"gibtsnicht"}), 1);
-    EXPECT_TRUE(fehler.startsWith("Unbekannter Befehl: gibtsnicht"));
-    EXPECT_EQ(rufe({"schliessen"}), 1);
-    EXPECT_EQ(fehler, QStringLiteral("Es läuft kein Kelvora-PDF-Fenster.\n"));
-}
-
 TEST_F(BefehleTest, IndizierenAusVorhandenerHauptliste) {
     QDir().mkpath(nativ("Akten"));
     ASSERT_TRUE(PdfSchreiber::schreiben(nativ("Akten/Bär.pdf"), {"Inhalt über Bären"}));
@@ -96,18 +87,24 @@ TEST_F(BefehleTest, IndizierenOhneTexterkennung) {
     EXPECT_TRUE(Befehle::hilfe().contains("[--ohne-texterkennung]"));
 }
 
-TEST_F(BefehleTest, IndizierenMitFalscherEingabe) {
-    EXPECT_EQ(rufe({"index", "Ak/ten", "T:\\"}), 1);
-    EXPECT_TRUE(fehler.contains("Sie haben ungültige Zeichen eingegeben!"));
-    EXPECT_EQ(rufe({"index", "Akten", "T:\\fehlt"}), 1);
-    EXPECT_TRUE(fehler.contains("Der angegebene Ordner existiert nicht"));
-    EXPECT_EQ(rufe({"index", "Akten", "Q:\\"}), 1);
-    EXPECT_TRUE(fehler.contains("Das Laufwerk: \"Q\" hat kein NTFS-Dateisystem!"));
-    EXPECT_EQ(rufe({"index", "Akten", "T:\\"}), 1);
-    // The test program's folder holds no lister, nor does the program folder.
-    EXPECT_TRUE(fehler.startsWith("Fehler: ErstelleDateiliste ist nicht vorhanden! Gesucht "
-                                  "wurde in:\n" +
-                                  nativ("ErstelleDateiliste") + "\n"));
+// Every refusal ends with status 1 and says why.
+TEST_F(BefehleTest, FehlerMitMeldungUndStatus) {
+    const std::pair<QStringList, QString> faelle[] = {
+        {{"delete", "Nix"}, "Die Datenbank \"Nix\" existiert nicht!\n"},
+        {{"gibtsnicht"}, "Unbekannter Befehl: gibtsnicht"},
+        {{"schliessen"}, "Es läuft kein Kelvora-PDF-Fenster.\n"},
+        {{"index", "Ak/ten", "T:\\"}, "Sie haben ungültige Zeichen eingegeben!"},
+        {{"index", "Akten", "T:\\fehlt"}, "Der angegebene Ordner existiert nicht"},
+        {{"index", "Akten", "Q:\\"}, "Das Laufwerk: \"Q\" hat kein NTFS-Dateisystem!"},
+        // The test program's folder holds no lister, nor does the program folder.
+        {{"index", "Akten", "T:\\"},
+         "Fehler: ErstelleDateiliste ist nicht vorhanden! Gesucht wurde in:\n" +
+             nativ("ErstelleDateiliste") + "\n"},
+    };
+    for (const auto& [argumente, meldung] : faelle) {
+        EXPECT_EQ(rufe(argumente), 1) << argumente.join(' ').toStdString();
+        EXPECT_TRUE(fehler.contains(meldung)) << fehler.toStdString();
+    }
 }
 
 TEST_F(BefehleTest, VorhandeneDatenbankWirdNeuIndiziert) {

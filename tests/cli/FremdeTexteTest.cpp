@@ -2,6 +2,7 @@
 // holding markup, PDF text that holds another file's header line, a result page that cannot
 // be written.
 
+#include "tests/common/Programmlauf.h"
 #include "tests/search/Suchdaten.h"
 
 #include <QDir>
@@ -19,21 +20,9 @@ protected:
         s.setValue("Laufwerk_T", nativ());
     }
 
-    struct Lauf {
-        int code = -1;
-        QString aus, fehler;
-    };
-    Lauf kelvora(const QStringList& argumente) {
-        QProcess p;
-        p.start(QStringLiteral(KELVORA_CLI),
-                QStringList{"--dir", nativ(), "search", "Akten"} + argumente);
-        Lauf l;
-        if (!p.waitForFinished(60000))
-            return l;
-        l.code = p.exitCode();
-        l.aus = QString::fromUtf8(p.readAllStandardOutput());
-        l.fehler = QString::fromUtf8(p.readAllStandardError());
-        return l;
+    Programmlauf kelvora(const QStringList& argumente) {
+        return programmAusfuehren(KELVORA_CLI,
+                                  QStringList{"--dir", nativ(), "search", "Akten"} + argumente);
     }
     QString seite(const QString& name = "Kelvora_Ergebnis.htm") const {
         return QString::fromUtf8(lies("Datenbank/Temp/" + name));
@@ -55,7 +44,7 @@ TEST_F(FremdeTexteTest, MarkupAusPdfTextUndDateinamenBleibtText) {
     utf8Datenbank("Akten",
                   {{win(boese), "Vertrag <script>alert(1)</script> & <i>kursiv</i> \"zitiert\""},
                    {win("Akten\\b.pdf"), "Tom & Jerry <b>Vertrag</b>"}});
-    const Lauf l = kelvora({"Vertrag"});
+    const Programmlauf l = kelvora({"Vertrag"});
     ASSERT_EQ(l.code, 0) << l.fehler.toStdString();
     const QString s = seite();
     // The page holds no markup but its own.
@@ -70,7 +59,7 @@ TEST_F(FremdeTexteTest, MarkupAusPdfTextUndDateinamenBleibtText) {
     // The command line prints the texts as they are.
     EXPECT_TRUE(l.aus.contains(win(boese) + "\tVertrag <script>alert(1)</script>"));
 
-    const Lauf mitMarkup = kelvora({"<i>kursiv"});
+    const Programmlauf mitMarkup = kelvora({"<i>kursiv"});
     ASSERT_EQ(mitMarkup.code, 0);
     EXPECT_TRUE(seite().contains("\"<u>&lt;i&gt;kursiv\"</u>"));
     EXPECT_TRUE(seite().contains("&amp; <b>&lt;i&gt;kursiv</b>&lt;/i&gt;"));
@@ -87,7 +76,7 @@ TEST_F(FremdeTexteTest, KopfzeileImPdfTextGibtSichNichtAlsDateiAus) {
                              "erst Vertrag\n siehe\n" + falsch + "\ndann noch ein Vertrag\n"},
                             {win("Akten\\b.pdf"), "hier kein Treffer\n"},
                             {win("Akten\\c.pdf"), "der letzte Vertrag\n"}});
-    Lauf l = kelvora({"Vertrag"});
+    Programmlauf l = kelvora({"Vertrag"});
     ASSERT_EQ(l.code, 0) << l.fehler.toStdString();
     EXPECT_EQ(links(seite()), (QStringList{"a.pdf", "c.pdf"}));
     // Found only after the false header line, the hit is still a.pdf's.
@@ -121,7 +110,7 @@ TEST_F(FremdeTexteTest, VolleFestplatteBeimSchreibenDerSeite) {
         const QString datei = nativ("Datenbank/Temp/") + name;
         ASSERT_TRUE(QFile::remove(datei) || !QFile::exists(datei));
         ASSERT_TRUE(QFile::link("/dev/full", datei));
-        const Lauf l = kelvora({"Vertrag"});
+        const Programmlauf l = kelvora({"Vertrag"});
         EXPECT_EQ(l.code, 1);
         EXPECT_TRUE(l.aus.isEmpty()) << l.aus.toStdString();
         EXPECT_EQ(l.fehler, "Fehler: Die Ergebnisseite " + win("Datenbank\\Temp\\") + name +

@@ -1,4 +1,5 @@
 #include "platform/Platform.h"
+#include "tests/common/Programmlauf.h"
 #include "tests/common/TestUmgebung.h"
 #include "tests/fixtures/PdfSchreiber.h"
 
@@ -35,16 +36,8 @@ protected:
     QStringList argumente(const QStringList& befehl) const {
         return QStringList{"--dir", nativ()} + befehl;
     }
-    struct Aufruf {
-        int code = -1;
-        QString aus, fehler;
-    };
-    Aufruf kelvora(const QStringList& befehl) const {
-        QProcess p;
-        p.start(QStringLiteral(KELVORA_CLI), argumente(befehl));
-        EXPECT_TRUE(p.waitForFinished(60000));
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-                QString::fromUtf8(p.readAllStandardError())};
+    Programmlauf kelvora(const QStringList& befehl) const {
+        return programmAusfuehren(KELVORA_CLI, argumente(befehl));
     }
     static bool warten(const std::function<bool()>& bedingung) {
         QElapsedTimer uhr;
@@ -70,14 +63,14 @@ TEST_F(KelvoraIndexTest, ZweiterLaufWirdAbgewiesenUndEinGetoeteterHinterlaesstKe
     ASSERT_TRUE(erster.waitForStarted());
     ASSERT_TRUE(warten([&] { return gibt("Datenbank/Akten.sperre"); }));
 
-    const Aufruf zweiter = kelvora({"index", "Akten", "T:\\Akten"});
+    const Programmlauf zweiter = kelvora({"index", "Akten", "T:\\Akten"});
     EXPECT_EQ(zweiter.code, 1);
     EXPECT_TRUE(zweiter.fehler.contains(
         "Die Datenbank \"Akten\" wird gerade indiziert. Ein zweiter Lauf für diese Datenbank "
         "ist erst möglich, wenn der erste fertig ist."))
         << zweiter.fehler.toStdString();
 
-    const Aufruf loeschen = kelvora({"delete", "Akten", "--ja"});
+    const Programmlauf loeschen = kelvora({"delete", "Akten", "--ja"});
     EXPECT_EQ(loeschen.code, 1);
     EXPECT_EQ(loeschen.fehler, QStringLiteral("Die Datenbank \"Akten\" wird gerade indiziert und "
                                               "kann erst danach gelöscht werden.\n"));
@@ -86,7 +79,7 @@ TEST_F(KelvoraIndexTest, ZweiterLaufWirdAbgewiesenUndEinGetoeteterHinterlaesstKe
     erster.kill(); // SIGKILL: no chance to clean up
     ASSERT_TRUE(erster.waitForFinished());
     QFile::remove(nativ("langsam"));
-    const Aufruf dritter = kelvora({"index", "Akten", "T:\\Akten"});
+    const Programmlauf dritter = kelvora({"index", "Akten", "T:\\Akten"});
     EXPECT_EQ(dritter.code, 0) << dritter.fehler.toStdString();
     EXPECT_TRUE(dritter.aus.contains("3 PDF-Dateien wurden indiziert."))
         << dritter.aus.toStdString();
@@ -96,7 +89,7 @@ TEST_F(KelvoraIndexTest, ZweiterLaufWirdAbgewiesenUndEinGetoeteterHinterlaesstKe
 }
 
 TEST_F(KelvoraIndexTest, NichtsGefundenEndetMitFehlerstatus) {
-    const Aufruf r = kelvora({"index", "Leer", "T:\\Akten", "--endungen", "*.odt"});
+    const Programmlauf r = kelvora({"index", "Leer", "T:\\Akten", "--endungen", "*.odt"});
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.fehler.contains(
         "Für den Ordner \"T:\\Akten\" und die Endung \"*.odt\" wurde keine Datei gefunden."))

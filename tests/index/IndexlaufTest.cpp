@@ -1,7 +1,5 @@
 #include "index/Indexlauf.h"
 
-#include "datenbank/DatenbankKatalog.h"
-
 #include "platform/Platform.h"
 #include "tests/common/TestUmgebung.h"
 #include "tests/fixtures/PdfSchreiber.h"
@@ -66,37 +64,6 @@ TEST_F(IndexlaufTest, HauptlisteUnterDemWirksamenOrdner) {
     lauf.setSteuerordner(win());
     EXPECT_EQ(lauf.listerBasis(), win());
     EXPECT_EQ(lauf.hauptliste(a), win("Datenbank\\Haupt_Dateinamen_Liste_Laufwerk_d.txt"));
-}
-
-// The whole road with the real lister: it lists drive T: into the program folder, the
-// run filters that list to the folder and converts what it found.
-TEST_F(IndexlaufTest, NeueListeMitDemEchtenLister) {
-    SettingsStore einstellungen;
-    einstellungen.SchreibeRegKey(QStringLiteral("Laufwerk_T"), programmNativ_);
-    const Programmordner ordner(win());
-    ordner.ordnerAnlegen(notifier);
-    QDir().mkpath(nativ("Akten/Unter"));
-    ASSERT_TRUE(PdfSchreiber::schreiben(nativ("Akten/a.pdf"), {"Erstes Blatt"}));
-    ASSERT_TRUE(PdfSchreiber::schreiben(nativ("Akten/Unter/b.pdf"), {"Zweites Blatt"}));
-    ASSERT_TRUE(PdfSchreiber::schreiben(nativ("Anderes.pdf"), {"Nicht dabei"}));
-
-    Indexlauf lauf(ordner, notifier, Pump::still());
-    lauf.setLister(Indexlauf::listerSuchen(ordner, QString(), listerOrdner()));
-    Indexlauf::Auftrag a;
-    a.name = QStringLiteral("Akten");
-    a.ordner = win("Akten");
-    a.neueListe = true;
-    const Indexlauf::Ergebnis r = lauf.ausfuehren(a);
-    ASSERT_TRUE(r.ok) << notifier.texte().join("|").toStdString();
-    EXPECT_EQ(r.dateien, 2);
-    EXPECT_TRUE(gibt("Datenbank/Haupt_Dateinamen_Liste_Laufwerk_T.txt"));
-    const QByteArray dokument = lies("Datenbank/Akten_UTF8Dokument.txt");
-    EXPECT_TRUE(dokument.contains("Erstes Blatt"));
-    EXPECT_TRUE(dokument.contains("Zweites Blatt"));
-    EXPECT_FALSE(dokument.contains("Nicht dabei"));
-    // What "kelvora list" and the main window show.
-    EXPECT_EQ(DatenbankKatalog(ordner).namen(), QStringList{"Akten"});
-    EXPECT_TRUE(gibt("Datenbank/Akten_Utf8_TitelPositionen.txt"));
 }
 
 // A database written by hand, and runs that build on it.

@@ -3,6 +3,7 @@
 #include "index/Sortierlaeufe.h"
 
 #include "platform/Platform.h"
+#include "tests/common/Datensatz.h"
 #include "tests/common/TestUmgebung.h"
 
 #include <QDir>
@@ -129,8 +130,7 @@ protected:
                 pfad = QStringLiteral("Akten\\Bär_%1.pdf").arg(satz);
             if (satz % 11 != 5)
                 schreibe(QString(pfad).replace(QLatin1Char('\\'), QLatin1Char('/')), "%PDF");
-            text += QStringLiteral(" \r\n \r\n \r\n#") + win(pfad) + QStringLiteral("\r\n") +
-                    QString(win(pfad).size() / 2, QLatin1Char('=')) + QStringLiteral("\r\n");
+            text += satzkopf(win(pfad));
             const int zeilen = 5 + static_cast<int>(w.zahl(30));
             for (int z = 0; z < zeilen; ++z) {
                 const uint32_t art = w.zahl(80);

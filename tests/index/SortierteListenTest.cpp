@@ -2,6 +2,7 @@
 
 #include "index/Dokumentteiler.h"
 #include "platform/Platform.h"
+#include "tests/common/Datensatz.h"
 #include "tests/common/TestUmgebung.h"
 
 #include <QDir>
@@ -34,8 +35,7 @@ protected:
     }
     // A record as the indexing run writes it, the rule line half as long as the path.
     static QString satz(const QString& pfad, const QString& text) {
-        return QStringLiteral(" \r\n \r\n \r\n#") + pfad + "\r\n" +
-               QString(pfad.size() / 2, QLatin1Char('=')) + "\r\n" + text + "\r\n";
+        return satzkopf(pfad) + text + "\r\n";
     }
     void dat(const QString& erstePdf, const QString& name = QStringLiteral("Akten")) {
         schreibe("Datenbank/" + name + ".dat",
@@ -92,40 +92,49 @@ TEST_F(SortierteListenTest, Utf8ListeExakt) {
     EXPECT_TRUE(temp().isEmpty());
 }
 
-TEST_F(SortierteListenTest, Utf8BuchstabenBehaltenIhrLetztesByte) {
-    dat(win("Akten\\a.pdf"));
+// Each variant alone: its own list with exact bytes, its title line, its load button.
+TEST_F(SortierteListenTest, JedeVarianteExakt) {
+    const QString pfad = win("Akten\\a.pdf");
+    const QString text = satz(pfad, "Haus haus HAUS Äpfel Zebra ab abc");
     // "Á" ends in 0x81 and "à" in 0xA0, bytes that stand for a control and a no-break space.
-    schreibe("Datenbank/Akten_UTF8Dokument.txt",
-             satz(win("Akten\\a.pdf"), "Ápice OLÁ voilà").toUtf8());
-    lauf();
-    EXPECT_EQ(lies("Datenbank/Akten_Phrasen_Woerter_Utf8Liste.txt"),
-              QByteArray("OL\xC3\x81\r\nvoil\xC3\xA0\r\n=======\r\n\xC3\x81pice\r\n"
-                         "#T:\\Akten\\a.pdf\r\n \r\n"));
-}
-
-TEST_F(SortierteListenTest, AnsiListeExakt) {
-    dat(win("Akten\\a.pdf"));
-    schreibe("Datenbank/Akten_AnsiDokument.txt",
-             latin(satz(win("Akten\\a.pdf"), "Haus haus HAUS Äpfel Zebra ab abc")));
-    EXPECT_EQ(lauf(), QStringList{win("Datenbank\\Akten_Phrasen_Woerter_AnsiListe.txt")});
-    // The same Ä is one byte here and belongs to A-F; no blank line after the title.
-    EXPECT_EQ(lies("Datenbank/Akten_Phrasen_Woerter_AnsiListe.txt"),
-              QByteArray("abc\r\n\xC4pfel\r\nHaus\r\nZebra\r\n=======\r\n#T:\\Akten\\a.pdf\r\n"));
-    EXPECT_EQ(titel.at(1), QStringLiteral("ANSI 1 von 1 T:\\Akten\\a.pdf"));
-    EXPECT_EQ(knoepfe, (std::array<bool, 3>{true, false, false}));
-}
-
-TEST_F(SortierteListenTest, UnicodeListeExakt) {
-    dat(win("Akten\\a.pdf"));
-    schreibe(
-        "Datenbank/Akten_UnicodeDokument.txt",
-        utf16le(satz(win("Akten\\a.pdf"), QStringLiteral("Haus Äpfel \u0141\u00F3d\u017A ab"))));
-    EXPECT_EQ(lauf(), QStringList{win("Datenbank\\Akten_Phrasen_Woerter_UnicodeListe.txt")});
-    EXPECT_EQ(lies("Datenbank/Akten_Phrasen_Woerter_UnicodeListe.txt"),
-              utf16le(QStringLiteral("Äpfel\r\nHaus\r\n=======\r\n\u0141\u00F3d\u017A\r\n"
-                                     "#T:\\Akten\\a.pdf\r\n")));
-    EXPECT_EQ(titel.at(1), QStringLiteral("Unicode 1 von 1 T:\\Akten\\a.pdf"));
-    EXPECT_EQ(knoepfe, (std::array<bool, 3>{false, false, true}));
+    const QString utf8Enden = satz(pfad, "Ápice OLÁ voilà");
+    const struct {
+        const char *dokument, *liste;
+        QByteArray inhalt, erwartet;
+        const char* titelzeile;
+        std::array<bool, 3> knoepfe;
+    } faelle[] = {
+        // The same Ä is one byte here and belongs to A-F; no blank line after the title.
+        {"AnsiDokument",
+         "AnsiListe",
+         latin(text),
+         "abc\r\n\xC4pfel\r\nHaus\r\nZebra\r\n=======\r\n#T:\\Akten\\a.pdf\r\n",
+         "ANSI 1 von 1 T:\\Akten\\a.pdf",
+         {true, false, false}},
+        {"UTF8Dokument",
+         "Utf8Liste",
+         utf8Enden.toUtf8(),
+         "OL\xC3\x81\r\nvoil\xC3\xA0\r\n=======\r\n\xC3\x81pice\r\n#T:\\Akten\\a.pdf\r\n \r\n",
+         "UTF8 1 von 1 T:\\Akten\\a.pdf",
+         {false, true, false}},
+        {"UnicodeDokument",
+         "UnicodeListe",
+         utf16le(satz(pfad, "Haus Äpfel \u0141\u00F3d\u017A ab")),
+         utf16le("Äpfel\r\nHaus\r\n=======\r\n\u0141\u00F3d\u017A\r\n#T:\\Akten\\a.pdf\r\n"),
+         "Unicode 1 von 1 T:\\Akten\\a.pdf",
+         {false, false, true}},
+    };
+    dat(pfad);
+    for (const auto& f : faelle) {
+        titel.clear();
+        schreibe(QString("Datenbank/Akten_") + f.dokument + ".txt", f.inhalt);
+        const QString liste = QString("Datenbank/Akten_Phrasen_Woerter_") + f.liste + ".txt";
+        EXPECT_EQ(lauf(), QStringList{win(liste).replace('/', '\\')});
+        EXPECT_EQ(lies(liste), f.erwartet) << f.liste;
+        EXPECT_EQ(titel.value(1), f.titelzeile);
+        EXPECT_EQ(knoepfe, f.knoepfe) << f.liste;
+        QFile::remove(nativ(QString("Datenbank/Akten_") + f.dokument + ".txt"));
+    }
 }
 
 TEST_F(SortierteListenTest, DreiVariantenNacheinander) {
@@ -193,45 +202,37 @@ TEST_F(SortierteListenTest, FortschrittUndTausenderpunkt) {
     EXPECT_TRUE(lies("Datenbank/Akten_Phrasen_Woerter_Utf8Liste.txt").endsWith("\\9.pdf\r\n"));
 }
 
-TEST_F(SortierteListenTest, WortUeberDemSchnittSindZweiWoerter) {
+// Pieces are cut at a fixed size: a word or phrase across the cut counts as two; a document
+// of exactly one piece is one.
+TEST_F(SortierteListenTest, WoerterUndPhrasenAmSchnitt) {
+    const struct {
+        const char* anfang;
+        int vorDemSchnitt;
+        QByteArray schluss;
+        Modus modus;
+        QByteArray erwartet;
+    } faelle[] = {
+        {"Start", 3, "abcdef xyz\r\n", Modus::Woerter,
+         "abc\r\ndef\r\nStart\r\nxyz\r\n=======\r\n#T:\\Akten\\a.pdf\r\n \r\n"},
+        // "Das ist" ends the first piece, "ein Satz" starts the second.
+        {"", 7, "Das ist ein Satz.\r\n", Modus::Saetze,
+         "Das ist\r\nein Satz\r\n#T:\\Akten\\a.pdf\r\n \r\n"},
+        {"", 11, "ende wort\r\n", Modus::Woerter,
+         "ende\r\nwort\r\n=======\r\n#T:\\Akten\\a.pdf\r\n \r\n"},
+    };
     dat(win("Akten\\a.pdf"));
-    QByteArray dokument = satz(win("Akten\\a.pdf"), "Start").toUtf8();
-    const QByteArray fueller = QByteArray(50, ' ') + "\r\n";
-    while (dokument.size() + fueller.size() < Dokumentteiler::Stueckgroesse - 3)
-        dokument += fueller;
-    dokument += QByteArray(Dokumentteiler::Stueckgroesse - 3 - dokument.size(), ' ');
-    dokument += "abcdef xyz\r\n";
-    schreibe("Datenbank/Akten_UTF8Dokument.txt", dokument);
-    lauf();
-    EXPECT_EQ(lies("Datenbank/Akten_Phrasen_Woerter_Utf8Liste.txt"),
-              QByteArray("abc\r\ndef\r\nStart\r\nxyz\r\n=======\r\n#T:\\Akten\\a.pdf\r\n \r\n"));
-    EXPECT_TRUE(temp().isEmpty());
-}
-
-TEST_F(SortierteListenTest, PhraseUeberDemSchnittSindZweiPhrasen) {
-    dat(win("Akten\\a.pdf"));
-    QByteArray dokument = satz(win("Akten\\a.pdf"), "").toUtf8();
-    dokument += QByteArray(Dokumentteiler::Stueckgroesse - 7 - dokument.size(), ' ');
-    dokument += "Das ist ein Satz.\r\n";
-    schreibe("Datenbank/Akten_UTF8Dokument.txt", dokument);
-    lauf(Modus::Saetze);
-    // "Das ist" ends the first piece, "ein Satz" starts the second.
-    EXPECT_EQ(lies("Datenbank/Akten_Phrasen_Woerter_Utf8Liste.txt"),
-              QByteArray("Das ist\r\nein Satz\r\n#T:\\Akten\\a.pdf\r\n \r\n"));
-}
-
-TEST_F(SortierteListenTest, VielfachesDerStueckgroesse) {
-    dat(win("Akten\\a.pdf"));
-    QByteArray dokument = satz(win("Akten\\a.pdf"), "").toUtf8();
-    const QByteArray schluss = "ende wort\r\n";
-    dokument += QByteArray(Dokumentteiler::Stueckgroesse - schluss.size() - dokument.size(), ' ');
-    dokument += schluss;
-    ASSERT_EQ(dokument.size(), Dokumentteiler::Stueckgroesse);
-    schreibe("Datenbank/Akten_UTF8Dokument.txt", dokument);
-    EXPECT_EQ(lauf().size(), 1);
-    EXPECT_EQ(lies("Datenbank/Akten_Phrasen_Woerter_Utf8Liste.txt"),
-              QByteArray("ende\r\nwort\r\n=======\r\n#T:\\Akten\\a.pdf\r\n \r\n"));
-    EXPECT_TRUE(temp().isEmpty());
+    for (const auto& f : faelle) {
+        QByteArray dokument = satz(win("Akten\\a.pdf"), f.anfang).toUtf8();
+        const QByteArray fueller = QByteArray(50, ' ') + "\r\n";
+        const qsizetype schnitt = Dokumentteiler::Stueckgroesse - f.vorDemSchnitt;
+        while (dokument.size() + fueller.size() < schnitt)
+            dokument += fueller;
+        dokument += QByteArray(schnitt - dokument.size(), ' ') + f.schluss;
+        schreibe("Datenbank/Akten_UTF8Dokument.txt", dokument);
+        EXPECT_EQ(lauf(f.modus).size(), 1);
+        EXPECT_EQ(lies("Datenbank/Akten_Phrasen_Woerter_Utf8Liste.txt"), f.erwartet);
+        EXPECT_TRUE(temp().isEmpty());
+    }
 }
 
 TEST_F(SortierteListenTest, SaetzeUndBeide) {
@@ -307,19 +308,14 @@ TEST_F(SortierteListenTest, AbbruchWaehrendEinerVariante) {
     EXPECT_EQ(laeuft, (QList<bool>{true, false, true}));
 }
 
-TEST_F(SortierteListenTest, AbbruchVorDemStart) {
+TEST_F(SortierteListenTest, AbbruchInDerZaehlrundeLaesstNichtsLiegen) {
     dat(win("Akten\\a.pdf"));
     schreibe("Datenbank/Akten_UTF8Dokument.txt", "Wort\r\n");
     abbruch = true;
     EXPECT_TRUE(lauf().isEmpty());
-    EXPECT_FALSE(gibt("Datenbank/Akten_Phrasen_Woerter_Utf8Liste.txt"));
     EXPECT_EQ(timer, 0);
     EXPECT_TRUE(status.isEmpty());
-}
-
-TEST_F(SortierteListenTest, AbbruchInDerZaehlrundeLaesstNichtsLiegen) {
-    dat(win("Akten\\a.pdf"));
-    schreibe("Datenbank/Akten_UTF8Dokument.txt", "Wort\r\n");
+    abbruch = false;
     // Cancelled while the document is cut, before the first piece is counted: the pieces
     // go with the job's folder.
     QStringList waehrendDesLaufs;
@@ -345,9 +341,15 @@ TEST_F(SortierteListenTest, AbbruchInDerZaehlrundeLaesstNichtsLiegen) {
 TEST_F(SortierteListenTest, LaufwerkAusDatOderDurchProbieren) {
     SortierteListen listen(ordner, notifier, Pump::still());
     listen.setRueckmeldung(r);
-    dat(win("Akten\\a.pdf"));
-    EXPECT_EQ(listen.laufwerkBestimmen("Akten"), QChar('T'));
-    EXPECT_TRUE(laufwerk.isNull());
+    // The first file is there, under an umlaut too: no probing.
+    schreibe("Akten/Bär.pdf", "%PDF");
+    DriveMap::global().setzeWurzel('X', nativ());
+    for (const char* erste : {"Akten\\a.pdf", "Akten\\Bär.pdf"}) {
+        dat(win(erste));
+        EXPECT_EQ(listen.laufwerkBestimmen("Akten"), QChar('T'));
+        EXPECT_TRUE(laufwerk.isNull());
+    }
+    DriveMap::global().entferneWurzel('X');
     // The first file is gone: the last letter but C under which the .dat is found.
     dat(win("Akten\\fehlt.pdf"));
     DriveMap::global().setzeWurzel('D', nativ());
@@ -363,16 +365,6 @@ TEST_F(SortierteListenTest, LaufwerkAusDatOderDurchProbieren) {
     laufwerk = QChar();
     EXPECT_TRUE(
         SortierteListen(ordner, notifier, Pump::still()).laufwerkBestimmen("Akten").isNull());
-}
-
-TEST_F(SortierteListenTest, UmlautpfadInDerDatZaehltAlsVorhanden) {
-    schreibe("Akten/Bär.pdf", "%PDF");
-    dat(win("Akten\\Bär.pdf"));
-    DriveMap::global().setzeWurzel('X', nativ());
-    SortierteListen listen(ordner, notifier, Pump::still());
-    listen.setRueckmeldung(r);
-    EXPECT_EQ(listen.laufwerkBestimmen("Akten"), QChar('T'));
-    EXPECT_TRUE(laufwerk.isNull());
 }
 
 TEST_F(SortierteListenTest, DatenbanknameMitVariantenwort) {

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <map>
+
 class BrowserstartTest : public Umgebung {
 protected:
     void SetUp() override {
@@ -39,27 +41,28 @@ TEST_F(BrowserstartTest, OperaUndSafariGehenUeberDieShell) {
     EXPECT_TRUE(notifier.meldungen().empty());
 }
 
+// Program and parameter per setting; the first row that occurs wins, "standard" before
+// everything else.
 TEST_F(BrowserstartTest, StarttabelleMitAnfuehrungszeichen) {
     const QString pfad = "C:\\Daten\\Mein Ergebnis.htm";
-    TBrowserstart::Befehl b = TBrowserstart::befehl("firefox", pfad);
-    EXPECT_FALSE(b.oeffnen);
-    EXPECT_EQ(b.programm, QStringLiteral("firefox.exe"));
-    EXPECT_EQ(b.parameter, "\"" + pfad + "\"");
-    b = TBrowserstart::befehl("chrome", pfad);
-    EXPECT_EQ(b.programm, QStringLiteral("chrome.exe"));
-    EXPECT_EQ(b.parameter, "\"" + pfad + "\"");
-    b = TBrowserstart::befehl("internet explorer", pfad);
-    EXPECT_EQ(b.programm, QStringLiteral("iexplore.exe"));
-    EXPECT_EQ(b.parameter, pfad);
-    b = TBrowserstart::befehl("edge", pfad);
-    EXPECT_EQ(
-        b.programm,
-        QStringLiteral("shell:AppsFolder\\Microsoft.MicrosoftEdge_8wekyb3d8bbwe!MicrosoftEdge"));
-    EXPECT_EQ(b.parameter, "\"\"\"" + pfad + "\"\"\"");
-    // The first row that occurs wins: "standard" before everything else.
+    const struct {
+        const char* wert;
+        QString programm, parameter;
+    } faelle[] = {
+        {"firefox", "firefox.exe", "\"" + pfad + "\""},
+        {"chrome", "chrome.exe", "\"" + pfad + "\""},
+        {"internet explorer", "iexplore.exe", pfad},
+        {"edge", "shell:AppsFolder\\Microsoft.MicrosoftEdge_8wekyb3d8bbwe!MicrosoftEdge",
+         "\"\"\"" + pfad + "\"\"\""},
+        {"firefox chrome", "firefox.exe", "\"" + pfad + "\""},
+    };
+    for (const auto& f : faelle) {
+        const TBrowserstart::Befehl b = TBrowserstart::befehl(f.wert, pfad);
+        EXPECT_FALSE(b.oeffnen) << f.wert;
+        EXPECT_EQ(b.programm, f.programm);
+        EXPECT_EQ(b.parameter, f.parameter);
+    }
     EXPECT_TRUE(TBrowserstart::befehl("standard firefox", pfad).oeffnen);
-    EXPECT_EQ(TBrowserstart::befehl("firefox chrome", pfad).programm,
-              QStringLiteral("firefox.exe"));
 }
 
 TEST_F(BrowserstartTest, BrowserBekommtDenPfadAlsEinenParameter) {
@@ -77,15 +80,22 @@ TEST_F(BrowserstartTest, BrowserBekommtDenPfadAlsEinenParameter) {
 }
 
 TEST_F(BrowserstartTest, NichtStartbarerBrowserWirdGemeldet) {
-    einstellungen.werte["Browser"] = "firefox";
     shell.erfolg = false;
-    start.StarteInternetBrowser("https://example.org/?q=a");
-    ASSERT_EQ(shell.aufrufe.size(), 1u);
-    EXPECT_EQ(shell.aufrufe[0].parameter, QStringList{"https://example.org/?q=a"});
-    ASSERT_EQ(notifier.meldungen().size(), 1u);
-    EXPECT_EQ(notifier.meldungen()[0].art, Notifier::Art::Warnung);
-    EXPECT_EQ(notifier.meldungen()[0].text,
-              QStringLiteral("Datei: firefox kann nicht geöffnet werden"));
+    const std::pair<const char*, QString> faelle[] = {
+        {"firefox", "Datei: firefox kann nicht geöffnet werden"},
+        // There is no Internet Explorer here.
+        {"internet explorer", "Datei: iexplore.exe kann nicht geöffnet werden"}};
+    for (const auto& [wert, meldung] : faelle) {
+        notifier.leeren();
+        shell.aufrufe.clear();
+        einstellungen.werte["Browser"] = wert;
+        start.StarteInternetBrowser("https://example.org/?q=a");
+        ASSERT_EQ(shell.aufrufe.size(), 1u);
+        EXPECT_EQ(shell.aufrufe[0].parameter, QStringList{"https://example.org/?q=a"});
+        ASSERT_EQ(notifier.meldungen().size(), 1u);
+        EXPECT_EQ(notifier.meldungen()[0].art, Notifier::Art::Warnung);
+        EXPECT_EQ(notifier.meldungen()[0].text, meldung);
+    }
 }
 
 // The desktop's opener on the search path is a script that ends as told: 3 is what
@@ -152,15 +162,6 @@ TEST_F(KeinBrowserTest, MeldungNenntSeiteOderAdresse) {
     }
 }
 
-TEST_F(BrowserstartTest, InternetExplorerGibtEsHierNicht) {
-    einstellungen.werte["Browser"] = "internet explorer";
-    shell.erfolg = false;
-    start.StarteInternetBrowser("C:\\x.htm");
-    ASSERT_EQ(notifier.meldungen().size(), 1u);
-    EXPECT_EQ(notifier.meldungen()[0].text,
-              QStringLiteral("Datei: iexplore.exe kann nicht geöffnet werden"));
-}
-
 class BrowsererkennungTest : public Umgebung {
 protected:
     TBrowsererkennung::Quellen quellen() {
@@ -188,31 +189,35 @@ TEST_F(BrowsererkennungTest, AnwendungseintraegeUndSuchpfad) {
     EXPECT_TRUE(TBrowsererkennung::edgeInstalliert(quellen()));
 }
 
+// Which pictures show with which hint; Internet Explorer brings Edge along.
 TEST_F(BrowsererkennungTest, BilderUndHinweise) {
-    const auto b = TBrowsererkennung::PruefeWelcheBrowserInstalliert(
-        "chrome", QStringList{"Google Chrome", "Firefox"}, false);
-    EXPECT_TRUE(b.sichtbar[TBrowsererkennung::Standard]);
-    EXPECT_EQ(b.hinweis[TBrowsererkennung::Standard], QStringLiteral("Standard Browser"));
-    EXPECT_TRUE(b.sichtbar[TBrowsererkennung::Chrome]);
-    EXPECT_EQ(b.hinweis[TBrowsererkennung::Chrome], QStringLiteral("Google Chrome"));
-    EXPECT_TRUE(b.sichtbar[TBrowsererkennung::Firefox]);
-    EXPECT_EQ(b.hinweis[TBrowsererkennung::Firefox], QStringLiteral("FireFox"));
-    for (auto bild : {TBrowsererkennung::Ie, TBrowsererkennung::Edge, TBrowsererkennung::Opera,
-                      TBrowsererkennung::Safari}) {
-        EXPECT_FALSE(b.sichtbar[bild]);
-        EXPECT_TRUE(b.hinweis[bild].isEmpty());
+    using B = TBrowsererkennung;
+    const struct {
+        const char* einstellung;
+        QStringList installiert;
+        std::map<int, QString> sichtbar; // picture -> hint; all others hidden and empty
+        int aktuell;
+    } faelle[] = {
+        {"chrome",
+         {"Google Chrome", "Firefox"},
+         {{B::Standard, "Standard Browser"}, {B::Chrome, "Google Chrome"}, {B::Firefox, "FireFox"}},
+         B::Chrome},
+        {"",
+         {"Internet Explorer"},
+         {{B::Standard, "Standard Browser"},
+          {B::Ie, "Microsoft Internet Explorer"},
+          {B::Edge, "Microsoft Edge"}},
+         -1},
+    };
+    for (const auto& f : faelle) {
+        const auto b = B::PruefeWelcheBrowserInstalliert(f.einstellung, f.installiert, false);
+        for (int bild : {B::Standard, B::Ie, B::Edge, B::Chrome, B::Firefox, B::Opera, B::Safari}) {
+            EXPECT_EQ(b.sichtbar[bild], f.sichtbar.contains(bild)) << bild;
+            EXPECT_EQ(b.hinweis[bild], f.sichtbar.contains(bild) ? f.sichtbar.at(bild) : QString())
+                << bild;
+        }
+        EXPECT_EQ(b.aktuell, f.aktuell);
     }
-    EXPECT_EQ(b.aktuell, TBrowsererkennung::Chrome);
-}
-
-TEST_F(BrowsererkennungTest, InternetExplorerBringtAuchEdge) {
-    const auto b = TBrowsererkennung::PruefeWelcheBrowserInstalliert(
-        "", QStringList{"Internet Explorer"}, false);
-    EXPECT_TRUE(b.sichtbar[TBrowsererkennung::Ie]);
-    EXPECT_EQ(b.hinweis[TBrowsererkennung::Ie], QStringLiteral("Microsoft Internet Explorer"));
-    EXPECT_TRUE(b.sichtbar[TBrowsererkennung::Edge]);
-    EXPECT_EQ(b.hinweis[TBrowsererkennung::Edge], QStringLiteral("Microsoft Edge"));
-    EXPECT_EQ(b.aktuell, -1);
 }
 
 TEST_F(BrowsererkennungTest, SpaetererTrefferDerEinstellungGewinnt) {

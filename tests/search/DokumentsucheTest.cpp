@@ -81,75 +81,42 @@ TEST_F(DokumentsucheTest, Utf8ModusFaltetUmlauteNicht) {
     EXPECT_TRUE(treffer[0].startsWith(win("Akten\\a.pdf") + "##text##"));
 }
 
-TEST_F(DokumentsucheTest, KurzeZeileBekommtFolgezeilenAngehaengt) {
-    pdf("Akten/a.pdf");
-    // Hit at the sixth character of a 40-character line: the first step lands in the next
-    // line, the second (context still below 250) in the one after.
-    const QByteArray z1 = "xxxxxTreffer" + QByteArray(28, 'y');
-    const QByteArray z2(60, 'b');
-    const QByteArray z3(70, 'c');
-    ASSERT_EQ(z1.size(), 40);
-    utf8Datenbank("Akten", {{win("Akten\\a.pdf"), z1 + "\r\n" + z2 + "\r\n" + z3 + "\r\nEnde"}});
-    const QStringList treffer = utf8("Treffer");
-    ASSERT_EQ(treffer.size(), 1);
-    EXPECT_EQ(treffer[0], eintrag(win("Akten\\a.pdf"), z1 + " " + z2 + " " + z3));
-}
-
-TEST_F(DokumentsucheTest, ZeileAb150BekommtNurEineUndAb250KeineZeileAngehaengt) {
-    pdf("Akten/a.pdf");
-    pdf("Akten/b.pdf");
+// The context of a hit: a line below 150 characters gets the following lines while the
+// context stays below 250, one from 150 on gets one line, one from 250 on none; within a long
+// line 349 characters from 40 before the hit, of which the viewer gives at most 2,048 before
+// it; with a long search text cut to 400 above 800 characters.
+TEST_F(DokumentsucheTest, KontextDesTreffers) {
+    const QByteArray b(60, 'b'), c(70, 'c');
+    const QByteArray z40 = "xxxxxTreffer" + QByteArray(28, 'y');
     const QByteArray z200 = "xxxxxTreffer" + QByteArray(188, 'y');
     const QByteArray z260 = "xxxxxTreffer" + QByteArray(248, 'y');
-    const QByteArray folge(60, 'b');
-    utf8Datenbank("Akten", {{win("Akten\\a.pdf"), z200 + "\r\n" + folge + "\r\n" + folge},
-                            {win("Akten\\b.pdf"), z260 + "\r\n" + folge + "\r\n" + folge}});
-    const QStringList treffer = utf8("Treffer");
-    ASSERT_EQ(treffer.size(), 2);
-    EXPECT_EQ(treffer[0], eintrag(win("Akten\\a.pdf"), z200 + " " + folge));
-    EXPECT_EQ(treffer[1], eintrag(win("Akten\\b.pdf"), z260));
-}
-
-TEST_F(DokumentsucheTest, TrefferMittenInLangerZeileGibt349ZeichenAb40DavorAn) {
+    const auto abc = [](int laenge, int alphabet) {
+        QByteArray z;
+        for (int i = 0; i < laenge; ++i)
+            z += char('a' + i % alphabet);
+        return z;
+    };
+    const QByteArray mitten = abc(1000, 26).replace(500, 7, "TREFFER");
+    const QByteArray spaet = QByteArray(3000, 'q').replace(2990, 7, "Treffer");
+    const QByteArray langerText(320, 'Z');
+    const QByteArray lang = abc(1500, 23).replace(600, 320, langerText);
+    const struct {
+        QByteArray text, suchtext, kontext;
+    } faelle[] = {
+        {z40 + "\r\n" + b + "\r\n" + c + "\r\nEnde", "Treffer", z40 + " " + b + " " + c},
+        {z200 + "\r\n" + b + "\r\n" + b, "Treffer", z200 + " " + b},
+        {z260 + "\r\n" + b + "\r\n" + b, "Treffer", z260},
+        {mitten, "treffer", mitten.mid(460, 349)},
+        {spaet, "Treffer", spaet.mid(2950)},
+        {lang, langerText, lang.mid(560, 400)},
+    };
     pdf("Akten/a.pdf");
-    QByteArray zeile;
-    for (int i = 0; zeile.size() < 1000; ++i)
-        zeile += char('a' + i % 26);
-    zeile.truncate(1000);
-    zeile.replace(500, 7, "TREFFER");
-    utf8Datenbank("Akten", {{win("Akten\\a.pdf"), zeile}});
-    const QStringList treffer = utf8("treffer");
-    ASSERT_EQ(treffer.size(), 1);
-    const QString kontext = treffer[0].mid(treffer[0].indexOf("##text##") + 8).chopped(4);
-    EXPECT_EQ(kontext.size(), 349);
-    EXPECT_EQ(kontext.indexOf("TREFFER"), 40);
-    EXPECT_EQ(kontext, QString::fromLatin1(zeile.mid(460, 349)));
-}
-
-TEST_F(DokumentsucheTest, SpaeterTrefferInUeberlangerZeileBehaelt40ZeichenDavor) {
-    pdf("Akten/a.pdf");
-    // The viewer gives at most 2,048 characters before the hit.
-    QByteArray zeile(3000, 'q');
-    zeile.replace(2990, 7, "Treffer");
-    utf8Datenbank("Akten", {{win("Akten\\a.pdf"), zeile}});
-    const QStringList treffer = utf8("Treffer");
-    ASSERT_EQ(treffer.size(), 1);
-    EXPECT_EQ(treffer[0], eintrag(win("Akten\\a.pdf"), zeile.mid(2950)));
-}
-
-TEST_F(DokumentsucheTest, LangerSuchtextKuerztDenKontextAuf400) {
-    pdf("Akten/a.pdf");
-    // With a search text this long the 349 cut does not apply; above 800 characters the
-    // context is cut to 400.
-    QByteArray zeile;
-    for (int i = 0; zeile.size() < 1500; ++i)
-        zeile += char('a' + i % 23);
-    zeile.truncate(1500);
-    const QByteArray text(320, 'Z');
-    zeile.replace(600, text.size(), text);
-    utf8Datenbank("Akten", {{win("Akten\\a.pdf"), zeile}});
-    const QStringList treffer = utf8(QString::fromLatin1(text));
-    ASSERT_EQ(treffer.size(), 1);
-    EXPECT_EQ(treffer[0], eintrag(win("Akten\\a.pdf"), zeile.mid(560, 400)));
+    for (const auto& f : faelle) {
+        suche.TrefferListe.clear();
+        utf8Datenbank("Akten", {{win("Akten\\a.pdf"), f.text}});
+        EXPECT_EQ(utf8(QString::fromLatin1(f.suchtext)),
+                  QStringList{eintrag(win("Akten\\a.pdf"), f.kontext)});
+    }
 }
 
 TEST_F(DokumentsucheTest, VerschobenesLaufwerkWirdRepariert) {

@@ -49,6 +49,66 @@ TEST(StreamSearch, SpaeterBlockTrefferNachDreiGrenzen) {
     EXPECT_EQ(p.finde("xyz", TStreamSearch::Rueckwaerts), 262140);
 }
 
+// Single searches in 8-bit text: whole words, case in 1252, start positions and empty
+// texts, backwards from a position, and near misses in the same sixteen bytes.
+TEST(StreamSearch, EinzelneSuchen) {
+    constexpr quint8 Rueck = TStreamSearch::Rueckwaerts, Gross = TStreamSearch::GrossKlein;
+    const auto ansi = [](const char16_t* t) { return Ansi::ausUnicode(QString::fromUtf16(t)); };
+    const struct {
+        QByteArray daten;
+        QString text;
+        quint8 optionen;
+        qint64 start, erwartet;
+    } faelle[] = {
+        {"xabc", "abc", Ganz, 0, -1},
+        {"abc_d", "abc", Ganz, 0, -1},
+        {ansi(u"abcä"), "abc", Ganz, 0, -1},
+        {"3abc", "abc", Ganz, 0, -1},
+        {"(abc)", "abc", Ganz, 0, 1},
+        {"x abc.", "abc", Ganz, 0, 2},
+        {"abc", "abc", Ganz, 0, 0},
+        {"x/abc", "abc", Ganz, 0, 2},
+        {"x-abc", "abc", Ganz, 0, 2},
+        {"xabc abc", "abc", Ganz, 0, 5},
+        {"abc abcx", "abc", Ganz | Rueck, 0, 0},
+        {"xabc", "abc", 0, 0, 1}, // without the bit the part of a word is a hit
+        {ansi(u"ÄÖÜ Straße STRASSE"), "äöü", 0, 0, 0},
+        {ansi(u"ÄÖÜ Straße STRASSE"), "ÄöÜ", 0, 0, 0},
+        {ansi(u"ÄÖÜ Straße STRASSE"), "äöü", Gross, 0, -1},
+        {ansi(u"ÄÖÜ Straße STRASSE"), "strasse", 0, 0, 11},
+        {ansi(u"ÄÖÜ Straße STRASSE"), "STRAßE", 0, 0, 4},
+        {ansi(u"ÄÖÜ Straße STRASSE"), "ss", Rueck, 0, 15},
+        // The sharp s has no partner: it matches only itself.
+        {ansi(u"STRASSE Straße"), "ß", 0, 0, 12},
+        {"Z", "z", 0, 0, 0},
+        // 1252 folds Ä to ä and Ÿ (0x9F) to ÿ (0xFF), also as first and last byte.
+        {ansi(u"................ÄRGER über MÜHE und ŸÄ"), "ärger", 0, 0, 16},
+        {ansi(u"................ÄRGER über MÜHE und ŸÄ"), "mühe", 0, 0, 27},
+        {ansi(u"................ÄRGER über MÜHE und ŸÄ"), "ÿä", 0, 0, 36},
+        {ansi(u"................ÄRGER über MÜHE und ŸÄ"), "Ÿ", 0, 0, 36},
+        {ansi(u"................ÄRGER über MÜHE und ŸÄ"), "ÿä", Gross, 0, -1},
+        {"", "a", 0, 0, -1},
+        {"", "a", Rueck, 0, -1},
+        {"abc", "c", 0, 4, -1},
+        {"abc", "", 0, 0, -1},
+        {"abc", "a", Rueck, -1, -1},
+        {"abc", "a", 0, -5, 0},
+        // Backwards from 0 starts at the end; a backward block reaches one character past
+        // the start, so a hit must end there.
+        {"ab ab ab", "ab", Rueck, 0, 6},
+        {"ab ab ab", "ab", Rueck, 4, 3},
+        {"ab ab ab", "ab", Rueck, 3, 0},
+        // Same first and last byte one position before the hit, in the same sixteen bytes.
+        {"abxd abcd", "ABCD", 0, 0, 5},
+        {"aXcaXcabc", "abc", Gross, 0, 6},
+        {"aaaaaaaaaaaaaaaaaaaaab", "aab", 0, 0, 19},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(Puffer(f.daten).finde(f.text, f.optionen, f.start), f.erwartet)
+            << f.daten.toHex().constData() << " / " << f.text.toStdString() << " / "
+            << int(f.optionen) << " ab " << f.start;
+}
+
 TEST(StreamSearch, UeberlappendeTrefferMitFindNext) {
     Puffer p("aaa");
     EXPECT_EQ(p.finde("aa"), 0);
@@ -94,23 +154,6 @@ TEST(StreamSearch, FindNextNimmtOptionenAusDemFenster) {
     EXPECT_EQ(p.suche.FoundLength(), 8);
 }
 
-TEST(StreamSearch, GanzeWoerter) {
-    EXPECT_EQ(Puffer("xabc").finde("abc", Ganz), -1);
-    EXPECT_EQ(Puffer("abc_d").finde("abc", Ganz), -1);
-    EXPECT_EQ(Puffer(Ansi::ausUnicode(u"abcä"_qs)).finde("abc", Ganz), -1);
-    EXPECT_EQ(Puffer("3abc").finde("abc", Ganz), -1);
-    EXPECT_EQ(Puffer("(abc)").finde("abc", Ganz), 1);
-    EXPECT_EQ(Puffer("x abc.").finde("abc", Ganz), 2);
-    EXPECT_EQ(Puffer("abc").finde("abc", Ganz), 0);
-    EXPECT_EQ(Puffer("x abc").finde("abc", Ganz), 2);
-    EXPECT_EQ(Puffer("x/abc").finde("abc", Ganz), 2);
-    EXPECT_EQ(Puffer("x-abc").finde("abc", Ganz), 2);
-    EXPECT_EQ(Puffer("xabc abc").finde("abc", Ganz), 5);
-    EXPECT_EQ(Puffer("abc abcx").finde("abc", Ganz | TStreamSearch::Rueckwaerts), 0);
-    // Without the bit the part of a word is a hit.
-    EXPECT_EQ(Puffer("xabc").finde("abc"), 1);
-}
-
 TEST(StreamSearch, GanzesWortAnDerFernenBlockkante) {
     // The word ends exactly at the first block's end, followed by a letter in the next one.
     QByteArray d(70000, ' ');
@@ -118,18 +161,6 @@ TEST(StreamSearch, GanzesWortAnDerFernenBlockkante) {
     EXPECT_EQ(Puffer(d).finde("abc", Ganz), -1);
     d[65536] = ' ';
     EXPECT_EQ(Puffer(d).finde("abc", Ganz), 65533);
-}
-
-TEST(StreamSearch, GrossKleinIn1252) {
-    const QByteArray text = Ansi::ausUnicode(u"ÄÖÜ Straße STRASSE"_qs);
-    Puffer p(text);
-    EXPECT_EQ(p.finde(u"äöü"_qs), 0);
-    EXPECT_EQ(p.finde(u"ÄöÜ"_qs), 0);
-    EXPECT_EQ(p.finde(u"äöü"_qs, TStreamSearch::GrossKlein), -1);
-    EXPECT_EQ(p.finde(u"strasse"_qs), 11);
-    EXPECT_EQ(p.finde(u"STRAßE"_qs), 4);
-    EXPECT_EQ(p.finde(u"ss"_qs, TStreamSearch::Rueckwaerts), 15);
-    EXPECT_EQ(Puffer("Z").finde("z"), 0);
 }
 
 TEST(StreamSearch, Utf16BigEndian) {
@@ -155,23 +186,6 @@ TEST(StreamSearch, Utf16LittleEndianUeberDieGrenze) {
     Puffer p(le);
     EXPECT_EQ(p.finde(u"wort"_qs, Ganz, 0, 71), 65532);
     EXPECT_EQ(p.suche.FoundLength(), 8);
-}
-
-TEST(StreamSearch, LeereDateiUndStartHinterDemEnde) {
-    EXPECT_EQ(Puffer("").finde("a"), -1);
-    EXPECT_EQ(Puffer("").finde("a", TStreamSearch::Rueckwaerts), -1);
-    EXPECT_EQ(Puffer("abc").finde("c", 0, 4), -1);
-    EXPECT_EQ(Puffer("abc").finde(""), -1);
-    EXPECT_EQ(Puffer("abc").finde("a", TStreamSearch::Rueckwaerts, -1), -1);
-    EXPECT_EQ(Puffer("abc").finde("a", 0, -5), 0);
-}
-
-TEST(StreamSearch, RueckwaertsVonNullBeginntAmEnde) {
-    Puffer p("ab ab ab");
-    EXPECT_EQ(p.finde("ab", TStreamSearch::Rueckwaerts, 0), 6);
-    // A backward block reaches one character past the start, so a hit must end there.
-    EXPECT_EQ(p.finde("ab", TStreamSearch::Rueckwaerts, 4), 3);
-    EXPECT_EQ(p.finde("ab", TStreamSearch::Rueckwaerts, 3), 0);
 }
 
 TEST(StreamSearch, FortschrittKannAbbrechen) {
@@ -238,26 +252,6 @@ TEST(StreamSearch, TrefferAnJederStelleEinesSechzehnerSchritts) {
             ASSERT_EQ(p.finde("AbC", TStreamSearch::GrossKlein), vor) << vor << ' ' << nach;
             ASSERT_EQ(p.finde("abc", TStreamSearch::GrossKlein), -1) << vor << ' ' << nach;
         }
-}
-
-TEST(StreamSearch, ErsterUndLetzterPassenAberDieMitteNicht) {
-    // Same first and last byte one position before the hit, in the same sixteen bytes.
-    EXPECT_EQ(Puffer("abxd abcd").finde("ABCD"), 5);
-    EXPECT_EQ(Puffer("aXcaXcabc").finde("abc", TStreamSearch::GrossKlein), 6);
-    EXPECT_EQ(Puffer("aaaaaaaaaaaaaaaaaaaaab").finde("aab"), 19);
-}
-
-TEST(StreamSearch, UmlauteAmAnfangUndEndeDesTexts) {
-    // 1252 folds Ä to ä and Ÿ (0x9F) to ÿ (0xFF), also as first and last byte.
-    const QByteArray d = Ansi::ausUnicode(u"................ÄRGER über MÜHE und ŸÄ"_qs);
-    Puffer p(d);
-    EXPECT_EQ(p.finde(u"ärger"_qs), 16);
-    EXPECT_EQ(p.finde(u"mühe"_qs), 27);
-    EXPECT_EQ(p.finde(u"ÿä"_qs), 36);
-    EXPECT_EQ(p.finde(u"Ÿ"_qs), 36);
-    EXPECT_EQ(p.finde(u"ÿä"_qs, TStreamSearch::GrossKlein), -1);
-    // The sharp s has no partner: it matches only itself.
-    EXPECT_EQ(Puffer(Ansi::ausUnicode(u"STRASSE Straße"_qs)).finde(u"ß"_qs), 12);
 }
 
 TEST(StreamSearch, GleichtDerSucheAnJederStelle) {

@@ -3,6 +3,7 @@
 #include "datenbank/Programmordner.h"
 #include "platform/Platform.h"
 #include "search/StreamSearch.h"
+#include "tests/common/Datensatz.h"
 #include "tests/common/TestUmgebung.h"
 #include "viewer/ViewerDokument.h"
 
@@ -21,8 +22,7 @@ struct Datei {
 
 // One record of the document.
 inline QByteArray satz(const QString& pfad, const QByteArray& text) {
-    return " \r\n \r\n \r\n#" + pfad.toUtf8() + "\r\n" + QByteArray(pfad.size() / 2, '=') + "\r\n" +
-           text + "\r\n";
+    return satzkopf(pfad).toUtf8() + text + "\r\n";
 }
 
 struct Utf8Datenbank {

@@ -70,53 +70,43 @@ TEST_F(SuchlaufTest, OhneTrefferDieNichtGefundenSeite) {
     EXPECT_FALSE(fenster.SucheLaeuft);
 }
 
-TEST_F(SuchlaufTest, SiebenTrefferEineSeite) {
-    dateien(7);
-    EXPECT_TRUE(suchen("apfel"));
-    EXPECT_FALSE(lauf.NichtsGefunden());
-    ASSERT_EQ(lauf.Seiten().size(), 1);
-    EXPECT_EQ(nummern(seite(1)), folge(1, 7));
-    EXPECT_TRUE(seite(1).contains("> wurde in 7 Dateien gefunden."));
-    EXPECT_FALSE(mitLinkWeiter(seite(1)));
-}
-
-TEST_F(SuchlaufTest, FuenfundzwanzigTrefferOhneFolgeseite) {
-    dateien(25);
-    suchen("apfel");
-    ASSERT_EQ(lauf.Seiten().size(), 1);
-    EXPECT_EQ(nummern(seite(1)), folge(1, 25));
-    EXPECT_TRUE(seite(1).contains("> wurde in 25 Dateien gefunden."));
-    EXPECT_FALSE(mitLinkWeiter(seite(1)));
-}
-
-TEST_F(SuchlaufTest, DreissigTrefferZweiSeiten) {
-    dateien(30);
-    suchen("apfel");
-    EXPECT_EQ(lauf.Seiten(), (QStringList{win("Datenbank\\Temp\\Kelvora_Ergebnis.htm"),
-                                          win("Datenbank\\Temp\\Kelvora_Ergebnis2.htm")}));
-    EXPECT_EQ(nummern(seite(1)), folge(1, 25));
-    EXPECT_TRUE(seite(1).contains("> wurde bisher in 25 Dateien gefunden."));
-    EXPECT_TRUE(mitLinkWeiter(seite(1)));
-    EXPECT_TRUE(seite(1).contains("Kelvora_Ergebnis2.htm\" target=\"_blank\"><span"));
-    EXPECT_EQ(nummern(seite(2)), folge(26, 30));
-    EXPECT_TRUE(seite(2).contains("> wurde in 30 Dateien gefunden."));
-    EXPECT_FALSE(mitLinkWeiter(seite(2)));
-    // Only the first page is opened.
-    EXPECT_EQ(shell.aufrufe.size(), 1u);
-}
-
-TEST_F(SuchlaufTest, SechzigTrefferDreiSeiten) {
-    dateien(60);
-    suchen("apfel");
-    ASSERT_EQ(lauf.Seiten().size(), 3);
-    EXPECT_EQ(nummern(seite(1)), folge(1, 25));
-    EXPECT_EQ(nummern(seite(2)), folge(26, 50));
-    EXPECT_EQ(nummern(seite(3)), folge(51, 60));
-    EXPECT_TRUE(seite(1).contains("> wurde bisher in 25 Dateien gefunden."));
-    EXPECT_TRUE(seite(2).contains("> wurde bisher in 50 Dateien gefunden."));
-    EXPECT_TRUE(seite(3).contains("> wurde in 60 Dateien gefunden."));
-    EXPECT_TRUE(seite(2).contains("Kelvora_Ergebnis3.htm\" target=\"_blank\"><span"));
-    EXPECT_FALSE(mitLinkWeiter(seite(3)));
+// 25 files a page; each page but the last says "bisher" and links the next; only the first
+// page is opened.
+TEST_F(SuchlaufTest, FuenfundzwanzigDateienJeSeite) {
+    const struct {
+        int dateien;
+        QStringList zeilen; // the count line of each page
+    } faelle[] = {
+        {7, {"> wurde in 7 Dateien gefunden."}},
+        {25, {"> wurde in 25 Dateien gefunden."}},
+        {30, {"> wurde bisher in 25 Dateien gefunden.", "> wurde in 30 Dateien gefunden."}},
+        {60,
+         {"> wurde bisher in 25 Dateien gefunden.", "> wurde bisher in 50 Dateien gefunden.",
+          "> wurde in 60 Dateien gefunden."}},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.dateien);
+        shell.aufrufe.clear();
+        dateien(f.dateien);
+        EXPECT_TRUE(suchen("apfel"));
+        EXPECT_FALSE(lauf.NichtsGefunden());
+        QStringList seiten{win("Datenbank\\Temp\\Kelvora_Ergebnis.htm")};
+        for (int k = 2; k <= f.zeilen.size(); ++k)
+            seiten << win(QStringLiteral("Datenbank\\Temp\\Kelvora_Ergebnis%1.htm").arg(k));
+        EXPECT_EQ(lauf.Seiten(), seiten);
+        for (int k = 1; k <= f.zeilen.size(); ++k) {
+            const bool letzte = k == f.zeilen.size();
+            EXPECT_EQ(nummern(seite(k)), folge(25 * (k - 1) + 1, letzte ? f.dateien : 25 * k));
+            EXPECT_TRUE(seite(k).contains(f.zeilen[k - 1])) << k;
+            EXPECT_EQ(mitLinkWeiter(seite(k)), !letzte) << k;
+            EXPECT_EQ(
+                seite(k).contains(
+                    QStringLiteral("Kelvora_Ergebnis%1.htm\" target=\"_blank\"><span").arg(k + 1)),
+                !letzte)
+                << k;
+        }
+        EXPECT_EQ(shell.aufrufe.size(), 1u);
+    }
 }
 
 TEST_F(SuchlaufTest, EinZeichenWirdAbgelehntUndDerLaufGehtDanach) {

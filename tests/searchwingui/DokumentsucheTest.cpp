@@ -52,45 +52,46 @@ protected:
 
 } // namespace
 
-TEST_F(Dokumentsuche, UeberlappendeTrefferUndDerSprungZumErsten) {
-    ladeUtf8("aaa\r\n");
-    suche(QStringLiteral("aa"));
-    ASSERT_TRUE(form().WeiterSuche->isEnabled());
-    form().WeiterSuche->click();
-    EXPECT_EQ(form().Viewer->SelStart(), 0);
-    EXPECT_EQ(form().Viewer->SelLength(), 2);
-    EXPECT_EQ(memoAuswahl(), QStringLiteral("aa"));
-    EXPECT_TRUE(notifier.texte().isEmpty());
-    form().WeiterSuche->click();
-    EXPECT_EQ(form().Viewer->SelStart(), 1);
-    EXPECT_EQ(notifier.texte(), QStringList{"Dies ist die letzte Fundstelle."});
-    // The next click searches the file again and shows the first hit.
-    form().WeiterSuche->click();
-    EXPECT_EQ(form().Viewer->SelStart(), 0);
-    EXPECT_EQ(notifier.texte().size(), 1);
-}
-
-TEST_F(Dokumentsuche, GrossschreibungZaehltNicht) {
-    ladeUtf8("xx TEST yy test\r\n");
-    suche(QStringLiteral("Test"));
-    form().WeiterSuche->click();
-    EXPECT_EQ(form().Viewer->SelStart(), 3);
-    EXPECT_EQ(memoAuswahl(), QStringLiteral("TEST"));
-    form().WeiterSuche->click();
-    EXPECT_EQ(form().Viewer->SelStart(), 11);
-    EXPECT_EQ(notifier.texte(), QStringList{"Dies ist die letzte Fundstelle."});
-}
-
-TEST_F(Dokumentsuche, BaerWaehltDreiBytesImUtf8Dokument) {
-    ladeUtf8("Ein B\xC3\xA4r\r\n");
-    suche(QStringLiteral("Bär"));
-    form().WeiterSuche->click();
-    EXPECT_EQ(form().Viewer->SelStart(), 4);
-    EXPECT_EQ(form().Viewer->SelLength(), 3);
+// Each click selects the next hit in the viewer and the memo, overlapping ones too, case
+// not counting; after the last one a note, then the first again.
+TEST_F(Dokumentsuche, TrefferNacheinanderUndDerSprungZumErsten) {
+    const struct {
+        QByteArray inhalt;
+        QString text, memo;
+        qint64 laenge;
+        QList<qint64> treffer;
+    } faelle[] = {
+        {"aaa\r\n", "aa", "aa", 2, {0, 1}},
+        {"xx TEST yy test\r\n", "Test", "TEST", 4, {3, 11}},
+        // "Bär" is three bytes in the UTF-8 document.
+        {"Ein B\xC3\xA4r, zwei B\xC3\xA4ren\r\n", "Bär", "Bär", 3, {4, 15}},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.text.toStdString());
+        notifier.leeren();
+        neuesFenster();
+        ladeUtf8(f.inhalt);
+        suche(f.text);
+        ASSERT_TRUE(form().WeiterSuche->isEnabled());
+        for (qint64 start : f.treffer + QList<qint64>{f.treffer.first()}) {
+            form().WeiterSuche->click();
+            EXPECT_EQ(form().Viewer->SelStart(), start);
+            EXPECT_EQ(form().Viewer->SelLength(), f.laenge);
+        }
+        EXPECT_EQ(memoAuswahl(), f.memo);
+        EXPECT_EQ(notifier.texte(), QStringList{"Dies ist die letzte Fundstelle."});
+    }
 }
 
 TEST_F(Dokumentsuche, EnterSuchtUndKeinTrefferWirdGemeldet) {
     ladeUtf8("abcdef\r\n");
+    // An empty field turns the search off; the clear button empties it.
+    EXPECT_FALSE(form().WeiterSuche->isEnabled());
+    suche(QStringLiteral("b"));
+    EXPECT_TRUE(form().WeiterSuche->isEnabled());
+    form().Button2->click();
+    EXPECT_TRUE(form().TntEdit1->text().isEmpty());
+    EXPECT_FALSE(form().WeiterSuche->isEnabled());
     suche(QStringLiteral("xyz"));
     QTest::keyClick(form().TntEdit1, Qt::Key_Return);
     EXPECT_EQ(notifier.texte(), QStringList{"Nicht gefunden!"});
@@ -103,19 +104,13 @@ TEST_F(Dokumentsuche, EnterSuchtUndKeinTrefferWirdGemeldet) {
     EXPECT_TRUE(form().isVisible());
 }
 
-TEST_F(Dokumentsuche, LeeresFeldSperrtDieSuche) {
-    ladeUtf8("abcdef\r\n");
-    EXPECT_FALSE(form().WeiterSuche->isEnabled());
-    suche(QStringLiteral("b"));
-    EXPECT_TRUE(form().WeiterSuche->isEnabled());
-    form().Button2->click();
-    EXPECT_TRUE(form().TntEdit1->text().isEmpty());
-    EXPECT_FALSE(form().WeiterSuche->isEnabled());
-}
-
 TEST_F(Dokumentsuche, LesezeichenGesetztUndNachDemNeuladenAngesprungen) {
     ladeUtf8(vieleZeilen());
-    ASSERT_TRUE(form().LesezeichenErlaubt);
+    // Only once the viewer has drawn text.
+    form().LesezeichenErlaubt = false;
+    form().LesezeichenBtn->click();
+    EXPECT_FALSE(einstellungen.werte.contains("Lesezeichen_Utf8_Akten"));
+    form().LesezeichenErlaubt = true;
     form().Viewer->ScrollLineDown(120);
     form().Viewer->viewport()->repaint();
     const qint64 stelle = form().AnsichtPosition;
@@ -126,13 +121,6 @@ TEST_F(Dokumentsuche, LesezeichenGesetztUndNachDemNeuladenAngesprungen) {
     neuesFenster();
     ladeUtf8(vieleZeilen());
     EXPECT_EQ(form().Viewer->Position(), stelle);
-}
-
-TEST_F(Dokumentsuche, LesezeichenOhneGezeichnetenTextSchreibtNichts) {
-    ladeUtf8(vieleZeilen());
-    form().LesezeichenErlaubt = false;
-    form().LesezeichenBtn->click();
-    EXPECT_FALSE(einstellungen.werte.contains("Lesezeichen_Utf8_Akten"));
 }
 
 TEST_F(Dokumentsuche, MemoZeileSpiegeltDieViewerzeile) {
@@ -167,21 +155,19 @@ TEST_F(Dokumentsuche, DoppelklickWaehltDieZeileUndPopupUebertraegt) {
     EXPECT_EQ(form().TntEdit2->text(), QStringLiteral("zweite Zeile hier"));
     EXPECT_TRUE(form().PhraseCheckBox->isChecked());
 
+    // Only blanks selected: the field stays as it was.
+    QTextCursor c(memo->document());
+    c.setPosition(5);
+    c.setPosition(6, QTextCursor::KeepAnchor);
+    memo->setTextCursor(c);
+    form().TntEdit2->setText(QStringLiteral("vorher"));
+    form().TextinSuchleistelinksbertragen1Click();
+    EXPECT_EQ(form().TntEdit2->text(), QStringLiteral("vorher"));
+
     // Without a selection the item is disabled.
     memo->moveCursor(QTextCursor::Start);
     form().ViewerMemoMouseDown(Qt::RightButton);
     EXPECT_FALSE(form().TextinSuchleistelinksbertragen1->isEnabled());
-}
-
-TEST_F(Dokumentsuche, NurLeerzeichenAusgewaehltLaesstDasFeld) {
-    ladeUtf8("a     b\r\n");
-    form().TntEdit2->setText(QStringLiteral("vorher"));
-    QTextCursor c(form().ViewerMemo->document());
-    c.setPosition(2);
-    c.setPosition(5, QTextCursor::KeepAnchor);
-    form().ViewerMemo->setTextCursor(c);
-    form().TextinSuchleistelinksbertragen1Click();
-    EXPECT_EQ(form().TntEdit2->text(), QStringLiteral("vorher"));
 }
 
 TEST_F(Dokumentsuche, TabUndPfeiltastenImMemo) {

@@ -2,6 +2,7 @@
 #include "searchwin/TSuchForm.h"
 
 #include "platform/Platform.h"
+#include "tests/common/Datensatz.h"
 #include "tests/common/TestUmgebung.h"
 #include "viewer/TextViewer.h"
 #include "viewer/ViewerDokument.h"
@@ -55,9 +56,7 @@ protected:
     }
     // A record as the indexing run writes it.
     QString satz(const QString& text) const {
-        const QString pfad = win("Akten\\a.pdf");
-        return QStringLiteral(" \r\n \r\n \r\n#") + pfad + "\r\n" +
-               QString(pfad.size() / 2, QLatin1Char('=')) + "\r\n" + text + "\r\n";
+        return satzkopf(win("Akten\\a.pdf")) + text + "\r\n";
     }
     Sortiergruppe& gruppe() { return *form->Sortierung; }
     QList<QWidget*> gruppenteile() const {
@@ -96,12 +95,9 @@ protected:
     std::unique_ptr<TSuchForm> form;
 };
 
-TEST_F(SortiergruppeTest, NurWoerterIstVorgewaehlt) {
+TEST_F(SortiergruppeTest, FrageZeigtDieGruppeUndVerbirgtDieWebsuche) {
     EXPECT_TRUE(form->nurWoerterButton->isChecked());
     EXPECT_FALSE(form->WoerterUndSaetzeButton->isChecked());
-}
-
-TEST_F(SortiergruppeTest, FrageZeigtDieGruppeUndVerbirgtDieWebsuche) {
     bool abbruch = true;
     gruppe().setAbbruchFlag(abbruch);
     notifier.antworten(false);
@@ -153,29 +149,32 @@ TEST_F(SortiergruppeTest, WoerterlisteUtf8) {
     EXPECT_TRUE(QDir(nativ("Datenbank/Temp")).entryList(QDir::Files).isEmpty());
 }
 
-TEST_F(SortiergruppeTest, SaetzeAusDemAnsiDokument) {
+// The mode chosen reaches the run; the list of each variant gives its load button.
+TEST_F(SortiergruppeTest, ModusUndVarianteAusDerGruppe) {
     gruppeOeffnen();
-    form->nurSaetzeButton->setChecked(true);
-    schreibe("Datenbank/Akten_AnsiDokument.txt",
-             satz("Der Bär brummt. Ein Satz, so da").toLatin1());
-    form->SortierteListenErstellenButton->click();
-    EXPECT_EQ(lies("Datenbank/Akten_Phrasen_Woerter_AnsiListe.txt"),
-              QByteArray("Der B\xE4r brummt\r\nEin Satz\r\nso da\r\n#T:\\Akten\\a.pdf\r\n"));
-    EXPECT_TRUE(form->AnsiLadenButton->isEnabled());
-    EXPECT_FALSE(form->UTF8LadenButton->isEnabled());
-}
-
-TEST_F(SortiergruppeTest, WoerterUndSaetzeAusDemUnicodeDokument) {
-    gruppeOeffnen();
-    form->WoerterUndSaetzeButton->setChecked(true);
-    schreibe("Datenbank/Akten_UnicodeDokument.txt",
-             utf16le(satz(QStringLiteral("\u0141\u00F3d\u017A ist gro\u00DF"))));
-    form->SortierteListenErstellenButton->click();
-    EXPECT_EQ(
-        lies("Datenbank/Akten_Phrasen_Woerter_UnicodeListe.txt"),
-        utf16le(QStringLiteral("groß\r\nist\r\n=======\r\n\u0141\u00F3d\u017A\r\n"
-                               "\u0141\u00F3d\u017A ist gro\u00DF\r\n#T:\\Akten\\a.pdf\r\n")));
-    EXPECT_TRUE(form->UnicodeLadenButton->isEnabled());
+    const struct {
+        QRadioButton* modus;
+        const char *dokument, *liste;
+        QByteArray inhalt, erwartet;
+        QPushButton* laden;
+    } faelle[] = {
+        {form->nurSaetzeButton, "AnsiDokument", "AnsiListe",
+         satz("Der Bär brummt. Ein Satz, so da").toLatin1(),
+         "Der B\xE4r brummt\r\nEin Satz\r\nso da\r\n#T:\\Akten\\a.pdf\r\n", form->AnsiLadenButton},
+        {form->WoerterUndSaetzeButton, "UnicodeDokument", "UnicodeListe",
+         utf16le(satz("\u0141\u00F3d\u017A ist gro\u00DF")),
+         utf16le("groß\r\nist\r\n=======\r\n\u0141\u00F3d\u017A\r\n\u0141\u00F3d\u017A ist "
+                 "gro\u00DF\r\n#T:\\Akten\\a.pdf\r\n"),
+         form->UnicodeLadenButton},
+    };
+    for (const auto& f : faelle) {
+        f.modus->setChecked(true);
+        schreibe(QString("Datenbank/Akten_") + f.dokument + ".txt", f.inhalt);
+        form->SortierteListenErstellenButton->click();
+        EXPECT_EQ(lies(QString("Datenbank/Akten_Phrasen_Woerter_") + f.liste + ".txt"), f.erwartet);
+        EXPECT_TRUE(f.laden->isEnabled()) << f.liste;
+        EXPECT_FALSE(form->UTF8LadenButton->isEnabled());
+    }
 }
 
 TEST_F(SortiergruppeTest, KeineDokumenteMeldetUndStartetNichts) {
@@ -354,6 +353,10 @@ TEST_F(SortiergruppeTest, OhneListeBleibtDasDokument) {
 }
 
 TEST_F(SortiergruppeTest, SchliessenDesFenstersSchliesstAuchDieGruppe) {
+    form->show();
+    // Without the group open nothing is cancelled.
+    form->CancelBtn->click();
+    EXPECT_FALSE(gruppe().abbruch());
     gruppeOeffnen();
     form->show();
     form->CancelBtn->click();
@@ -362,10 +365,4 @@ TEST_F(SortiergruppeTest, SchliessenDesFenstersSchliesstAuchDieGruppe) {
     EXPECT_FALSE(form->Panel2->isHidden());
     EXPECT_TRUE(gruppe().abbruch());
     EXPECT_EQ(form->Label4->text(), QStringLiteral("Sortierte Liste von: "));
-}
-
-TEST_F(SortiergruppeTest, SchliessenOhneGruppeBrichtNichtsAb) {
-    form->show();
-    form->CancelBtn->click();
-    EXPECT_FALSE(gruppe().abbruch());
 }

@@ -55,22 +55,9 @@ QProcessEnvironment umgebung(const QString& konfig, const QString& laufzeit) {
 }
 } // namespace
 
-StoerfallUmgebung::Ausgang StoerfallUmgebung::ausgang(QProcess& p) {
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
-
 StoerfallUmgebung::Ausgang StoerfallUmgebung::kelvora(const QStringList& argumente, int ms) const {
-    QProcess p;
-    p.setProcessEnvironment(umgebung(konfig_, tmp_.filePath("runtime")));
-    p.start(KELVORA_CLI, QStringList{"--dir", prog()} + argumente);
-    if (!p.waitForFinished(ms)) {
-        p.kill();
-        p.waitForFinished();
-        return {-2, {}, "kelvora lief zu lange"};
-    }
-    return ausgang(p);
+    return programmAusfuehren(KELVORA_CLI, QStringList{"--dir", prog()} + argumente,
+                              umgebung(konfig_, tmp_.filePath("runtime")), ms);
 }
 
 QProcess& StoerfallUmgebung::kelvoraStarten(const QStringList& argumente) {

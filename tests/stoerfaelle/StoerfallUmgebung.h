@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/common/Programmlauf.h"
+
 #include <QByteArray>
 #include <QProcess>
 #include <QString>
@@ -25,15 +27,10 @@ protected:
     // A value of the settings the program reads.
     void einstellen(const QString& name, const QString& wert);
 
-    struct Ausgang {
-        int code = -1;
-        QString aus;
-        QString fehler;
-    };
+    using Ausgang = Programmlauf;
     Ausgang kelvora(const QStringList& argumente, int ms = 180000) const;
     // Started and left running; the fixture ends it at the end of the test.
     QProcess& kelvoraStarten(const QStringList& argumente);
-    static Ausgang ausgang(QProcess& p);
     QStringList index(const QString& name, const QString& ordner) const;
 
     // "<ordner>/Akte_<i>.pdf": "Kennung<i> Suchwort Kennung<i>", then more lines the higher the

@@ -38,15 +38,20 @@ protected:
             out << z.text;
         return out;
     }
+    QString ersteZeile() const { return viewer->Seite().value(0).text; }
     int breite(const QString& text) const {
         return QFontMetrics(viewer->font()).horizontalAdvance(text);
     }
     // The point in the middle of line `zeile`, `zeichen` characters into it.
     QPoint punkt(int zeile, int zeichen) const {
-        const auto seite = viewer->Seite();
-        const auto& z = seite.at(zeile);
+        const auto& z = viewer->Seite().at(zeile);
         const int x = 2 + breite(z.anzeige.left(z.spalten[zeichen]));
         return {x, zeile * viewer->Zeilenhoehe() + viewer->Zeilenhoehe() / 2};
+    }
+    void rad(int schritte, Qt::KeyboardModifiers tasten = Qt::NoModifier) {
+        QWheelEvent e(QPointF(50, 50), viewer->mapToGlobal(QPointF(50, 50)), QPoint(),
+                      QPoint(0, 120 * schritte), Qt::NoButton, tasten, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(viewer->viewport(), &e);
     }
 
     ProtokollNotifier notifier;
@@ -60,38 +65,32 @@ QByteArray zeilen(int anzahl) {
     return out;
 }
 
-} // namespace
-
-// A fresh viewer shows unwrapped 8-bit ANSI text; the tab size stays within 1 to 16.
-TEST_F(TextViewerTest, VorgabenDerEigenschaften) {
-    TTextViewer v(notifier);
-    EXPECT_EQ(v.Mode(), vmText);
-    EXPECT_EQ(v.TextEncoding(), encANSI);
-    EXPECT_FALSE(v.TextWrap());
-    v.setTextTabSize(40);
-    EXPECT_EQ(v.TextTabSize(), 16);
-    v.setTextTabSize(0);
-    EXPECT_EQ(v.TextTabSize(), 1);
+QString zeile(int i) {
+    return "Zeile " + QString::number(i);
 }
 
-// One line per break, CR LF never two; a line of 5,000 characters is three even without
-// wrapping; 8-bit text shows one 1252 character per byte.
-TEST_F(TextViewerTest, ZeilenendenUndLangeZeile) {
+} // namespace
+
+// A fresh viewer shows unwrapped 8-bit ANSI text: one line per break, CR LF never two, a line
+// of 5,000 characters in three, one 1252 character per byte; tabs to the next multiple of a
+// size within 1 to 16.
+TEST_F(TextViewerTest, ZeilenUndTabulatoren) {
+    EXPECT_EQ(viewer->Mode(), vmText);
+    EXPECT_EQ(viewer->TextEncoding(), encANSI);
+    EXPECT_FALSE(viewer->TextWrap());
     ASSERT_TRUE(viewer->Open(
         datei("z.txt", "eins\rzwei\ndrei\r\nvier\n\rf\xC3\xBCnf\n" + QByteArray(5000, 'x'))));
     EXPECT_EQ(seitentexte(),
               (QStringList{"eins", "zwei", "drei", "vier", "f\u00C3\u00BCnf", QString(2048, 'x'),
                            QString(2048, 'x'), QString(904, 'x')}));
-}
-
-TEST_F(TextViewerTest, TabulatorenBisZurNaechstenVielfachen) {
     ASSERT_TRUE(viewer->Open(datei("tab.txt", "a\tb\n12345678\tc")));
-    const auto seite = viewer->Seite();
-    ASSERT_EQ(seite.size(), 2);
-    EXPECT_EQ(seite[0].anzeige, "a       b");
-    EXPECT_EQ(seite[1].anzeige, "12345678        c");
-    viewer->setTextTabSize(4);
-    EXPECT_EQ(viewer->Seite()[0].anzeige, "a   b");
+    EXPECT_EQ(viewer->Seite()[0].anzeige, "a       b");
+    EXPECT_EQ(viewer->Seite()[1].anzeige, "12345678        c");
+    for (auto [groesse, erwartet] :
+         {std::pair{4, "a   b"}, {0, "a b"}, {40, "a               b"}}) {
+        viewer->setTextTabSize(groesse);
+        EXPECT_EQ(viewer->Seite()[0].anzeige, erwartet) << groesse;
+    }
 }
 
 // Each visual line fits the text area and the next piece would not have: cut after the last
@@ -126,7 +125,7 @@ TEST_F(TextViewerTest, UmbruchAmLetztenLeerzeichenSonstAmLetztenZeichen) {
         ++n;
     const QString genau = "a " + QString(n, 'a') + ' ';
     ASSERT_TRUE(viewer->Open(datei("genau.txt", (genau + "aaaa").toLatin1())));
-    EXPECT_EQ(viewer->Seite()[0].text, genau);
+    EXPECT_EQ(ersteZeile(), genau);
 }
 
 TEST_F(TextViewerTest, StrgEndeZeigtDasEndeEinerFuenfGiBDatei) {
@@ -144,15 +143,17 @@ TEST_F(TextViewerTest, StrgEndeZeigtDasEndeEinerFuenfGiBDatei) {
     viewer->Suchfenster.zeileGezeichnet = [&](const QString& z) { gezeichnet << z; };
     viewer->Suchfenster.memoLeeren = [&] { gezeichnet.clear(); };
     viewer->Suchfenster.ansichtPosition = [&](qint64 p) { ansicht = p; };
+    EXPECT_EQ(viewer->Dokument().OffsetStellen(), 8);
     ASSERT_TRUE(viewer->Open(pfad));
-    EXPECT_EQ(viewer->Size(), groesse);
+    // 140000000 hex has nine digits, rounded up to ten.
+    EXPECT_EQ(viewer->Dokument().OffsetStellen(), 10);
     QTest::keyClick(viewer.get(), Qt::Key_End, Qt::ControlModifier);
     viewer->viewport()->repaint();
-    ASSERT_FALSE(gezeichnet.isEmpty());
+    ASSERT_EQ(gezeichnet.size(), viewer->LinesPerPage());
     EXPECT_EQ(gezeichnet.last(), "letzte Zeile");
+    // Before it, the zeros form lines of 2048 characters.
+    EXPECT_EQ(gezeichnet[gezeichnet.size() - 2], QString(2048, QChar(0)));
     EXPECT_EQ(ansicht, viewer->Position());
-    EXPECT_GT(viewer->Position(), groesse - qint64(viewer->LinesPerPage()) * 2048 - 14);
-    EXPECT_EQ(gezeichnet.size(), viewer->LinesPerPage());
     // The scroll bar stands at its end, within its 32,767 steps.
     QScrollBar* v = viewer->verticalScrollBar();
     EXPECT_EQ(v->maximum(), 32767);
@@ -161,49 +162,49 @@ TEST_F(TextViewerTest, StrgEndeZeigtDasEndeEinerFuenfGiBDatei) {
     EXPECT_EQ(viewer->Position(), 0);
 }
 
-TEST_F(TextViewerTest, ZeilenweiseUndSeitenweiseRollen) {
-    ASSERT_TRUE(viewer->Open(datei("viele.txt", zeilen(500))));
+// Keys, wheel and scroll bar move by lines and pages, never beyond the last page.
+TEST_F(TextViewerTest, Rollen) {
+    ASSERT_TRUE(viewer->Open(datei("viele.txt", zeilen(5000))));
     const int seite = viewer->LinesPerPage();
     ASSERT_GT(seite, 3);
-    QTest::keyClick(viewer.get(), Qt::Key_Down);
-    EXPECT_EQ(viewer->Seite()[0].text, "Zeile 1");
-    QTest::keyClick(viewer.get(), Qt::Key_PageDown);
-    EXPECT_EQ(viewer->Seite()[0].text, "Zeile " + QString::number(1 + seite));
-    QTest::keyClick(viewer.get(), Qt::Key_Up);
-    EXPECT_EQ(viewer->Seite()[0].text, "Zeile " + QString::number(seite));
-    QTest::keyClick(viewer.get(), Qt::Key_PageUp);
-    EXPECT_EQ(viewer->Position(), 0);
-    // Not beyond the last page.
+    int gerollt = 0;
+    viewer->OnScroll = [&] { ++gerollt; };
+    const std::pair<Qt::Key, int> tasten[] = {
+        {Qt::Key_Down, 1}, {Qt::Key_PageDown, 1 + seite}, {Qt::Key_Up, seite}, {Qt::Key_PageUp, 0}};
+    for (auto [taste, oben] : tasten) {
+        QTest::keyClick(viewer.get(), taste);
+        EXPECT_EQ(ersteZeile(), zeile(oben)) << oben;
+    }
+    rad(-1);
+    EXPECT_EQ(ersteZeile(), zeile(QApplication::wheelScrollLines()));
     viewer->ScrollToEnd();
     const qint64 ende = viewer->Position();
-    EXPECT_EQ(viewer->Seite()[0].text, "Zeile " + QString::number(500 - seite));
+    EXPECT_EQ(ersteZeile(), zeile(5000 - seite));
     viewer->ScrollLineDown(3);
     EXPECT_EQ(viewer->Position(), ende);
-}
 
-TEST_F(TextViewerTest, RadRolltUmDieSystemzeilenzahl) {
-    ASSERT_TRUE(viewer->Open(datei("viele.txt", zeilen(500))));
-    QWheelEvent runter(QPointF(50, 50), viewer->mapToGlobal(QPointF(50, 50)), QPoint(),
-                       QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(viewer->viewport(), &runter);
-    EXPECT_EQ(viewer->Seite()[0].text,
-              "Zeile " + QString::number(QApplication::wheelScrollLines()));
+    gerollt = 0;
+    QScrollBar* v = viewer->verticalScrollBar();
+    v->triggerAction(QAbstractSlider::SliderToMinimum);
+    v->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(ersteZeile(), zeile(1));
+    // Dragging the thumb to the middle lands on a line start near the middle.
+    v->setSliderDown(true);
+    v->setSliderPosition(v->maximum() / 2);
+    v->setSliderDown(false);
+    EXPECT_EQ(gerollt, 3);
+    EXPECT_NEAR(double(viewer->Position()), double(viewer->Size()) / 2, 20.0);
+    EXPECT_TRUE(ersteZeile().startsWith("Zeile "));
+
     int optionen = 0;
     viewer->OnOptionsChange = [&] { ++optionen; };
     const int vorher = viewer->font().pointSize();
-    QWheelEvent groesser(QPointF(50, 50), viewer->mapToGlobal(QPointF(50, 50)), QPoint(),
-                         QPoint(0, 120), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase,
-                         false);
-    QApplication::sendEvent(viewer->viewport(), &groesser);
+    rad(1, Qt::ControlModifier);
     EXPECT_EQ(viewer->font().pointSize(), vorher + 1);
     EXPECT_EQ(optionen, 1);
-}
 
-TEST_F(TextViewerTest, UmschaltRadRolltWaagrecht) {
     ASSERT_TRUE(viewer->Open(datei("breit.txt", QByteArray(1500, 'w') + "\n")));
-    QWheelEvent rechts(QPointF(50, 50), viewer->mapToGlobal(QPointF(50, 50)), QPoint(),
-                       QPoint(0, -120), Qt::NoButton, Qt::ShiftModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(viewer->viewport(), &rechts);
+    rad(-1, Qt::ShiftModifier);
     EXPECT_EQ(viewer->PosHorz(), QApplication::wheelScrollLines());
     QTest::keyClick(viewer.get(), Qt::Key_End);
     EXPECT_EQ(viewer->PosHorz(), viewer->horizontalScrollBar()->maximum());
@@ -212,8 +213,11 @@ TEST_F(TextViewerTest, UmschaltRadRolltWaagrecht) {
     EXPECT_EQ(viewer->PosHorz(), 0);
 }
 
-TEST_F(TextViewerTest, AuswahlMitDerMaus) {
-    ASSERT_TRUE(viewer->Open(datei("viele.txt", zeilen(50))));
+// Pressing and dragging selects; dragging below the bottom edge scrolls and extends; a
+// selection set with scrolling keeps five lines above it.
+TEST_F(TextViewerTest, AuswahlMitMausUndRollen) {
+    const QByteArray inhalt = zeilen(500);
+    ASSERT_TRUE(viewer->Open(datei("viele.txt", inhalt)));
     int meldungen = 0;
     viewer->OnSelectionChange = [&] { ++meldungen; };
     QTest::mousePress(viewer->viewport(), Qt::LeftButton, {}, punkt(0, 2));
@@ -221,13 +225,9 @@ TEST_F(TextViewerTest, AuswahlMitDerMaus) {
     EXPECT_EQ(viewer->SelLength(), 0);
     QTest::mouseMove(viewer->viewport(), punkt(1, 5));
     QTest::mouseRelease(viewer->viewport(), Qt::LeftButton, {}, punkt(1, 5));
-    EXPECT_EQ(viewer->SelStart(), 2);
     EXPECT_EQ(viewer->SelText(), "ile 0\r\nZeile");
     EXPECT_GE(meldungen, 2);
-}
 
-TEST_F(TextViewerTest, ZiehenUeberDenUnterenRandRolltUndErweitert) {
-    ASSERT_TRUE(viewer->Open(datei("viele.txt", zeilen(500))));
     QTest::mousePress(viewer->viewport(), Qt::LeftButton, {}, punkt(0, 0));
     const QPoint unten(50, viewer->viewport()->height() + 20);
     QMouseEvent zug(QEvent::MouseMove, QPointF(unten),
@@ -237,42 +237,15 @@ TEST_F(TextViewerTest, ZiehenUeberDenUnterenRandRolltUndErweitert) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return viewer->Position() > 0; }, 5000));
     QTest::mouseRelease(viewer->viewport(), Qt::LeftButton, {}, unten);
     EXPECT_EQ(viewer->SelStart(), 0);
-    const auto seite = viewer->Seite();
-    EXPECT_GE(viewer->SelLength(), seite[viewer->LinesPerPage() - 1].start);
-}
+    EXPECT_GE(viewer->SelLength(), viewer->Seite()[viewer->LinesPerPage() - 1].start);
 
-TEST_F(TextViewerTest, AuswahlMitRollenHaeltFuenfZeilenDarueber) {
-    ASSERT_TRUE(viewer->Open(datei("viele.txt", zeilen(500))));
-    const QByteArray inhalt = zeilen(500);
     const qint64 ziel = inhalt.indexOf("Zeile 300\r\n");
     viewer->SetSelection(ziel + 2, 4, true);
-    const auto seite = viewer->Seite();
-    ASSERT_GT(seite.size(), 6);
-    EXPECT_EQ(seite[0].text, "Zeile 295");
-    EXPECT_EQ(seite[5].start, ziel);
+    EXPECT_EQ(ersteZeile(), zeile(295));
+    EXPECT_EQ(viewer->Seite()[5].start, ziel);
     // Already visible: no scrolling.
     viewer->SetSelection(ziel + 11 * 2, 2, true);
-    EXPECT_EQ(viewer->Seite()[0].text, "Zeile 295");
-}
-
-TEST_F(TextViewerTest, ScrollbalkenAktionenMeldenOnScroll) {
-    ASSERT_TRUE(viewer->Open(datei("viele.txt", zeilen(5000))));
-    int gerollt = 0;
-    viewer->OnScroll = [&] { ++gerollt; };
-    QScrollBar* v = viewer->verticalScrollBar();
-    EXPECT_EQ(v->maximum(), std::min<qint64>(32767, viewer->Size()));
-    v->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(viewer->Seite()[0].text, "Zeile 1");
-    v->triggerAction(QAbstractSlider::SliderToMaximum);
-    EXPECT_EQ(viewer->Seite()[0].text, "Zeile " + QString::number(5000 - viewer->LinesPerPage()));
-    EXPECT_EQ(gerollt, 2);
-    // Dragging the thumb to the middle lands on a line start near the middle.
-    v->setSliderDown(true);
-    v->setSliderPosition(v->maximum() / 2);
-    v->setSliderDown(false);
-    EXPECT_EQ(gerollt, 3);
-    EXPECT_NEAR(double(viewer->Position()), double(viewer->Size()) / 2, 20.0);
-    EXPECT_TRUE(viewer->Seite()[0].text.startsWith("Zeile "));
+    EXPECT_EQ(ersteZeile(), zeile(295));
 }
 
 TEST_F(TextViewerTest, SuchfensterHakenBeimZeichnen) {
@@ -288,16 +261,14 @@ TEST_F(TextViewerTest, SuchfensterHakenBeimZeichnen) {
     viewer->Redraw();
     viewer->viewport()->repaint();
     EXPECT_EQ(protokoll, (QStringList{"leeren", "eins", "zwei", "drei", "fertig"}));
-    // Without a scroll bar the memo reaches from top to bottom and to the right edge,
-    // inside the one-pixel frame.
+    // Without a scroll bar the memo fills the frame's inside; with one it stops left of the
+    // bar, which stays usable.
     EXPECT_EQ(memo.top(), 1);
-    EXPECT_EQ(memo.bottom(), viewer->height() - 2);
-    EXPECT_EQ(memo.right(), viewer->width() - 2);
+    EXPECT_EQ(memo.bottomRight(), QPoint(viewer->width() - 2, viewer->height() - 2));
     protokoll.clear();
     sucht = true;
     viewer->viewport()->repaint();
     EXPECT_TRUE(protokoll.isEmpty());
-    // With one it stops left of the bar, which stays usable.
     ASSERT_TRUE(viewer->Open(datei("viele.txt", zeilen(500))));
     // The bar shows up once the event loop has laid the area out anew.
     QCoreApplication::processEvents();
@@ -305,15 +276,6 @@ TEST_F(TextViewerTest, SuchfensterHakenBeimZeichnen) {
     ASSERT_TRUE(balken->isVisible());
     EXPECT_LT(memo.right(), balken->mapTo(viewer.get(), QPoint(0, 0)).x());
     EXPECT_EQ(memo.bottom(), viewer->height() - 2);
-}
-
-TEST_F(TextViewerTest, MausbewegungMeldetSich) {
-    ASSERT_TRUE(viewer->Open(datei("drei.txt", "eins")));
-    int bewegt = 0;
-    viewer->Suchfenster.mausBewegt = [&] { ++bewegt; };
-    QTest::mouseMove(viewer->viewport(), QPoint(20, 5));
-    QTest::mouseMove(viewer->viewport(), QPoint(30, 6));
-    EXPECT_GE(bewegt, 1);
 }
 
 TEST_F(TextViewerTest, PopupMenue) {
@@ -324,8 +286,7 @@ TEST_F(TextViewerTest, PopupMenue) {
         texte << (a->isSeparator() ? "-" : a->text());
     EXPECT_EQ(texte, (QStringList{"Text in Suchleiste links übertragen", "-", "-", "Encoding..."}));
     EXPECT_FALSE(menue->actions()[0]->isEnabled());
-    EXPECT_TRUE(menue->actions()[3]->isEnabled());
-    EXPECT_TRUE(menue->actions()[3]->isVisible());
+    EXPECT_TRUE(menue->actions()[3]->isEnabled() && menue->actions()[3]->isVisible());
 
     viewer->SetSelection(0, 5);
     viewer->setTextPopupCommands(pcCopy | pcCopyHex | pcSelectLine | pcSelectAll);
@@ -338,19 +299,17 @@ TEST_F(TextViewerTest, PopupMenue) {
     viewer->Suchfenster.inSuchleiste = [&](const QString& t) { uebergeben << t; };
     menue->actions()[0]->trigger();
     EXPECT_TRUE(uebergeben.isEmpty());
-    const QString u = QStringLiteral("Grüße");
-    ASSERT_TRUE(viewer->Open(datei("u.txt", utf16le(u, false))));
+    ASSERT_TRUE(viewer->Open(datei("u.txt", utf16le("Grüße", false))));
     viewer->SetMode(vmUnicode);
     viewer->SetSelection(0, 10);
     menue.reset(viewer->ErstellePopupMenue());
     menue->actions()[0]->trigger();
-    EXPECT_EQ(uebergeben, QStringList{u});
+    EXPECT_EQ(uebergeben, QStringList{"Grüße"});
 
     // An empty source disables both items, draws nothing and does not scroll.
     ASSERT_TRUE(viewer->Open(datei("leer.txt", "")));
     menue.reset(viewer->ErstellePopupMenue());
-    EXPECT_FALSE(menue->actions()[0]->isEnabled());
-    EXPECT_FALSE(menue->actions()[3]->isEnabled());
+    EXPECT_FALSE(menue->actions()[0]->isEnabled() || menue->actions()[3]->isEnabled());
     EXPECT_TRUE(viewer->Seite().isEmpty());
     viewer->ScrollToEnd();
     viewer->ScrollLineDown(5);
@@ -383,13 +342,13 @@ TEST_F(TextViewerTest, KodierungsmenueWaehltUndZeichnetNeu) {
     eintraege.value("Cyrillic (KOI8-R)")->trigger();
     EXPECT_EQ(viewer->TextEncoding(), encCyrKOI8R);
     EXPECT_EQ(optionen, 1);
-    EXPECT_EQ(viewer->Seite()[0].text, "да");
+    EXPECT_EQ(ersteZeile(), "да");
     eintraege.value("Unicode (UTF-16 BE)")->trigger();
     EXPECT_EQ(viewer->Mode(), vmUnicode);
-    EXPECT_EQ(viewer->Seite()[0].text, QString(QChar(0xC4C1)));
+    EXPECT_EQ(ersteZeile(), QString(QChar(0xC4C1)));
 }
 
-TEST_F(TextViewerTest, KopierenInDieZwischenablageDreiFaelle) {
+TEST_F(TextViewerTest, KopierenInDieZwischenablage) {
     QClipboard* ablage = QGuiApplication::clipboard();
     ASSERT_TRUE(viewer->Open(datei("utf8.txt", "\xC3\x84pfel \x8E")));
     viewer->SetSelection(0, 6);
@@ -406,24 +365,17 @@ TEST_F(TextViewerTest, KopierenInDieZwischenablageDreiFaelle) {
     viewer->SetSelection(7, 1);
     QTest::keyClick(viewer.get(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(ablage->text(), "Ä");
-    const QString u = QStringLiteral("Ωmega");
-    ASSERT_TRUE(viewer->Open(datei("u.txt", utf16le(u, false))));
+    ASSERT_TRUE(viewer->Open(datei("u.txt", utf16le("Ωmega\r\nx", false))));
     viewer->SetMode(vmUnicode);
-    viewer->SelectAll();
+    QTest::keyClick(viewer.get(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(viewer->SelStart(), 0);
     viewer->CopyToClipboard();
-    EXPECT_EQ(ablage->text(), u);
+    EXPECT_EQ(ablage->text(), "Ωmega\r\nx");
     EXPECT_TRUE(notifier.meldungen().empty());
 }
 
-TEST_F(TextViewerTest, StrgAWaehltAlles) {
-    ASSERT_TRUE(viewer->Open(datei("a.txt", "abc\r\ndef")));
-    QTest::keyClick(viewer.get(), Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(viewer->SelStart(), 0);
-    EXPECT_EQ(viewer->SelText(), "abc\r\ndef");
-}
-
 // A position goes back to its line start; opening the same name again keeps it and the
-// selection without reading.
+// selection without reading; an empty name only closes.
 TEST_F(TextViewerTest, PositionAufZeilenanfangUndGleicherNameBehaeltSie) {
     const QByteArray inhalt = zeilen(500);
     const QString pfad = datei("viele.txt", inhalt);
@@ -437,31 +389,17 @@ TEST_F(TextViewerTest, PositionAufZeilenanfangUndGleicherNameBehaeltSie) {
     EXPECT_EQ(viewer->Position(), z);
     EXPECT_EQ(viewer->SelStart(), 10);
     EXPECT_EQ(viewer->Dokument().Lesevorgaenge(), gelesen);
-    // An empty name only closes.
     EXPECT_TRUE(viewer->Open(QString()));
     EXPECT_EQ(viewer->FileName(), "");
     const QString fehlt = nativ("gibtsnicht.txt");
     EXPECT_FALSE(viewer->Open(fehlt));
     EXPECT_EQ(viewer->Size(), 0);
     EXPECT_EQ(notifier.texte(), QStringList{"Cannot open file: \"" + fehlt + "\""});
-    viewer->viewport()->repaint();
 }
 
-TEST_F(TextViewerTest, DumpModiZeichnenOhneAbsturz) {
-    QByteArray bytes;
-    for (int i = 0; i < 1000; ++i)
-        bytes.append(char(i % 256));
-    ASSERT_TRUE(viewer->Open(datei("bin.dat", bytes)));
-    viewer->setTextGutter(true);
-    for (TViewerMode m : {vmBinary, vmHex, vmUHex, vmText}) {
-        viewer->SetMode(m);
-        viewer->SetSelection(20, 40);
-        viewer->ScrollToEnd();
-        viewer->ScrollEnd();
-        viewer->viewport()->repaint();
-        EXPECT_LE(viewer->PositionBei(QPoint(100, 30)), viewer->Size()) << m;
-    }
-    // The last page of the dump starts on a line of 16 bytes.
+// The dump modes show 16 bytes a line: the last page starts on such a line.
+TEST_F(TextViewerTest, DumpZeilenZuSechzehnBytes) {
+    ASSERT_TRUE(viewer->Open(datei("bin.dat", QByteArray(1000, 'b'))));
     viewer->SetMode(vmHex);
     viewer->ScrollToEnd();
     EXPECT_EQ(viewer->Position(), 992 - (viewer->LinesPerPage() - 1) * 16);
@@ -482,8 +420,6 @@ TEST_F(TextViewerTest, NeuLadenBeiAenderungFolgtDemEnde) {
     }
     ASSERT_TRUE(QTest::qWaitFor([&] { return viewer->Size() > alteGroesse; }, 5000));
     EXPECT_EQ(neuGeladen, 1);
-    const auto seite = viewer->Seite();
-    ASSERT_FALSE(seite.isEmpty());
-    EXPECT_EQ(seite.last().text, "Zeile neu");
-    EXPECT_EQ(seite.size(), viewer->LinesPerPage());
+    EXPECT_EQ(seitentexte().size(), viewer->LinesPerPage());
+    EXPECT_EQ(seitentexte().last(), "Zeile neu");
 }
