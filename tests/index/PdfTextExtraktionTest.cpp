@@ -33,8 +33,7 @@ protected:
         return zeilen;
     }
     // One run in a fresh job folder; the job folder stays until the next run.
-    bool lauf(const QStringList& datZeilen, int prozesse = 1, std::function<bool()> abbruch = {},
-              int zeitlimit = 300) {
+    bool lauf(const QStringList& datZeilen, int prozesse = 1, int zeitlimit = 300) {
         job = Arbeitsordner::anlegen(ordner, "Index");
         EXPECT_NE(job, nullptr);
         PdfTextExtraktion::Ausstattung a;
@@ -42,7 +41,10 @@ protected:
         a.konverter = {prozesse, zeitlimit};
         a.nachbearbeitung = schritt;
         extraktion = std::make_unique<PdfTextExtraktion>(
-            PdfTextExtraktion::Umgebung{ordner, notifier, Pump::still(), std::move(abbruch),
+            PdfTextExtraktion::Umgebung{ordner,
+                                        notifier,
+                                        Pump::still(),
+                                        {},
                                         [this](const QString& t) {
                                             std::lock_guard<std::mutex> l(titelSperre);
                                             titel << t;
@@ -174,7 +176,7 @@ TEST_F(PdfTextExtraktionTest, ZeitlimitUndFehlerDesKonverters) {
                             "drei.pdf", "leer.pdf",   "c.pdf"};
     for (const QString& n : namen)
         pdf(n, {n});
-    ASSERT_TRUE(lauf(dat(namen), 3, {}, 1));
+    ASSERT_TRUE(lauf(dat(namen), 3, 1));
     EXPECT_EQ(notifier.texte(),
               (QStringList{"Die Umwandlung von " + win("pdf\\haengt.pdf") +
                                " hat länger als 1 Sekunden gedauert und wurde beendet "
@@ -188,27 +190,6 @@ TEST_F(PdfTextExtraktionTest, ZeitlimitUndFehlerDesKonverters) {
     EXPECT_EQ(dokument(), satz("a.pdf") + satz("c.pdf"));
     EXPECT_FALSE(prozessLebt(lies("pid")));
     EXPECT_FALSE(prozessLebt(lies("kind")));
-}
-
-// Cancel ends a running converter at once and keeps every record finished before, in order.
-TEST_F(PdfTextExtraktionTest, AbbruchBeendetLaufendeUndBehaeltFertige) {
-    ersatzkonverter("case \"$4\" in *langsam*) echo $$ > " + QFile::encodeName(nativ("pid")) +
-                    "; exec sleep 300;; esac\n" + echterKonverter() +
-                    " \"$@\" && touch \"$5.fertig\"\n");
-    for (const char* n : {"a.pdf", "langsam.pdf", "c.pdf", "d.pdf"})
-        pdf(n, {n});
-    // Cancelled once the file after the slow one is done (its output's sign).
-    const auto abbruch = [&] {
-        return !QDir(Files::nativ(job->pfad())).entryList({"4.txt.fertig"}).isEmpty();
-    };
-    ASSERT_TRUE(lauf(dat({"a.pdf", "langsam.pdf", "c.pdf", "d.pdf"}), 2, abbruch));
-    EXPECT_TRUE(extraktion->abgebrochen());
-    EXPECT_FALSE(prozessLebt(lies("pid")));
-    const QByteArray dok = dokument();
-    EXPECT_TRUE(dok.startsWith(satz("a.pdf")));
-    EXPECT_FALSE(dok.contains("langsam.pdf"));
-    EXPECT_TRUE(dok.contains(satz("c.pdf")));
-    EXPECT_TRUE(notifier.meldungen().empty());
 }
 
 // Unchanged files come from the cache, changed ones and damaged entries are converted
