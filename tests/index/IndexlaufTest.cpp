@@ -2,17 +2,13 @@
 
 #include "platform/Platform.h"
 #include "tests/common/TestUmgebung.h"
-#include "tests/fixtures/PdfSchreiber.h"
 #include "tests/search/Suchdaten.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QRegularExpression>
 
 class IndexlaufTest : public Umgebung {
 protected:
-    static QString listerOrdner() { return QFileInfo(QStringLiteral(KELVORA_LISTER)).path(); }
     ProtokollNotifier notifier;
 };
 
@@ -150,78 +146,4 @@ TEST_F(IndexlaufAmBestandTest, NichtsGefundenWirdGesagtUndAendertNichts) {
         EXPECT_FALSE(gibt("Datenbank/Akten.log"));
         EXPECT_FALSE(gibt("Datenbank/Akten_UTF8Dokument.txt"));
     }
-}
-
-// What the window shows, in order: the file count right after the list is read, then a
-// pause of 300 ms; the title position step in the status line, then 100 ms.
-TEST_F(IndexlaufAmBestandTest, AnzeigenInDerReihenfolgeDesLaufs) {
-    QDir().mkpath(nativ("Akten"));
-    ASSERT_TRUE(PdfSchreiber::schreiben(nativ("Akten/a.pdf"), {"Eins"}));
-    ASSERT_TRUE(PdfSchreiber::schreiben(nativ("Akten/b.pdf"), {"Zwei"}));
-    schreibe("Datenbank/Haupt_Dateinamen_Liste_Laufwerk_T.txt", "T:\\Akten\\a.pdf\r\n\" b.pdf\r\n");
-    QStringList ablauf, titel;
-    struct ProtokollPump : Pump {
-        QStringList& ablauf;
-        explicit ProtokollPump(QStringList& a) : ablauf(a) {}
-        void pause(int ms) override { ablauf << QStringLiteral("Pause %1").arg(ms); }
-    } pump(ablauf);
-    Indexlauf lauf(Programmordner(win()), notifier, pump);
-    lauf.setListeGelesen([&](qint64 n) { ablauf << QStringLiteral("Gelesen %1").arg(n); });
-    lauf.setStatus([&](const QString& t) { ablauf << "Status " + t; });
-    lauf.setFortschritt([&](const QString& t) { titel << t; });
-    const Indexlauf::Ergebnis r = lauf.nachListe(auftrag("T:\\Akten"));
-    ASSERT_TRUE(r.ok) << notifier.texte().join("|").toStdString();
-    const qsizetype gelesen = ablauf.indexOf("Gelesen 2");
-    ASSERT_GE(gelesen, 0) << ablauf.join("|").toStdString();
-    EXPECT_EQ(ablauf.value(gelesen + 1), QStringLiteral("Pause 300"));
-    const qsizetype status = ablauf.indexOf("Status TitelPositionen werden erstellt");
-    ASSERT_GT(status, gelesen) << ablauf.join("|").toStdString();
-    EXPECT_EQ(ablauf.value(status + 1), QStringLiteral("Pause 100"));
-    EXPECT_FALSE(titel.contains("TitelPositionen werden erstellt"));
-    EXPECT_TRUE(
-        titel.contains("1 Größe: " + QString::number(QFileInfo(nativ("Akten/a.pdf")).size()) +
-                       " Bytes  Datei:  T:\\Akten\\a.pdf"));
-}
-
-// The log's time counts from the start of the run, the wait for the lister included.
-TEST_F(IndexlaufAmBestandTest, ZeitZaehltAbDemStartDesLaufs) {
-    QDir().mkpath(nativ("Akten"));
-    ASSERT_TRUE(PdfSchreiber::schreiben(nativ("Akten/a.pdf"), {"Eins"}));
-    // A lister that takes a while and then leaves its list, as the real one does.
-    schreibe("ErstelleDateiliste", "#!/bin/sh\nsleep 1.3\nprintf 'T:\\\\Akten\\\\a.pdf\\r\\n' > "
-                                   "Datenbank/Haupt_Dateinamen_Liste_Laufwerk_T.txt\n");
-    QFile(nativ("ErstelleDateiliste")).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-    Indexlauf lauf(Programmordner(win()), notifier, Pump::still());
-    lauf.setLister({win("ErstelleDateiliste"), {}});
-    Indexlauf::Auftrag a = auftrag(win("Akten"));
-    a.neueListe = true;
-    const Indexlauf::Ergebnis r = lauf.ausfuehren(a);
-    ASSERT_TRUE(r.ok) << notifier.texte().join("|").toStdString();
-    ASSERT_EQ(r.log.size(), 4);
-    const QRegularExpression zeit(QStringLiteral("Zeit: 0:0:(\\d+)  "));
-    const auto treffer = zeit.match(r.log[3]);
-    ASSERT_TRUE(treffer.hasMatch()) << r.log[3].toStdString();
-    EXPECT_GE(treffer.captured(1).toInt(), 1) << r.log[3].toStdString();
-}
-
-// A lister that fails ends the run at once with its exit code and what it said, even
-// when an old list lies on disk; nothing is indexed.
-TEST_F(IndexlaufTest, GescheiterterListerBeendetDenLauf) {
-    const Programmordner ordner(win());
-    ordner.ordnerAnlegen(notifier);
-    QDir().mkpath(nativ("Akten"));
-    schreibe("Datenbank/Haupt_Dateinamen_Liste_Laufwerk_T.txt", "T:\\Akten\\alt.pdf\r\n");
-    // The lister reads its drive letters from the settings, where T: is not mapped.
-    Indexlauf lauf(ordner, notifier, Pump::still());
-    lauf.setLister(Indexlauf::listerSuchen(ordner, QString(), listerOrdner()));
-    Indexlauf::Auftrag a;
-    a.name = QStringLiteral("Akten");
-    a.ordner = win("Akten");
-    a.neueListe = true;
-    EXPECT_FALSE(lauf.ausfuehren(a).ok);
-    EXPECT_EQ(notifier.texte().last(),
-              QStringLiteral("\"ErstelleDateiliste\" ist mit dem Fehler 1 beendet worden. Die "
-                             "Hauptdateiliste wurde nicht erstellt.\nLaufwerk T ist nicht "
-                             "zugeordnet."));
-    EXPECT_FALSE(gibt("Datenbank/Akten.dat"));
 }

@@ -22,51 +22,20 @@ struct Fall {
 } // namespace
 
 TEST(Listerwache, ZustandNachJedemTick) {
-    const Listerwache::Blick ohne{false, Stand::Unbekannt, false};
-    const Listerwache::Blick fenster{true, Stand::Unbekannt, false};
+    constexpr Stand U = Stand::Unbekannt, L = Stand::Laeuft, E = Stand::Erfolg, F = Stand::Fehler;
+    constexpr Zustand W = Zustand::Wartet, Ok = Zustand::Fertig, G = Zustand::Gescheitert;
+    const Listerwache::Blick ohne{false, U, false}, fenster{true, U, false};
     const Fall faelle[] = {
-        {"Fenster kam und ging",
-         0,
-         Stand::Unbekannt,
-         {ohne, fenster, fenster, ohne},
-         {Zustand::Wartet, Zustand::Wartet, Zustand::Wartet, Zustand::Fertig}},
-        {"120 Ticks ohne Fenster",
-         Listerwache::Grenze - 1,
-         Stand::Unbekannt,
-         {ohne},
-         {Zustand::Aufgegeben}},
-        {"Fenster im letzten Tick",
-         Listerwache::Grenze - 1,
-         Stand::Unbekannt,
-         {fenster},
-         {Zustand::Wartet}},
+        {"Fenster kam und ging", 0, U, {ohne, fenster, fenster, ohne}, {W, W, W, Ok}},
+        {"120 Ticks ohne Fenster", Listerwache::Grenze - 1, U, {ohne}, {Zustand::Aufgegeben}},
+        {"Fenster im letzten Tick", Listerwache::Grenze - 1, U, {fenster}, {W}},
         // A lister that wrote its list between two ticks never shows its window.
-        {"schnell und erfolgreich",
-         1,
-         Stand::Laeuft,
-         {{false, Stand::Erfolg, true}},
-         {Zustand::Fertig}},
-        {"erfolgreich ohne Liste",
-         0,
-         Stand::Unbekannt,
-         {{false, Stand::Erfolg, false}},
-         {Zustand::Gescheitert}},
+        {"schnell und erfolgreich", 1, L, {{false, E, true}}, {Ok}},
+        {"erfolgreich ohne Liste", 0, U, {{false, E, false}}, {G}},
         // An old list on disk does not make a failed lister a success.
-        {"mit Fehler beendet",
-         0,
-         Stand::Unbekannt,
-         {{false, Stand::Fehler, true}},
-         {Zustand::Gescheitert}},
-        {"Fenster ging, dann Fehler",
-         0,
-         Stand::Unbekannt,
-         {{true, Stand::Laeuft, false}, {false, Stand::Laeuft, true}, {false, Stand::Fehler, true}},
-         {Zustand::Wartet, Zustand::Wartet, Zustand::Gescheitert}},
-        {"Fenster ging, dann Erfolg",
-         0,
-         Stand::Unbekannt,
-         {{true, Stand::Laeuft, false}, {false, Stand::Laeuft, true}, {false, Stand::Erfolg, true}},
-         {Zustand::Wartet, Zustand::Wartet, Zustand::Fertig}},
+        {"mit Fehler beendet", 0, U, {{false, F, true}}, {G}},
+        {"weg, Fehler", 0, U, {{true, L, false}, {false, L, true}, {false, F, true}}, {W, W, G}},
+        {"weg, Erfolg", 0, U, {{true, L, false}, {false, L, true}, {false, E, true}}, {W, W, Ok}},
     };
     for (const Fall& f : faelle) {
         Listerwache w;

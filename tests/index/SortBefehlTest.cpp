@@ -42,18 +42,6 @@ TEST_F(SortBefehlTest, WoerterEndeZuEnde) {
     EXPECT_TRUE(fehler.isEmpty());
 }
 
-TEST_F(SortBefehlTest, SaetzeEndeZuEnde) {
-    dokument();
-    EXPECT_EQ(rufe({"sort", "Akten", "--modus", "saetze"}), 0);
-    EXPECT_EQ(lies("Datenbank/Akten_Phrasen_Woerter_Utf8Liste.txt"),
-              QByteArray("Sehr geehrte Frau M\xC3\xBCller\r\nvielen Dank f\xC3\xBCr Ihren Brief\r\n"
-                         "#T:\\Akten\\Brief.pdf\r\n \r\n"));
-    EXPECT_EQ(rufe({"sort", "--modus", "beide", "Akten"}), 0);
-    const QByteArray beide = lies("Datenbank/Akten_Phrasen_Woerter_Utf8Liste.txt");
-    EXPECT_TRUE(beide.contains("\r\nSehr\r\nSehr geehrte Frau M\xC3\xBCller\r\n"));
-    EXPECT_TRUE(beide.startsWith("Brief.\r\n"));
-}
-
 TEST_F(SortBefehlTest, FalscheEingaben) {
     EXPECT_EQ(rufe({"sort"}), 1);
     EXPECT_EQ(fehler, QStringLiteral("Aufruf: kelvora sort NAME [--modus woerter|saetze|beide]\n"));

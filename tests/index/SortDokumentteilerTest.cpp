@@ -16,56 +16,6 @@ protected:
     Programmordner ordner{QStringLiteral("T:\\")};
 };
 
-TEST_F(SortTeilerTest, Stueckname) {
-    EXPECT_EQ(Dokumentteiler::stueckname(1), QStringLiteral("SplitDokument001.txt"));
-    EXPECT_EQ(Dokumentteiler::stueckname(12), QStringLiteral("SplitDokument012.txt"));
-    EXPECT_EQ(Dokumentteiler::stueckname(1234), QStringLiteral("SplitDokument1234.txt"));
-}
-
-TEST_F(SortTeilerTest, KleinesDokumentEinStueck) {
-    schreibe("Datenbank/A_UTF8Dokument.txt", "Haus\r\nMaus");
-    const QStringList stuecke =
-        Dokumentteiler::TeileDokumentAuf(win("Datenbank\\A_UTF8Dokument.txt"), ordner.temp());
-    EXPECT_EQ(stuecke, QStringList{win("Datenbank\\Temp\\SplitDokument001.txt")});
-    EXPECT_EQ(lies("Datenbank/Temp/SplitDokument001.txt"), QByteArray("Haus\r\nMaus"));
-}
-
-TEST_F(SortTeilerTest, VielfachesGibtLeeresLetztesStueck) {
-    QByteArray dokument(Dokumentteiler::Stueckgroesse, 'x');
-    dokument[0] = 'A';
-    dokument[Dokumentteiler::Stueckgroesse - 1] = 'E';
-    schreibe("Datenbank/A_UTF8Dokument.txt", dokument);
-    const QStringList stuecke =
-        Dokumentteiler::TeileDokumentAuf(win("Datenbank\\A_UTF8Dokument.txt"), ordner.temp());
-    ASSERT_EQ(stuecke.size(), 2);
-    EXPECT_EQ(lies("Datenbank/Temp/SplitDokument001.txt"), dokument);
-    EXPECT_TRUE(gibt("Datenbank/Temp/SplitDokument002.txt"));
-    EXPECT_EQ(groesse("Datenbank/Temp/SplitDokument002.txt"), 0);
-}
-
-TEST_F(SortTeilerTest, SchnittOhneRuecksichtAufZeichen) {
-    // "ä" in UTF-8 is C3 A4; the cut falls between its two bytes.
-    QByteArray dokument(Dokumentteiler::Stueckgroesse - 1, ' ');
-    dokument += "\xC3\xA4nde";
-    schreibe("Datenbank/A_UTF8Dokument.txt", dokument);
-    ASSERT_EQ(Dokumentteiler::TeileDokumentAuf(win("Datenbank\\A_UTF8Dokument.txt"), ordner.temp())
-                  .size(),
-              2);
-    EXPECT_EQ(groesse("Datenbank/Temp/SplitDokument001.txt"), Dokumentteiler::Stueckgroesse);
-    EXPECT_TRUE(lies("Datenbank/Temp/SplitDokument001.txt").endsWith("  \xC3"));
-    EXPECT_EQ(lies("Datenbank/Temp/SplitDokument002.txt"), QByteArray("\xA4nde"));
-}
-
-TEST_F(SortTeilerTest, FehlendesDokumentGibtNichts) {
-    QString fehler;
-    EXPECT_TRUE(Dokumentteiler::TeileDokumentAuf(win("Datenbank\\Fehlt_UTF8Dokument.txt"),
-                                                 ordner.temp(), &fehler)
-                    .isEmpty());
-    EXPECT_FALSE(gibt("Datenbank/Temp/SplitDokument001.txt"));
-    EXPECT_EQ(fehler, QStringLiteral("Das Dokument T:\\Datenbank\\Fehlt_UTF8Dokument.txt kann "
-                                     "nicht gelesen werden!"));
-}
-
 TEST(SortVarianteTest, VarianteAusDemDokumentpfad) {
     using V = Dokumentvariante;
     const auto aus = &SortierteListen::ausDokumentpfad;

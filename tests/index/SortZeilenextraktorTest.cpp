@@ -42,12 +42,6 @@ TEST_F(SortExtraktorTest, WoerterAbDreiZeichen) {
     EXPECT_EQ(pumpe.aufrufe, 6);
 }
 
-TEST_F(SortExtraktorTest, SaetzeAbVierZeichen) {
-    zeile(Modus::Saetze, "a b, ab c. x y z..Ende");
-    EXPECT_EQ(alle(), (QStringList{"ab c", "x y z"}));
-    EXPECT_EQ(pumpe.aufrufe, 4);
-}
-
 TEST_F(SortExtraktorTest, LangeWoerterNurMitSpitzerKlammer) {
     const QString lang150(150, QLatin1Char('x'));
     const QString mitKlammer = QString(149, QLatin1Char('y')) + QLatin1Char('<');
@@ -55,41 +49,6 @@ TEST_F(SortExtraktorTest, LangeWoerterNurMitSpitzerKlammer) {
     const QString mehr101(101, QLatin1Char('z'));
     zeile(Modus::Woerter, lang150 + " " + mitKlammer + " " + genau100 + " " + mehr101);
     EXPECT_EQ(alle(), (QStringList{genau100, mitKlammer}));
-}
-
-TEST_F(SortExtraktorTest, ZeilenOhneInhalt) {
-    for (const char* z : {"#T:\\Akten\\a.pdf Wort", "viel ========== Text", "Zeile ---- mit",
-                          "unter ____ strich", "stern **** chen"}) {
-        zeile(Modus::Woerter, z);
-        zeile(Modus::Saetze, z);
-        zeile(Modus::Beide, z);
-    }
-    EXPECT_TRUE(alle().isEmpty());
-    // Fewer than ten equals signs are an ordinary word.
-    zeile(Modus::Woerter, "=======");
-    EXPECT_EQ(eimer.liste(Wortbuckets::Rest).eintraege(), QStringList{"======="});
-}
-
-TEST_F(SortExtraktorTest, FragezeichenNurImWortmodus) {
-    zeile(Modus::Woerter, "Wer?? da ist");
-    EXPECT_TRUE(alle().isEmpty());
-    zeile(Modus::Saetze, "Wer?? da ist");
-    EXPECT_EQ(alle(), QStringList{"Wer?? da ist"});
-    eimer.leeren();
-    zeile(Modus::Beide, "Wer?? da ist");
-    EXPECT_EQ(alle(), (QStringList{"ist", "Wer??", "Wer?? da ist"}));
-}
-
-TEST_F(SortExtraktorTest, TabulatorWirdLeerzeichen) {
-    zeile(Modus::Saetze, "alpha\tbeta gamma");
-    EXPECT_EQ(alle(), QStringList{"alpha\tbeta gamma"});
-    eimer.leeren();
-    zeile(Modus::Woerter, "alpha\tbeta");
-    EXPECT_EQ(alle(), (QStringList{"alpha", "beta"}));
-    eimer.leeren();
-    // Both: the phrases see the line with the tabs already replaced.
-    zeile(Modus::Beide, "alpha\tbeta");
-    EXPECT_EQ(alle(), (QStringList{"alpha", "alpha beta", "beta"}));
 }
 
 TEST_F(SortExtraktorTest, SatzregelnFuerStricheUndApostrophe) {
@@ -111,13 +70,6 @@ TEST_F(SortExtraktorTest, SatzregelnFuerStricheUndApostrophe) {
     // Only two characters go, whatever follows.
     zeile(Modus::Saetze, "xy ''Wort gut");
     EXPECT_EQ(alle(), QStringList{"''Wort gut"});
-}
-
-TEST_F(SortExtraktorTest, EinordnenNachErstemZeichen) {
-    zeile(Modus::Woerter, "Haus haus HAUS Äpfel 1999 ßig");
-    EXPECT_EQ(eimer.liste(Wortbuckets::GbisL).eintraege(), QStringList{"Haus"});
-    EXPECT_EQ(eimer.liste(Wortbuckets::AbisF).eintraege(), QStringList{"Äpfel"});
-    EXPECT_EQ(eimer.liste(Wortbuckets::Rest).eintraege(), (QStringList{"1999", "ßig"}));
 }
 
 TEST(SortTrimmenTest, UnicodeOderNurAscii) {
