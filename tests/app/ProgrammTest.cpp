@@ -10,7 +10,6 @@
 #include "platform/Platform.h"
 #include "platform/gui/PlatformGui.h"
 #include "searchwin/Suchformp.h"
-#include "settings/Browserbild.h"
 #include "settings/einstellformp.h"
 #include "tests/common/TestUmgebung.h"
 #include "tests/fixtures/PdfSchreiber.h"
@@ -228,9 +227,6 @@ protected:
                                                               e, such.PanelRechts, such.ToolBar1})
                 EXPECT_EQ(w->palette().color(QPalette::Window), QColor(10, 120, 200))
                     << w->objectName().toStdString();
-            for (int i = 0; i < TBrowsererkennung::Anzahl; ++i)
-                QTest::mouseClick(e->browserbild(static_cast<TBrowsererkennung::Bild>(i)),
-                                  Qt::LeftButton);
             e->standard_ImageClick();
             e->Button1->click();
             EXPECT_EQ(textfarbe(such.OKBtn), QColor(Qt::black));
@@ -246,68 +242,6 @@ protected:
             e->AbbruchButton->click();
         });
         EXPECT_EQ(wert("Farbe"), QStringLiteral("$000090FF"));
-    }
-
-    // The right half: load, search in the document, the memo's keys.
-    void dokumentDurchgehen(TSuchForm* s) {
-        ASSERT_TRUE(s->UTF8LadenButton->isEnabled());
-        s->UTF8LadenButton->click();
-        EXPECT_TRUE(s->ViewerMemo->toPlainText().contains(QStringLiteral("Rechnung")));
-        s->TntEdit1->setFocus();
-        QTest::keyClicks(s->TntEdit1, QStringLiteral("garten"));
-        for (int i = 0; i < 3; ++i)
-            s->WeiterSuche->click();
-        EXPECT_EQ(s->ViewerMemo->textCursor().selectedText().toLower(), QStringLiteral("garten"));
-        QPlainTextEdit* memo = s->ViewerMemo;
-        memo->setFocus();
-        for (Qt::Key k : {Qt::Key_PageDown, Qt::Key_End, Qt::Key_Up, Qt::Key_Home})
-            QTest::keyClick(memo, k, Qt::ControlModifier);
-    }
-
-    // The left half: the search field, the suggestions, the web search.
-    void suchfeldDurchgehen(TSuchForm* s) {
-        s->Button1->click();
-        EXPECT_TRUE(s->TntEdit2->text().isEmpty());
-        EXPECT_FALSE(s->OKBtn->isEnabled());
-        s->TntEdit2->setFocus();
-        QTest::keyClicks(s->TntEdit2, QStringLiteral("Rosen"));
-        // An address of a topic as the drop-down hands it over takes the search word.
-        const int suchmaschinen = s->TntComboBox1->findText(QStringLiteral("Suchmaschinen"));
-        ASSERT_GE(suchmaschinen, 0);
-        s->TntComboBox1->setCurrentIndex(suchmaschinen);
-        Q_EMIT s->TntComboBox1->activated(suchmaschinen);
-        ASSERT_EQ(s->TntListBox1->count(), 2);
-        zeileKlicken(s->TntListBox1, 0);
-        const std::size_t vorher = shell.aufrufe.size();
-        s->SuchImInternetBtn->click();
-        ASSERT_GT(shell.aufrufe.size(), vorher);
-        EXPECT_TRUE((shell.aufrufe.back().programm + shell.aufrufe.back().parameter.join(' '))
-                        .contains("https://duckduckgo.com/?q=Rosen"));
-        s->SpeedButton1->click();
-    }
-
-    // The settings from the search window: the font buttons roll the viewer by a line, each
-    // of the document's first lines being " " and CR LF; then the sort group makes its list.
-    void sortierungDurchgehen(TSuchForm* s) {
-        imFenster<TEinstellform>(
-            [s](TEinstellform* e) {
-                ASSERT_EQ(s->Viewer->Position(), 0);
-                for (const auto& [knopf, position] :
-                     {std::pair{e->SpeedButton1, 3}, {e->SpeedButton1, 6}, {e->SpeedButton2, 3}}) {
-                    knopf->click();
-                    EXPECT_EQ(s->Viewer->Position(), position);
-                }
-                // Asks, and on Yes shows the sort group and closes the dialog.
-                e->SortierungAnzeigenBitBtn->click();
-            },
-            "Einstellungen im Suchfenster");
-        s->SpeedButton2->click();
-        ASSERT_TRUE(s->SortierteListenErstellenButton->isVisible());
-        s->WoerterUndSaetzeButton->click();
-        s->SortierteListenErstellenButton->click();
-        EXPECT_TRUE(gibt("Datenbank/Garten_Phrasen_Woerter_Utf8Liste.txt"));
-        s->SortAbbrechenButton->click();
-        EXPECT_FALSE(s->SortierteListenErstellenButton->isVisible());
     }
 
     ProtokollNotifier notifier;
@@ -393,9 +327,55 @@ TEST_F(GanzesProgramm, JedesFensterUndJederKnopf) {
         EXPECT_EQ(s->size(), QSize(1043, 500));
         // Switched off before the window was first shown.
         EXPECT_TRUE(s->ViewerMemo->toolTip().isEmpty());
-        dokumentDurchgehen(s);
-        suchfeldDurchgehen(s);
-        sortierungDurchgehen(s);
+        // The right half: load, search in the document.
+        ASSERT_TRUE(s->UTF8LadenButton->isEnabled());
+        s->UTF8LadenButton->click();
+        EXPECT_TRUE(s->ViewerMemo->toPlainText().contains(QStringLiteral("Rechnung")));
+        s->TntEdit1->setFocus();
+        QTest::keyClicks(s->TntEdit1, QStringLiteral("garten"));
+        for (int i = 0; i < 3; ++i)
+            s->WeiterSuche->click();
+        EXPECT_EQ(s->ViewerMemo->textCursor().selectedText().toLower(), QStringLiteral("garten"));
+        // The left half: the search field, the suggestions, the web search.
+        s->Button1->click();
+        EXPECT_TRUE(s->TntEdit2->text().isEmpty());
+        EXPECT_FALSE(s->OKBtn->isEnabled());
+        s->TntEdit2->setFocus();
+        QTest::keyClicks(s->TntEdit2, QStringLiteral("Rosen"));
+        // An address of a topic as the drop-down hands it over takes the search word.
+        const int suchmaschinen = s->TntComboBox1->findText(QStringLiteral("Suchmaschinen"));
+        s->TntComboBox1->setCurrentIndex(suchmaschinen);
+        Q_EMIT s->TntComboBox1->activated(suchmaschinen);
+        ASSERT_EQ(s->TntListBox1->count(), 2);
+        zeileKlicken(s->TntListBox1, 0);
+        const std::size_t vorher = shell.aufrufe.size();
+        s->SuchImInternetBtn->click();
+        ASSERT_GT(shell.aufrufe.size(), vorher);
+        EXPECT_TRUE((shell.aufrufe.back().programm + shell.aufrufe.back().parameter.join(' '))
+                        .contains("https://duckduckgo.com/?q=Rosen"));
+        s->SpeedButton1->click();
+        // The settings from the search window: the font buttons roll the viewer by a line,
+        // each of the document's first lines being " " and CR LF; then the sort group makes
+        // its list.
+        imFenster<TEinstellform>(
+            [s](TEinstellform* e) {
+                ASSERT_EQ(s->Viewer->Position(), 0);
+                for (const auto& [knopf, position] :
+                     {std::pair{e->SpeedButton1, 3}, {e->SpeedButton1, 6}, {e->SpeedButton2, 3}}) {
+                    knopf->click();
+                    EXPECT_EQ(s->Viewer->Position(), position);
+                }
+                // Asks, and on Yes shows the sort group and closes the dialog.
+                e->SortierungAnzeigenBitBtn->click();
+            },
+            "Einstellungen im Suchfenster");
+        s->SpeedButton2->click();
+        ASSERT_TRUE(s->SortierteListenErstellenButton->isVisible());
+        s->WoerterUndSaetzeButton->click();
+        s->SortierteListenErstellenButton->click();
+        EXPECT_TRUE(gibt("Datenbank/Garten_Phrasen_Woerter_Utf8Liste.txt"));
+        s->SortAbbrechenButton->click();
+        EXPECT_FALSE(s->SortierteListenErstellenButton->isVisible());
         s->TntEdit2->clear();
         s->TntEdit2->setFocus();
         QTest::keyClicks(s->TntEdit2, QStringLiteral("Rechnung"));
@@ -404,6 +384,9 @@ TEST_F(GanzesProgramm, JedesFensterUndJederKnopf) {
     ASSERT_TRUE(f.isVisible());
     EXPECT_EQ(f.Label1->text(), QStringLiteral("Fertig mit der Suche."));
     EXPECT_EQ(QApplication::clipboard()->text(), win("Akten"));
+    // With the document loaded, the word goes into that document's list.
+    EXPECT_TRUE(gibt("Datenbank/Suchwoerterlisten/Garten_Utf8_Suchwoerterliste.txt"));
+    EXPECT_FALSE(gibt("Datenbank/Suchwoerterlisten/Garten_Gesamt_OhneDB_Suchwoerterliste.txt"));
     EXPECT_TRUE(gibt("Datenbank/Temp/Kelvora_Ergebnis.htm"));
     EXPECT_TRUE(std::any_of(shell.aufrufe.begin(), shell.aufrufe.end(), [](const auto& a) {
         return (a.programm + a.parameter.join(' '))
