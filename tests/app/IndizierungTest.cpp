@@ -45,6 +45,13 @@ protected:
         Umgebung::SetUp();
         Programmordner(win()).ordnerAnlegen(notifier);
         QDir().mkpath(nativ("Akten"));
+        // A run that does not end fails the test instead of holding it.
+        wache_.setSingleShot(true);
+        QObject::connect(&wache_, &QTimer::timeout, [] {
+            std::fputs("The run did not end.\n", stderr);
+            std::abort();
+        });
+        wache_.start(60000);
     }
 
     TMainForm_Kelvora_PDF& fenster() {
@@ -94,15 +101,6 @@ protected:
         QTimer::singleShot(0, &f, [&f] { f.neueDatenbankDialog()->OKBtnClick(); });
         f.DBerneutIndizierenBtnClick();
     }
-    // A run that does not end fails the test instead of holding it.
-    void wache(QTimer& t, const char* text) {
-        t.setSingleShot(true);
-        QObject::connect(&t, &QTimer::timeout, [text] {
-            std::fputs(text, stderr);
-            std::abort();
-        });
-        t.start(60000);
-    }
 
     QString log(const QString& name) const {
         return TextFiles::dekodieren(lies("Datenbank/" + name + ".log"));
@@ -118,10 +116,12 @@ protected:
     ProtokollShell shell;
     EventPump pump;
     std::unique_ptr<TMainForm_Kelvora_PDF> fenster_;
+    QTimer wache_;
 };
 
 // Re-indexed, the database stays selected, also when another one's name contains its name;
-// a run that fails (a converter that cannot start) says so and keeps the database.
+// a run that fails (a converter that cannot start) says so and keeps the database; one
+// that finds no file says so and makes none.
 TEST_F(IndizierungTest, ErneutIndizierenUndScheitern) {
     akten(2);
     dat("Akten");
@@ -142,10 +142,7 @@ TEST_F(IndizierungTest, ErneutIndizierenUndScheitern) {
     EXPECT_EQ(status(), QStringLiteral("Die Indizierung ist gescheitert. Die bisherige "
                                        "Datenbank bleibt unverändert."));
     EXPECT_EQ(lies("Datenbank/Akten_UTF8Dokument.txt"), vorher);
-}
 
-TEST_F(IndizierungTest, NichtsGefundenWirdGesagt) {
-    akten(2);
     neueDatenbank("Briefe", "*.odt");
     ASSERT_FALSE(notifier.texte().isEmpty());
     EXPECT_TRUE(notifier.texte().last().startsWith(
@@ -179,8 +176,6 @@ protected:
                 schliessen(f);
             }
         });
-        QTimer w;
-        wache(w, "The run did not end after closing.\n");
         // The question box stays open longer than the converter takes for a file.
         notifier.bedenkzeitMs = 500;
         notifier.antworten(true);
@@ -275,8 +270,6 @@ TEST_F(IndizierungTest, AbbruchWaehrendDerTexterkennung) {
             QTimer::singleShot(200, &f, [&f] { f.BitBtn2->click(); });
         }
     });
-    QTimer w;
-    wache(w, "The run did not end after the cancel.\n");
     neueDatenbank("Post");
     EXPECT_TRUE(abgebrochen);
     EXPECT_EQ(status(), QStringLiteral("Fertig mit der abgebrochenen Indizierung."));
