@@ -25,28 +25,19 @@ TEST(Registrierwerte, ErststartSchreibtEinmalInTabellenfolge) {
     EXPECT_TRUE(e.schreibvorgaenge.empty());
 }
 
-TEST(Registrierwerte, SchmalerBildschirmBestimmtDieBreite) {
-    EXPECT_EQ(Registrierwerte::standardBreite(800), 800);
+// A narrow screen sets the width; a stored value beats the default, a broken one not.
+TEST(Registrierwerte, GroessenUndAuswahl) {
     EXPECT_EQ(Registrierwerte::standardBreite(1024), 1024);
     EXPECT_EQ(Registrierwerte::standardBreite(1025), 900);
     SpeicherEinstellungen e;
-    const auto leer = Registrierwerte::groessenLesen(e, 800);
-    EXPECT_EQ(leer.weite, 800);
-    EXPECT_EQ(leer.suchWeite, 800);
-    EXPECT_EQ(leer.hoehe, 506);
-    EXPECT_EQ(leer.suchHoehe, 500);
     e.werte["Weite"] = "1200";
     e.werte["SHoehe"] = "kaputt";
-    const auto gelesen = Registrierwerte::groessenLesen(e, 800);
-    EXPECT_EQ(gelesen.weite, 1200);
-    EXPECT_EQ(gelesen.suchHoehe, 500);
-}
-
-TEST(Registrierwerte, AuswahlIndex) {
-    EXPECT_EQ(Registrierwerte::auswahlIndex("", 3), 0);
-    EXPECT_EQ(Registrierwerte::auswahlIndex("2", 3), 2);
-    EXPECT_EQ(Registrierwerte::auswahlIndex("3", 3), 0);
-    EXPECT_EQ(Registrierwerte::auswahlIndex("5", 3), 0);
-    EXPECT_EQ(Registrierwerte::auswahlIndex("-1", 3), 0);
-    EXPECT_EQ(Registrierwerte::auswahlIndex("-1", 0), 0);
+    const auto g = Registrierwerte::groessenLesen(e, 800);
+    EXPECT_EQ(std::vector({g.weite, g.hoehe, g.suchWeite, g.suchHoehe}),
+              std::vector({1200, 506, 800, 500}));
+    // The stored index of the database list; one outside it chooses the first.
+    for (const auto& [gespeichert, anzahl, index] :
+         std::initializer_list<std::tuple<const char*, int, int>>{
+             {"", 3, 0}, {"2", 3, 2}, {"3", 3, 0}, {"-1", 3, 0}, {"-1", 0, 0}})
+        EXPECT_EQ(Registrierwerte::auswahlIndex(gespeichert, anzahl), index) << gespeichert;
 }

@@ -10,27 +10,94 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTest>
 #include <QTimer>
 
-// The main window indexes with converters side by side while its event loop keeps running,
-// and its close button ends the run at once, keeping every record finished before.
-using IndexlaufFensterTest = Umgebung;
-
-TEST_F(IndexlaufFensterTest, HauptfensterBleibtBedienbarUndBrichtAb) {
+// The main window with its event loop running; "Neue DB erstellen" is answered while the
+// dialog is shown.
+class Indexfenster : public Umgebung {
+protected:
+    void SetUp() override {
+        Umgebung::SetUp();
+        Programmordner(win()).ordnerAnlegen(notifier);
+        QDir().mkpath(nativ("Akten"));
+        fenster = std::make_unique<TMainForm_Kelvora_PDF>(
+            Dienste{einstellungen, notifier, shell, pump}, Programmordner(win()));
+    }
+    void neueDatenbank(const std::function<void(TOKBottomDlg*)>& ordner) {
+        fenster->show();
+        QTimer::singleShot(0, [&] {
+            auto* d = fenster->neueDatenbankDialog();
+            d->Edit1->setText("Akten");
+            ordner(d);
+            d->OKBtnClick();
+        });
+        fenster->NeuErstellenBtnClick();
+    }
     ProtokollNotifier notifier;
-    Programmordner(win()).ordnerAnlegen(notifier);
     SpeicherEinstellungen einstellungen;
+    ProtokollShell shell;
+    EventPump pump;
+    std::unique_ptr<TMainForm_Kelvora_PDF> fenster;
+};
+
+// Typed characters a file name cannot hold are taken out; a drive without a root empties
+// the folder field.
+TEST_F(Indexfenster, UngueltigeEingabenWerdenAbgewiesen) {
+    TOKBottomDlg* dialog = fenster->neueDatenbankDialog();
+    QTest::keyClicks(dialog->Edit1, "Akten/2019");
+    EXPECT_EQ(dialog->Edit1->text(), QStringLiteral("Akten2019"));
+    EXPECT_EQ(notifier.texte(), QStringList{"Sie haben ungültige Zeichen eingegeben!"});
+    dialog->OrdnerEdit->setText("Q:\\Stick");
+    EXPECT_TRUE(dialog->OrdnerEdit->text().isEmpty());
+}
+
+// Re-indexing asks about the master list the run will read: the one below the control
+// folder when that is in effect, else the one below the program folder. "Nein" keeps the
+// list; without a question the lister builds one.
+TEST_F(Indexfenster, NeuindizierenFragtNachDerListeDesWirksamenOrdners) {
+    TOKBottomDlg* dialog = fenster->neueDatenbankDialog();
+    const struct {
+        const char* name;
+        bool steuerordner, listeImProgrammordner, listeImSteuerordner, gefragt;
+    } faelle[] = {
+        {"Liste nur im Steuerordner", true, false, true, true},
+        {"Liste nur im Programmordner, Steuerordner wirksam", true, true, false, false},
+        {"Ohne Steuerordner", false, true, false, true},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        QFile::remove(nativ("Datenbank/Haupt_Dateinamen_Liste_Laufwerk_T.txt"));
+        QFile::remove(nativ("Steuer/Datenbank/Haupt_Dateinamen_Liste_Laufwerk_T.txt"));
+        if (fall.listeImProgrammordner)
+            schreibe("Datenbank/Haupt_Dateinamen_Liste_Laufwerk_T.txt", "");
+        if (fall.listeImSteuerordner)
+            schreibe("Steuer/Datenbank/Haupt_Dateinamen_Liste_Laufwerk_T.txt", "");
+        dialog->setSteuerordner(fall.steuerordner ? win("Steuer\\") : QString());
+        dialog->setAktualisierung(true);
+        dialog->Edit1->setText("Akten");
+        dialog->OrdnerEdit->setText(win("Akten"));
+        notifier.leeren();
+        notifier.antworten(false);
+        dialog->OKBtnClick();
+        EXPECT_EQ(dialog->result(), QDialog::Accepted);
+        ASSERT_EQ(notifier.meldungen().size(), fall.gefragt ? 1u : 0u);
+        if (fall.gefragt) {
+            EXPECT_EQ(notifier.texte()[0].split("\r\n").value(1),
+                      "Die \"Haupt_Dateinamen_Liste_Laufwerk_T.txt\" ist schon vorhanden.");
+        }
+        EXPECT_EQ(dialog->listerNoetig(), !fall.gefragt);
+    }
+}
+
+// Converters side by side while the event loop keeps running; the close button ends the
+// run at once, keeping every record finished before, and ends the slow converter.
+TEST_F(Indexfenster, BleibtBedienbarUndBrichtAb) {
     einstellungen.werte["Konverter_Prozesse"] = "2";
     // Only a guard: the close button is meant to end the slow file long before.
     einstellungen.werte["Zeitlimit_Konverter"] = "30";
-    ProtokollShell shell;
-    EventPump pump;
-    TMainForm_Kelvora_PDF fenster({einstellungen, notifier, shell, pump}, Programmordner(win()));
-    fenster.show();
-    QStringList namen{"a.pdf", "b.pdf", "c.pdf", "langsam.pdf", "e.pdf", "f.pdf"};
     QByteArray liste;
-    QDir().mkpath(nativ("Akten"));
-    for (const QString& n : namen) {
+    for (const QString n : {"a.pdf", "b.pdf", "c.pdf", "langsam.pdf", "e.pdf", "f.pdf"}) {
         ASSERT_TRUE(PdfSchreiber::schreiben(nativ("Akten/" + n), {"Inhalt von " + n}));
         liste += win("Akten\\" + n).toUtf8() + "\r\n";
     }
@@ -42,40 +109,61 @@ TEST_F(IndexlaufFensterTest, HauptfensterBleibtBedienbarUndBrichtAb) {
     QFile(nativ("pdftotext")).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
 
     int takte = 0;
-    bool gedrueckt = false;
+    QString status;
     QTimer takt;
     QObject::connect(&takt, &QTimer::timeout, [&] {
         ++takte;
         // Once the slow file is the one awaited, the user presses the close button.
-        if (!gedrueckt && fenster.windowTitle() == "3   UTF8-Datei:  " + win("Akten\\c.pdf")) {
-            gedrueckt = true;
-            const int bisher = takte;
-            QTimer::singleShot(200, [&, bisher] {
+        if (status.isEmpty() &&
+            fenster->windowTitle() == "3   UTF8-Datei:  " + win("Akten\\c.pdf")) {
+            status = QStringLiteral("gedrückt");
+            QTimer::singleShot(200, [&, bisher = takte] {
                 EXPECT_GT(takte, bisher + 5);
-                fenster.BitBtn2Click();
+                fenster->BitBtn2Click();
+                status = fenster->Label1->text();
             });
         }
     });
     takt.start(10);
-    QTimer::singleShot(0, [&] {
-        auto* d = fenster.neueDatenbankDialog();
-        d->Edit1->setText("Akten");
-        d->OrdnerEdit->setText(win("Akten"));
-        d->OKBtnClick();
-    });
-    fenster.NeuErstellenBtnClick();
+    neueDatenbank([this](TOKBottomDlg* d) { d->OrdnerEdit->setText(win("Akten")); });
 
-    EXPECT_EQ(fenster.Label1->text(), QStringLiteral("Fertig mit der abgebrochenen Indizierung."));
+    EXPECT_EQ(status,
+              QStringLiteral("Indizierung wurde abgebrochen! Die Daten werden gespeichert"));
+    EXPECT_EQ(fenster->Label1->text(), QStringLiteral("Fertig mit der abgebrochenen Indizierung."));
     const QByteArray dok = lies("Datenbank/Akten_UTF8Dokument.txt");
     for (const char* n : {"a.pdf", "b.pdf", "c.pdf"})
         EXPECT_TRUE(dok.contains(QByteArray("Inhalt von ") + n)) << n;
     EXPECT_FALSE(dok.contains("langsam"));
-    // The slow converter was ended, not left running.
     const QByteArray pid = lies("pid").trimmed();
     ASSERT_FALSE(pid.isEmpty());
     QFile stat("/proc/" + pid + "/stat");
     EXPECT_TRUE(!stat.open(QIODevice::ReadOnly) || stat.readAll().contains(") Z "));
-    EXPECT_TRUE(gedrueckt);
-    EXPECT_TRUE(fenster.NeuErstellenBtn->isEnabled());
+    EXPECT_TRUE(fenster->NeuErstellenBtn->isEnabled());
     EXPECT_TRUE(notifier.meldungen().empty()) << notifier.texte().join('|').toStdString();
+}
+
+// The run waits for the lister's window with the title saying so; a lister whose window
+// never comes is given up after its ticks, and nothing is indexed.
+TEST_F(Indexfenster, ListerOhneFensterWirdAufgegeben) {
+    fenster->setUeberwachIntervall(1);
+    // A lister the test stands in for: the watch looks for its window only.
+    schreibe("ErstelleDateiliste", "#!/bin/sh\n");
+    QFile(nativ("ErstelleDateiliste")).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    neueDatenbank([this](TOKBottomDlg* d) {
+        d->setOrdnerWahl([this](const QString&) { return nativ("Akten"); });
+        d->OrdnerwaehlenButtonClick();
+    });
+    ASSERT_TRUE(fenster->wartetAufLister());
+    const QString wartet =
+        QStringLiteral("Kelvora-PDF wartet auf Erstellung der Hauptdatei-Liste! ");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return fenster->windowTitle().startsWith(wartet); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !fenster->wartetAufLister(); }, 10000));
+    EXPECT_EQ(fenster->Label1->text(),
+              QStringLiteral("\"ErstelleDateiliste.exe\" wurde abgebrochen, Vorgabezeit "
+                             "überschritten oder noch nicht mit \"JA\" bestätigt!"));
+    ASSERT_FALSE(notifier.texte().isEmpty());
+    EXPECT_TRUE(notifier.texte().last().startsWith("Die Vorgabezeit ist überschritten! "));
+    EXPECT_FALSE(gibt("Datenbank/Akten.dat"));
+    EXPECT_TRUE(fenster->NeuErstellenBtn->isEnabled() && fenster->BitBtn2->isEnabled());
+    EXPECT_TRUE(fenster->windowTitle().isEmpty());
 }
