@@ -111,4 +111,11 @@ TEST_F(BefehleTest, IndizierenMitUndOhneTexterkennung) {
         << aus.toStdString();
     EXPECT_TRUE(QString::fromUtf8(lies("Datenbank/Akten_UTF8Dokument.txt"))
                     .contains("Kündigung des Mietvertrags"));
+
+    // A folder that yields nothing for the extension fails and leaves no database.
+    EXPECT_EQ(rufe({"index", "Leer", "T:\\Akten", "--endungen", "*.odt"}), 1);
+    EXPECT_TRUE(fehler.contains(
+        "Für den Ordner \"T:\\Akten\" und die Endung \"*.odt\" wurde keine Datei gefunden."))
+        << fehler.toStdString();
+    EXPECT_FALSE(gibt("Datenbank/Leer.dat"));
 }
