@@ -1,7 +1,9 @@
 #include "cli/Befehle.h"
 
+#include "datenbank/Datenbanksperre.h"
 #include "platform/Platform.h"
 #include "tests/common/TestUmgebung.h"
+#include "tests/fixtures/BildPdf.h"
 #include "tests/fixtures/PdfSchreiber.h"
 
 #include <QDir>
@@ -15,29 +17,28 @@ protected:
         QTextStream a(&aus), f(&fehler), e(&ein);
         Befehle b(einstellungen, {a, f, e, interaktiv});
         einstellungen.werte["Laufwerk_T"] = nativ();
-        argumente.prepend(nativ());
-        argumente.prepend("--dir");
-        return b.ausfuehren(argumente);
+        return b.ausfuehren(QStringList{"--dir", nativ()} + argumente);
     }
     SpeicherEinstellungen einstellungen;
     QString aus, fehler, ein;
 };
 
-TEST_F(BefehleTest, ListeZeigtDieDatenbanken) {
+TEST_F(BefehleTest, ListeUndLoeschen) {
     EXPECT_EQ(rufe({"list"}), 0);
     EXPECT_TRUE(aus.isEmpty());
     EXPECT_TRUE(fehler.startsWith("Es existiert noch keine Datenbank in "));
-    EXPECT_TRUE(gibt("Datenbank/Temp"));
-    schreibe("Datenbank/Akten.DAT", "");
+    schreibe("Datenbank/Brief.DAT", "");
     schreibe("Datenbank/b_mht.dat", "");
     EXPECT_EQ(rufe({"list"}), 0);
-    EXPECT_EQ(aus, QStringLiteral("Akten\n"));
-}
+    EXPECT_EQ(aus, QStringLiteral("Brief\n"));
 
-TEST_F(BefehleTest, LoeschenOhneTerminalFragtNicht) {
     schreibe("Datenbank/Akten.dat", "");
     schreibe("Datenbank/Akten.log", "");
     schreibe("Datenbank/Haupt_Dateinamen_Liste_Laufwerk_C.txt", "");
+    // At a terminal the user is asked first.
+    EXPECT_EQ(rufe({"delete", "Akten"}, true, "n\n"), 0);
+    EXPECT_TRUE(fehler.contains("Möchten Sie die Datenbank \"Akten\" wirklich löschen?"));
+    EXPECT_TRUE(gibt("Datenbank/Akten.dat"));
     EXPECT_EQ(rufe({"delete", "Akten"}), 0);
     EXPECT_EQ(aus,
               QStringLiteral("gelöscht: Datenbank\\Akten.log\ngelöscht: Datenbank\\Akten.dat\n"));
@@ -45,73 +46,76 @@ TEST_F(BefehleTest, LoeschenOhneTerminalFragtNicht) {
     EXPECT_TRUE(gibt("Datenbank/Haupt_Dateinamen_Liste_Laufwerk_C.txt"));
 }
 
-TEST_F(BefehleTest, LoeschenAmTerminalFragt) {
-    schreibe("Datenbank/Akten.dat", "");
-    EXPECT_EQ(rufe({"delete", "Akten"}, true, "n\n"), 0);
-    EXPECT_TRUE(fehler.contains("Möchten Sie die Datenbank \"Akten\" wirklich löschen?"));
-    EXPECT_TRUE(gibt("Datenbank/Akten.dat"));
-    EXPECT_EQ(rufe({"delete", "Akten", "--ja"}, true), 0);
-    EXPECT_FALSE(gibt("Datenbank/Akten.dat"));
-}
-
-TEST_F(BefehleTest, IndizierenAusVorhandenerHauptliste) {
-    QDir().mkpath(nativ("Akten"));
-    ASSERT_TRUE(PdfSchreiber::schreiben(nativ("Akten/Bär.pdf"), {"Inhalt über Bären"}));
-    schreibe("Akten/notiz.txt", "x");
-    schreibe("Datenbank/Haupt_Dateinamen_Liste_Laufwerk_T.txt",
-             win("Akten\\Bär.pdf").toUtf8() + "\r\n\" notiz.txt\r\n");
-    EXPECT_EQ(rufe({"index", "Akten", "T:\\Akten"}), 0) << fehler.toStdString();
-    EXPECT_EQ(TextFiles::dekodieren(lies("Datenbank/Akten.dat")),
-              "PFAD_UND_ENDUNGEN= T:\\Akten *.pdf    \r\n" +
-                  Ansi::zuByteForm(win("Akten\\Bär.pdf")) + "\r\n");
-    EXPECT_TRUE(lies("Datenbank/Akten_UTF8Dokument.txt")
-                    .contains("Inhalt \xC3\xBC"
-                              "ber B\xC3\xA4ren"));
-    EXPECT_TRUE(aus.contains("Dateien insgesamt: 1\n"));
-    EXPECT_TRUE(aus.contains("1 PDF-Dateien wurden indiziert."));
-    EXPECT_TRUE(gibt("Datenbank/Akten.log"));
-}
-
-TEST_F(BefehleTest, IndizierenOhneTexterkennung) {
-    QDir().mkpath(nativ("Akten"));
-    ASSERT_TRUE(PdfSchreiber::schreiben(nativ("Akten/Brief.pdf"), {"Brief vom Amt"}));
-    schreibe("Datenbank/Haupt_Dateinamen_Liste_Laufwerk_T.txt",
-             win("Akten\\Brief.pdf").toUtf8() + "\r\n");
-    // The switch may stand anywhere and is no folder or name.
-    EXPECT_EQ(rufe({"index", "--ohne-texterkennung", "Akten", "T:\\Akten"}), 0)
-        << fehler.toStdString();
-    EXPECT_TRUE(lies("Datenbank/Akten_UTF8Dokument.txt").contains("Brief vom Amt"));
-    EXPECT_EQ(rufe({"index", "Akten", "--ohne-texterkennung"}), 1);
-    EXPECT_EQ(fehler, QStringLiteral("Aufruf: kelvora index NAME ORDNER [--endungen \"*.pdf\"] "
-                                     "[--neue-liste] [--ohne-texterkennung]\n"));
-    EXPECT_TRUE(Befehle::hilfe().contains("[--ohne-texterkennung]"));
-}
-
-// Every refusal ends with status 1 and says why.
+// Every refusal ends with status 1, says why and leaves the database alone; one that is being
+// indexed can be neither indexed nor deleted.
 TEST_F(BefehleTest, FehlerMitMeldungUndStatus) {
+    schreibe("Datenbank/Akten.dat", "PFAD_UND_ENDUNGEN= T:\\Akten *.pdf    \r\n");
+    Datenbanksperre laufenderIndex;
+    ASSERT_EQ(laufenderIndex.nehmen(Programmordner(win()), "Akten"),
+              Datenbanksperre::Ergebnis::Genommen);
     const std::pair<QStringList, QString> faelle[] = {
         {{"delete", "Nix"}, "Die Datenbank \"Nix\" existiert nicht!\n"},
         {{"gibtsnicht"}, "Unbekannter Befehl: gibtsnicht"},
         {{"schliessen"}, "Es läuft kein Kelvora-PDF-Fenster.\n"},
         {{"index", "Ak/ten", "T:\\"}, "Sie haben ungültige Zeichen eingegeben!"},
-        {{"index", "Akten", "T:\\fehlt"}, "Der angegebene Ordner existiert nicht"},
-        {{"index", "Akten", "Q:\\"}, "Das Laufwerk: \"Q\" hat kein NTFS-Dateisystem!"},
+        {{"index", "Neu", "T:\\fehlt"}, "Der angegebene Ordner existiert nicht"},
+        {{"index", "Neu", "Q:\\"}, "Das Laufwerk: \"Q\" hat kein NTFS-Dateisystem!"},
         // The test program's folder holds no lister, nor does the program folder.
-        {{"index", "Akten", "T:\\"},
+        {{"index", "Neu", "T:\\"},
          "Fehler: ErstelleDateiliste ist nicht vorhanden! Gesucht wurde in:\n" +
              nativ("ErstelleDateiliste") + "\n"},
+        {{"index", "Neu", "--ohne-texterkennung"},
+         "Aufruf: kelvora index NAME ORDNER [--endungen \"*.pdf\"] [--neue-liste] "
+         "[--ohne-texterkennung]\n"},
+        {{"index", "Akten", "T:\\"},
+         "Die Datenbank \"Akten\" wird gerade indiziert. Ein zweiter Lauf für diese Datenbank "
+         "ist erst möglich, wenn der erste fertig ist."},
+        {{"delete", "Akten", "--ja"},
+         "Die Datenbank \"Akten\" wird gerade indiziert und kann erst danach gelöscht werden.\n"},
+        {{"search", "Akten", "x"},
+         "Hinweis: Nur ein Zeichen als Suchtext ist bei der \"Suche\" nicht erlaubt\n"},
+        {{"search", "Akten", "  "}, "Hinweis: Sie haben keinen Suchtext eingegeben!\n"},
+        {{"search", "Nix", "Vertrag"}, "Die Datenbank \"Nix\" existiert nicht!\n"},
+        {{"search", "Akten"}, "Aufruf: kelvora search NAME TEXT"},
     };
     for (const auto& [argumente, meldung] : faelle) {
         EXPECT_EQ(rufe(argumente), 1) << argumente.join(' ').toStdString();
         EXPECT_TRUE(fehler.contains(meldung)) << fehler.toStdString();
     }
+    EXPECT_EQ(lies("Datenbank/Akten.dat"), "PFAD_UND_ENDUNGEN= T:\\Akten *.pdf    \r\n");
+    EXPECT_FALSE(gibt("Datenbank/Temp/Kelvora_Ergebnis.htm"));
+    EXPECT_TRUE(Befehle::hilfe().contains("[--ohne-texterkennung]"));
 }
 
-TEST_F(BefehleTest, VorhandeneDatenbankWirdNeuIndiziert) {
-    schreibe("Datenbank/Akten.dat", "alt");
-    schreibe("Datenbank/Haupt_Dateinamen_Liste_Laufwerk_T.txt", "T:\\x.pdf\r\n");
-    EXPECT_EQ(rufe({"index", "Akten", "T:\\"}), 0);
-    EXPECT_TRUE(aus.startsWith("Datenbank wird aktualisiert.\n"));
-    EXPECT_EQ(lies("Datenbank/Akten.dat"),
-              QByteArray("PFAD_UND_ENDUNGEN= T:\\ *.pdf    \r\nT:\\x.pdf\r\n"));
+// A scanned page is read unless the switch, which may stand anywhere, says otherwise; the
+// page being read is named. A second run updates the database.
+TEST_F(BefehleTest, IndizierenMitUndOhneTexterkennung) {
+    einstellungen.werte["Texterkennung"] = "1";
+    QDir().mkpath(nativ("Akten"));
+    ASSERT_TRUE(BildPdf::schreiben(
+        nativ("Akten/scan.pdf"), {{QStringLiteral("Kündigung des Mietvertrags")}}, QPageSize::A6));
+    ASSERT_TRUE(PdfSchreiber::schreiben(nativ("Akten/Bär.pdf"), {"Inhalt über Bären"}));
+    schreibe("Datenbank/Haupt_Dateinamen_Liste_Laufwerk_T.txt",
+             win("Akten\\scan.pdf").toUtf8() + "\r\n\" Bär.pdf\r\n");
+    EXPECT_EQ(rufe({"index", "--ohne-texterkennung", "Akten", "T:\\Akten"}), 0)
+        << fehler.toStdString();
+    EXPECT_TRUE(aus.contains("2 PDF-Dateien wurden indiziert."));
+    EXPECT_FALSE(aus.contains("Texterkennung"));
+    EXPECT_FALSE(QString::fromUtf8(lies("Datenbank/Akten_UTF8Dokument.txt")).contains("Kündigung"));
+    EXPECT_TRUE(
+        QString::fromUtf8(lies("Datenbank/Akten_UTF8Dokument.txt")).contains("Inhalt über Bären"));
+
+    EXPECT_EQ(rufe({"index", "Akten", "T:\\Akten"}), 0) << fehler.toStdString();
+    EXPECT_TRUE(aus.startsWith("Datenbank wird aktualisiert.\n")) << aus.toStdString();
+    EXPECT_TRUE(aus.contains("\nTexterkennung: Seite 1 von 1  " + win("Akten\\scan.pdf") + "\n"))
+        << aus.toStdString();
+    EXPECT_TRUE(QString::fromUtf8(lies("Datenbank/Akten_UTF8Dokument.txt"))
+                    .contains("Kündigung des Mietvertrags"));
+
+    // A folder that yields nothing for the extension fails and leaves no database.
+    EXPECT_EQ(rufe({"index", "Leer", "T:\\Akten", "--endungen", "*.odt"}), 1);
+    EXPECT_TRUE(fehler.contains(
+        "Für den Ordner \"T:\\Akten\" und die Endung \"*.odt\" wurde keine Datei gefunden."))
+        << fehler.toStdString();
+    EXPECT_FALSE(gibt("Datenbank/Leer.dat"));
 }

@@ -41,16 +41,9 @@ TEST(StreamSearch, TrefferUeberDerBlockgrenze) {
     EXPECT_EQ(q.finde("Grenze", Ganz | TStreamSearch::Rueckwaerts), 65533);
 }
 
-TEST(StreamSearch, SpaeterBlockTrefferNachDreiGrenzen) {
-    QByteArray d(300000, 'a');
-    d.replace(262140, 3, "xyz");
-    Puffer p(d);
-    EXPECT_EQ(p.finde("XYZ"), 262140);
-    EXPECT_EQ(p.finde("xyz", TStreamSearch::Rueckwaerts), 262140);
-}
-
-// Single searches in 8-bit text: whole words, case in 1252, start positions and empty
-// texts, backwards from a position, and near misses in the same sixteen bytes.
+// Single searches in 8-bit text beside the comparison with every place below: case in 1252
+// beyond the letters there, start positions and empty texts, backwards from a position, and
+// near misses in the same sixteen bytes.
 TEST(StreamSearch, EinzelneSuchen) {
     constexpr quint8 Rueck = TStreamSearch::Rueckwaerts, Gross = TStreamSearch::GrossKlein;
     const auto ansi = [](const char16_t* t) { return Ansi::ausUnicode(QString::fromUtf16(t)); };
@@ -60,29 +53,14 @@ TEST(StreamSearch, EinzelneSuchen) {
         quint8 optionen;
         qint64 start, erwartet;
     } faelle[] = {
-        {"xabc", "abc", Ganz, 0, -1},
-        {"abc_d", "abc", Ganz, 0, -1},
-        {ansi(u"abcä"), "abc", Ganz, 0, -1},
-        {"3abc", "abc", Ganz, 0, -1},
-        {"(abc)", "abc", Ganz, 0, 1},
-        {"x abc.", "abc", Ganz, 0, 2},
-        {"abc", "abc", Ganz, 0, 0},
-        {"x/abc", "abc", Ganz, 0, 2},
-        {"x-abc", "abc", Ganz, 0, 2},
-        {"xabc abc", "abc", Ganz, 0, 5},
         {"abc abcx", "abc", Ganz | Rueck, 0, 0},
-        {"xabc", "abc", 0, 0, 1}, // without the bit the part of a word is a hit
-        {ansi(u"ÄÖÜ Straße STRASSE"), "äöü", 0, 0, 0},
         {ansi(u"ÄÖÜ Straße STRASSE"), "ÄöÜ", 0, 0, 0},
-        {ansi(u"ÄÖÜ Straße STRASSE"), "äöü", Gross, 0, -1},
         {ansi(u"ÄÖÜ Straße STRASSE"), "strasse", 0, 0, 11},
         {ansi(u"ÄÖÜ Straße STRASSE"), "STRAßE", 0, 0, 4},
         {ansi(u"ÄÖÜ Straße STRASSE"), "ss", Rueck, 0, 15},
         // The sharp s has no partner: it matches only itself.
         {ansi(u"STRASSE Straße"), "ß", 0, 0, 12},
-        {"Z", "z", 0, 0, 0},
         // 1252 folds Ä to ä and Ÿ (0x9F) to ÿ (0xFF), also as first and last byte.
-        {ansi(u"................ÄRGER über MÜHE und ŸÄ"), "ärger", 0, 0, 16},
         {ansi(u"................ÄRGER über MÜHE und ŸÄ"), "mühe", 0, 0, 27},
         {ansi(u"................ÄRGER über MÜHE und ŸÄ"), "ÿä", 0, 0, 36},
         {ansi(u"................ÄRGER über MÜHE und ŸÄ"), "Ÿ", 0, 0, 36},
@@ -118,17 +96,6 @@ TEST(StreamSearch, UeberlappendeTrefferMitFindNext) {
     EXPECT_FALSE(p.suche.FindNext(false, fenster));
     EXPECT_EQ(p.suche.FoundStart(), -1);
     EXPECT_EQ(p.suche.FoundLength(), 0);
-}
-
-TEST(StreamSearch, FindNextRueckwaertsLaesstDenTrefferAus) {
-    Puffer p("ab ab ab");
-    EXPECT_EQ(p.finde("ab", TStreamSearch::Rueckwaerts), 6);
-    TSuchfensterZustand fenster;
-    ASSERT_TRUE(p.suche.FindNext(true, fenster));
-    EXPECT_EQ(p.suche.FoundStart(), 3);
-    ASSERT_TRUE(p.suche.FindNext(true, fenster));
-    EXPECT_EQ(p.suche.FoundStart(), 0);
-    EXPECT_FALSE(p.suche.FindNext(true, fenster));
 }
 
 TEST(StreamSearch, FindNextNimmtOptionenAusDemFenster) {
@@ -201,20 +168,6 @@ TEST(StreamSearch, FortschrittKannAbbrechen) {
     EXPECT_EQ(aufrufe, 1);
 }
 
-class StreamSearchDatei : public Umgebung {};
-
-TEST_F(StreamSearchDatei, DateiWirdGeoeffnetUndDurchsucht) {
-    schreibe("Dok.txt", "eins zwei drei");
-    TStreamSearch s;
-    ASSERT_TRUE(s.setFileName(nativ("Dok.txt")));
-    EXPECT_EQ(s.fileName(), nativ("Dok.txt"));
-    ASSERT_TRUE(s.FindFirst(u"drei"_qs, 0, 0, 0));
-    EXPECT_EQ(s.FoundStart(), 10);
-    EXPECT_FALSE(s.setFileName(nativ("fehlt.txt")));
-    EXPECT_FALSE(s.Fehler().isEmpty());
-    EXPECT_FALSE(s.FindFirst(u"drei"_qs, 0, 0, 0));
-}
-
 namespace {
 
 // The word delimiters: codes 0-47, 58-64, 91-94, 96 and 123-127.
@@ -240,19 +193,6 @@ qint64 naiv(const QByteArray& daten, const QByteArray& text, bool gross, bool ga
 }
 
 } // namespace
-
-TEST(StreamSearch, TrefferAnJederStelleEinesSechzehnerSchritts) {
-    // Every offset of a hit against the sixteen positions compared at once, and the rest
-    // of the block after the last full step.
-    for (int vor = 0; vor < 40; ++vor)
-        for (int nach = 0; nach < 20; ++nach) {
-            const QByteArray d = QByteArray(vor, 'x') + "AbC" + QByteArray(nach, 'x');
-            Puffer p(d);
-            ASSERT_EQ(p.finde("abc"), vor) << vor << ' ' << nach;
-            ASSERT_EQ(p.finde("AbC", TStreamSearch::GrossKlein), vor) << vor << ' ' << nach;
-            ASSERT_EQ(p.finde("abc", TStreamSearch::GrossKlein), -1) << vor << ' ' << nach;
-        }
-}
 
 TEST(StreamSearch, GleichtDerSucheAnJederStelle) {
     // Random data over an alphabet of letters in both cases, umlauts and delimiters,

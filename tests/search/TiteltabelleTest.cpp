@@ -16,34 +16,6 @@ TTitelTabelle tabelle(const QStringList& zeilen) {
 
 } // namespace
 
-// A hit belongs to the record that holds it, also at the header's own "#".
-TEST(Titeltabelle, TrefferGehoertZumSatzDerIhnEnthaelt) {
-    const TTitelTabelle t = tabelle({"0 #D:\\a.pdf", "500 #D:\\b.pdf", "900 #D:\\c.pdf"});
-    for (auto [treffer, pfad] : std::vector<std::pair<qint64, const char*>>{{700, "D:\\b.pdf"},
-                                                                            {950, "D:\\c.pdf"},
-                                                                            {500, "D:\\b.pdf"},
-                                                                            {900, "D:\\c.pdf"},
-                                                                            {0, "D:\\a.pdf"},
-                                                                            {499, "D:\\a.pdf"},
-                                                                            {899, "D:\\b.pdf"}})
-        EXPECT_EQ(t.pfad(treffer), QString::fromUtf8(pfad)) << treffer;
-}
-
-TEST(Titeltabelle, VorDemErstenEintragUndLeereTabelleGebenNichts) {
-    const TTitelTabelle t = tabelle({"9 #D:\\a.pdf", "80 #D:\\b.pdf"});
-    EXPECT_TRUE(t.pfad(8).isEmpty());
-    EXPECT_TRUE(t.pfad(-1).isEmpty());
-    EXPECT_TRUE(tabelle({}).pfad(0).isEmpty());
-}
-
-TEST(Titeltabelle, ZeileOhneMarkeGibtIhremSatzKeinenPfad) {
-    const TTitelTabelle t = tabelle({"0 #D:\\a.pdf", "500 kein Pfad hier", "900 #D:\\c.pdf"});
-    EXPECT_TRUE(t.pfad(700).isEmpty());
-    EXPECT_TRUE(t.pfad(500).isEmpty());
-    EXPECT_EQ(t.pfad(499), QStringLiteral("D:\\a.pdf"));
-    EXPECT_EQ(t.pfad(900), QStringLiteral("D:\\c.pdf"));
-}
-
 TEST(Titeltabelle, NaechsterKopf) {
     const TTitelTabelle t = tabelle({"9 #D:\\a.pdf", "80 #D:\\b.pdf", "200 #D:\\c.pdf"});
     EXPECT_EQ(t.naechsterKopf(0), 9);
@@ -53,22 +25,20 @@ TEST(Titeltabelle, NaechsterKopf) {
     EXPECT_EQ(tabelle({}).naechsterKopf(0), -1);
 }
 
-TEST(Titeltabelle, OffsetOhneBlankOderZahlIstNull) {
+TEST(Titeltabelle, OffsetUndUmlautpfad) {
     EXPECT_EQ(TTitelTabelle::offsetVon("1234 #x"), 1234);
     EXPECT_EQ(TTitelTabelle::offsetVon("ohneblank"), 0);
     EXPECT_EQ(TTitelTabelle::offsetVon("abc #x"), 0);
     EXPECT_EQ(TTitelTabelle::offsetVon("5000000000 #x"), Q_INT64_C(5000000000));
-}
-
-TEST(Titeltabelle, UmlautpfadNachEinerUtf8Dekodierung) {
     // The file holds the path's byte form encoded in UTF-8 once more; one decoding gives
     // the byte form back.
     const QString zeile = Ansi::nachUnicode("9 #T:\\B\xC3\x83\xC2\xA4r.pdf");
     EXPECT_EQ(TTitelTabelle::pfadVon(zeile), Ansi::zuByteForm(QStringLiteral("T:\\Bär.pdf")));
 }
 
-// Tables in any order and with ties: the line with the largest offset at or before the hit,
-// of equal offsets the last in the file.
+// Tables in any order, with ties and lines without a path, also empty ones: the line with the
+// largest offset at or before the hit, of equal offsets the last in the file; before the first
+// line and for a line without a path nothing.
 TEST(Titeltabelle, ZufaelligeTabellenWieDieRegelZeileFuerZeile) {
     std::mt19937_64 zufall(20240611);
     for (int runde = 0; runde < 400; ++runde) {
