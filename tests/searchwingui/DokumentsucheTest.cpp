@@ -1,12 +1,5 @@
 #include "Suchfenster.h"
 
-#include <QApplication>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QTextBlock>
-#include <QWheelEvent>
-
 #include <ostream>
 
 namespace {

@@ -1,8 +1,5 @@
 #include "Suchfenster.h"
 
-#include <QLabel>
-#include <QSplitter>
-
 using SuchFormTest = Suchfenster;
 
 TEST_F(SuchFormTest, DreiByteDokumentIstLeer) {

@@ -2,15 +2,6 @@
 
 #include "searchwin/Suchwortliste.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QClipboard>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-
 namespace {
 
 using Suchwort = Suchfenster;

@@ -1,13 +1,5 @@
 #include "Suchfenster.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-
 namespace {
 
 class WebsucheFenster : public Suchfenster {
