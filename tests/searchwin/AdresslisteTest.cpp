@@ -1,10 +1,7 @@
 #include "searchwin/Adressliste.h"
 #include "searchwin/Profildatei.h"
-#include "searchwin/Webseitenauswahl.h"
 
 #include "tests/common/TestUmgebung.h"
-
-using WebseitenauswahlTest = Umgebung;
 
 // The platform's profile reading: names without regard to case, blanks around names and
 // values dropped, one pair of quotes dropped, the first section and key win, the text is
@@ -59,16 +56,9 @@ TEST(Adressliste, EintraegeUndArten) {
     EXPECT_EQ(Adressliste::art("c"), Adressliste::Art::Einfach);
     EXPECT_EQ(Adressliste::symbol(Adressliste::Art::Suchend), ">");
     EXPECT_EQ(Adressliste::symbol(Adressliste::Art::Einfach), "+");
-    EXPECT_EQ(Adressliste::hinweis(Adressliste::Art::Suchend),
-              QStringLiteral("Grünes Symbol: [>] Webseite sucht selbständig nach dem Suchtext."));
-    EXPECT_EQ(Adressliste::hinweis(Adressliste::Art::Einfach),
-              QStringLiteral("Weißes Symbol: [+] Sie müssen den Suchtext auf der Webseite\r\nmit "
-                             "Hilfe der Zwischenablage einfügen bzw. eintippen."));
 }
 
 TEST(Adressliste, ThemenGetrimmtUndSortiert) {
-    EXPECT_EQ(Adressliste::themennamen(" Recht ,,Technik,\tKunst ,"),
-              (QStringList{"Recht", "Technik", "Kunst"}));
     EXPECT_EQ(Adressliste::sortiert({"zeta", "Beta", "alpha", "Äpfel"}),
               (QStringList{"alpha", "Äpfel", "Beta", "zeta"}));
     // The two topic values are joined without a separator.
@@ -89,50 +79,4 @@ TEST(Adressliste, AdressenEinesThemasSortiertUndBei254Abgeschnitten) {
     EXPECT_TRUE(liste.adressen("Kunst").isEmpty());
     EXPECT_TRUE(liste.adressen(QString()).isEmpty());
     EXPECT_EQ(liste.adressen("T"), (QStringList{"https://a.de/?q=", QString(254 - 18, 'x')}));
-}
-
-// First paint: the stored topic and address come back and the topic step stores its own
-// selection (the first address, or -1 for none); without the file nothing is read or written.
-TEST_F(WebseitenauswahlTest, StelltDieGespeicherteAuswahlWiederHer) {
-    SpeicherEinstellungen e;
-    Webseitenauswahl auswahl(e, Programmordner(win()));
-    e.werte.insert("Themen-Webseite", "1");
-    e.werte.insert("Ausgewaehlte_Webseite", "2");
-    EXPECT_FALSE(auswahl.fuellen().dateiVorhanden);
-    EXPECT_TRUE(e.schreibvorgaenge.empty());
-
-    schreibe("Adressen_Webseiten.txt",
-             "[Themen1]\r\nListe=Technik, Recht, Kunst\r\n[Themen2]\r\nListe=\r\n"
-             "[Recht]\r\nListe=https://r1.de/?q=, https://r2.de, https://r3.de/\r\n");
-    Webseitenauswahl::Stand s = auswahl.fuellen();
-    EXPECT_EQ(s.themen, (QStringList{"Kunst", "Recht", "Technik"}));
-    EXPECT_EQ(s.thema, 1);
-    EXPECT_EQ(s.adressen, (QStringList{"https://r1.de/?q=", "https://r2.de", "https://r3.de/"}));
-    EXPECT_EQ(s.adresse, 2);
-    EXPECT_EQ(e.werte.value("Ausgewaehlte_Webseite"), "0");
-    // A topic without a section of its own has no addresses.
-    e.werte.insert("Themen-Webseite", "0");
-    s = auswahl.fuellen();
-    EXPECT_EQ(s.thema, 0);
-    EXPECT_TRUE(s.adressen.isEmpty());
-    EXPECT_EQ(e.werte.value("Ausgewaehlte_Webseite"), "-1");
-    e.werte.clear();
-    s = auswahl.fuellen();
-    EXPECT_EQ(s.thema, -1);
-    EXPECT_EQ(s.adresse, -1);
-    EXPECT_EQ(e.werte.value("Themen-Webseite"), "-1");
-}
-
-TEST_F(WebseitenauswahlTest, ThemenwechselUndAdressklickSpeichern) {
-    schreibe("Adressen_Webseiten.txt", "[Technik]\r\nListe=https://t.de/\r\n");
-    SpeicherEinstellungen e;
-    Webseitenauswahl auswahl(e, Programmordner(win()));
-    const Webseitenauswahl::Stand s = auswahl.TntComboBox1Click({"Recht", "Technik"}, 1);
-    EXPECT_EQ(s.adressen, QStringList{"https://t.de/"});
-    EXPECT_EQ(s.adresse, 0);
-    EXPECT_EQ(e.werte.value("Themen-Webseite"), "1");
-    EXPECT_EQ(e.werte.value("Ausgewaehlte_Webseite"), "0");
-    auswahl.TntListBox1Click(0, 2);
-    EXPECT_EQ(e.werte.value("Themen-Webseite"), "0");
-    EXPECT_EQ(e.werte.value("Ausgewaehlte_Webseite"), "2");
 }

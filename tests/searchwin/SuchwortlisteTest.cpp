@@ -58,25 +58,20 @@ TEST(Suchwortliste, AufnehmenNachDenListenregeln) {
 }
 
 // After a search with hits the list goes to each variant that had one, or to the list
-// without document when none is loaded; a search without hits writes nothing.
-TEST_F(SuchwortlisteTest, SchreibtNurNachTreffern) {
+// without document when none is loaded; other lists stay as they were.
+TEST_F(SuchwortlisteTest, SchreibtJedeVarianteMitTreffern) {
     schreibe(liste + "Akten_Ansi_Suchwoerterliste.txt", QByteArray("alt"));
     const QStringList neu{"Rosen", "Tulpen"};
     const QByteArray erwartet = utf16le("Rosen\r\nTulpen\r\n");
-    Suchwortliste::schreiben(neu, ordner(), "Akten", Dokumentvariante::Utf8, {});
-    Suchwortliste::schreiben(neu, ordner(), "Akten", Dokumentvariante::Keine, {});
-    EXPECT_EQ(QDir(nativ(liste)).entryList(QDir::Files),
-              QStringList{"Akten_Ansi_Suchwoerterliste.txt"});
     Suchwortliste::schreiben(neu, ordner(), "Akten", Dokumentvariante::Utf8,
                              {Dokumentvariante::Utf8, Dokumentvariante::Unicode});
-    EXPECT_EQ(lies(liste + "Akten_Utf8_Suchwoerterliste.txt"), erwartet);
-    EXPECT_EQ(lies(liste + "Akten_Unicode_Suchwoerterliste.txt"), erwartet);
-    EXPECT_EQ(lies(liste + "Akten_Ansi_Suchwoerterliste.txt"), QByteArray("alt"));
-    EXPECT_FALSE(gibt(liste + "Akten_Gesamt_OhneDB_Suchwoerterliste.txt"));
     Suchwortliste::schreiben(neu, ordner(), "Post", Dokumentvariante::Keine,
                              {Dokumentvariante::Utf8});
-    EXPECT_EQ(lies(liste + "Post_Gesamt_OhneDB_Suchwoerterliste.txt"), erwartet);
-    EXPECT_FALSE(gibt(liste + "Post_Utf8_Suchwoerterliste.txt"));
-    EXPECT_EQ(Suchwortliste::datei(ordner(), "Akten", Dokumentvariante::Ansi),
-              win("Datenbank\\Suchwoerterlisten\\Akten_Ansi_Suchwoerterliste.txt"));
+    EXPECT_EQ(QDir(nativ(liste)).entryList(QDir::Files),
+              (QStringList{"Akten_Ansi_Suchwoerterliste.txt", "Akten_Unicode_Suchwoerterliste.txt",
+                           "Akten_Utf8_Suchwoerterliste.txt",
+                           "Post_Gesamt_OhneDB_Suchwoerterliste.txt"}));
+    for (const char* name : {"Akten_Utf8", "Akten_Unicode", "Post_Gesamt_OhneDB"})
+        EXPECT_EQ(lies(liste + name + "_Suchwoerterliste.txt"), erwartet) << name;
+    EXPECT_EQ(lies(liste + "Akten_Ansi_Suchwoerterliste.txt"), QByteArray("alt"));
 }

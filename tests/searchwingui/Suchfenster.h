@@ -6,10 +6,8 @@
 #include "tests/common/TestUmgebung.h"
 #include "viewer/TextViewer.h"
 
-#include <QCheckBox>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTest>
+#include <QtWidgets>
 
 #include <memory>
 
@@ -24,8 +22,8 @@ protected:
     // Built on first use, so that a test can write its files before the first paint.
     TSuchForm& form() {
         if (!form_) {
-            form_ = std::make_unique<TSuchForm>(
-                Dienste{einstellungen, notifier, shell, Pump::still()}, Programmordner(win()));
+            form_ = std::make_unique<TSuchForm>(Dienste{einstellungen, notifier, shell, *pumpe},
+                                                Programmordner(win()));
             form_->setDatenbank(QStringLiteral("Akten"));
             TSuchForm::SuchlaufHaken haken;
             haken.suchtextInZwischenablage = [this] { return zwischenablage; };
@@ -47,6 +45,7 @@ protected:
     SpeicherEinstellungen einstellungen;
     ProtokollNotifier notifier;
     ProtokollShell shell;
+    Pump* pumpe = &Pump::still();
     bool zwischenablage = false;
     std::unique_ptr<TSuchForm> form_;
 };
