@@ -6,26 +6,7 @@
 #include "search/Suchlauf.h"
 #include "tests/common/TestUmgebung.h"
 
-#include <QDir>
-
-class SuchenNachNeuindizierung : public StoerfallUmgebung {
-protected:
-    void sammlung() {
-        for (int i = 0; i < 10; ++i)
-            akte("Akten", i);
-        hauptliste();
-    }
-    // Three files changed, two gone, 28 new: 36 files.
-    void sammlungAendern() {
-        for (int i : {0, 1, 2})
-            akte("Akten", i, 2);
-        for (int i = 10; i < 38; ++i)
-            akte("Akten", i);
-        QFile::remove(prog("Akten/Akte_8.pdf"));
-        QFile::remove(prog("Akten/Akte_9.pdf"));
-        hauptliste();
-    }
-};
+using SuchenNachNeuindizierung = StoerfallUmgebung;
 
 // Search, re-index a changed collection, search, within one process as in the window: every
 // hit names the file it came from. The search state lives across the re-index, and the
@@ -49,18 +30,24 @@ TEST_F(SuchenNachNeuindizierung, ImSelbenProzess) {
         fenster.TntEdit2 = "Suchwort";
         EXPECT_TRUE(lauf.OKBtnClick());
         QString ausgabe;
-        for (const QString& satz : lauf.TrefferListe()) {
-            const QString text = Ansi::ausByteForm(satz);
-            const qsizetype t = text.indexOf("##text##");
-            ausgabe += text.left(t) + '\t' + text.mid(t + 8) + '\n';
-        }
+        for (const QString& satz : lauf.TrefferListe())
+            ausgabe += Ansi::ausByteForm(satz).replace("##text##", "\t") + '\n';
         return trefferPruefen(ausgabe);
     };
-    sammlung();
+    for (int i = 0; i < 10; ++i)
+        akte("Akten", i);
+    hauptliste();
     ASSERT_TRUE(indizieren()) << notifier.texte().join('|').toStdString();
     EXPECT_EQ(suchen().saetze, 10);
 
-    sammlungAendern();
+    // Three files changed, two gone, 28 new: 36 files.
+    for (int i : {0, 1, 2})
+        akte("Akten", i, 2);
+    for (int i = 10; i < 38; ++i)
+        akte("Akten", i);
+    QFile::remove(prog("Akten/Akte_8.pdf"));
+    QFile::remove(prog("Akten/Akte_9.pdf"));
+    hauptliste();
     ASSERT_TRUE(indizieren()) << notifier.texte().join('|').toStdString();
     const Pruefung p = suchen();
     EXPECT_EQ(p.saetze, 36) << p.fehler.toStdString();
