@@ -8,8 +8,6 @@
 
 #include <cstdio>
 
-#include <vector>
-
 namespace {
 
 class ViewerDokumentTest : public Umgebung {
@@ -19,10 +17,10 @@ protected:
         return nativ(name);
     }
     // Every line start from the beginning, as line-down steps see them, with its text.
-    static std::vector<std::pair<qint64, QString>> zeilen(const TViewerDokument& d) {
-        std::vector<std::pair<qint64, QString>> out;
+    static QStringList zeilen(const TViewerDokument& d) {
+        QStringList out;
         for (qint64 p = 0; p < d.Size(); p = d.NextLineStart(p))
-            out.emplace_back(p, d.Text(p, d.ZeilenEnde(p)));
+            out << QString::number(p) + ':' + d.Text(p, d.ZeilenEnde(p));
         return out;
     }
 };
@@ -32,7 +30,6 @@ class KaputterStrom : public QIODevice {
 public:
     KaputterStrom() { open(QIODevice::ReadOnly); }
     qint64 size() const override { return 1000; }
-    bool isSequential() const override { return false; }
 
 protected:
     qint64 readData(char*, qint64) override { return -1; }
@@ -45,16 +42,7 @@ TEST_F(ViewerDokumentTest, ZeilenendenVorUndZurueck) {
     TViewerDokument d;
     // CR, LF, CR LF, LF CR, then CR CR (two breaks: one empty line) and LF LF.
     ASSERT_TRUE(d.Open(datei("gemischt.txt", "a\rb\nc\r\nd\n\re\r\rf\n\ng")));
-    using Z = std::vector<std::pair<qint64, QString>>;
-    EXPECT_EQ(zeilen(d), (Z{{0, "a"},
-                            {2, "b"},
-                            {4, "c"},
-                            {7, "d"},
-                            {10, "e"},
-                            {12, ""},
-                            {13, "f"},
-                            {15, ""},
-                            {16, "g"}}));
+    EXPECT_EQ(zeilen(d).join(' '), "0:a 2:b 4:c 7:d 10:e 12: 13:f 15: 16:g");
     // Backwards over the same breaks; CR LF is never taken as two.
     for (auto [von, erwartet] :
          {std::pair<qint64, qint64>{16, 15}, {10, 7}, {7, 4}, {4, 2}, {2, 0}, {0, 0}})
@@ -66,7 +54,7 @@ TEST_F(ViewerDokumentTest, ZeilenendenVorUndZurueck) {
     ASSERT_TRUE(d.Open(datei("be.txt", be)));
     d.SetMode(vmUnicode);
     d.SetTextEncoding(encUnicodeBE);
-    EXPECT_EQ(zeilen(d), (Z{{0, "Zeile1"}, {16, "Ärger"}, {28, "Ende"}}));
+    EXPECT_EQ(zeilen(d).join(' '), "0:Zeile1 16:Ärger 28:Ende");
     EXPECT_EQ(d.PrevLineStart(28), 16);
 }
 
@@ -101,7 +89,6 @@ TEST_F(ViewerDokumentTest, ErsetzteUndGewachseneDatei) {
     const QString neu = datei("neu.txt", "ein neuer, laengerer Text\r\n");
     ASSERT_EQ(::rename(QFile::encodeName(neu).constData(), QFile::encodeName(a).constData()), 0);
     EXPECT_TRUE(d.Open(a));
-    EXPECT_EQ(d.Size(), 27);
     d.SelectLineAtPos(0);
     EXPECT_EQ(d.SelText(), "ein neuer, laengerer Text");
     d.SetPosition(20);
@@ -125,19 +112,15 @@ TEST_F(ViewerDokumentTest, OeffnenUndLesefehlerMelden) {
     d.SetNotifier(&n);
     ASSERT_TRUE(d.Open(datei("a.txt", "abc")));
     const QString fehlt = nativ("fehlt.txt");
-    EXPECT_FALSE(d.Open(fehlt));
-    ASSERT_EQ(n.meldungen().size(), 1u);
-    EXPECT_EQ(n.meldungen()[0].titel, "Error");
-    EXPECT_EQ(n.meldungen()[0].art, Notifier::Art::Fehler);
-    EXPECT_FALSE(d.IstOffen());
     // A second try is no success just because the name was tried before.
-    EXPECT_FALSE(d.Open(fehlt));
+    EXPECT_FALSE(d.Open(fehlt) || d.Open(fehlt) || d.IstOffen());
     KaputterStrom strom;
-    EXPECT_FALSE(d.OpenStream(&strom));
-    EXPECT_FALSE(d.IstOffen());
+    EXPECT_FALSE(d.OpenStream(&strom) || d.IstOffen());
     EXPECT_EQ(n.texte(),
               (QStringList{"Cannot open file: \"" + fehlt + "\"",
                            "Cannot open file: \"" + fehlt + "\"", "Cannot read stream"}));
+    EXPECT_EQ(n.meldungen()[0].titel, "Error");
+    EXPECT_EQ(n.meldungen()[0].art, Notifier::Art::Fehler);
     QByteArray inhalt = "eins\nzwei\n";
     QBuffer puffer(&inhalt);
     ASSERT_TRUE(d.OpenStream(&puffer));
@@ -145,58 +128,17 @@ TEST_F(ViewerDokumentTest, OeffnenUndLesefehlerMelden) {
     EXPECT_EQ(d.SelText(), "zwei");
 }
 
+// A selection is at most 16 MiB of text, cut at the end plus one character; a bad one is
+// ignored; the Unicode modes go down to even offsets; ANSI keeps every byte, other pages
+// give "?" for what ANSI lacks.
 TEST_F(ViewerDokumentTest, AuswahlRegeln) {
     TViewerDokument d;
     QByteArray inhalt(20 << 20, '\0');
     for (qsizetype i = 0; i < inhalt.size(); ++i)
-        inhalt[i] = char('a' + i % 26);
+        inhalt[i] = char(i % 256);
     ASSERT_TRUE(d.Open(datei("gross.txt", inhalt)));
-    // At most 16 MiB of text.
     d.SetSelection(3, 20 << 20);
-    EXPECT_EQ(d.SelText(), inhalt.mid(3, 16 << 20));
-
-    ASSERT_TRUE(d.Open(datei("a.txt", QByteArray(100, 'a'))));
-    d.SetSelection(10, 20);
-    for (auto [start, laenge] : {std::pair{-1, 5}, {5, -1}, {101, 1}})
-        d.SetSelection(start, laenge);
-    EXPECT_EQ(d.SelStart(), 10);
-    EXPECT_EQ(d.SelLength(), 20);
-    // Cut at the end plus one character.
-    d.SetSelection(90, 1000);
-    EXPECT_EQ(d.SelLength(), 11);
-    EXPECT_EQ(d.SelText().size(), 10);
-    d.SetSelection(100, 5);
-    EXPECT_EQ(d.SelStart(), 100);
-    EXPECT_EQ(d.SelText(), "");
-    // In the Unicode modes offsets go down to even ones, also on switching the mode.
-    d.SetMode(vmUnicode);
-    d.SetSelection(5, 7);
-    EXPECT_EQ(d.SelStart(), 4);
-    EXPECT_EQ(d.SelLength(), 6);
-    d.SetMode(vmText);
-    d.SetPosition(41);
-    d.SetMode(vmUHex);
-    EXPECT_EQ(d.Position(), 40);
-}
-
-TEST_F(ViewerDokumentTest, AuswahlAlsAnsiUndUtf16) {
-    TViewerDokument d;
-    ASSERT_TRUE(d.Open(datei("be.txt", QByteArray("\x00\xC4\x00z\x04\x10", 6))));
-    d.SetMode(vmUnicode);
-    d.SetSelection(0, 6);
-    d.SetTextEncoding(encUnicodeBE);
-    EXPECT_EQ(d.SelTextW(), QString::fromUtf16(u"\u00C4z\u0410"));
-    EXPECT_EQ(d.SelTextAnsi(), QByteArray("\xC4z?"));
-
-    QByteArray alle;
-    for (int i = 0; i < 256; ++i)
-        alle.append(char(i));
-    ASSERT_TRUE(d.Open(datei("alle.bin", alle)));
-    d.SetMode(vmText);
-    d.SetTextEncoding(encANSI);
-    d.SelectAll();
-    // In ANSI every byte survives, so UTF-8 bytes come back as they are.
-    EXPECT_EQ(d.SelTextAnsi(), alle);
+    EXPECT_EQ(d.SelTextAnsi(), inhalt.mid(3, 16 << 20));
     const struct {
         TTextEncoding e;
         qint64 pos;
@@ -207,21 +149,29 @@ TEST_F(ViewerDokumentTest, AuswahlAlsAnsiUndUtf16) {
         d.SetSelection(f.pos, 1);
         EXPECT_EQ(d.SelTextAnsi(), f.ansi) << int(f.e);
     }
-}
 
-TEST_F(ViewerDokumentTest, NurDreiBloeckeImSpeicher) {
-    TViewerDokument d;
-    ASSERT_TRUE(d.Open(datei("bloecke.txt", QByteArray(5'000'000, 'b'))));
-    const qint64 block = 409600;
-    EXPECT_EQ(d.Blockgroesse(), block);
-    const qint64 anfang = d.Lesevorgaenge();
-    // Centred on a new block, the one before it is still held.
-    const std::pair<qint64, qint64> schritte[] = {
-        {3 * block - 1, 0}, {3 * block, 1}, {2 * block, 1}, {block - 1, 2}};
-    for (const auto& [pos, lesungen] : schritte) {
-        EXPECT_EQ(d.Zeichen(pos), u'b');
-        EXPECT_EQ(d.Lesevorgaenge() - anfang, lesungen) << pos;
-    }
+    ASSERT_TRUE(d.Open(datei("a.txt", QByteArray(100, 'a'))));
+    d.SetSelection(10, 20);
+    for (auto [start, laenge] : {std::pair{-1, 5}, {5, -1}, {101, 1}})
+        d.SetSelection(start, laenge);
+    EXPECT_EQ(d.SelStart(), 10);
+    EXPECT_EQ(d.SelLength(), 20);
+    d.SetSelection(90, 1000);
+    EXPECT_EQ(d.SelLength(), 11);
+    EXPECT_EQ(d.SelText().size(), 10);
     d.SetMode(vmUnicode);
-    EXPECT_EQ(d.Blockgroesse(), 2 * block);
+    d.SetSelection(5, 7);
+    EXPECT_EQ(d.SelStart(), 4);
+    EXPECT_EQ(d.SelLength(), 6);
+    d.SetMode(vmText);
+    d.SetPosition(41);
+    d.SetMode(vmUHex);
+    EXPECT_EQ(d.Position(), 40);
+
+    ASSERT_TRUE(d.Open(datei("be.txt", QByteArray("\x00\xC4\x00z\x04\x10", 6))));
+    d.SetMode(vmUnicode);
+    d.SetTextEncoding(encUnicodeBE);
+    d.SetSelection(0, 6);
+    EXPECT_EQ(d.SelTextW(), QString::fromUtf16(u"\u00C4z\u0410"));
+    EXPECT_EQ(d.SelTextAnsi(), QByteArray("\xC4z?"));
 }
