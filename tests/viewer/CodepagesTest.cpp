@@ -2,30 +2,10 @@
 
 #include "tests/common/TestUmgebung.h"
 
-// Catalogue entries at their places with code page and name, whether each is offered, and
-// known bytes of each group.
+// 73 entries; the first six always offered, UTF-16 never: it has no code page, so a whole
+// text is one "?"; known bytes of each group.
 TEST(Codepages, EintraegeUndBekannteBytes) {
-    constexpr quint32 keine = 0xFFFFFFFFu;
-    const struct {
-        TTextEncoding e;
-        int nummer;
-        quint32 codepage;
-        const char* name;
-    } eintraege[] = {
-        {encANSI, 0, keine, "ANSI (Windows)"},
-        {encOEM, 1, 1, "OEM (DOS)"},
-        {encWEuroDOS, 6, 850, "Western European (IBM-850)"},
-        {encCyrKOI8R, 21, 20866, "Cyrillic (KOI8-R)"},
-        {encHebISO1, 42, 38598, "Hebrew (ISO 8859-8, ISO-Logical)"},
-        {encUnicodeBE, 72, keine, "Unicode (UTF-16 BE)"},
-    };
     EXPECT_EQ(EncodingAnzahl, 73);
-    for (const auto& f : eintraege) {
-        EXPECT_EQ(int(f.e), f.nummer);
-        EXPECT_EQ(CodepageOf(f.e), f.codepage) << f.nummer;
-        EXPECT_EQ(EncodingName(f.e), QString::fromUtf8(f.name));
-    }
-    // The first six always, UTF-16 never: it has no code page, so a whole text is one "?".
     for (int e = encANSI; e <= encMac; ++e)
         EXPECT_TRUE(EncodingAvailable(TTextEncoding(e))) << e;
     EXPECT_FALSE(EncodingAvailable(encUnicodeLE) || EncodingAvailable(encUnicodeBE));
@@ -42,11 +22,8 @@ TEST(Codepages, EintraegeUndBekannteBytes) {
         {encANSI, "Hallo \xE4\x80\x81", QString::fromUtf16(u"Hallo ä€\u0081")},
         {encOEM, "\x8E", "Ä"}, // the OEM page of a German system is 850
         {encWEuroISO2, "\xA4", "€"},
-        {encCEuroWin, "\x8A", "Š"},
         {encCyrKOI8R, "\xC4", "д"},
-        {encGreekWin, "\xC1", "Α"},
         {encArWin, "\xC7", "ا"},
-        {encThai, "\xA1", "ก"},
         {encEBGermany, "\x4A\xC1\x40\xF1", "ÄA 1"},
     };
     for (const auto& f : faelle)
