@@ -64,17 +64,6 @@ QString zeilenstarts(const TViewerDokument& d) {
     return out.join(' ');
 }
 
-// A stream whose reads fail.
-class KaputterStrom : public QIODevice {
-public:
-    KaputterStrom() { open(QIODevice::ReadOnly); }
-    qint64 size() const override { return 1000; }
-
-protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char*, qint64) override { return -1; }
-};
-
 } // namespace
 
 // A fresh viewer shows unwrapped 8-bit ANSI text: one line per break, CR LF never two, a line
@@ -171,12 +160,9 @@ TEST_F(TextViewerTest, Rollen) {
     viewer->ScrollLineDown(3);
     EXPECT_EQ(zeile(0), "Zeile " + QString::number(5000 - seite));
 
-    int optionen = 0;
-    viewer->OnOptionsChange = [&] { ++optionen; };
     const int vorher = viewer->font().pointSize();
     rad(1, Qt::ControlModifier);
     EXPECT_EQ(viewer->font().pointSize(), vorher + 1);
-    EXPECT_EQ(optionen, 1);
 }
 
 // Pressing and dragging selects; dragging below the bottom edge scrolls and extends; a
@@ -204,8 +190,7 @@ TEST_F(TextViewerTest, AuswahlMitMausUndRollen) {
     EXPECT_EQ(zeile(0), "Zeile 295");
 }
 
-// The first item hands a selection over in a Unicode mode only; an empty source disables both
-// items.
+// The first item hands a selection over in a Unicode mode only.
 TEST_F(TextViewerTest, PopupMenue) {
     QStringList uebergeben;
     viewer->Suchfenster.inSuchleiste = [&](const QString& t) { uebergeben << t; };
@@ -224,9 +209,6 @@ TEST_F(TextViewerTest, PopupMenue) {
     menue.reset(viewer->ErstellePopupMenue());
     menue->actions()[0]->trigger();
     EXPECT_EQ(uebergeben, QStringList{"Grüße"});
-    ASSERT_TRUE(viewer->Open(datei("leer.txt", "")));
-    menue.reset(viewer->ErstellePopupMenue());
-    EXPECT_FALSE(menue->actions()[0]->isEnabled() || menue->actions()[3]->isEnabled());
 }
 
 // Every catalogue entry is offered once, under its group; choosing one redraws in it; the
@@ -275,7 +257,7 @@ TEST_F(TextViewerTest, KopierenInDieZwischenablage) {
 }
 
 // A position goes back to its line start; opening the same name again keeps it and the
-// selection; an empty name only closes; the dump modes end on a line of 16.
+// selection; an empty name only closes; a missing file is reported each time.
 TEST_F(TextViewerTest, PositionUndGleicherName) {
     const QByteArray inhalt = zeilen(500);
     const QString pfad = datei("viele.txt", inhalt);
@@ -289,29 +271,11 @@ TEST_F(TextViewerTest, PositionUndGleicherName) {
     EXPECT_EQ(viewer->SelStart(), 10);
     EXPECT_TRUE(viewer->Open(QString()));
     EXPECT_EQ(viewer->FileName(), "");
-
-    ASSERT_TRUE(viewer->Open(datei("bin.dat", QByteArray(1000, 'b'))));
-    viewer->SetMode(vmHex);
-    viewer->ScrollToEnd();
-    EXPECT_EQ(viewer->Position(), 992 - (viewer->LinesPerPage() - 1) * 16);
-}
-
-TEST_F(TextViewerTest, NeuLadenBeiAenderungFolgtDemEnde) {
-    const QString pfad = datei("log.txt", zeilen(300));
-    ASSERT_TRUE(viewer->Open(pfad));
-    int neuGeladen = 0;
-    viewer->OnFileReload = [&] { ++neuGeladen; };
-    viewer->setAutoReload(true);
-    viewer->ScrollToEnd();
-    const qint64 alteGroesse = viewer->Size();
-    {
-        QFile f(pfad);
-        ASSERT_TRUE(f.open(QIODevice::Append));
-        f.write("Zeile neu\r\n");
-    }
-    ASSERT_TRUE(QTest::qWaitFor([&] { return viewer->Size() > alteGroesse; }, 5000));
-    EXPECT_EQ(neuGeladen, 1);
-    EXPECT_EQ(zeile(viewer->LinesPerPage() - 1), "Zeile neu");
+    // A second try is no success just because the name was tried before.
+    const QString fehlt = nativ("fehlt.txt");
+    EXPECT_FALSE(viewer->Open(fehlt) || viewer->Open(fehlt) || viewer->Size() != 0);
+    EXPECT_EQ(notifier.texte(), QStringList(2, "Cannot open file: \"" + fehlt + "\""));
+    EXPECT_EQ(notifier.meldungen()[0].art, Notifier::Art::Fehler);
 }
 
 TEST_F(TextViewerTest, ZeilenendenVorUndZurueck) {
@@ -331,57 +295,20 @@ TEST_F(TextViewerTest, ZeilenendenVorUndZurueck) {
     EXPECT_EQ(d.PrevLineStart(28), 16);
 }
 
-TEST_F(TextViewerTest, ZeileAnPositionVonUmbruchZuUmbruchHoechstens2048JeSeite) {
-    const QByteArray kurz = "eins\r\nzwei drei\r\nvier";
-    const QByteArray lang = "x\n" + QByteArray(10000, 'a') + "\ny";
-    const struct {
-        QByteArray inhalt;
-        qint64 pos, start, laenge;
-    } faelle[] = {{kurz, 9, 6, 9},
-                  {kurz, 20, 17, 4},
-                  {kurz, 0, 0, 4},
-                  {lang, 5002, 5002 - 2048, 4096},
-                  // Near the start the break before the position ends the walk.
-                  {lang, 100, 2, 98 + 2048}};
-    for (const auto& f : faelle) {
-        TViewerDokument d;
-        ASSERT_TRUE(d.Open(datei("z.txt", f.inhalt)));
-        d.SelectLineAtPos(f.pos);
-        EXPECT_EQ(d.SelStart(), f.start) << f.pos;
-        EXPECT_EQ(d.SelLength(), f.laenge) << f.pos;
-    }
-}
-
 // A file renamed over the one shown under the same name (an index run's new document) is
 // opened anew: the old view would give the old document's bytes for the new offsets.
-TEST_F(TextViewerTest, ErsetzteUndGewachseneDatei) {
+TEST_F(TextViewerTest, ErsetzteDateiWirdNeuGeoeffnet) {
     TViewerDokument d;
     const QString a = datei("dok.txt", "alter Text\r\n");
     ASSERT_TRUE(d.Open(a));
     const QString neu = datei("neu.txt", "ein neuer, laengerer Text\r\n");
     ASSERT_EQ(::rename(QFile::encodeName(neu).constData(), QFile::encodeName(a).constData()), 0);
     EXPECT_TRUE(d.Open(a));
-    d.SelectLineAtPos(0);
+    d.SetSelection(0, 25);
     EXPECT_EQ(d.SelText(), "ein neuer, laengerer Text");
     // Gone under its name: not shown any longer either.
     QFile::remove(a);
     EXPECT_FALSE(d.ZeigtDieDatei(a));
-}
-
-TEST_F(TextViewerTest, OeffnenUndLesefehlerMelden) {
-    ProtokollNotifier n;
-    TViewerDokument d;
-    d.SetNotifier(&n);
-    ASSERT_TRUE(d.Open(datei("a.txt", "abc")));
-    const QString fehlt = nativ("fehlt.txt");
-    // A second try is no success just because the name was tried before.
-    EXPECT_FALSE(d.Open(fehlt) || d.Open(fehlt) || d.IstOffen());
-    KaputterStrom strom;
-    EXPECT_FALSE(d.OpenStream(&strom) || d.IstOffen());
-    EXPECT_EQ(n.texte(),
-              (QStringList{"Cannot open file: \"" + fehlt + "\"",
-                           "Cannot open file: \"" + fehlt + "\"", "Cannot read stream"}));
-    EXPECT_EQ(n.meldungen()[0].art, Notifier::Art::Fehler);
 }
 
 // A selection is at most 16 MiB of text, cut at the end plus one character; a bad one is
