@@ -29,30 +29,31 @@ protected:
             schreibe(it.key(), it.value());
         hauptliste();
     }
-    // Which database a reader finds after the kill: "alt", "neu" or what is wrong.
-    QString nachDemAbbruch(const Stand& alt, const Stand& neu) const {
+    QByteArray datenbank() const {
+        return lies("Datenbank/Akten.dat") + lies("Datenbank/Akten_UTF8Dokument.txt") +
+               lies("Datenbank/Akten_Utf8_TitelPositionen.txt");
+    }
+    // Which database a reader finds after the kill: "alt", "neu" or what is wrong. The log is
+    // rewritten with the time of the run.
+    QString nachDemAbbruch() const {
         const Ausgang suche = kelvora({"search", "Akten", "Suchwort"});
         const Pruefung treffer = trefferPruefen(suche.aus), p = pruefen("Akten");
         if (suche.code != 0 || p.saetze < 0 || treffer.saetze < 0)
             return suche.fehler + p.fehler + treffer.fehler;
         if (!QDir(prog("Datenbank")).entryList({"*.neu", "*.wechsel"}).isEmpty())
             return "Reste des Wechsels";
-        const Stand jetzt = stand();
-        const auto datenbank = [](const Stand& s) {
-            return s.value("Datenbank/Akten.dat") + s.value("Datenbank/Akten_UTF8Dokument.txt") +
-                   s.value("Datenbank/Akten_Utf8_TitelPositionen.txt");
+        const int saetze = p.saetze == treffer.saetze ? p.saetze : -1;
+        const auto ist = [&](const auto& v, int n) {
+            return datenbank() == v.datenbank && logOhneZeit("Akten") == v.log && saetze == n;
         };
-        if (datenbank(jetzt) == datenbank(alt) &&
-            jetzt["Datenbank/Akten.log"] == alt["Datenbank/Akten.log"] && p.saetze == 8 &&
-            treffer.saetze == 8)
-            return "alt";
-        // The log is rewritten with the time of the run.
-        if (datenbank(jetzt) == datenbank(neu) && logOhneZeit("Akten") == neuesLog &&
-            p.saetze == 9 && treffer.saetze == 9)
-            return "neu";
+        if (ist(alt, 8) || ist(neu, 9))
+            return ist(alt, 8) ? "alt" : "neu";
         return "gemischt, falsche Zahl der Sätze oder Log passt nicht";
     }
-    QString neuesLog;
+    struct {
+        QByteArray datenbank;
+        QString log;
+    } alt, neu;
 };
 
 TEST_F(AbbruchStoerfaelle, Kill9AnVielenStellen) {
@@ -61,7 +62,8 @@ TEST_F(AbbruchStoerfaelle, Kill9AnVielenStellen) {
     hauptliste();
     einstellen("Konverter_Prozesse", "2");
     ASSERT_EQ(kelvora(index("Akten")).code, 0);
-    const Stand alt = stand();
+    const Stand altStand = stand();
+    alt = {datenbank(), logOhneZeit("Akten")};
     // The new collection: longer texts, one file gone, two new.
     for (int i : {0, 2, 4, 6})
         akte("Akten", i, 3);
@@ -70,8 +72,7 @@ TEST_F(AbbruchStoerfaelle, Kill9AnVielenStellen) {
     akte("Akten", 9, 2);
     hauptliste();
     ASSERT_EQ(kelvora(index("Akten")).code, 0);
-    const Stand neu = stand();
-    neuesLog = logOhneZeit("Akten");
+    neu = {datenbank(), logOhneZeit("Akten")};
     ASSERT_EQ(pruefen("Akten").saetze, 9);
 
     QMap<QString, int> ausgaenge;
@@ -79,7 +80,7 @@ TEST_F(AbbruchStoerfaelle, Kill9AnVielenStellen) {
     ASSERT_FALSE(strace.isEmpty()) << "strace fehlt";
     for (const char* aufruf : {"rename", "unlink", "unlinkat", "linkat", "fsync", "fdatasync"}) {
         for (int k = 1; k < 200; ++k) {
-            zurueck(alt);
+            zurueck(altStand);
             QProcess p;
             p.setProcessEnvironment(umgebung());
             p.start(strace,
@@ -89,7 +90,7 @@ TEST_F(AbbruchStoerfaelle, Kill9AnVielenStellen) {
                                 KELVORA_CLI, "--dir", prog()} +
                         index("Akten"));
             ASSERT_TRUE(p.waitForFinished(180000));
-            const QString ergebnis = nachDemAbbruch(alt, neu);
+            const QString ergebnis = nachDemAbbruch();
             ASSERT_TRUE(ergebnis == "alt" || ergebnis == "neu")
                 << aufruf << " Nr. " << k << ": " << ergebnis.toStdString();
             ++ausgaenge[ergebnis];
@@ -106,12 +107,12 @@ TEST_F(AbbruchStoerfaelle, Kill9AnVielenStellen) {
 
     // Kills at moments spread over a run, converters included.
     for (int ms : {5, 30, 80, 150, 250, 400, 600}) {
-        zurueck(alt);
+        zurueck(altStand);
         QProcess& p = kelvoraStarten(index("Akten"));
         QThread::msleep(ms);
         ::kill(static_cast<pid_t>(p.processId()), SIGKILL);
         p.waitForFinished();
-        const QString ergebnis = nachDemAbbruch(alt, neu);
+        const QString ergebnis = nachDemAbbruch();
         EXPECT_TRUE(ergebnis == "alt" || ergebnis == "neu") << ms << ": " << ergebnis.toStdString();
     }
 }

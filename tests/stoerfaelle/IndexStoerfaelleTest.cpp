@@ -1,5 +1,7 @@
 #include "tests/stoerfaelle/StoerfallUmgebung.h"
 
+#include <QScopeGuard>
+
 using IndexStoerfaelle = StoerfallUmgebung;
 
 // One converter at a time, several side by side, and the texts from the cache give the same
@@ -64,12 +66,7 @@ TEST_F(IndexStoerfaelle, SucheWaehrendZweierIndexlaeufe) {
     hauptliste();
     ASSERT_EQ(kelvora(index("Akten")).code, 0);
     // Three files changed, two gone, 20 new: 38 files; another database of 15 beside it.
-    for (int i : {0, 1, 2})
-        akte("Akten", i, 2);
-    for (int i = 20; i < 40; ++i)
-        akte("Akten", i, 2);
-    QFile::remove(prog("Akten/Akte_18.pdf"));
-    QFile::remove(prog("Akten/Akte_19.pdf"));
+    aendern(20, 40);
     for (int i = 100; i < 115; ++i)
         akte("Andere", i);
     hauptliste();
@@ -124,10 +121,7 @@ TEST_F(IndexStoerfaelle, VolleFestplatte) {
     QDir().mkpath(klein);
     if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=1m", "tmpfs", klein}) != 0)
         GTEST_SKIP() << "kein tmpfs (nur als root)";
-    struct Aushaengen {
-        QString ordner;
-        ~Aushaengen() { QProcess::execute("umount", {ordner}); }
-    } aushaengen{klein};
+    const auto aushaengen = qScopeGuard([&] { QProcess::execute("umount", {klein}); });
     QDir().mkpath(pdfs);
     QDir().mkpath(klein + "/Datenbank");
     einstellen("Laufwerk_P", pdfs);

@@ -46,13 +46,12 @@ protected:
         ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(inhalt) == inhalt.size());
     }
     void einstellen(const QString& name, const QString& wert) {
-        QSettings(konfig() + "/Dorwent/Kelvora-PDF.conf", QSettings::IniFormat)
+        QSettings(tmp_.filePath("config/Dorwent/Kelvora-PDF.conf"), QSettings::IniFormat)
             .setValue(name, wert);
     }
-    QString konfig() const { return tmp_.filePath("config"); }
     QProcessEnvironment umgebung() const {
         QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
-        e.insert("XDG_CONFIG_HOME", konfig());
+        e.insert("XDG_CONFIG_HOME", tmp_.filePath("config"));
         e.insert("XDG_RUNTIME_DIR", tmp_.path());
         return e;
     }
@@ -84,6 +83,15 @@ protected:
         QDir().mkpath(prog(ordner));
         ASSERT_TRUE(PdfSchreiber::schreiben(prog(QString("%1/Akte_%2.pdf").arg(ordner).arg(i)),
                                             {seite, "Zweite Seite " + kennung}));
+    }
+    // Files 0 to 2 changed, the last two of the first `bisher` gone, new ones up to `bis`.
+    void aendern(int bisher, int bis) {
+        for (int i : {0, 1, 2})
+            akte("Akten", i, 2);
+        for (int i = bisher; i < bis; ++i)
+            akte("Akten", i, 2);
+        QFile::remove(prog(QString("Akten/Akte_%1.pdf").arg(bisher - 1)));
+        QFile::remove(prog(QString("Akten/Akte_%1.pdf").arg(bisher - 2)));
     }
     // The master list of drive T: with every PDF below the program folder, in name order.
     void hauptliste() const {
@@ -126,12 +134,10 @@ protected:
             // The header line with one character per byte: back to those bytes.
             const QByteArray kopf =
                 satzkopf(QString::fromUtf8(zeile.mid(blank + 2).toLatin1())).toUtf8();
-            if (offset <= vorher || !zeile.mid(blank + 1).startsWith("#T:\\") ||
-                !dok.mid(offset - 9).startsWith(kopf))
-                return {-1, "Titelzeile zeigt nicht auf ihren Kopf: " + zeile};
-            if (dat.indexOf(zeile.mid(blank + 2)) < 0)
-                return {-1, "Pfad nicht in der .dat: " + zeile};
-            dat = dat.mid(dat.indexOf(zeile.mid(blank + 2)) + 1);
+            const qsizetype inDat = dat.indexOf(zeile.mid(blank + 2));
+            if (offset <= vorher || inDat < 0 || !dok.mid(offset - 9).startsWith(kopf))
+                return {-1, "Titelzeile ohne ihren Kopf oder außer der Reihe: " + zeile};
+            dat = dat.mid(inDat + 1);
             vorher = offset;
         }
         if (titel.isEmpty() != dok.isEmpty())

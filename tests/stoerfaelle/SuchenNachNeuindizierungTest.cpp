@@ -41,12 +41,7 @@ TEST_F(SuchenNachNeuindizierung, ImSelbenProzess) {
     EXPECT_EQ(suchen().saetze, 10);
 
     // Three files changed, two gone, 28 new: 36 files.
-    for (int i : {0, 1, 2})
-        akte("Akten", i, 2);
-    for (int i = 10; i < 38; ++i)
-        akte("Akten", i);
-    QFile::remove(prog("Akten/Akte_8.pdf"));
-    QFile::remove(prog("Akten/Akte_9.pdf"));
+    aendern(10, 38);
     hauptliste();
     ASSERT_TRUE(indizieren()) << notifier.texte().join('|').toStdString();
     const Pruefung p = suchen();
