@@ -81,21 +81,19 @@ TEST_F(AbbruchStoerfaelle, Kill9AnVielenStellen) {
     for (const char* aufruf : {"rename", "unlink", "unlinkat", "linkat", "fsync", "fdatasync"}) {
         for (int k = 1; k < 200; ++k) {
             zurueck(altStand);
-            QProcess p;
-            p.setProcessEnvironment(umgebung());
-            p.start(strace,
-                    QStringList{"-f", "-qq", "-o", "/dev/null", "-e",
-                                QString("trace=%1").arg(aufruf), "-e",
-                                QString("inject=%1:signal=SIGKILL:when=%2").arg(aufruf).arg(k),
-                                KELVORA_CLI, "--dir", prog()} +
-                        index("Akten"));
-            ASSERT_TRUE(p.waitForFinished(180000));
+            const QString inject = QString("inject=%1:signal=SIGKILL:when=%2").arg(aufruf).arg(k);
+            const Ausgang lauf = programmAusfuehren(
+                strace,
+                QStringList{"-f", "-qq", "-o", "/dev/null", "-e", QString("trace=") + aufruf, "-e",
+                            inject, KELVORA_CLI, "--dir", prog()} +
+                    index("Akten"),
+                umgebung(), 180000);
             const QString ergebnis = nachDemAbbruch();
             ASSERT_TRUE(ergebnis == "alt" || ergebnis == "neu")
-                << aufruf << " Nr. " << k << ": " << ergebnis.toStdString();
+                << inject.toStdString() << ": " << ergebnis.toStdString();
             ++ausgaenge[ergebnis];
             // A run that ended by itself leaves the new database.
-            if (p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0) {
+            if (lauf.code == 0) {
                 EXPECT_EQ(ergebnis, "neu");
                 break;
             }
