@@ -6,10 +6,9 @@
 
 #include <signal.h>
 
-// A re-index killed with SIGKILL at many points: at every call that writes, renames, deletes
-// or syncs a file (one run per call, the kill delivered on entering it), and at moments
-// spread over the run. After each kill the next reader sees the old database or the new one,
-// whole: every title entry at its own header, the old or the new number of records.
+// A re-index killed with SIGKILL on entering each call that links, renames, deletes or syncs a
+// file, one run per call, and at moments spread over a run. After each kill the next reader sees
+// the old database or the new one, whole: every title entry at its own head, all its records.
 class AbbruchStoerfaelle : public StoerfallUmgebung {
 protected:
     using Stand = QMap<QString, QByteArray>;
