@@ -26,12 +26,6 @@ protected:
         QDir().mkpath(prog("Datenbank"));
         einstellen("Laufwerk_T", prog());
     }
-    void TearDown() override {
-        for (auto& p : laufende_) {
-            p->kill();
-            p->waitForFinished();
-        }
-    }
 
     QString prog(const QString& relativ = QString()) const {
         return tmp_.filePath(relativ.isEmpty() ? "prog" : "prog/" + relativ);
@@ -61,7 +55,8 @@ protected:
         return programmAusfuehren(KELVORA_CLI, QStringList{"--dir", prog()} + argumente, umgebung(),
                                   180000);
     }
-    // Started and left running; the fixture ends it at the end of the test.
+    // Started and left running; one still running at the end of the test is killed with the
+    // fixture (a QProcess kills its process when it goes).
     QProcess& kelvoraStarten(const QStringList& argumente) {
         QProcess& p = *laufende_.emplace_back(std::make_unique<QProcess>());
         p.setProcessEnvironment(umgebung());
