@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-// The file names of every variant are checked by the deletion of a database; here the rest of
-// each row: code page, caption word, prefix and loading caption.
+// Each variant's code page, caption word, prefix and loading caption.
 TEST(Dokumentvariante, CodePageUndBeschriftungen) {
     struct Fall {
         Dokumentvariante v;

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "tests/common/Datensatz.h"
 #include "tests/common/Programmlauf.h"
+#include "tests/fixtures/PdfSchreiber.h"
 
-#include <QByteArray>
+#include <QDir>
+#include <QDirIterator>
 #include <QProcess>
-#include <QString>
-#include <QStringList>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -17,48 +21,147 @@
 // own settings file, PDFs below it and the master list of drive T:, so that no lister runs.
 class StoerfallUmgebung : public ::testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override {
+        ASSERT_TRUE(tmp_.isValid());
+        QDir().mkpath(prog("Datenbank"));
+        einstellen("Laufwerk_T", prog());
+    }
 
-    // Native path below the program folder.
-    QString prog(const QString& relativ = QString()) const;
-    QByteArray lies(const QString& relativ) const;
-    void schreibe(const QString& relativ, const QByteArray& inhalt) const;
-    // A value of the settings the program reads.
-    void einstellen(const QString& name, const QString& wert);
+    QString prog(const QString& relativ = QString()) const {
+        return tmp_.filePath(relativ.isEmpty() ? "prog" : "prog/" + relativ);
+    }
+    QByteArray lies(const QString& relativ) const {
+        QFile f(prog(relativ));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    void schreibe(const QString& relativ, const QByteArray& inhalt) const {
+        QDir().mkpath(QFileInfo(prog(relativ)).path());
+        QFile f(prog(relativ));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(inhalt) == inhalt.size());
+    }
+    void einstellen(const QString& name, const QString& wert) {
+        QSettings(tmp_.filePath("config/Dorwent/Kelvora-PDF.conf"), QSettings::IniFormat)
+            .setValue(name, wert);
+    }
+    QProcessEnvironment umgebung() const {
+        QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+        e.insert("XDG_CONFIG_HOME", tmp_.filePath("config"));
+        e.insert("XDG_RUNTIME_DIR", tmp_.path());
+        return e;
+    }
 
     using Ausgang = Programmlauf;
-    Ausgang kelvora(const QStringList& argumente, int ms = 180000) const;
-    // Started and left running; the fixture ends it at the end of the test.
-    QProcess& kelvoraStarten(const QStringList& argumente);
-    QStringList index(const QString& name, const QString& ordner) const;
+    Ausgang kelvora(const QStringList& argumente) const {
+        return programmAusfuehren(KELVORA_CLI, QStringList{"--dir", prog()} + argumente, umgebung(),
+                                  180000);
+    }
+    // Started and left running; one still running at the end of the test is killed with the
+    // fixture (a QProcess kills its process when it goes).
+    QProcess& kelvoraStarten(const QStringList& argumente) {
+        QProcess& p = *laufende_.emplace_back(std::make_unique<QProcess>());
+        p.setProcessEnvironment(umgebung());
+        p.start(KELVORA_CLI, QStringList{"--dir", prog()} + argumente);
+        EXPECT_TRUE(p.waitForStarted());
+        return p;
+    }
+    static QStringList index(const QString& name, const QString& ordner = "Akten") {
+        return {"index", name, "T:\\" + ordner};
+    }
 
     // "<ordner>/Akte_<i>.pdf": "Kennung<i> Suchwort Kennung<i>", then more lines the higher the
     // version, so that a new version changes the text's length.
-    void akte(const QString& ordner, int i, int version = 1) const;
+    void akte(const QString& ordner, int i, int version = 1) const {
+        const QString kennung = QString("Kennung%1").arg(i);
+        QString seite = kennung + " Suchwort " + kennung + "\nVersion " + QString::number(version);
+        for (int z = 0; z < 3 * version + i % 4; ++z)
+            seite += QString("\nZeile %1 der Akte %2 in Fassung %3").arg(z).arg(i).arg(version);
+        QDir().mkpath(prog(ordner));
+        ASSERT_TRUE(PdfSchreiber::schreiben(prog(QString("%1/Akte_%2.pdf").arg(ordner).arg(i)),
+                                            {seite, "Zweite Seite " + kennung}));
+    }
+    // Files 0 to 2 changed, the last two of the first `bisher` gone, new ones up to `bis`.
+    void aendern(int bisher, int bis) {
+        for (int i : {0, 1, 2})
+            akte("Akten", i, 2);
+        for (int i = bisher; i < bis; ++i)
+            akte("Akten", i, 2);
+        QFile::remove(prog(QString("Akten/Akte_%1.pdf").arg(bisher - 1)));
+        QFile::remove(prog(QString("Akten/Akte_%1.pdf").arg(bisher - 2)));
+    }
     // The master list of drive T: with every PDF below the program folder, in name order.
-    void hauptliste() const;
+    void hauptliste() const {
+        QStringList pfade;
+        QDirIterator it(prog(), {"*.pdf"}, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            pfade << "T:\\" + QDir(prog()).relativeFilePath(it.next()).replace('/', '\\') + "\r\n";
+        pfade.sort();
+        schreibe("Datenbank/Haupt_Dateinamen_Liste_Laufwerk_T.txt", pfade.join("").toUtf8());
+    }
     // A converter in the program folder: a shell script in front of the real one.
-    void ersatzkonverter(const QByteArray& vorher);
-    static QByteArray echterKonverter();
+    void ersatzkonverter(const QByteArray& vorher) {
+        schreibe("pdftotext", "#!/bin/sh\n" + vorher + "\nexec " +
+                                  QFile::encodeName(QStandardPaths::findExecutable("pdftotext")) +
+                                  " \"$@\"\n");
+        QFile(prog("pdftotext"))
+            .setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
 
-    // The database checked as a reader sees it: every title entry points at its own header
-    // (three blank lines, the path line, its rule line), in document order, for a path of the
-    // ".dat" in ".dat" order. The number of records, -1 with a reason when something is off.
+    // The number of records, or -1 and the reason.
     struct Pruefung {
         int saetze = -1;
         QString fehler;
     };
-    Pruefung pruefen(const QString& name) const;
-    // What "kelvora search" printed: the number of hits; every hit's file must be the one
-    // whose "Kennung<i>" the excerpt shows, else the reason is in fehler.
-    Pruefung trefferPruefen(const QString& ausgabe) const;
-    // A process that has ended but was not yet reaped by its new parent counts as ended.
-    static bool prozessLebt(const QByteArray& pid);
+    // The database as a reader sees it: every title entry points at its own record head, in
+    // document order, for a path of the ".dat" (in byte form) in ".dat" order.
+    Pruefung pruefen(const QString& name) const {
+        const QByteArray dok = lies("Datenbank/" + name + "_UTF8Dokument.txt");
+        const QStringList titel =
+            QString::fromUtf8(lies("Datenbank/" + name + "_Utf8_TitelPositionen.txt"))
+                .split("\r\n", Qt::SkipEmptyParts);
+        QStringList dat =
+            QString::fromUtf8(lies("Datenbank/" + name + ".dat")).split("\r\n", Qt::SkipEmptyParts);
+        if (dat.isEmpty() || !dat.takeFirst().startsWith("PFAD_UND_ENDUNGEN= "))
+            return {-1, "kein Kopf in der .dat"};
+        qint64 vorher = -1;
+        for (const QString& zeile : titel) {
+            const qsizetype blank = zeile.indexOf(' ');
+            const qint64 offset = zeile.left(blank).toLongLong();
+            // The header line with one character per byte: back to those bytes.
+            const QByteArray kopf =
+                satzkopf(QString::fromUtf8(zeile.mid(blank + 2).toLatin1())).toUtf8();
+            const qsizetype inDat = dat.indexOf(zeile.mid(blank + 2));
+            if (offset <= vorher || inDat < 0 || !dok.mid(offset - 9).startsWith(kopf))
+                return {-1, "Titelzeile ohne ihren Kopf oder außer der Reihe: " + zeile};
+            dat = dat.mid(inDat + 1);
+            vorher = offset;
+        }
+        if (titel.isEmpty() != dok.isEmpty())
+            return {-1, "Dokument ohne Titel"};
+        return {int(titel.size()), {}};
+    }
+    // What "kelvora search" printed: the number of hits, each of whose file must be the one
+    // whose "Kennung<i>" the excerpt shows.
+    static Pruefung trefferPruefen(const QString& ausgabe) {
+        static const QRegularExpression treffer("Akte_(\\d+)\\.pdf\t.*Kennung\\1\\b");
+        int n = 0;
+        for (const QString& zeile : ausgabe.split('\n', Qt::SkipEmptyParts)) {
+            if (!zeile.startsWith("Ergebnisseite: ") && !treffer.match(zeile).hasMatch())
+                return {-1, "Treffer der falschen Datei: " + zeile};
+            n += !zeile.startsWith("Ergebnisseite: ");
+        }
+        return {n, {}};
+    }
     // The log as text, its time replaced by "X".
-    QString logOhneZeit(const QString& name) const;
+    QString logOhneZeit(const QString& name) const {
+        const QByteArray b = lies("Datenbank/" + name + ".log");
+        if (!b.startsWith("\xFF\xFE"))
+            return "kein UTF-16-Log";
+        static const QRegularExpression zeit("Zeit: [0-9:]+  ");
+        return QString::fromUtf16(reinterpret_cast<const char16_t*>(b.constData() + 2),
+                                  (b.size() - 2) / 2)
+            .replace(zeit, "Zeit: X  ");
+    }
 
     QTemporaryDir tmp_;
-    QString konfig_;
     std::vector<std::unique_ptr<QProcess>> laufende_;
 };

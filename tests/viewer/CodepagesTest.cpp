@@ -2,43 +2,10 @@
 
 #include "tests/common/TestUmgebung.h"
 
-namespace {
-
-QByteArray alleBytes(int ab = 0) {
-    QByteArray b;
-    for (int i = ab; i < 256; ++i)
-        b.append(char(i));
-    return b;
-}
-
-} // namespace
-
-// Catalogue entries at their places with code page and name, whether each is offered, and
-// known bytes of each group.
+// 73 entries; the first six always offered, UTF-16 never: it has no code page, so a whole
+// text is one "?"; known bytes of each group.
 TEST(Codepages, EintraegeUndBekannteBytes) {
-    constexpr quint32 keine = 0xFFFFFFFFu;
-    const struct {
-        TTextEncoding e;
-        int nummer;
-        quint32 codepage;
-        const char* name;
-    } eintraege[] = {
-        {encANSI, 0, keine, "ANSI (Windows)"},
-        {encOEM, 1, 1, "OEM (DOS)"},
-        {encMac, 5, 2, "Mac"},
-        {encWEuroDOS, 6, 850, "Western European (IBM-850)"},
-        {encCyrKOI8R, 21, 20866, "Cyrillic (KOI8-R)"},
-        {encHebISO1, 42, 38598, "Hebrew (ISO 8859-8, ISO-Logical)"},
-        {encEBLatin1, 53, 1047, "IBM EBCDIC (Latin 1/Open System)"},
-        {encUnicodeBE, 72, keine, "Unicode (UTF-16 BE)"},
-    };
     EXPECT_EQ(EncodingAnzahl, 73);
-    for (const auto& f : eintraege) {
-        EXPECT_EQ(int(f.e), f.nummer);
-        EXPECT_EQ(CodepageOf(f.e), f.codepage) << f.nummer;
-        EXPECT_EQ(EncodingName(f.e), QString::fromUtf8(f.name));
-    }
-    // The first six always, UTF-16 never: it has no code page, so a whole text is one "?".
     for (int e = encANSI; e <= encMac; ++e)
         EXPECT_TRUE(EncodingAvailable(TTextEncoding(e))) << e;
     EXPECT_FALSE(EncodingAvailable(encUnicodeLE) || EncodingAvailable(encUnicodeBE));
@@ -54,50 +21,31 @@ TEST(Codepages, EintraegeUndBekannteBytes) {
     } faelle[] = {
         {encANSI, "Hallo \xE4\x80\x81", QString::fromUtf16(u"Hallo ä€\u0081")},
         {encOEM, "\x8E", "Ä"}, // the OEM page of a German system is 850
-        {encWEuroISO1, "\xA4", "¤"},
         {encWEuroISO2, "\xA4", "€"},
-        {encWEuroMac, "\x80\xDB", "Ä€"},
-        {encCEuroWin, "\x8A", "Š"},
-        {encCEuroISO, "\xB9", "š"},
         {encCyrKOI8R, "\xC4", "д"},
-        {encCyrDOS, "\x80", "А"},
-        {encGreekWin, "\xC1", "Α"},
-        {encTurWin, "\xD0", "Ğ"},
         {encArWin, "\xC7", "ا"},
-        {encHebWin, "\xE0", "א"},
-        {encThai, "\xA1", "ก"},
-        {encEBCDIC, "\xC1\xC2\x40\xF1", "AB 1"},
-        {encEBGermany, "\x4A", "Ä"},
+        {encEBGermany, "\x4A\xC1\x40\xF1", "ÄA 1"},
     };
     for (const auto& f : faelle)
         EXPECT_EQ(ToWide(f.bytes, f.e), f.text) << int(f.e);
-    // Every available 8-bit page gives one character per byte, nothing for nothing.
-    const QByteArray alle = alleBytes(1);
-    for (int e = 0; e < encUnicodeLE; ++e) {
-        EXPECT_TRUE(ToWide(QByteArray(), TTextEncoding(e)).isEmpty()) << e;
-        if (EncodingAvailable(TTextEncoding(e))) {
-            EXPECT_EQ(ToWide(alle, TTextEncoding(e)).size(), alle.size()) << e;
-        }
-    }
 }
 
 TEST(Codepages, IsoFolgtDerAnsiCodepage) {
     const std::pair<quint32, TTextEncoding> faelle[] = {
-        {1250, encCEuroISO}, {1251, encCyrISO},  {1252, encWEuroISO1},
-        {1253, encGreekISO}, {1254, encTurISO},  {1255, encHebISO1},
-        {1256, encArISO},    {1257, encBalISO1}, {932, encWEuroISO1}};
+        {1250, encCEuroISO}, {1251, encCyrISO}, {1257, encBalISO1}, {932, encWEuroISO1}};
     for (const auto& [ansi, iso] : faelle)
         EXPECT_EQ(Codepages(ansi).isoZuAnsi(), iso) << ansi;
     Codepages kyrillisch(1251);
     EXPECT_EQ(kyrillisch.ToWide("\xC4", encISO), "Ф"); // 8859-5
     EXPECT_EQ(kyrillisch.ToWide("\xC0", encANSI), "А");
-    EXPECT_EQ(Codepages().ToWide("\xC4", encISO), "Ä");
 }
 
 // The built-in tables stand in for a missing code page; they must say what the code page
-// itself says.
+// itself says, one character for each byte.
 TEST(Codepages, ErsatztabellenStimmenMitDerCodepageUeberein) {
-    const QByteArray alle = alleBytes();
+    QByteArray alle;
+    for (int i = 0; i < 256; ++i)
+        alle.append(char(i));
     const std::pair<TTextEncoding, TTextEncoding> faelle[] = {{encEBCDIC, encEBUSCanada},
                                                               {encKOI8, encCyrKOI8R},
                                                               {encISO, encWEuroISO1},
@@ -105,6 +53,7 @@ TEST(Codepages, ErsatztabellenStimmenMitDerCodepageUeberein) {
     for (const auto& [e, seite] : faelle) {
         Codepages k;
         const QString mitSeite = k.ToWide(alle, e);
+        EXPECT_EQ(mitSeite.size(), 256) << int(e);
         EXPECT_EQ(mitSeite, k.ToWide(alle, seite)) << int(e);
         k.setVerfuegbar(seite, false);
         EXPECT_EQ(k.ToWide(alle, e), mitSeite) << int(e);
