@@ -4,12 +4,13 @@
 #include "tests/common/TestUmgebung.h"
 
 TEST(Hauptliste, Endungsplaetze) {
-    EXPECT_EQ(Hauptliste::endungsplaetze("*.PDF"), (QStringList{".pdf", ".", ".", ".", "."}));
-    EXPECT_EQ(Hauptliste::endungsplaetze(" *.pdf *.txt "),
-              (QStringList{".pdf", ".txt", ".", ".", "."}));
-    EXPECT_EQ(Hauptliste::endungsplaetze("*.a *.b *.c *.d *.e *.f"),
-              (QStringList{".a", ".b", ".c", ".d", ".e"}));
-    EXPECT_EQ(Hauptliste::endungsplaetze(""), (QStringList{".", ".", ".", ".", "."}));
+    const std::pair<const char*, QStringList> faelle[] = {
+        {"*.PDF", {".pdf", ".", ".", ".", "."}},
+        {" *.pdf *.txt ", {".pdf", ".txt", ".", ".", "."}},
+        {"*.a *.b *.c *.d *.e *.f", {".a", ".b", ".c", ".d", ".e"}},
+        {"", {".", ".", ".", ".", "."}}};
+    for (const auto& [feld, plaetze] : faelle)
+        EXPECT_EQ(Hauptliste::endungsplaetze(feld), plaetze) << feld;
 }
 
 TEST(Hauptliste, KopfzeileMitLeerenPlaetzen) {

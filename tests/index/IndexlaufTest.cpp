@@ -16,39 +16,28 @@ protected:
 // program that can be run counts.
 TEST_F(IndexlaufTest, ListerReihenfolgeDerOrte) {
     const Programmordner ordner(win("Kelvora\\"));
-    QDir().mkpath(nativ("Kelvora"));
-    QDir().mkpath(nativ("inst/bin"));
-    QDir().mkpath(nativ("inst/libexec/kelvora-pdf"));
     const QString bin = nativ("inst/bin");
     const QStringList orte{nativ("ErstelleDateiliste"), nativ("Kelvora/ErstelleDateiliste"),
                            nativ("inst/bin/ErstelleDateiliste"),
                            nativ("inst/libexec/kelvora-pdf/ErstelleDateiliste")};
-    auto ausfuehrbar = [this](const QString& relativ) {
-        schreibe(relativ, "#!/bin/sh\n");
-        QFile(nativ(relativ)).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-    };
     Programmdateien::Suche s = Indexlauf::listerSuchen(ordner, win(), bin);
     EXPECT_TRUE(s.gefunden.isEmpty());
     EXPECT_EQ(s.orte, orte);
     EXPECT_EQ(Indexlauf::listerFehltMeldung(s),
               "ErstelleDateiliste ist nicht vorhanden! Gesucht wurde in:\n" + orte.join('\n'));
-
     schreibe("inst/bin/ErstelleDateiliste", "nicht ausführbar");
     EXPECT_TRUE(Indexlauf::listerSuchen(ordner, win(), bin).gefunden.isEmpty());
-    ausfuehrbar("inst/libexec/kelvora-pdf/ErstelleDateiliste");
-    EXPECT_EQ(Indexlauf::listerSuchen(ordner, win(), bin).gefunden, orte[3]);
-    ausfuehrbar("inst/bin/ErstelleDateiliste");
-    EXPECT_EQ(Indexlauf::listerSuchen(ordner, win(), bin).gefunden, orte[2]);
-    ausfuehrbar("Kelvora/ErstelleDateiliste");
-    EXPECT_EQ(Indexlauf::listerSuchen(ordner, win(), bin).gefunden,
-              win("Kelvora\\ErstelleDateiliste"));
-    ausfuehrbar("ErstelleDateiliste");
-    s = Indexlauf::listerSuchen(ordner, win(), bin);
-    EXPECT_EQ(s.gefunden, win("ErstelleDateiliste"));
-    EXPECT_EQ(s.orte, orte);
+    // Made runnable from the last place to the first, each one found before the later ones.
+    const QStringList gefunden{win("ErstelleDateiliste"), win("Kelvora\\ErstelleDateiliste"),
+                               orte[2], orte[3]};
+    for (int i = 3; i >= 0; --i) {
+        schreibe(QDir(nativ()).relativeFilePath(orte[i]), "#!/bin/sh\n");
+        QFile(orte[i]).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        EXPECT_EQ(Indexlauf::listerSuchen(ordner, win(), bin).gefunden, gefunden[i]);
+    }
     // Without a control folder in effect it is not looked in.
     s = Indexlauf::listerSuchen(ordner, QString(), bin);
-    EXPECT_EQ(s.gefunden, win("Kelvora\\ErstelleDateiliste"));
+    EXPECT_EQ(s.gefunden, gefunden[1]);
     EXPECT_EQ(s.orte, orte.mid(1));
 }
 
@@ -80,32 +69,29 @@ protected:
 TEST_F(IndexlaufAmBestandTest, OhneHauptlisteStatistikUndDieTitelpositionenBleiben) {
     dat("Akten", "T:\\Akten");
     const QByteArray a = satz("T:\\Akten\\a.pdf", "Erstes");
-    const QByteArray b = satz("T:\\Akten\\b.pdf", "Zweites");
-    schreibe("Datenbank/Akten_UTF8Dokument.txt", a + b);
-    schreibe("Datenbank/Akten_Utf8_TitelPositionen.txt", "9 #T:\\Akten\\a.pdf\r\n" +
-                                                             QByteArray::number(a.size() + 9) +
-                                                             " #T:\\Akten\\b.pdf\r\n");
+    const QByteArray dokument = a + satz("T:\\Akten\\b.pdf", "Zweites");
+    const QByteArray titel =
+        "9 #T:\\Akten\\a.pdf\r\n" + QByteArray::number(a.size() + 9) + " #T:\\Akten\\b.pdf\r\n";
+    schreibe("Datenbank/Akten_UTF8Dokument.txt", dokument);
+    schreibe("Datenbank/Akten_Utf8_TitelPositionen.txt", titel);
     Indexlauf lauf(Programmordner(win()), notifier, Pump::still());
     lauf.setLaufzeit([] { return QStringLiteral("0:0:4"); });
     const Indexlauf::Ergebnis r = lauf.nachListe(auftrag("T:\\Akten"));
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(notifier.texte(),
               QStringList{"Die Datei T:\\Datenbank\\Haupt_Dateinamen_Liste_Laufwerk_T.txt fehlt!"});
-    EXPECT_EQ(lies("Datenbank/Akten_Utf8_TitelPositionen.txt"),
-              "9 #T:\\Akten\\a.pdf\r\n" + QByteArray::number(a.size() + 9) +
-                  " #T:\\Akten\\b.pdf\r\n");
+    EXPECT_EQ(lies("Datenbank/Akten_Utf8_TitelPositionen.txt"), titel);
     EXPECT_EQ(lies("Datenbank/Akten.log"),
               utf16le(" \r\nDateien insgesamt: 0\r\nKonnten nicht indiziert werden: 0\r\n0 "
                       "PDF-Dateien wurden indiziert.   Zeit: 0:0:4  Gesamtgröße der Datei(en) : "
                       "0 Bytes\r\n"));
-    EXPECT_EQ(lies("Datenbank/Akten_UTF8Dokument.txt"), a + b);
+    EXPECT_EQ(lies("Datenbank/Akten_UTF8Dokument.txt"), dokument);
 
     Indexlauf::Auftrag neu = auftrag("T:\\Akten");
     neu.name = QStringLiteral("Neu");
     EXPECT_FALSE(lauf.nachListe(neu).ok);
-    EXPECT_FALSE(gibt("Datenbank/Neu_Utf8_TitelPositionen.txt"));
-    EXPECT_FALSE(gibt("Datenbank/Neu.log"));
-    EXPECT_FALSE(gibt("Datenbank/Neu.dat"));
+    for (const char* datei : {"Neu_Utf8_TitelPositionen.txt", "Neu.log", "Neu.dat"})
+        EXPECT_FALSE(gibt(QStringLiteral("Datenbank/") + datei)) << datei;
 }
 
 // Folder text and extensions that match nothing in the list: a wrong spelling (the folder
@@ -138,12 +124,10 @@ TEST_F(IndexlaufAmBestandTest, NichtsGefundenWirdGesagtUndAendertNichts) {
         Indexlauf lauf(Programmordner(win()), notifier, Pump::still());
         lauf.setListeGelesen([&](qint64 n) { gelesen = n; });
         const Indexlauf::Ergebnis r = lauf.nachListe(auftrag(fall.ordner, fall.endungen));
-        EXPECT_FALSE(r.ok);
-        EXPECT_TRUE(r.keineDatei);
+        EXPECT_TRUE(!r.ok && r.keineDatei);
         EXPECT_EQ(gelesen, 0);
         EXPECT_EQ(notifier.texte(), QStringList{QString::fromUtf8(fall.meldungsAnfang) + rest});
         EXPECT_EQ(lies("Datenbank/Akten.dat"), QByteArray("alt"));
-        EXPECT_FALSE(gibt("Datenbank/Akten.log"));
-        EXPECT_FALSE(gibt("Datenbank/Akten_UTF8Dokument.txt"));
+        EXPECT_FALSE(gibt("Datenbank/Akten.log") || gibt("Datenbank/Akten_UTF8Dokument.txt"));
     }
 }

@@ -4,7 +4,6 @@
 #include "tests/common/TestUmgebung.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 class SortTeilerTest : public Umgebung {
 protected:
@@ -12,24 +11,26 @@ protected:
         Umgebung::SetUp();
         schreibe("Datenbank/Temp/.keep", "");
     }
-    qint64 groesse(const QString& relativ) const { return QFileInfo(nativ(relativ)).size(); }
     Programmordner ordner{QStringLiteral("T:\\")};
 };
 
+// The ending decides, not a name that happens to contain another variant; other names take
+// the last of "_ansi", "_utf8", "_unicode" found.
 TEST(SortVarianteTest, VarianteAusDemDokumentpfad) {
     using V = Dokumentvariante;
-    const auto aus = &SortierteListen::ausDokumentpfad;
-    EXPECT_EQ(aus("T:\\Datenbank\\A_AnsiDokument.txt"), V::Ansi);
-    EXPECT_EQ(aus("T:\\Datenbank\\A_UTF8Dokument.txt"), V::Utf8);
-    EXPECT_EQ(aus("T:\\Datenbank\\A_Utf8Dokument.txt"), V::Utf8);
-    EXPECT_EQ(aus("T:\\Datenbank\\A_UnicodeDokument.txt"), V::Unicode);
-    // The ending decides, not a name that happens to contain another variant.
-    EXPECT_EQ(aus("T:\\Datenbank\\Text_unicode_UTF8Dokument.txt"), V::Utf8);
-    EXPECT_EQ(aus("T:\\Datenbank\\x_utf8_AnsiDokument.txt"), V::Ansi);
-    // Other names: the last of "_ansi", "_utf8", "_unicode" found.
-    EXPECT_EQ(aus("T:\\x_ansi_utf8.txt"), V::Utf8);
-    EXPECT_EQ(aus("T:\\x_UNICODE_ansi.txt"), V::Unicode);
-    EXPECT_EQ(aus("T:\\x.txt"), V::Keine);
+    const std::pair<const char*, V> faelle[] = {{"A_AnsiDokument.txt", V::Ansi},
+                                                {"A_UTF8Dokument.txt", V::Utf8},
+                                                {"A_Utf8Dokument.txt", V::Utf8},
+                                                {"A_UnicodeDokument.txt", V::Unicode},
+                                                {"Text_unicode_UTF8Dokument.txt", V::Utf8},
+                                                {"x_utf8_AnsiDokument.txt", V::Ansi},
+                                                {"x_ansi_utf8.txt", V::Utf8},
+                                                {"x_UNICODE_ansi.txt", V::Unicode},
+                                                {"x.txt", V::Keine}};
+    for (const auto& [name, variante] : faelle)
+        EXPECT_EQ(SortierteListen::ausDokumentpfad(QStringLiteral("T:\\Datenbank\\") + name),
+                  variante)
+            << name;
 }
 
 TEST_F(SortTeilerTest, LadbarAbDerMarke) {
@@ -47,8 +48,7 @@ TEST_F(SortTeilerTest, LadbarAbDerMarke) {
 }
 
 TEST_F(SortTeilerTest, FehlgeschlagenerSchnittLaesstKeineStueckeLiegen) {
-    QByteArray dokument(Dokumentteiler::Stueckgroesse + 10, 'x');
-    schreibe("Datenbank/A_UTF8Dokument.txt", dokument);
+    schreibe("Datenbank/A_UTF8Dokument.txt", QByteArray(Dokumentteiler::Stueckgroesse + 10, 'x'));
     // A folder in the place of the second piece: it cannot be written.
     ASSERT_TRUE(QDir().mkpath(nativ("Datenbank/Temp/SplitDokument002.txt")));
     QString fehler;

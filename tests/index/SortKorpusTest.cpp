@@ -15,15 +15,12 @@
 namespace {
 
 // A small linear congruential generator, so the corpus is the same on every machine.
-class Wuerfel {
-public:
+struct Wuerfel {
     uint32_t zahl(uint32_t grenze) {
-        zustand_ = zustand_ * 6364136223846793005ULL + 1442695040888963407ULL;
-        return static_cast<uint32_t>(zustand_ >> 33) % grenze;
+        zustand = zustand * 6364136223846793005ULL + 1442695040888963407ULL;
+        return static_cast<uint32_t>(zustand >> 33) % grenze;
     }
-
-private:
-    uint64_t zustand_ = 20240611;
+    uint64_t zustand = 20240611;
 };
 
 // Words that meet each other as ties: the same letters in other case, with and without
@@ -40,23 +37,15 @@ const std::array<const char*, 72> wortschatz = {
     "1.234,56", "§",       "Nr.",     "z.B.",    "ab",        "xy",      "Ärger",     "arg"};
 
 // Lines the extractor treats specially, in all three modes.
-const std::array<const char*, 16> sonderzeilen = {
-    "",
-    "   ",
-    "\t\t",
-    "Was?? Wirklich??",
-    "Spalte ---- Spalte",
-    "Summe ========== Ende",
-    "Name ____ Datum",
-    "**** Achtung ****",
-    "''Zitat im Zitat'', sagte sie, ''und noch eins''",
-    "Preis \u2013\u2013\u2013\u2013 zwölf Euro, gut so",
-    "Teil --- Rest, nichts davon",
-    "Werte\tin\tSpalten, mit Tab",
-    "a b, ab c, abc d. e f",
-    "\u201eAnführung\u201c und \u201aeinfach\u2018, sagte er",
-    "Mathe \U0001D518nicode und Emoji \U0001F600 hier, fertig",
-    "Kosten: 12,50 €; Steuer: 2,38 €"};
+const QStringList sonderzeilen =
+    QString::fromUtf8(
+        "|   |\t\t|Was?? Wirklich??|Spalte ---- Spalte|Summe ========== Ende|Name ____ Datum|"
+        "**** Achtung ****|''Zitat im Zitat'', sagte sie, ''und noch eins''|"
+        "Preis \u2013\u2013\u2013\u2013 zwölf Euro, gut so|Teil --- Rest, nichts davon|"
+        "Werte\tin\tSpalten, mit Tab|a b, ab c, abc d. e f|"
+        "\u201eAnführung\u201c und \u201aeinfach\u2018, sagte er|"
+        "Mathe \U0001D518nicode und Emoji \U0001F600 hier, fertig|Kosten: 12,50 €; Steuer: 2,38 €")
+        .split(QLatin1Char('|'));
 
 // Made-up words of two to four syllables, some with umlauts: many distinct entries.
 QString kunstwort(Wuerfel& w) {
@@ -70,16 +59,10 @@ QString kunstwort(Wuerfel& w) {
 }
 
 QString grossschreibung(const QString& wort, uint32_t art) {
-    switch (art) {
-    case 0:
-        return wort.toUpper();
-    case 1:
-        return wort.isEmpty() ? wort : wort.front().toUpper() + wort.mid(1);
-    case 2:
-        return wort.toLower();
-    default:
-        return wort;
-    }
+    return art == 0   ? wort.toUpper()
+           : art == 1 ? (wort.isEmpty() ? wort : wort.front().toUpper() + wort.mid(1))
+           : art == 2 ? wort.toLower()
+                      : wort;
 }
 
 // Prose: words of the vocabulary with commas and periods between them, so that phrases
@@ -135,7 +118,7 @@ protected:
             for (int z = 0; z < zeilen; ++z) {
                 const uint32_t art = w.zahl(80);
                 if (art >= 68)
-                    text += QString::fromUtf8(sonderzeilen[w.zahl(sonderzeilen.size())]);
+                    text += sonderzeilen[w.zahl(sonderzeilen.size())];
                 else if (art == 0)
                     text += prosa(w, 120 + static_cast<int>(w.zahl(200)));
                 else if (art == 1)
@@ -156,21 +139,6 @@ protected:
         return text;
     }
 
-    // The lists written; laeufe receives the number of sorted runs of the last one.
-    QStringList lauf(SortierteListen::Modus modus, qint64 laufgrenze, int& laeufe) {
-        SortierteListen listen(ordner, notifier, Pump::still());
-        listen.setModus(modus);
-        listen.setLaufgrenze(laufgrenze);
-        const QStringList geschrieben = listen.SortierteListenErstellen(QStringLiteral("Korpus"));
-        laeufe = listen.laeufe();
-        return geschrieben;
-    }
-
-    static QByteArray erwartet(const QString& name) {
-        QFile f(QStringLiteral(KELVORA_SORTLISTEN "/") + name);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
     Programmordner ordner{QStringLiteral("T:\\")};
     ProtokollNotifier notifier;
 };
@@ -184,20 +152,23 @@ TEST_F(SortKorpusTest, ListenGleichDenFrueherGeschriebenen) {
     for (const qint64 grenze : {SortierteListen::Laufgrenze, qint64(6) << 10}) {
         for (const auto& [modus, wort] : modi) {
             SCOPED_TRACE(std::string(wort) + " mit Laufgrenze " + std::to_string(grenze));
-            int laeufe = 0;
-            ASSERT_EQ(lauf(modus, grenze, laeufe).size(), 3);
+            SortierteListen listen(ordner, notifier, Pump::still());
+            listen.setModus(modus);
+            listen.setLaufgrenze(grenze);
+            ASSERT_EQ(listen.SortierteListenErstellen(QStringLiteral("Korpus")).size(), 3);
             EXPECT_TRUE(notifier.meldungen().empty());
             if (grenze == SortierteListen::Laufgrenze)
-                EXPECT_EQ(laeufe, 0);
+                EXPECT_EQ(listen.laeufe(), 0);
             else
-                EXPECT_GT(laeufe, Sortierlaeufe::Faecher);
+                EXPECT_GT(listen.laeufe(), Sortierlaeufe::Faecher);
             for (const char* variante : {"Ansi", "Utf8", "Unicode"}) {
                 SCOPED_TRACE(variante);
                 const QString liste = QStringLiteral("Korpus_Phrasen_Woerter_%1Liste.txt")
                                           .arg(QLatin1String(variante));
-                const QByteArray soll = erwartet(QLatin1String(wort) + QLatin1Char('_') + liste);
-                ASSERT_FALSE(soll.isEmpty());
-                EXPECT_TRUE(lies("Datenbank/" + liste) == soll);
+                QFile soll(QStringLiteral(KELVORA_SORTLISTEN "/%1_").arg(QLatin1String(wort)) +
+                           liste);
+                ASSERT_TRUE(soll.open(QIODevice::ReadOnly));
+                EXPECT_TRUE(lies("Datenbank/" + liste) == soll.readAll());
                 QFile::remove(nativ("Datenbank/" + liste));
             }
             EXPECT_TRUE(QDir(nativ("Datenbank/Temp"))
