@@ -34,42 +34,37 @@ protected:
 
 using Modus = Zeilenextraktor::Modus;
 
-TEST_F(SortExtraktorTest, WoerterAbDreiZeichen) {
-    zeile(Modus::Woerter, "ab abc xy,wxyz;a:klm");
-    EXPECT_EQ(alle(), (QStringList{"abc", "klm", "wxyz"}));
-    EXPECT_EQ(eimer.liste(Wortbuckets::GbisL).eintraege(), QStringList{"klm"});
-    // One message round per field.
-    EXPECT_EQ(pumpe.aufrufe, 6);
-}
-
-TEST_F(SortExtraktorTest, LangeWoerterNurMitSpitzerKlammer) {
-    const QString lang150(150, QLatin1Char('x'));
+// Words of three to a hundred characters, longer ones only with "<"; lines that are no
+// sentences: no blank, rules of dashes, form fields with wide gaps; two leading apostrophes go.
+TEST_F(SortExtraktorTest, WoerterUndSaetze) {
     const QString mitKlammer = QString(149, QLatin1Char('y')) + QLatin1Char('<');
     const QString genau100(100, QLatin1Char('h'));
-    const QString mehr101(101, QLatin1Char('z'));
-    zeile(Modus::Woerter, lang150 + " " + mitKlammer + " " + genau100 + " " + mehr101);
-    EXPECT_EQ(alle(), (QStringList{genau100, mitKlammer}));
-}
-
-TEST_F(SortExtraktorTest, SatzregelnFuerStricheUndApostrophe) {
-    const QString formular = QStringLiteral("Feld --") + QString(12, QLatin1Char(' ')) + "--" +
-                             QString(10, QLatin1Char(' ')) + "-- Ende";
-    const QString kurzeLuecke = QStringLiteral("Feld --") + QString(11, QLatin1Char(' ')) + "--" +
-                                QString(10, QLatin1Char(' ')) + "-- Ende";
-    for (const QString& z : {QStringLiteral("ohneleerzeichen"), QStringLiteral("drei --- Striche"),
-                             QStringLiteral("vier \u2013\u2013\u2013\u2013 Gedanken"), formular}) {
-        zeile(Modus::Saetze, z);
+    const QString luecke = QStringLiteral("Feld --%1--          -- Ende");
+    const QString formular = luecke.arg(QString(12, QLatin1Char(' ')));
+    const QString kurzeLuecke = luecke.arg(QString(11, QLatin1Char(' ')));
+    const struct {
+        Modus modus;
+        QString zeile;
+        QStringList erwartet;
+    } faelle[] = {{Modus::Woerter, "ab abc xy,wxyz;a:klm", {"abc", "klm", "wxyz"}},
+                  {Modus::Woerter,
+                   QString(150, QLatin1Char('x')) + " " + mitKlammer + " " + genau100 + " " +
+                       QString(101, QLatin1Char('z')),
+                   {genau100, mitKlammer}},
+                  {Modus::Saetze, "ohneleerzeichen", {}},
+                  {Modus::Saetze, "drei --- Striche", {}},
+                  {Modus::Saetze, "vier \u2013\u2013\u2013\u2013 Gedanken", {}},
+                  {Modus::Saetze, formular, {}},
+                  {Modus::Saetze, kurzeLuecke, {kurzeLuecke}},
+                  {Modus::Saetze, "''Der Satz hier''", {"Der Satz hier''"}},
+                  {Modus::Saetze, "xy ''Wort gut", {"''Wort gut"}}};
+    for (const auto& f : faelle) {
+        eimer.leeren();
+        zeile(f.modus, f.zeile);
+        EXPECT_EQ(alle(), f.erwartet) << f.zeile.toStdString();
+        // One message round per field.
+        EXPECT_TRUE(&f != faelle || pumpe.aufrufe == 6);
     }
-    EXPECT_TRUE(alle().isEmpty());
-    zeile(Modus::Saetze, kurzeLuecke);
-    EXPECT_EQ(alle(), QStringList{kurzeLuecke});
-    eimer.leeren();
-    zeile(Modus::Saetze, "''Der Satz hier''");
-    EXPECT_EQ(alle(), QStringList{"Der Satz hier''"});
-    eimer.leeren();
-    // Only two characters go, whatever follows.
-    zeile(Modus::Saetze, "xy ''Wort gut");
-    EXPECT_EQ(alle(), QStringList{"''Wort gut"});
 }
 
 TEST(SortTrimmenTest, UnicodeOderNurAscii) {
