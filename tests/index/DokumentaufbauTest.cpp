@@ -66,7 +66,6 @@ TEST_F(DokumentaufbauTest, KopfzeileUndTitelzeileInByteForm) {
     EXPECT_EQ(aufbau.titelzeilen(), QStringList{QString::fromLatin1("9 #T:\\B\xC3\xA4r\\???.pdf")});
 }
 
-// A piece or the document that cannot be written ends the assembly and names the file.
 TEST_F(DokumentaufbauTest, SchreibfehlerNenntDieDatei) {
     struct Fall {
         const char* versperrt;

@@ -51,7 +51,6 @@ TEST(Listerwache, NachlaufEinesGestartetenListers) {
     EXPECT_EQ(w.tick({false, Stand::Laeuft, true}), Zustand::Fertig);
 }
 
-// The message of a lister that failed with an exit code is checked in the main window's run.
 TEST(Listerwache, ErfolgOhneListe) {
     Kindprozess ohneListe;
     ASSERT_TRUE(ohneListe.starten("/bin/sh", {"-c", "exit 0"}));

@@ -221,7 +221,6 @@ TEST_F(PdfTextExtraktionTest, TextcacheNurFuerUnveraenderteDateien) {
     EXPECT_EQ(QDir(nativ(cache)).entryList(QDir::Files).size(), 2);
 }
 
-// Without a converter the run stops before converting, with one message.
 TEST_F(PdfTextExtraktionTest, OhneKonverterEineMeldung) {
     const Umgebungswert pfad("PATH", QFile::encodeName(nativ("leer")));
     pdf("a.pdf", {"eins"});
