@@ -4,11 +4,7 @@
 #include "tests/common/TestUmgebung.h"
 
 TEST(Endungsauswahl, NeueEndungenDerPlaetze) {
-    const struct {
-        const char* feld;
-        QStringList auswahl;
-        QStringList neu;
-    } faelle[] = {
+    const std::tuple<const char*, QStringList, QStringList> faelle[] = {
         {"*.pdf", {"*.csv", "*.txt"}, {"*.pdf"}},
         // Known ones, in any case, stay out; a slot filled twice counts once.
         {"*.PDF *.txt *.doc *.pdf", {"*.csv", "*.txt", "*.DOC"}, {"*.pdf"}},
@@ -16,9 +12,6 @@ TEST(Endungsauswahl, NeueEndungenDerPlaetze) {
         {"*.txt", {"*.csv", "*.txt"}, {}},
         {"*.", {"*.csv", "*.txt"}, {}},
     };
-    for (const auto& fall : faelle) {
-        SCOPED_TRACE(fall.feld);
-        EXPECT_EQ(Endungsauswahl::neue(Hauptliste::endungsplaetze(fall.feld), fall.auswahl),
-                  fall.neu);
-    }
+    for (const auto& [feld, auswahl, neu] : faelle)
+        EXPECT_EQ(Endungsauswahl::neue(Hauptliste::endungsplaetze(feld), auswahl), neu) << feld;
 }

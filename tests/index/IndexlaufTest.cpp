@@ -102,11 +102,7 @@ TEST_F(IndexlaufAmBestandTest, NichtsGefundenWirdGesagtUndAendertNichts) {
     schreibe("Datenbank/Haupt_Dateinamen_Liste_Laufwerk_T.txt",
              "T:\\Akten\\a.pdf\r\n\" b.pdf\r\nT:\\Akten\\Unter\\c.txt\r\n");
     schreibe("Datenbank/Haupt_Dateinamen_Liste_Laufwerk_U.txt", "U:\\Anderes\\x.pdf\r\n");
-    const struct {
-        const char* ordner;
-        const char* endungen;
-        const char* meldungsAnfang;
-    } faelle[] = {
+    const std::tuple<const char*, const char*, const char*> faelle[] = {
         {"T:\\akten", "*.pdf", "Für den Ordner \"T:\\akten\" und die Endung \"*.pdf\" "},
         {"T:\\Akten", "*.doc *.odt",
          "Für den Ordner \"T:\\Akten\" und die Endungen \"*.doc *.odt\" "},
@@ -116,17 +112,17 @@ TEST_F(IndexlaufAmBestandTest, NichtsGefundenWirdGesagtUndAendertNichts) {
         "wurde keine Datei gefunden. Es wurde nichts indiziert.\nBitte prüfen Sie die "
         "Schreibweise des Ordners (auch Groß- und Kleinschreibung), den Laufwerksbuchstaben und "
         "die Endungen. Fehlen nur neue Dateien, lassen Sie die Hauptdateiliste neu erstellen.";
-    for (const auto& fall : faelle) {
-        SCOPED_TRACE(fall.ordner);
+    for (const auto& [ordner, endungen, meldungsAnfang] : faelle) {
+        SCOPED_TRACE(ordner);
         schreibe("Datenbank/Akten.dat", "alt");
         notifier.leeren();
         qint64 gelesen = -1;
         Indexlauf lauf(Programmordner(win()), notifier, Pump::still());
         lauf.setListeGelesen([&](qint64 n) { gelesen = n; });
-        const Indexlauf::Ergebnis r = lauf.nachListe(auftrag(fall.ordner, fall.endungen));
+        const Indexlauf::Ergebnis r = lauf.nachListe(auftrag(ordner, endungen));
         EXPECT_TRUE(!r.ok && r.keineDatei);
         EXPECT_EQ(gelesen, 0);
-        EXPECT_EQ(notifier.texte(), QStringList{QString::fromUtf8(fall.meldungsAnfang) + rest});
+        EXPECT_EQ(notifier.texte(), QStringList{QString::fromUtf8(meldungsAnfang) + rest});
         EXPECT_EQ(lies("Datenbank/Akten.dat"), QByteArray("alt"));
         EXPECT_FALSE(gibt("Datenbank/Akten.log") || gibt("Datenbank/Akten_UTF8Dokument.txt"));
     }

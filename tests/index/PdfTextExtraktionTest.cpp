@@ -95,19 +95,17 @@ protected:
 
 TEST(Konvertereinstellungen, WerteUndVorgaben) {
     const int kerne = QThread::idealThreadCount();
-    const struct {
-        const char *prozesse, *zeitlimit;
-        int erwarteteProzesse, erwartetesZeitlimit;
-    } faelle[] = {{"", "", kerne, 300},          {"1", "5", 1, 5},
-                  {" 3 ", "0", 3, 300},          {"-2", "-1", kerne, 300},
-                  {"viele", "bald", kerne, 300}, {"999", "60", 256, 60}};
-    for (const auto& f : faelle) {
+    const std::tuple<const char*, const char*, int, int> faelle[] = {
+        {"", "", kerne, 300},          {"1", "5", 1, 5},
+        {" 3 ", "0", 3, 300},          {"-2", "-1", kerne, 300},
+        {"viele", "bald", kerne, 300}, {"999", "60", 256, 60}};
+    for (const auto& [prozesse, zeitlimit, erwarteteProzesse, erwartetesZeitlimit] : faelle) {
         SpeicherEinstellungen e;
-        e.werte["Konverter_Prozesse"] = f.prozesse;
-        e.werte["Zeitlimit_Konverter"] = f.zeitlimit;
+        e.werte["Konverter_Prozesse"] = prozesse;
+        e.werte["Zeitlimit_Konverter"] = zeitlimit;
         const Konvertereinstellungen k = Konvertereinstellungen::lesen(e);
-        EXPECT_EQ(k.prozesse, f.erwarteteProzesse) << f.prozesse;
-        EXPECT_EQ(k.zeitlimitSekunden, f.erwartetesZeitlimit) << f.zeitlimit;
+        EXPECT_EQ(k.prozesse, erwarteteProzesse) << prozesse;
+        EXPECT_EQ(k.zeitlimitSekunden, erwartetesZeitlimit) << zeitlimit;
     }
 }
 

@@ -83,26 +83,22 @@ TEST_F(SortLaeufeTest, ListendateiInStueckenWieAmStueck) {
     QString ganz;
     for (const QString& z : zeilen)
         ganz += z + QStringLiteral("\r\n");
-    const struct {
-        int codePage;
-        bool byteForm;
-        QByteArray soll;
-    } faelle[] = {
+    const std::tuple<int, bool, QByteArray> faelle[] = {
         {TextFiles::Ansi, false, TextFiles::kodieren(ganz, TextFiles::Ansi)},
         {TextFiles::Utf16Le, false, TextFiles::kodieren(ganz, TextFiles::Utf16Le)},
         {TextFiles::Utf8, true, TextFiles::kodieren(Ansi::ausByteForm(ganz), TextFiles::Utf8)}};
-    for (const auto& f : faelle) {
-        SCOPED_TRACE(f.codePage);
+    for (const auto& [codePage, byteForm, soll] : faelle) {
+        SCOPED_TRACE(codePage);
         schreibe("Datenbank/Liste.txt", "alt");
         for (const bool abschliessen : {false, true}) {
             {
-                Listendatei datei(win("Datenbank\\Liste.txt"), f.codePage, f.byteForm);
+                Listendatei datei(win("Datenbank\\Liste.txt"), codePage, byteForm);
                 ASSERT_TRUE(datei.oeffnen());
                 for (const QString& z : zeilen)
                     ASSERT_TRUE(datei.zeile(z));
                 ASSERT_TRUE(!abschliessen || datei.abschliessen());
             }
-            EXPECT_TRUE(lies("Datenbank/Liste.txt") == (abschliessen ? f.soll : QByteArray("alt")));
+            EXPECT_TRUE(lies("Datenbank/Liste.txt") == (abschliessen ? soll : QByteArray("alt")));
             EXPECT_EQ(QDir(nativ("Datenbank")).entryList(QDir::Files), QStringList{"Liste.txt"});
         }
     }

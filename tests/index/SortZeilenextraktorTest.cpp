@@ -42,28 +42,26 @@ TEST_F(SortExtraktorTest, WoerterUndSaetze) {
     const QString luecke = QStringLiteral("Feld --%1--          -- Ende");
     const QString formular = luecke.arg(QString(12, QLatin1Char(' ')));
     const QString kurzeLuecke = luecke.arg(QString(11, QLatin1Char(' ')));
-    const struct {
-        Modus modus;
-        QString zeile;
-        QStringList erwartet;
-    } faelle[] = {{Modus::Woerter, "ab abc xy,wxyz;a:klm", {"abc", "klm", "wxyz"}},
-                  {Modus::Woerter,
-                   QString(150, QLatin1Char('x')) + " " + mitKlammer + " " + genau100 + " " +
-                       QString(101, QLatin1Char('z')),
-                   {genau100, mitKlammer}},
-                  {Modus::Saetze, "ohneleerzeichen", {}},
-                  {Modus::Saetze, "drei --- Striche", {}},
-                  {Modus::Saetze, "vier \u2013\u2013\u2013\u2013 Gedanken", {}},
-                  {Modus::Saetze, formular, {}},
-                  {Modus::Saetze, kurzeLuecke, {kurzeLuecke}},
-                  {Modus::Saetze, "''Der Satz hier''", {"Der Satz hier''"}},
-                  {Modus::Saetze, "xy ''Wort gut", {"''Wort gut"}}};
-    for (const auto& f : faelle) {
+    const std::tuple<Modus, QString, QStringList> faelle[] = {
+        {Modus::Woerter, "ab abc xy,wxyz;a:klm", {"abc", "klm", "wxyz"}},
+        {Modus::Woerter,
+         QString(150, QLatin1Char('x')) + " " + mitKlammer + " " + genau100 + " " +
+             QString(101, QLatin1Char('z')),
+         {genau100, mitKlammer}},
+        {Modus::Saetze, "ohneleerzeichen", {}},
+        {Modus::Saetze, "drei --- Striche", {}},
+        {Modus::Saetze, "vier \u2013\u2013\u2013\u2013 Gedanken", {}},
+        {Modus::Saetze, formular, {}},
+        {Modus::Saetze, kurzeLuecke, {kurzeLuecke}},
+        {Modus::Saetze, "''Der Satz hier''", {"Der Satz hier''"}},
+        {Modus::Saetze, "xy ''Wort gut", {"''Wort gut"}}};
+    for (const auto& fall : faelle) {
+        const auto& [modus, text, erwartet] = fall;
         eimer.leeren();
-        zeile(f.modus, f.zeile);
-        EXPECT_EQ(alle(), f.erwartet) << f.zeile.toStdString();
+        zeile(modus, text);
+        EXPECT_EQ(alle(), erwartet) << text.toStdString();
         // One message round per field.
-        EXPECT_TRUE(&f != faelle || pumpe.aufrufe == 6);
+        EXPECT_TRUE(&fall != faelle || pumpe.aufrufe == 6);
     }
 }
 

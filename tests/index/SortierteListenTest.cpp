@@ -81,13 +81,8 @@ TEST_F(SortierteListenTest, Utf8ListeExakt) {
 // Pieces are cut at a fixed size: a word or phrase across the cut counts as two; a document
 // of exactly one piece is one.
 TEST_F(SortierteListenTest, WoerterUndPhrasenAmSchnitt) {
-    const struct {
-        const char* anfang;
-        int vorDemSchnitt;
-        QByteArray schluss;
-        Modus modus;
-        QByteArray erwartet;
-    } faelle[] = {
+    // Text of the record, characters of the line before the cut, the line, mode, list.
+    const std::tuple<const char*, int, QByteArray, Modus, QByteArray> faelle[] = {
         {"Start", 3, "abcdef xyz\r\n", Modus::Woerter,
          "abc\r\ndef\r\nStart\r\nxyz\r\n=======\r\n#T:\\Akten\\a.pdf\r\n \r\n"},
         // "Das ist" ends the first piece, "ein Satz" starts the second.
@@ -97,16 +92,16 @@ TEST_F(SortierteListenTest, WoerterUndPhrasenAmSchnitt) {
          "ende\r\nwort\r\n=======\r\n#T:\\Akten\\a.pdf\r\n \r\n"},
     };
     dat(win("Akten\\a.pdf"));
-    for (const auto& f : faelle) {
-        QByteArray dokument = satz(win("Akten\\a.pdf"), f.anfang).toUtf8();
+    for (const auto& [anfang, vorDemSchnitt, schluss, modus, erwartet] : faelle) {
+        QByteArray dokument = satz(win("Akten\\a.pdf"), anfang).toUtf8();
         const QByteArray fueller = QByteArray(50, ' ') + "\r\n";
-        const qsizetype schnitt = Dokumentteiler::Stueckgroesse - f.vorDemSchnitt;
+        const qsizetype schnitt = Dokumentteiler::Stueckgroesse - vorDemSchnitt;
         while (dokument.size() + fueller.size() < schnitt)
             dokument += fueller;
-        dokument += QByteArray(schnitt - dokument.size(), ' ') + f.schluss;
+        dokument += QByteArray(schnitt - dokument.size(), ' ') + schluss;
         schreibe("Datenbank/Akten_UTF8Dokument.txt", dokument);
-        EXPECT_EQ(lauf(f.modus).size(), 1);
-        EXPECT_EQ(lies("Datenbank/Akten_Phrasen_Woerter_Utf8Liste.txt"), f.erwartet);
+        EXPECT_EQ(lauf(modus).size(), 1);
+        EXPECT_EQ(lies("Datenbank/Akten_Phrasen_Woerter_Utf8Liste.txt"), erwartet);
         EXPECT_TRUE(temp().isEmpty());
     }
 }

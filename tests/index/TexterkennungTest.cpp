@@ -64,10 +64,7 @@ TEST_F(TexterkennungTest, SchrittImPoolMitZeitlimitJeSeite) {
               QStringLiteral("1.234 PDF-Dateien wurden mit Texterkennung gelesen."));
 
     const QString win = QStringLiteral("H:\\Post\\Mahnung.pdf");
-    const struct {
-        int seiten;
-        QString meldung;
-    } faelle[] = {
+    const std::pair<int, QString> faelle[] = {
         {1, "Die Texterkennung einer Seite von " + win +
                 " hat länger als 1 Sekunden gedauert und wurde beendet (Zeitlimit_Konverter). "
                 "Diese Seite bleibt ohne Text."},
@@ -76,17 +73,17 @@ TEST_F(TexterkennungTest, SchrittImPoolMitZeitlimitJeSeite) {
                 "(Zeitlimit_Konverter). Diese Seiten bleiben ohne Text."},
     };
     const QString pdf = tmp.filePath(QStringLiteral("scan.pdf"));
-    for (const auto& f : faelle) {
-        SCOPED_TRACE(f.seiten);
+    for (const auto& [anzahl, meldung] : faelle) {
+        SCOPED_TRACE(anzahl);
         QList<BildPdf::Seite> seiten;
-        for (int i = 0; i < f.seiten; ++i)
+        for (int i = 0; i < anzahl; ++i)
             seiten.append({QStringLiteral("Mahnung %1").arg(i)});
         ASSERT_TRUE(BildPdf::schreiben(pdf, seiten, QPageSize::A6));
         QByteArray text = konvertieren(pdf);
         const QByteArray ausgabe = text;
         const Nachbearbeitung::Ausgang a = schritt.schritt(
             {win, pdf, arbeit.path(), 1, [] { return false; }, [](const QString&) {}}, text);
-        EXPECT_EQ(a.meldung, f.meldung);
+        EXPECT_EQ(a.meldung, meldung);
         EXPECT_FALSE(a.vollstaendig);
         EXPECT_EQ(text, ausgabe);
         EXPECT_TRUE(kindprozesse("tesseract").isEmpty());
@@ -100,11 +97,8 @@ TEST_F(TexterkennungTest, PruefungNenntWasFehlt) {
     const Texterkennung::Programme da = Texterkennung::Programme::suchen();
     ASSERT_FALSE(da.tesseract.isEmpty());
     ASSERT_FALSE(da.pdftoppm.isEmpty());
-    const struct {
-        Texterkennung::Programme programme;
-        QByteArray sprachdaten; // TESSDATA_PREFIX, unchanged when empty
-        QString meldung;
-    } faelle[] = {
+    // Programs found, TESSDATA_PREFIX (unchanged when empty), message.
+    const std::tuple<Texterkennung::Programme, QByteArray, QString> pruefungen[] = {
         {da, {}, {}},
         {{da.pdftoppm, {}},
          {},
@@ -119,19 +113,19 @@ TEST_F(TexterkennungTest, PruefungNenntWasFehlt) {
          anfang + "die deutschen Sprachdaten für \"tesseract\" fehlen (Paket tesseract-ocr-deu)." +
              ende},
     };
-    for (const auto& f : faelle) {
+    for (const auto& [programme, sprachdaten, meldung] : pruefungen) {
         std::optional<Umgebungswert> prefix;
-        if (!f.sprachdaten.isEmpty())
-            prefix.emplace("TESSDATA_PREFIX", f.sprachdaten);
-        const Texterkennung::Pruefung p = Texterkennung(f.programme).pruefen();
-        EXPECT_EQ(p.verfuegbar, f.meldung.isEmpty()) << f.meldung.toStdString();
-        EXPECT_EQ(p.meldung, f.meldung);
+        if (!sprachdaten.isEmpty())
+            prefix.emplace("TESSDATA_PREFIX", sprachdaten);
+        const Texterkennung::Pruefung p = Texterkennung(programme).pruefen();
+        EXPECT_EQ(p.verfuegbar, meldung.isEmpty()) << meldung.toStdString();
+        EXPECT_EQ(p.meldung, meldung);
         // The same from the pool's step, which is silent when not asked to speak.
         for (const bool melden : {true, false}) {
             const Nachbearbeitung::Bereitschaft b =
-                Texterkennung(f.programme).alsNachbearbeitung(melden).vorbereiten();
+                Texterkennung(programme).alsNachbearbeitung(melden).vorbereiten();
             EXPECT_EQ(b.bereit, p.verfuegbar);
-            EXPECT_EQ(b.meldung, melden ? f.meldung : QString());
+            EXPECT_EQ(b.meldung, melden ? meldung : QString());
         }
     }
 }
