@@ -7,8 +7,6 @@
 #include <QDir>
 #include <QFile>
 
-#include <map>
-
 class BrowserstartTest : public Umgebung {
 protected:
     void SetUp() override {
@@ -62,21 +60,19 @@ TEST_F(BrowserstartTest, StarttabelleMitAnfuehrungszeichen) {
     EXPECT_TRUE(TBrowserstart::befehl("standard firefox", pfad).oeffnen);
 }
 
-TEST_F(BrowserstartTest, BrowserBekommtDenPfadAlsEinenParameter) {
-    schreibe("Datenbank/Temp/Kelvora Ergebnis.htm", "x");
+// A browser gets the page as one parameter, the address of the file; one that cannot be
+// started is named in a warning.
+TEST_F(BrowserstartTest, BrowserBekommtDieAdresseAlsEinenParameter) {
     einstellungen.werte["Browser"] = "chrome";
     programme << "chromium";
     start.StarteInternetBrowser(win("Datenbank\\Temp\\Kelvora Ergebnis.htm"));
     ASSERT_EQ(shell.aufrufe.size(), 1u);
     EXPECT_EQ(shell.aufrufe[0].art, QStringLiteral("starten"));
     EXPECT_EQ(shell.aufrufe[0].programm, QStringLiteral("chromium"));
-    ASSERT_EQ(shell.aufrufe[0].parameter.size(), 1);
-    EXPECT_EQ(shell.aufrufe[0].parameter[0],
-              "file://" + nativ("Datenbank/Temp/Kelvora%20Ergebnis.htm"));
+    EXPECT_EQ(shell.aufrufe[0].parameter,
+              QStringList{"file://" + nativ("Datenbank/Temp/Kelvora%20Ergebnis.htm")});
     EXPECT_TRUE(notifier.meldungen().empty());
-}
 
-TEST_F(BrowserstartTest, NichtStartbarerBrowserWirdGemeldet) {
     shell.erfolg = false;
     const std::pair<const char*, QString> faelle[] = {
         {"firefox", "Datei: firefox kann nicht geöffnet werden"},
@@ -101,35 +97,24 @@ class KeinBrowserTest : public Umgebung {};
 
 TEST_F(KeinBrowserTest, MeldungNenntSeiteOderAdresse) {
     schreibe("Datenbank/Temp/Kelvora_Ergebnis.htm", "<html></html>");
-    QDir().mkpath(tmp_.filePath("bin"));
-    const Umgebungswert pfad("PATH", QFile::encodeName(tmp_.filePath("bin")));
-    const QString hinweis = QStringLiteral(
-        "\nÖffnen Sie die Seite selbst im Browser oder wählen Sie in den Einstellungen einen "
-        "anderen Browser.");
-    const QString anfang =
-        QStringLiteral("Es konnte kein Browser gestartet werden, der diese Seite anzeigt:\n");
-    struct Fall {
-        const char* oeffner; // empty: there is none
-        QString ziel;
-        QString gemeldet; // empty: nothing is reported
+    QDir().mkpath(nativ("bin"));
+    const Umgebungswert suchpfad("PATH", QFile::encodeName(nativ("bin")));
+    const QString seite = win("Datenbank\\Temp\\kelvora_ergebnis.htm");
+    const QString adresse = "https://de.wikipedia.org/w/index.php?search=Äpfel und Birnen";
+    const struct {
+        const char* oeffner;    // empty: there is none
+        QString ziel, gemeldet; // gemeldet empty: nothing is reported
+    } faelle[] = {
+        {"exit 3", seite, nativ("Datenbank/Temp/Kelvora_Ergebnis.htm")},
+        {"exit 3", adresse, adresse},
+        {"", seite, nativ("Datenbank/Temp/Kelvora_Ergebnis.htm")},
+        {"exit 0", seite, QString()},
     };
-    const Fall faelle[] = {
-        {"exit 3", win("Datenbank\\Temp\\kelvora_ergebnis.htm"),
-         nativ("Datenbank/Temp/Kelvora_Ergebnis.htm")},
-        {"exit 3", "https://de.wikipedia.org/w/index.php?search=Äpfel und Birnen",
-         "https://de.wikipedia.org/w/index.php?search=Äpfel und Birnen"},
-        {"", win("Datenbank\\Temp\\kelvora_ergebnis.htm"),
-         nativ("Datenbank/Temp/Kelvora_Ergebnis.htm")},
-        {"exit 0", win("Datenbank\\Temp\\kelvora_ergebnis.htm"), QString()},
-    };
-    for (const Fall& f : faelle) {
-        QFile oeffner(tmp_.filePath("bin/xdg-open"));
-        oeffner.remove();
+    for (const auto& f : faelle) {
+        QFile::remove(nativ("bin/xdg-open"));
         if (*f.oeffner) {
-            ASSERT_TRUE(oeffner.open(QIODevice::WriteOnly));
-            oeffner.write("#!/bin/sh\n" + QByteArray(f.oeffner) + "\n");
-            oeffner.close();
-            oeffner.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+            schreibe("bin/xdg-open", "#!/bin/sh\n" + QByteArray(f.oeffner) + "\n");
+            QFile::setPermissions(nativ("bin/xdg-open"), QFile::ReadOwner | QFile::ExeOwner);
         }
         SpeicherEinstellungen einstellungen;
         ProtokollNotifier notifier;
@@ -142,7 +127,12 @@ TEST_F(KeinBrowserTest, MeldungNenntSeiteOderAdresse) {
         }
         ASSERT_EQ(notifier.meldungen().size(), 1u) << f.oeffner;
         EXPECT_EQ(notifier.meldungen()[0].art, Notifier::Art::Warnung);
-        EXPECT_EQ(notifier.meldungen()[0].text, anfang + f.gemeldet + hinweis) << f.oeffner;
+        EXPECT_EQ(notifier.meldungen()[0].text,
+                  "Es konnte kein Browser gestartet werden, der diese Seite anzeigt:\n" +
+                      f.gemeldet +
+                      "\nÖffnen Sie die Seite selbst im Browser oder wählen Sie in den "
+                      "Einstellungen einen anderen Browser.")
+            << f.oeffner;
     }
 }
 
@@ -175,14 +165,13 @@ TEST_F(BrowsererkennungTest, AnwendungseintraegeUndSuchpfad) {
 
 // Internet Explorer brings Edge along; no other picture shows, nothing is current.
 TEST_F(BrowsererkennungTest, InternetExplorerBringtEdgeMit) {
-    using B = TBrowsererkennung;
-    const std::map<int, QString> sichtbar{{B::Standard, "Standard Browser"},
-                                          {B::Ie, "Microsoft Internet Explorer"},
-                                          {B::Edge, "Microsoft Edge"}};
-    const auto b = B::PruefeWelcheBrowserInstalliert("", {"Internet Explorer"}, false);
-    for (int bild : {B::Standard, B::Ie, B::Edge, B::Chrome, B::Firefox, B::Opera, B::Safari}) {
-        EXPECT_EQ(b.sichtbar[bild], sichtbar.contains(bild)) << bild;
-        EXPECT_EQ(b.hinweis[bild], sichtbar.contains(bild) ? sichtbar.at(bild) : QString()) << bild;
+    const auto b =
+        TBrowsererkennung::PruefeWelcheBrowserInstalliert("", {"Internet Explorer"}, false);
+    const std::array<QString, TBrowsererkennung::Anzahl> hinweis{
+        "Standard Browser", "Microsoft Internet Explorer", "Microsoft Edge"};
+    for (int bild = 0; bild < TBrowsererkennung::Anzahl; ++bild) {
+        EXPECT_EQ(b.sichtbar[bild], !hinweis[bild].isEmpty()) << bild;
+        EXPECT_EQ(b.hinweis[bild], hinweis[bild]) << bild;
     }
     EXPECT_EQ(b.aktuell, -1);
 }
