@@ -4,6 +4,7 @@
 #include "tests/common/TestUmgebung.h"
 
 #include <QBuffer>
+#include <QRandomGenerator>
 
 #include <cctype>
 
@@ -32,10 +33,10 @@ QByteArray mit(QByteArray d, qsizetype an, const QByteArray& text) {
 
 } // namespace
 
-// Single searches beside the comparison with every place below: hits across the 64 KiB block
+// What the comparison with every place below cannot reach: hits across the 64 KiB block
 // border both ways, a whole word at a block's far edge, UTF-16 in both byte orders (71 little,
-// 72 big-endian), case in 1252 beyond the letters there, start positions and empty texts,
-// backwards from a position, and near misses in the same sixteen bytes. A hit spans the text.
+// 72 big-endian), case in 1252 beyond its letters, start positions and empty texts, backwards
+// from a position. A hit spans the text.
 TEST(StreamSearch, EinzelneSuchen) {
     const auto ansi = [](const char16_t* t) { return Ansi::ausUnicode(QString::fromUtf16(t)); };
     const QByteArray grenze = mit(QByteArray(200000, 'x'), 65532, " Grenze.");
@@ -45,12 +46,9 @@ TEST(StreamSearch, EinzelneSuchen) {
         be.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
     const QString wort = QString(40000, u'.').replace(32766, 4, u"Wort"_qs);
     const QByteArray le(reinterpret_cast<const char*>(wort.utf16()), wort.size() * 2);
-    const QByteArray st = ansi(u"ÄÖÜ Straße STRASSE"),
-                     ae = ansi(u"................ÄRGER über MÜHE und ŸÄ");
-    // Columns: data, text, options, encoding, start, expected. Backwards from 0 starts at the
-    // end; a backward block reaches one character past the start, so a hit must end there.
-    // The sharp s has no partner; 1252 folds Ä to ä and Ÿ (0x9F) to ÿ (0xFF), also as first
-    // and last byte. The last three rows: same first and last byte one position before the hit.
+    const QByteArray st = ansi(u"ÄÖÜ Straße STRASSE");
+    // Columns: data, text, options, encoding, start, expected. The sharp s has no partner. A
+    // backward block reaches one character past the start, so a hit must end there.
     const struct {
         QByteArray daten;
         QString text;
@@ -67,35 +65,24 @@ TEST(StreamSearch, EinzelneSuchen) {
                   {be, "Vorwort", Ganz | Rueck, 72, 0, 0},
                   {be, u"änderung"_qs, 0, 71, 0, -1},
                   {le, "wort", Ganz, 71, 0, 65532},
-                  {"abc abcx", "abc", Ganz | Rueck, 0, 0, 0},
                   {st, "ÄöÜ", 0, 0, 0, 0},
                   {st, "strasse", 0, 0, 0, 11},
                   {st, "STRAßE", 0, 0, 0, 4},
-                  {st, "ss", Rueck, 0, 0, 15},
                   {ansi(u"STRASSE Straße"), "ß", 0, 0, 0, 12},
-                  {ae, "mühe", 0, 0, 0, 27},
-                  {ae, "ÿä", 0, 0, 0, 36},
-                  {ae, "Ÿ", 0, 0, 0, 36},
-                  {ae, "ÿä", Gross, 0, 0, -1},
-                  {"", "a", 0, 0, 0, -1},
-                  {"", "a", Rueck, 0, 0, -1},
+                  {ansi(u"ÄRGER über MÜHE"), "mühe", 0, 0, 0, 11},
                   {"abc", "c", 0, 0, 4, -1},
                   {"abc", "", 0, 0, 0, -1},
                   {"abc", "a", Rueck, 0, -1, -1},
                   {"abc", "a", 0, 0, -5, 0},
-                  {"ab ab ab", "ab", Rueck, 0, 0, 6},
                   {"ab ab ab", "ab", Rueck, 0, 4, 3},
-                  {"ab ab ab", "ab", Rueck, 0, 3, 0},
-                  {"abxd abcd", "ABCD", 0, 0, 0, 5},
-                  {"aXcaXcabc", "abc", Gross, 0, 0, 6},
-                  {"aaaaaaaaaaaaaaaaaaaaab", "aab", 0, 0, 0, 19}};
+                  {"ab ab ab", "ab", Rueck, 0, 3, 0}};
     for (const auto& f : faelle) {
         Puffer p(f.daten);
         EXPECT_EQ(p.finde(f.text, f.optionen, f.start, f.kodierung), f.erwartet)
             << f.daten.left(40).toHex().constData() << " / " << f.text.toStdString() << " / "
             << int(f.optionen) << " ab " << f.start;
-        if (f.erwartet >= 0)
-            EXPECT_EQ(p.suche.FoundLength(), f.text.size() * (f.kodierung ? 2 : 1));
+        EXPECT_EQ(p.suche.FoundLength(),
+                  f.erwartet < 0 ? 0 : f.text.size() * (f.kodierung ? 2 : 1));
     }
 }
 
@@ -145,45 +132,45 @@ TEST(StreamSearch, FortschrittKannAbbrechen) {
 
 namespace {
 
-// The first hit found by trying every place in turn on lower-cased copies; the word delimiters
-// are the ASCII codes other than digits, letters and "_". One block, so a neighbour outside
-// the data counts as a delimiter.
-qint64 naiv(const QByteArray& daten, const QByteArray& text, bool gross, bool ganz) {
+// The first hit, or backwards the last, found by trying every place on lower-cased copies; the word
+// delimiters are the ASCII codes other than digits, letters and "_". One block, so a neighbour
+// outside the data counts as a delimiter.
+qint64 naiv(const QByteArray& daten, const QByteArray& text, quint8 optionen) {
     const auto trenner = [&](qsizetype i) {
         return i < 0 || i >= daten.size() ||
                (uchar(daten[i]) < 128 && !std::isalnum(daten[i]) && daten[i] != '_');
     };
+    const bool gross = optionen & Gross;
     const QByteArray d = gross ? daten : Ansi::klein(daten), t = gross ? text : Ansi::klein(text);
+    qint64 letzte = -1;
     for (qsizetype i = d.indexOf(t); i >= 0; i = d.indexOf(t, i + 1))
-        if (!ganz || (trenner(i - 1) && trenner(i + t.size())))
-            return i;
-    return -1;
+        if (!(optionen & Ganz) || (trenner(i - 1) && trenner(i + t.size()))) {
+            if (!(optionen & Rueck))
+                return i;
+            letzte = i;
+        }
+    return letzte;
 }
 
 } // namespace
 
+// Random data over letters in both cases, umlauts and delimiters against trying every place,
+// with every combination of case, whole words and direction; near misses abound.
 TEST(StreamSearch, GleichtDerSucheAnJederStelle) {
-    // Random data over an alphabet of letters in both cases, umlauts and delimiters,
-    // against trying every position: with and without case, with and without whole words.
     const QByteArray alphabet = Ansi::ausUnicode(u"aAbBäÄÿŸ x.-_3"_qs);
-    quint32 zufall = 4711;
-    auto naechste = [&zufall](quint32 bis) {
-        zufall = zufall * 1103515245u + 12345u;
-        return (zufall >> 8) % bis;
+    QRandomGenerator z(4711);
+    const auto zufallstext = [&](int n, int zeichen) {
+        QByteArray t;
+        for (int i = 0; i < n; ++i)
+            t += alphabet[z.bounded(zeichen)];
+        return t;
     };
     for (int runde = 0; runde < 3000; ++runde) {
-        QByteArray daten, text;
-        const int laenge = int(naechste(120));
-        for (int i = 0; i < laenge; ++i)
-            daten += alphabet[naechste(alphabet.size())];
-        const int textLaenge = 1 + int(naechste(4));
-        for (int i = 0; i < textLaenge; ++i)
-            text += alphabet[naechste(6)];
-        const quint8 optionen = quint8(naechste(4));
-        const bool gross = optionen & Gross;
-        const bool ganz = optionen & Ganz;
-        Puffer p(daten);
-        ASSERT_EQ(p.finde(Ansi::nachUnicode(text), optionen), naiv(daten, text, gross, ganz))
+        const QByteArray daten = zufallstext(z.bounded(120), int(alphabet.size()));
+        const QByteArray text = zufallstext(1 + z.bounded(4), 6);
+        const quint8 optionen = quint8(z.bounded(8));
+        ASSERT_EQ(Puffer(daten).finde(Ansi::nachUnicode(text), optionen),
+                  naiv(daten, text, optionen))
             << daten.toHex().constData() << " / " << text.toHex().constData() << " / "
             << int(optionen);
     }

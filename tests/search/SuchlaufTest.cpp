@@ -69,12 +69,8 @@ TEST_F(SuchlaufTest, Utf8TrefferVorUnicodeTreffern) {
 
 TEST_F(SuchlaufTest, MarkeUndErsatzlaufwerkAusDemKopfDerDat) {
     dat("Akten", "D:\\Akten");
-    QTemporaryDir d;
-    DriveMap::global().setzeWurzel('D', d.path());
-    QDir(d.path()).mkpath("Akten");
-    QFile f(d.path() + "/Akten/a.pdf");
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.close();
+    DriveMap::global().setzeWurzel('D', nativ("D"));
+    pdf("D/Akten/a.pdf");
     // Written on drive C:, the database now lives on D:.
     utf8Datenbank("Akten", {{"C:\\Akten\\a.pdf", "Apfel"}});
     suchen("Apfel");
@@ -120,16 +116,12 @@ TEST_F(SuchlaufTest, ZwischenablageUndErsatzzeichen) {
 }
 
 TEST_F(SuchlaufTest, UebergabedateiWirdGelesenUndGeloescht) {
-    QTemporaryDir d;
-    DriveMap::global().setzeWurzel('S', d.path());
-    QDir(d.path()).mkpath("Datenbank");
+    DriveMap::global().setzeWurzel('S', nativ("S"));
     EXPECT_TRUE(TSuchknopf::uebergabeBeschriftung("S:\\", "Akten").isEmpty());
-    QFile f(d.path() + "/Datenbank/Suchtext.txt");
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.close();
+    schreibe("S/Datenbank/Suchtext.txt", "");
     EXPECT_EQ(TSuchknopf::uebergabeBeschriftung("S:\\", "Akten"),
               QStringLiteral("DB: \"Akten\"  Position: "));
-    EXPECT_FALSE(f.exists());
+    EXPECT_FALSE(gibt("S/Datenbank/Suchtext.txt"));
 }
 
 TEST_F(SuchlaufTest, AbbruchEndetNachDemLaufendenSchrittOhneSeiten) {
