@@ -136,35 +136,37 @@ TEST_F(KeinBrowserTest, MeldungNenntSeiteOderAdresse) {
     }
 }
 
-class BrowsererkennungTest : public Umgebung {
-protected:
-    TBrowsererkennung::Quellen quellen() {
-        return {{tmp_.filePath("apps")}, [this](const QString& p) { return pfad.contains(p); }};
-    }
-    void eintrag(const QString& datei) {
-        QDir().mkpath(tmp_.filePath("apps"));
-        QFile f(tmp_.filePath("apps/" + datei));
+// Browsers from the desktop's application entries and the search path, sorted; Edge also as
+// its stable build, and the current one from the setting.
+TEST(Browsererkennung, AnwendungseintraegeUndSuchpfad) {
+    QTemporaryDir apps;
+    QStringList pfad;
+    const TBrowsererkennung::Quellen quellen{{apps.path()},
+                                             [&](const QString& p) { return pfad.contains(p); }};
+    EXPECT_TRUE(TBrowsererkennung::installierteBrowser(quellen).isEmpty());
+    for (const char* eintrag : {"/firefox-esr.desktop", "/chromium.desktop"}) {
+        QFile f(apps.path() + eintrag);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("[Desktop Entry]\nType=Application\n");
     }
-    QStringList pfad;
-};
-
-TEST_F(BrowsererkennungTest, AnwendungseintraegeUndSuchpfad) {
-    EXPECT_TRUE(TBrowsererkennung::installierteBrowser(quellen()).isEmpty());
-    eintrag("firefox-esr.desktop");
-    eintrag("chromium.desktop");
     pfad << "opera"
          << "google-chrome";
-    EXPECT_EQ(TBrowsererkennung::installierteBrowser(quellen()),
+    EXPECT_EQ(TBrowsererkennung::installierteBrowser(quellen),
               (QStringList{"Firefox", "Google Chrome", "Opera"}));
-    EXPECT_FALSE(TBrowsererkennung::edgeInstalliert(quellen()));
-    pfad << "microsoft-edge";
-    EXPECT_TRUE(TBrowsererkennung::edgeInstalliert(quellen()));
+    EXPECT_FALSE(TBrowsererkennung::edgeInstalliert(quellen));
+    pfad << "microsoft-edge-stable";
+    SpeicherEinstellungen e;
+    e.werte["Browser"] = "edge";
+    const auto b = TBrowsererkennung::PruefeWelcheBrowserInstalliert(e, quellen);
+    EXPECT_TRUE(b.sichtbar[TBrowsererkennung::Edge]);
+    EXPECT_EQ(b.aktuell, TBrowsererkennung::Edge);
+    pfad = QStringList{"microsoft-edge"};
+    EXPECT_TRUE(TBrowsererkennung::edgeInstalliert(quellen));
 }
 
-// Internet Explorer brings Edge along; no other picture shows, nothing is current.
-TEST_F(BrowsererkennungTest, InternetExplorerBringtEdgeMit) {
+// Internet Explorer brings Edge along; no other picture shows, nothing is current. Of two
+// names in the setting the later one is current.
+TEST(Browsererkennung, InternetExplorerBringtEdgeMit) {
     const auto b =
         TBrowsererkennung::PruefeWelcheBrowserInstalliert("", {"Internet Explorer"}, false);
     const std::array<QString, TBrowsererkennung::Anzahl> hinweis{
@@ -174,16 +176,7 @@ TEST_F(BrowsererkennungTest, InternetExplorerBringtEdgeMit) {
         EXPECT_EQ(b.hinweis[bild], hinweis[bild]) << bild;
     }
     EXPECT_EQ(b.aktuell, -1);
-}
-
-TEST_F(BrowsererkennungTest, SpaetererTrefferDerEinstellungGewinnt) {
     EXPECT_EQ(
         TBrowsererkennung::PruefeWelcheBrowserInstalliert("standard firefox", {}, false).aktuell,
         TBrowsererkennung::Firefox);
-    SpeicherEinstellungen e;
-    e.werte["Browser"] = "edge";
-    pfad << "microsoft-edge-stable";
-    const auto b = TBrowsererkennung::PruefeWelcheBrowserInstalliert(e, quellen());
-    EXPECT_TRUE(b.sichtbar[TBrowsererkennung::Edge]);
-    EXPECT_EQ(b.aktuell, TBrowsererkennung::Edge);
 }
