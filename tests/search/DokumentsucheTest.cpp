@@ -28,19 +28,14 @@ protected:
 // it; with a long search text cut to 400 above 800 characters.
 TEST_F(DokumentsucheTest, KontextDesTreffers) {
     const QByteArray b(60, 'b'), c(70, 'c');
-    const QByteArray z40 = "xxxxxTreffer" + QByteArray(28, 'y');
-    const QByteArray z200 = "xxxxxTreffer" + QByteArray(188, 'y');
-    const QByteArray z260 = "xxxxxTreffer" + QByteArray(248, 'y');
-    const auto abc = [](int laenge, int alphabet) {
-        QByteArray z;
-        for (int i = 0; i < laenge; ++i)
-            z += char('a' + i % alphabet);
-        return z;
-    };
-    const QByteArray mitten = abc(1000, 26).replace(500, 7, "TREFFER");
+    const auto zeile = [](int laenge) { return "xxxxxTreffer" + QByteArray(laenge - 12, 'y'); };
+    const QByteArray z40 = zeile(40), z200 = zeile(200), z260 = zeile(260);
+    const QByteArray mitten =
+        QByteArray("abcdefghijklmnopqrstuvwxyz").repeated(39).left(1000).replace(500, 7, "TREFFER");
     const QByteArray spaet = QByteArray(3000, 'q').replace(2990, 7, "Treffer");
     const QByteArray langerText(320, 'Z');
-    const QByteArray lang = abc(1500, 23).replace(600, 320, langerText);
+    const QByteArray lang =
+        QByteArray("abcdefghijklmnopqrstuvw").repeated(66).left(1500).replace(600, 320, langerText);
     const struct {
         QByteArray text, suchtext, kontext;
     } faelle[] = {
