@@ -2,6 +2,9 @@
 
 #include "tests/search/Suchdaten.h"
 
+#include <limits>
+#include <tuple>
+
 class DokumentsucheTest : public SuchUmgebung {
 protected:
     void SetUp() override {
@@ -137,4 +140,42 @@ TEST_F(DokumentsucheTest, UnicodeUndAnsiDokumentGebenSaetzeInByteForm) {
               eintrag(win("Akten\\b.pdf"), "Die Bären kommen  "));
     EXPECT_EQ(Ansi::ausByteForm(suche.TrefferListe[1]),
               eintrag(win("Akten\\a.pdf"), "Der Bär schläft  "));
+}
+
+// Searched in stretches side by side, the document gives the records it gives in one piece,
+// whatever lies at the borders of the stretches.
+TEST_F(DokumentsucheTest, NebeneinanderGesuchtDieSelbenSaetze) {
+    const QByteArray woerter[] = {"Wort", "wort.", "(Wort)", "Wörter", "wort_x", "3Wort", "ort",
+                                  "Ort",  "und",   "der",    "Text",   "x-Wort", "WORT"};
+    QList<Datei> dateien;
+    quint32 zufall = 7;
+    for (int i = 0; i < 300; ++i) {
+        const QString name = QStringLiteral("Akten/f%1.pdf").arg(i);
+        pdf(name);
+        QByteArray text;
+        const int zeilen = int((zufall = zufall * 1103515245u + 12345u) >> 20) % 12;
+        for (int z = 0; z < zeilen; ++z) {
+            for (int k = 0; k < 8; ++k)
+                text += woerter[((zufall = zufall * 1103515245u + 12345u) >> 16) % 13] + ' ';
+            text += z % 3 ? "\n" : "\r\n";
+        }
+        dateien << Datei{win(name), text};
+    }
+    utf8Datenbank("Akten", dateien);
+    const std::tuple<const char*, bool, bool> abfragen[] = {
+        {"Wort", false, false},    {"Wort", true, true},   {"wort", false, true},
+        {"ort", true, false},      {"Text", false, true},  {"#T:", false, false},
+        {"und der", false, false}, {"Akten", false, true}, {"pdf", true, false}};
+    for (const auto& [text, gross, ganz] : abfragen) {
+        fenster.GrossKleinBeachten = gross;
+        fenster.NurGanzeWoerter = ganz;
+        QStringList ergebnisse[2];
+        for (int art = 0; art < 2; ++art) {
+            suche.TrefferListe.clear();
+            suche.ParallelAb = art == 0 ? std::numeric_limits<qint64>::max() : 0;
+            ergebnisse[art] = utf8(QString::fromUtf8(text));
+        }
+        EXPECT_FALSE(ergebnisse[0].isEmpty()) << text;
+        EXPECT_EQ(ergebnisse[1], ergebnisse[0]) << text << gross << ganz;
+    }
 }
