@@ -13,8 +13,9 @@ protected:
         suche.Ersatzlaufwerk = "T";
         fenster.Dateimarke = "#T:\\";
     }
-    // One run over the UTF-8 document of "Akten".
+    // One run over the UTF-8 document of "Akten", its hits alone.
     QStringList utf8(const QString& text) {
+        suche.TrefferListe.clear();
         fenster.TntEdit2 = text;
         suche.SucheImUtf8Dokument(win("Datenbank\\Akten_UTF8Dokument.txt"));
         return suche.TrefferListe;
@@ -51,7 +52,6 @@ TEST_F(DokumentsucheTest, KontextDesTreffers) {
     };
     pdf("Akten/a.pdf");
     for (const auto& f : faelle) {
-        suche.TrefferListe.clear();
         utf8Datenbank("Akten", {{win("Akten\\a.pdf"), f.text}});
         EXPECT_EQ(utf8(QString::fromLatin1(f.suchtext)),
                   QStringList{eintrag(win("Akten\\a.pdf"), f.kontext)});
@@ -76,7 +76,6 @@ TEST_F(DokumentsucheTest, VerschobenesLaufwerkWirdRepariert) {
                                          eintrag("Existiert nicht! E:\\Weg\\z.pdf", "Wort  ")}));
 
     QFile::remove(nativ("Datenbank/Akten_Utf8_TitelPositionen.txt"));
-    suche.TrefferListe.clear();
     suche.pfadaufloesung().neuerLauf();
     const QString ohne = eintrag("Existiert nicht! E", "Wort   ");
     EXPECT_EQ(utf8("Wort"), (QStringList{ohne, ohne, eintrag("Existiert nicht! E", "Wort  ")}));
@@ -171,7 +170,6 @@ TEST_F(DokumentsucheTest, NebeneinanderGesuchtDieSelbenSaetze) {
         fenster.NurGanzeWoerter = ganz;
         QStringList ergebnisse[2];
         for (int art = 0; art < 2; ++art) {
-            suche.TrefferListe.clear();
             suche.ParallelAb = art == 0 ? std::numeric_limits<qint64>::max() : 0;
             ergebnisse[art] = utf8(QString::fromUtf8(text));
         }
