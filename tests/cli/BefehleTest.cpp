@@ -3,16 +3,11 @@
 #include "datenbank/Datenbanksperre.h"
 #include "platform/Platform.h"
 #include "tests/common/TestUmgebung.h"
-#include "tests/fixtures/BildPdf.h"
-#include "tests/fixtures/PdfSchreiber.h"
-
-#include <QDir>
 
 class BefehleTest : public Umgebung {
 protected:
     int rufe(QStringList argumente, bool interaktiv = false, const QString& eingabe = QString()) {
-        aus.clear();
-        fehler.clear();
+        aus = fehler = QString();
         ein = eingabe;
         QTextStream a(&aus), f(&fehler), e(&ein);
         Befehle b(einstellungen, {a, f, e, interaktiv});
@@ -85,37 +80,4 @@ TEST_F(BefehleTest, FehlerMitMeldungUndStatus) {
     EXPECT_EQ(lies("Datenbank/Akten.dat"), "PFAD_UND_ENDUNGEN= T:\\Akten *.pdf    \r\n");
     EXPECT_FALSE(gibt("Datenbank/Temp/Kelvora_Ergebnis.htm"));
     EXPECT_TRUE(Befehle::hilfe().contains("[--ohne-texterkennung]"));
-}
-
-// A scanned page is read unless the switch, which may stand anywhere, says otherwise; the
-// page being read is named. A second run updates the database.
-TEST_F(BefehleTest, IndizierenMitUndOhneTexterkennung) {
-    einstellungen.werte["Texterkennung"] = "1";
-    QDir().mkpath(nativ("Akten"));
-    ASSERT_TRUE(BildPdf::schreiben(
-        nativ("Akten/scan.pdf"), {{QStringLiteral("Kündigung des Mietvertrags")}}, QPageSize::A6));
-    ASSERT_TRUE(PdfSchreiber::schreiben(nativ("Akten/Bär.pdf"), {"Inhalt über Bären"}));
-    schreibe("Datenbank/Haupt_Dateinamen_Liste_Laufwerk_T.txt",
-             win("Akten\\scan.pdf").toUtf8() + "\r\n\" Bär.pdf\r\n");
-    EXPECT_EQ(rufe({"index", "--ohne-texterkennung", "Akten", "T:\\Akten"}), 0)
-        << fehler.toStdString();
-    EXPECT_TRUE(aus.contains("2 PDF-Dateien wurden indiziert."));
-    EXPECT_FALSE(aus.contains("Texterkennung"));
-    EXPECT_FALSE(QString::fromUtf8(lies("Datenbank/Akten_UTF8Dokument.txt")).contains("Kündigung"));
-    EXPECT_TRUE(
-        QString::fromUtf8(lies("Datenbank/Akten_UTF8Dokument.txt")).contains("Inhalt über Bären"));
-
-    EXPECT_EQ(rufe({"index", "Akten", "T:\\Akten"}), 0) << fehler.toStdString();
-    EXPECT_TRUE(aus.startsWith("Datenbank wird aktualisiert.\n")) << aus.toStdString();
-    EXPECT_TRUE(aus.contains("\nTexterkennung: Seite 1 von 1  " + win("Akten\\scan.pdf") + "\n"))
-        << aus.toStdString();
-    EXPECT_TRUE(QString::fromUtf8(lies("Datenbank/Akten_UTF8Dokument.txt"))
-                    .contains("Kündigung des Mietvertrags"));
-
-    // A folder that yields nothing for the extension fails and leaves no database.
-    EXPECT_EQ(rufe({"index", "Leer", "T:\\Akten", "--endungen", "*.odt"}), 1);
-    EXPECT_TRUE(fehler.contains(
-        "Für den Ordner \"T:\\Akten\" und die Endung \"*.odt\" wurde keine Datei gefunden."))
-        << fehler.toStdString();
-    EXPECT_FALSE(gibt("Datenbank/Leer.dat"));
 }

@@ -55,10 +55,8 @@ protected:
     QString satzVon(const QString& pfad) const {
         const QString d = QString::fromUtf8(lies("Datenbank/Akten_UTF8Dokument.txt"));
         const qsizetype anfang = d.indexOf(satzkopf(pfad));
-        if (anfang < 0)
-            return {};
         const qsizetype ende = d.indexOf(QStringLiteral(" \r\n \r\n \r\n#"), anfang + 1);
-        return d.mid(anfang, ende < 0 ? -1 : ende - anfang);
+        return anfang < 0 ? QString() : d.mid(anfang, ende < 0 ? -1 : ende - anfang);
     }
     // What the converter itself makes of the PDF.
     QString konvertiert(const QString& name) const {
@@ -67,21 +65,25 @@ protected:
         return QString::fromUtf8(lies("ref.txt"));
     }
 
-    const QString gemischt = win("Akten\\gemischt.pdf");
-    const QString scan = win("Akten\\scan.pdf");
-    const QString text = win("Akten\\text.pdf");
+    const QString gemischt = win("Akten\\gemischt.pdf"), scan = win("Akten\\scan.pdf"),
+                  text = win("Akten\\text.pdf");
 };
 
-// Scanned pages are read and found; the text PDF's record is what the converter wrote, with
-// recognition as without; the mixed PDF keeps its text page and gains the scanned one.
+// Scanned pages are read and found unless the switch, which may stand anywhere, says otherwise;
+// the text PDF's record is what the converter wrote, with recognition as without; the mixed
+// PDF keeps its text page and gains the scanned one. The second run updates the database.
 TEST_F(KelvoraTexterkennungTest, GescannteSeitenWerdenGefunden) {
-    const Programmlauf ohne = kelvora({"index", "Akten", "T:\\Akten", "--ohne-texterkennung"});
+    const Programmlauf ohne = kelvora({"index", "--ohne-texterkennung", "Akten", "T:\\Akten"});
     ASSERT_EQ(ohne.code, 0) << ohne.fehler.toStdString();
+    EXPECT_FALSE(ohne.aus.contains("Texterkennung")) << ohne.aus.toStdString();
+    EXPECT_FALSE(
+        QString::fromUtf8(lies("Datenbank/Akten_UTF8Dokument.txt")).contains("Mietvertrag"));
     const QString textsatzOhne = satzVon(text);
     EXPECT_EQ(textsatzOhne, satzkopf(text) + konvertiert("text.pdf") + "\r\n");
 
     const Programmlauf mit = kelvora({"index", "Akten", "T:\\Akten"});
     ASSERT_EQ(mit.code, 0) << mit.fehler.toStdString();
+    EXPECT_TRUE(mit.aus.startsWith("Datenbank wird aktualisiert.\n")) << mit.aus.toStdString();
     EXPECT_TRUE(mit.aus.contains("\nTexterkennung: Seite 2 von 2  " + gemischt + "\n"))
         << mit.aus.toStdString();
     EXPECT_TRUE(mit.aus.contains("\nTexterkennung: Seite 1 von 1  " + scan + "\n"));
@@ -101,4 +103,12 @@ TEST_F(KelvoraTexterkennungTest, GescannteSeitenWerdenGefunden) {
     };
     for (const auto& f : faelle)
         EXPECT_EQ(treffer(QString::fromUtf8(f.suchtext)), QStringList{f.datei}) << f.suchtext;
+
+    // A folder that yields nothing for the extension fails and leaves no database.
+    const Programmlauf leer = kelvora({"index", "Leer", "T:\\Akten", "--endungen", "*.odt"});
+    EXPECT_EQ(leer.code, 1);
+    EXPECT_TRUE(leer.fehler.contains(
+        "Für den Ordner \"T:\\Akten\" und die Endung \"*.odt\" wurde keine Datei gefunden."))
+        << leer.fehler.toStdString();
+    EXPECT_FALSE(gibt("Datenbank/Leer.dat"));
 }

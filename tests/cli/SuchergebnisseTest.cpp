@@ -8,10 +8,10 @@
 
 #include "search/Suchlauf.h"
 
+#include "tests/common/Programmlauf.h"
 #include "tests/search/Suchdaten.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QSettings>
 
 #include <utility>
@@ -44,15 +44,12 @@ const Abfrage abfragen[] = {
 
 constexpr int Dateien = 40;
 
-class Zufall {
-public:
+struct Zufall {
     quint32 naechste(quint32 grenze) {
-        x_ = x_ * 1103515245u + 12345u;
-        return (x_ >> 8) % grenze;
+        x = x * 1103515245u + 12345u;
+        return (x >> 8) % grenze;
     }
-
-private:
-    quint32 x_ = 20240611u;
+    quint32 x = 20240611u;
 };
 
 // The query words other than the common one come in only where pdfText puts them; the
@@ -210,47 +207,34 @@ protected:
 
     // Runs the real program; its output with the program folder as "@PROGRAMMORDNER@".
     QByteArray kelvora(const Abfrage& a) {
-        QProcess p;
-        p.setProcessChannelMode(QProcess::SeparateChannels);
-        p.start(QStringLiteral(KELVORA_CLI),
-                QStringList{"--dir", nativ(), "search", "Akten", QString::fromUtf8(a.text)} +
-                    a.schalter);
-        EXPECT_TRUE(p.waitForFinished(60000));
-        EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
-        return ohneOrdner(p.readAllStandardOutput());
+        const Programmlauf l =
+            programmAusfuehren(KELVORA_CLI, QStringList{"--dir", nativ(), "search", "Akten",
+                                                        QString::fromUtf8(a.text)} +
+                                                a.schalter);
+        EXPECT_EQ(l.code, 0) << l.fehler.toStdString();
+        return ohneOrdner(l.aus.toUtf8());
     }
 
     QByteArray ohneOrdner(QByteArray b) const {
         return b.replace(nativ().toUtf8(), "@PROGRAMMORDNER@");
     }
-
-    // File name -> bytes of everything one query produces.
-    QMap<QString, QByteArray> ergebnis(const Abfrage& a) {
-        QMap<QString, QByteArray> out;
-        out["Saetze.txt"] = saetze(a);
-        EXPECT_EQ(saetze(a, true), out["Saetze.txt"]) << "nebeneinander";
-        out["Ausgabe.txt"] = kelvora(a);
-        const QDir temp(nativ("Datenbank/Temp"));
-        for (const QString& seite : temp.entryList({"*.htm"}, QDir::Files))
-            out[seite] = ohneOrdner(lies("Datenbank/Temp/" + seite));
-        return out;
-    }
 };
 
+// Every file one query produces, by name, against the recorded one.
 TEST_F(SuchergebnisseTest, GleicheBytesWieAufgezeichnet) {
-    const QDir erwartet(QStringLiteral(SUCHERGEBNISSE_ORDNER));
     for (const Abfrage& a : abfragen) {
         SCOPED_TRACE(a.name);
-        const QMap<QString, QByteArray> ist = ergebnis(a);
-        const QDir ordner(erwartet.filePath(a.name));
-        QMap<QString, QByteArray> soll;
-        for (const QString& datei : ordner.entryList(QDir::Files)) {
-            QFile f(ordner.filePath(datei));
-            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-            soll[datei] = f.readAll();
+        QMap<QString, QByteArray> ist{{"Saetze.txt", saetze(a)}};
+        EXPECT_EQ(saetze(a, true), ist["Saetze.txt"]) << "nebeneinander";
+        ist["Ausgabe.txt"] = kelvora(a);
+        for (const QString& seite : QDir(nativ("Datenbank/Temp")).entryList({"*.htm"}, QDir::Files))
+            ist[seite] = ohneOrdner(lies("Datenbank/Temp/" + seite));
+        const QDir soll(QStringLiteral(SUCHERGEBNISSE_ORDNER "/") + a.name);
+        EXPECT_EQ(ist.keys(), soll.entryList(QDir::Files));
+        for (auto it = ist.cbegin(); it != ist.cend(); ++it) {
+            QFile f(soll.filePath(it.key()));
+            EXPECT_TRUE(f.open(QIODevice::ReadOnly) && it.value() == f.readAll())
+                << it.key().toStdString();
         }
-        EXPECT_EQ(ist.keys(), soll.keys());
-        for (auto it = ist.cbegin(); it != ist.cend(); ++it)
-            EXPECT_TRUE(it.value() == soll.value(it.key())) << it.key().toStdString();
     }
 }

@@ -7,8 +7,6 @@
 #include <QDir>
 #include <QFile>
 
-#include <map>
-
 class BrowserstartTest : public Umgebung {
 protected:
     void SetUp() override {
@@ -62,21 +60,19 @@ TEST_F(BrowserstartTest, StarttabelleMitAnfuehrungszeichen) {
     EXPECT_TRUE(TBrowserstart::befehl("standard firefox", pfad).oeffnen);
 }
 
-TEST_F(BrowserstartTest, BrowserBekommtDenPfadAlsEinenParameter) {
-    schreibe("Datenbank/Temp/Kelvora Ergebnis.htm", "x");
+// A browser gets the page as one parameter, the address of the file; one that cannot be
+// started is named in a warning.
+TEST_F(BrowserstartTest, BrowserBekommtDieAdresseAlsEinenParameter) {
     einstellungen.werte["Browser"] = "chrome";
     programme << "chromium";
     start.StarteInternetBrowser(win("Datenbank\\Temp\\Kelvora Ergebnis.htm"));
     ASSERT_EQ(shell.aufrufe.size(), 1u);
     EXPECT_EQ(shell.aufrufe[0].art, QStringLiteral("starten"));
     EXPECT_EQ(shell.aufrufe[0].programm, QStringLiteral("chromium"));
-    ASSERT_EQ(shell.aufrufe[0].parameter.size(), 1);
-    EXPECT_EQ(shell.aufrufe[0].parameter[0],
-              "file://" + nativ("Datenbank/Temp/Kelvora%20Ergebnis.htm"));
+    EXPECT_EQ(shell.aufrufe[0].parameter,
+              QStringList{"file://" + nativ("Datenbank/Temp/Kelvora%20Ergebnis.htm")});
     EXPECT_TRUE(notifier.meldungen().empty());
-}
 
-TEST_F(BrowserstartTest, NichtStartbarerBrowserWirdGemeldet) {
     shell.erfolg = false;
     const std::pair<const char*, QString> faelle[] = {
         {"firefox", "Datei: firefox kann nicht geöffnet werden"},
@@ -97,104 +93,83 @@ TEST_F(BrowserstartTest, NichtStartbarerBrowserWirdGemeldet) {
 
 // The desktop's opener on the search path is a script that ends as told: 3 is what
 // xdg-open answers when it finds no browser.
-class KeinBrowserTest : public Umgebung {};
-
-TEST_F(KeinBrowserTest, MeldungNenntSeiteOderAdresse) {
+TEST_F(BrowserstartTest, OhneBrowserNenntDieMeldungSeiteOderAdresse) {
     schreibe("Datenbank/Temp/Kelvora_Ergebnis.htm", "<html></html>");
-    QDir().mkpath(tmp_.filePath("bin"));
-    const Umgebungswert pfad("PATH", QFile::encodeName(tmp_.filePath("bin")));
-    const QString hinweis = QStringLiteral(
-        "\nÖffnen Sie die Seite selbst im Browser oder wählen Sie in den Einstellungen einen "
-        "anderen Browser.");
-    const QString anfang =
-        QStringLiteral("Es konnte kein Browser gestartet werden, der diese Seite anzeigt:\n");
-    struct Fall {
-        const char* oeffner; // empty: there is none
-        QString ziel;
-        QString gemeldet; // empty: nothing is reported
+    QDir().mkpath(nativ("bin"));
+    const Umgebungswert suchpfad("PATH", QFile::encodeName(nativ("bin")));
+    const QString seite = win("Datenbank\\Temp\\kelvora_ergebnis.htm");
+    const QString adresse = "https://de.wikipedia.org/w/index.php?search=Äpfel und Birnen";
+    const struct {
+        const char* oeffner;    // empty: there is none
+        QString ziel, gemeldet; // gemeldet empty: nothing is reported
+    } faelle[] = {
+        {"exit 3", seite, nativ("Datenbank/Temp/Kelvora_Ergebnis.htm")},
+        {"exit 3", adresse, adresse},
+        {"", seite, nativ("Datenbank/Temp/Kelvora_Ergebnis.htm")},
+        {"exit 0", seite, QString()},
     };
-    const Fall faelle[] = {
-        {"exit 3", win("Datenbank\\Temp\\kelvora_ergebnis.htm"),
-         nativ("Datenbank/Temp/Kelvora_Ergebnis.htm")},
-        {"exit 3", "https://de.wikipedia.org/w/index.php?search=Äpfel und Birnen",
-         "https://de.wikipedia.org/w/index.php?search=Äpfel und Birnen"},
-        {"", win("Datenbank\\Temp\\kelvora_ergebnis.htm"),
-         nativ("Datenbank/Temp/Kelvora_Ergebnis.htm")},
-        {"exit 0", win("Datenbank\\Temp\\kelvora_ergebnis.htm"), QString()},
-    };
-    for (const Fall& f : faelle) {
-        QFile oeffner(tmp_.filePath("bin/xdg-open"));
-        oeffner.remove();
+    for (const auto& f : faelle) {
+        QFile::remove(nativ("bin/xdg-open"));
         if (*f.oeffner) {
-            ASSERT_TRUE(oeffner.open(QIODevice::WriteOnly));
-            oeffner.write("#!/bin/sh\n" + QByteArray(f.oeffner) + "\n");
-            oeffner.close();
-            oeffner.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+            schreibe("bin/xdg-open", "#!/bin/sh\n" + QByteArray(f.oeffner) + "\n");
+            QFile::setPermissions(nativ("bin/xdg-open"), QFile::ReadOwner | QFile::ExeOwner);
         }
-        SpeicherEinstellungen einstellungen;
-        ProtokollNotifier notifier;
+        notifier.leeren();
         Shell shell;
         TBrowserstart(einstellungen, shell, notifier).StarteInternetBrowser(f.ziel);
         shell.oeffnenAbwarten(Shell::Meldefrist);
-        if (f.gemeldet.isEmpty()) {
-            EXPECT_TRUE(notifier.meldungen().empty()) << f.oeffner;
-            continue;
-        }
-        ASSERT_EQ(notifier.meldungen().size(), 1u) << f.oeffner;
-        EXPECT_EQ(notifier.meldungen()[0].art, Notifier::Art::Warnung);
-        EXPECT_EQ(notifier.meldungen()[0].text, anfang + f.gemeldet + hinweis) << f.oeffner;
+        const QString text = "Es konnte kein Browser gestartet werden, der diese Seite anzeigt:\n" +
+                             f.gemeldet +
+                             "\nÖffnen Sie die Seite selbst im Browser oder wählen Sie in den "
+                             "Einstellungen einen anderen Browser.";
+        EXPECT_EQ(notifier.texte(), f.gemeldet.isEmpty() ? QStringList() : QStringList{text})
+            << f.oeffner;
+        for (const auto& meldung : notifier.meldungen())
+            EXPECT_EQ(meldung.art, Notifier::Art::Warnung);
     }
 }
 
-class BrowsererkennungTest : public Umgebung {
-protected:
-    TBrowsererkennung::Quellen quellen() {
-        return {{tmp_.filePath("apps")}, [this](const QString& p) { return pfad.contains(p); }};
-    }
-    void eintrag(const QString& datei) {
-        QDir().mkpath(tmp_.filePath("apps"));
-        QFile f(tmp_.filePath("apps/" + datei));
+// Browsers from the desktop's application entries and the search path, sorted; Edge also as
+// its stable build, and the current one from the setting.
+TEST(Browsererkennung, AnwendungseintraegeUndSuchpfad) {
+    QTemporaryDir apps;
+    QStringList pfad;
+    const TBrowsererkennung::Quellen quellen{{apps.path()},
+                                             [&](const QString& p) { return pfad.contains(p); }};
+    EXPECT_TRUE(TBrowsererkennung::installierteBrowser(quellen).isEmpty());
+    for (const char* eintrag : {"/firefox-esr.desktop", "/chromium.desktop"}) {
+        QFile f(apps.path() + eintrag);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("[Desktop Entry]\nType=Application\n");
     }
-    QStringList pfad;
-};
-
-TEST_F(BrowsererkennungTest, AnwendungseintraegeUndSuchpfad) {
-    EXPECT_TRUE(TBrowsererkennung::installierteBrowser(quellen()).isEmpty());
-    eintrag("firefox-esr.desktop");
-    eintrag("chromium.desktop");
     pfad << "opera"
          << "google-chrome";
-    EXPECT_EQ(TBrowsererkennung::installierteBrowser(quellen()),
+    EXPECT_EQ(TBrowsererkennung::installierteBrowser(quellen),
               (QStringList{"Firefox", "Google Chrome", "Opera"}));
-    EXPECT_FALSE(TBrowsererkennung::edgeInstalliert(quellen()));
-    pfad << "microsoft-edge";
-    EXPECT_TRUE(TBrowsererkennung::edgeInstalliert(quellen()));
+    EXPECT_FALSE(TBrowsererkennung::edgeInstalliert(quellen));
+    pfad << "microsoft-edge-stable";
+    SpeicherEinstellungen e;
+    e.werte["Browser"] = "edge";
+    const auto b = TBrowsererkennung::PruefeWelcheBrowserInstalliert(e, quellen);
+    EXPECT_TRUE(b.sichtbar[TBrowsererkennung::Edge]);
+    EXPECT_EQ(b.aktuell, TBrowsererkennung::Edge);
+    pfad = QStringList{"microsoft-edge"};
+    EXPECT_TRUE(TBrowsererkennung::edgeInstalliert(quellen));
 }
 
-// Internet Explorer brings Edge along; no other picture shows, nothing is current.
-TEST_F(BrowsererkennungTest, InternetExplorerBringtEdgeMit) {
-    using B = TBrowsererkennung;
-    const std::map<int, QString> sichtbar{{B::Standard, "Standard Browser"},
-                                          {B::Ie, "Microsoft Internet Explorer"},
-                                          {B::Edge, "Microsoft Edge"}};
-    const auto b = B::PruefeWelcheBrowserInstalliert("", {"Internet Explorer"}, false);
-    for (int bild : {B::Standard, B::Ie, B::Edge, B::Chrome, B::Firefox, B::Opera, B::Safari}) {
-        EXPECT_EQ(b.sichtbar[bild], sichtbar.contains(bild)) << bild;
-        EXPECT_EQ(b.hinweis[bild], sichtbar.contains(bild) ? sichtbar.at(bild) : QString()) << bild;
+// Internet Explorer brings Edge along; no other picture shows, nothing is current. Of two
+// names in the setting the later one is current.
+TEST(Browsererkennung, InternetExplorerBringtEdgeMit) {
+    const auto b =
+        TBrowsererkennung::PruefeWelcheBrowserInstalliert("", {"Internet Explorer"}, false);
+    const std::array<QString, TBrowsererkennung::Anzahl> hinweis{
+        "Standard Browser", "Microsoft Internet Explorer", "Microsoft Edge"};
+    for (int bild = 0; bild < TBrowsererkennung::Anzahl; ++bild) {
+        EXPECT_EQ(b.sichtbar[bild], !hinweis[bild].isEmpty()) << bild;
+        EXPECT_EQ(b.hinweis[bild], hinweis[bild]) << bild;
     }
     EXPECT_EQ(b.aktuell, -1);
-}
-
-TEST_F(BrowsererkennungTest, SpaetererTrefferDerEinstellungGewinnt) {
     EXPECT_EQ(
         TBrowsererkennung::PruefeWelcheBrowserInstalliert("standard firefox", {}, false).aktuell,
         TBrowsererkennung::Firefox);
-    SpeicherEinstellungen e;
-    e.werte["Browser"] = "edge";
-    pfad << "microsoft-edge-stable";
-    const auto b = TBrowsererkennung::PruefeWelcheBrowserInstalliert(e, quellen());
-    EXPECT_TRUE(b.sichtbar[TBrowsererkennung::Edge]);
-    EXPECT_EQ(b.aktuell, TBrowsererkennung::Edge);
 }

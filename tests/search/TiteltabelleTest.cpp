@@ -4,7 +4,7 @@
 #include "platform/Platform.h"
 #include "tests/common/TestUmgebung.h"
 
-#include <random>
+#include <QRandomGenerator>
 
 namespace {
 
@@ -40,27 +40,22 @@ TEST(Titeltabelle, OffsetUndUmlautpfad) {
 // largest offset at or before the hit, of equal offsets the last in the file; before the first
 // line and for a line without a path nothing.
 TEST(Titeltabelle, ZufaelligeTabellenWieDieRegelZeileFuerZeile) {
-    std::mt19937_64 zufall(20240611);
+    QRandomGenerator z(20240611);
     for (int runde = 0; runde < 400; ++runde) {
-        const int n = int(zufall() % 30);
-        QStringList zeilen;
-        QList<qint64> offsets;
-        QStringList pfade;
-        qint64 offset = qint64(zufall() % 5);
-        const bool ungeordnet = runde % 10 == 9;
-        for (int i = 0; i < n; ++i) {
+        QStringList zeilen, pfade;
+        QList<qint64> offsets{z.bounded(5)};
+        for (int i = 0, n = z.bounded(30); i < n; ++i) {
             // Many ties: steps of 0 are common.
-            offset += ungeordnet ? qint64(zufall() % 40) - 20 : qint64(zufall() % 4) * 3;
-            const bool mitPfad = zufall() % 4 != 0;
-            offsets << offset;
-            pfade << (mitPfad ? QStringLiteral("D:\\f%1.pdf").arg(i) : QString());
-            zeilen << QString::number(offset) +
-                          (mitPfad ? QStringLiteral(" #") + pfade.last() : QStringLiteral(" ohne"));
+            offsets << offsets.last() + (runde % 10 == 9 ? z.bounded(40) - 20 : z.bounded(4) * 3);
+            pfade << (z.bounded(4) ? QStringLiteral("D:\\f%1.pdf").arg(i) : QString());
+            zeilen << QString::number(offsets.last()) +
+                          (pfade.last().isEmpty() ? " ohne" : " #" + pfade.last());
         }
+        offsets.removeFirst();
         const TTitelTabelle t = tabelle(zeilen);
-        for (qint64 x = -25; x <= offset + 25; ++x) {
+        for (qint64 x = -600; x <= 300; ++x) {
             qsizetype beste = -1;
-            for (qsizetype i = 0; i < n; ++i)
+            for (qsizetype i = 0; i < offsets.size(); ++i)
                 if (offsets[i] <= x && (beste < 0 || offsets[i] >= offsets[beste]))
                     beste = i;
             ASSERT_EQ(t.pfad(x), beste < 0 ? QString() : pfade[beste])
