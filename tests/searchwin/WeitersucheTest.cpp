@@ -10,27 +10,11 @@
 
 class WeitersucheTest : public Umgebung {
 protected:
-    Weitersuche::Umgebung umgebung(Dokumentvariante v, bool sortiert = false) {
-        return {Programmordner(win()),
-                QStringLiteral("Akten"),
-                v,
-                v,
-                sortiert,
-                notifier_,
-                Pump::still(),
-                {}};
-    }
-    void klick(Dokumentvariante v, bool sortiert = false) {
-        suche_.WeiterSucheClick(umgebung(v, sortiert), {[this](qint64 start, qint64 laenge) {
-                                                            viewer_.emplace_back(start, laenge);
-                                                            return Weitersuche::Seite{};
-                                                        },
-                                                        [](qsizetype, qsizetype) {}});
+    Weitersuche::Umgebung umgebung(Dokumentvariante v, bool sortiert) {
+        return {Programmordner(win()), "Akten", v, v, sortiert, notifier_, Pump::still(), {}};
     }
 
     ProtokollNotifier notifier_;
-    Weitersuche suche_;
-    std::vector<std::pair<qint64, qint64>> viewer_;
 };
 
 // Each variant searches its own file in its own key form and selects the hit's bytes; while
@@ -51,11 +35,15 @@ TEST_F(WeitersucheTest, JedeVarianteSuchtIhreDatei) {
                   {Dokumentvariante::Utf8, false, "bär", {4, 3}},
                   {Dokumentvariante::Utf8, true, "rose", {7, 4}}};
     for (const auto& f : faelle) {
-        viewer_.clear();
-        suche_.TntEdit1Change(QString::fromUtf8(f.text));
-        klick(f.v, f.sortiert);
-        ASSERT_EQ(viewer_.size(), 1u) << f.text;
-        EXPECT_EQ(viewer_[0], f.auswahl) << f.text;
+        Weitersuche suche;
+        std::vector<std::pair<qint64, qint64>> auswahl;
+        const auto viewer = [&auswahl](qint64 start, qint64 laenge) {
+            auswahl.emplace_back(start, laenge);
+            return Weitersuche::Seite{};
+        };
+        suche.TntEdit1Change(QString::fromUtf8(f.text));
+        suche.WeiterSucheClick(umgebung(f.v, f.sortiert), {viewer, [](qsizetype, qsizetype) {}});
+        EXPECT_EQ(auswahl, (std::vector{f.auswahl})) << f.text;
     }
     EXPECT_EQ(Weitersuche::suchdatei(umgebung(Dokumentvariante::Unicode, true)),
               "T:\\Datenbank\\Akten_Phrasen_Woerter_UnicodeListe.txt");
