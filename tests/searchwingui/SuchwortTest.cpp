@@ -2,11 +2,7 @@
 
 #include "searchwin/Suchwortliste.h"
 
-namespace {
-
 using Suchwort = Suchfenster;
-
-} // namespace
 
 // The search and web controls only with a text, two words tick the phrase; the button
 // colours follow.
@@ -21,6 +17,11 @@ TEST_F(Suchwort, SteuerungNurMitText) {
             EXPECT_EQ(w->isEnabled(), mitText) << w->objectName().toStdString();
     }
     EXPECT_TRUE(f.PhraseCheckBox->isChecked());
+    // Without an address file the web button does nothing.
+    EXPECT_EQ(f.TntComboBox1->count(), 0);
+    f.SuchImInternetBtn->click();
+    EXPECT_TRUE(shell.aufrufe.empty());
+    EXPECT_EQ(f.TntEdit2->text(), QStringLiteral("rote Rosen"));
     EXPECT_EQ(f.OKBtn->palette().color(QPalette::ButtonText), QColor(0x00, 0x80, 0x00));
     f.Button1->click();
     EXPECT_TRUE(f.TntEdit2->text().isEmpty());
@@ -74,7 +75,7 @@ TEST_F(Suchwort, VorschlagslisteZeigtDieGespeichertenWoerter) {
     EXPECT_FALSE(liste->isVisible());
 }
 
-TEST_F(Suchwort, GetippterPfadWartetBisEnter) {
+TEST_F(Suchwort, GetippterPfadWartetBisEnterEingefuegterGiltSofort) {
     schreibe(QStringLiteral("Daten/Bericht.pdf"), "%PDF");
     const QString pfad = QStringLiteral("#") + win(QStringLiteral("Daten\\Bericht.pdf"));
     form().TntEdit2->setFocus();
@@ -92,14 +93,11 @@ TEST_F(Suchwort, GetippterPfadWartetBisEnter) {
     EXPECT_TRUE(form().DateiGeoeffnet);
     EXPECT_TRUE(form().TntEdit2->text().isEmpty());
     EXPECT_TRUE(form().isVisible());
-}
-
-TEST_F(Suchwort, EingefuegterPfadGiltSofort) {
-    form().TntEdit2->setFocus();
+    // A pasted path counts at once; one found nowhere closes the window.
     QApplication::clipboard()->setText(QStringLiteral("#Q:\\Nirgends\\weg.pdf"));
     form().TntEdit2->paste();
-    ASSERT_FALSE(notifier.texte().isEmpty());
-    EXPECT_TRUE(notifier.texte().last().endsWith(QStringLiteral("\r\nwurde nicht gefunden.")));
+    EXPECT_EQ(notifier.texte().last(),
+              QStringLiteral("T:\\Nirgends\\weg.pdf\r\nwurde nicht gefunden."));
     EXPECT_FALSE(form().isVisible());
     EXPECT_EQ(form().result(), QDialog::Rejected);
 }

@@ -1,24 +1,13 @@
 #include "searchwin/Titelanzeige.h"
 
-#include "platform/Ansi.h"
 #include "tests/common/TestUmgebung.h"
-
-namespace {
-// A title position file as the indexing run writes it: offset, blank, path line in byte
-// form, all in UTF-8.
-QByteArray datei(const std::vector<std::pair<qint64, QString>>& eintraege) {
-    QByteArray b;
-    for (const auto& [zahl, pfad] : eintraege)
-        b += QByteArray::number(zahl) + ' ' + Ansi::zuByteForm("#" + pfad).toUtf8() + "\r\n";
-    return b;
-}
-} // namespace
 
 // A position equal to the next start still belongs to the one before; before the first
 // only the number, with thousands points.
 TEST(Titelanzeige, TitelUndBeschriftung) {
     Titelanzeige t;
-    t.laden(datei({{9, "D:\\a.pdf"}, {500, "D:\\Bär.pdf"}, {900, "D:\\c.pdf"}}));
+    // Offset, blank, path line in byte form, all in UTF-8, as the indexing run writes it.
+    t.laden("9 #D:\\a.pdf\r\n500 #D:\\B\xC3\x83\xC2\xA4r.pdf\r\n900 #D:\\c.pdf\r\n");
     ASSERT_EQ(t.anzahl(), 3);
     const std::pair<qint64, QString> faelle[] = {{8, ""},
                                                  {500, "D:\\a.pdf"},
