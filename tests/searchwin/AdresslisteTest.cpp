@@ -14,10 +14,7 @@ TEST(Profildatei, LiestWieDiePlattform) {
                                    "w=\"halb\n[A]\nListe=drei\n[B]\nAnders=2\n"
                                    "[\xC4pfel]\nListe=M\xFCller \x80\n[Lang]\nListe=") +
                         lang + "\n");
-    const struct {
-        const char *abschnitt, *schluessel;
-        QString wert;
-    } faelle[] = {
+    const std::tuple<const char*, const char*, QString> faelle[] = {
         {"Themen1", "Liste", "Recht, Technik"},
         {"RECHT", "Liste", "a/, b="},
         {"Recht", "Anders", "x"},
@@ -31,9 +28,9 @@ TEST(Profildatei, LiestWieDiePlattform) {
         {"B", "Liste", ""},
         {"C", "Liste", ""},
     };
-    for (const auto& f : faelle)
-        EXPECT_EQ(p.GetPrivateProfileString(QString::fromUtf8(f.abschnitt), f.schluessel), f.wert)
-            << f.abschnitt << "/" << f.schluessel;
+    for (const auto& [abschnitt, schluessel, wert] : faelle)
+        EXPECT_EQ(p.GetPrivateProfileString(QString::fromUtf8(abschnitt), schluessel), wert)
+            << abschnitt << "/" << schluessel;
     EXPECT_EQ(p.GetPrivateProfileString("B", "Liste", "vorgabe"), "vorgabe");
     EXPECT_EQ(p.GetPrivateProfileString("Lang", "Liste", QString(), 10), "abcdefghi");
 }

@@ -65,20 +65,16 @@ TEST_F(FundstellenTest, AlleTrefferAufsteigend) {
     schreibe("aaa.txt", "aaa");
     schreibe("d.txt", "Test und TEST und test, nicht Tes.");
     schreibe("leer.txt", "");
-    const struct {
-        const char *datei, *muster;
-        bool ohneGross;
-        QList<qint64> treffer;
-    } faelle[] = {
+    const std::tuple<const char*, const char*, bool, QList<qint64>> faelle[] = {
         {"aaa.txt", "aa", true, {0, 1}}, {"d.txt", "Test", true, {0, 9, 18}},
         {"d.txt", "TEST", false, {9}},   {"d.txt", "Test und TEST und test, nicht Tes.!", true, {}},
         {"leer.txt", "a", true, {}},     {"fehlt.txt", "a", true, {}},
     };
-    for (const auto& f : faelle) {
+    for (const auto& [datei, muster, ohneGross, treffer] : faelle) {
         QList<qint64> liste{99};
-        EXPECT_EQ(Fundstellen::AlleFundstellenSuchen(liste, win(f.datei), f.muster, f.ohneGross),
-                  !f.treffer.isEmpty());
-        EXPECT_EQ(liste, f.treffer) << f.datei << " " << f.muster;
+        EXPECT_EQ(Fundstellen::AlleFundstellenSuchen(liste, win(datei), muster, ohneGross),
+                  !treffer.isEmpty());
+        EXPECT_EQ(liste, treffer) << datei << " " << muster;
     }
 }
 

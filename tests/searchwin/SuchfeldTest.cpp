@@ -31,10 +31,7 @@ protected:
 // Two words make a phrase; leading blanks go, trailing ones stay but make no phrase; pasted
 // markup goes, a "/" that is not the only one stays.
 TEST_F(SuchfeldTest, FeldtextPhraseUndMarkup) {
-    const struct {
-        QString eingabe, feld;
-        bool phrase;
-    } faelle[] = {
+    const std::tuple<QString, QString, bool> faelle[] = {
         {"rote Rosen", "rote Rosen", true},
         {"rote\tRosen", "rote\tRosen", true},
         {" \t Rosen  ", "Rosen  ", false},
@@ -47,14 +44,13 @@ TEST_F(SuchfeldTest, FeldtextPhraseUndMarkup) {
         {"http://beispiel.de/", "http://beispiel.de/", false},
         {"a/b", "a/b", false},
     };
-    for (const auto& f : faelle) {
-        const Suchfeld::Zustand z = aendern(f.eingabe);
-        EXPECT_EQ(z.feldtext, f.feld) << f.eingabe.toStdString();
-        EXPECT_EQ(z.phrase, f.phrase) << f.eingabe.toStdString();
-        EXPECT_EQ(z.suchbereit, !f.feld.isEmpty());
-        EXPECT_EQ(z.suchtextLabel, f.feld.isEmpty()
-                                       ? QStringLiteral("Es wurde kein Text eingegeben!")
-                                       : "Suchtext: " + f.feld);
+    for (const auto& [eingabe, feld, phrase] : faelle) {
+        const Suchfeld::Zustand z = aendern(eingabe);
+        EXPECT_EQ(z.feldtext, feld) << eingabe.toStdString();
+        EXPECT_EQ(z.phrase, phrase) << eingabe.toStdString();
+        EXPECT_EQ(z.suchbereit, !feld.isEmpty());
+        EXPECT_EQ(z.suchtextLabel, feld.isEmpty() ? QStringLiteral("Es wurde kein Text eingegeben!")
+                                                  : "Suchtext: " + feld);
     }
     EXPECT_TRUE(notifier_.meldungen().empty());
 }
@@ -66,10 +62,7 @@ TEST_F(SuchfeldTest, AufNeinStehtDerGefundenePfadImFeld) {
     aufLaufwerk('E', "/Daten/Brief.pdf");
     aufLaufwerk('E', "/Daten/Bericht");
     notifier_.setStandardAntwort(false);
-    const struct {
-        const char *eingabe, *feld;
-        QStringList meldungen;
-    } faelle[] = {
+    const std::tuple<const char*, const char*, QStringList> faelle[] = {
         {"  #T:\\Daten\\Bericht.pdf", "T:\\Daten\\Bericht.pdf", {frageText}},
         {"#C:\\Daten\\Brief.pdf", "E:\\Daten\\Brief.pdf", {frageText}},
         {"#C:\\Daten\\Bericht",
@@ -80,11 +73,11 @@ TEST_F(SuchfeldTest, AufNeinStehtDerGefundenePfadImFeld) {
           "steht.",
           frageText}},
     };
-    for (const auto& f : faelle) {
+    for (const auto& [eingabe, feld, meldungen] : faelle) {
         notifier_.leeren();
-        const Suchfeld::Zustand z = aendern(QString::fromLatin1(f.eingabe));
-        EXPECT_EQ(notifier_.texte(), f.meldungen) << f.eingabe;
-        EXPECT_EQ(z.feldtext, QString::fromLatin1(f.feld));
+        const Suchfeld::Zustand z = aendern(QString::fromLatin1(eingabe));
+        EXPECT_EQ(notifier_.texte(), meldungen) << eingabe;
+        EXPECT_EQ(z.feldtext, QString::fromLatin1(feld));
         EXPECT_FALSE(z.dateiGeoeffnet);
         EXPECT_TRUE(z.suchbereit);
     }
