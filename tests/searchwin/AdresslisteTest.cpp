@@ -14,6 +14,7 @@ TEST(Profildatei, LiestWieDiePlattform) {
                                    "w=\"halb\n[A]\nListe=drei\n[B]\nAnders=2\n"
                                    "[\xC4pfel]\nListe=M\xFCller \x80\n[Lang]\nListe=") +
                         lang + "\n");
+    // A key of another section is not found through a later one (B, Liste).
     const std::tuple<const char*, const char*, QString> faelle[] = {
         {"Themen1", "Liste", "Recht, Technik"},
         {"RECHT", "Liste", "a/, b="},
@@ -24,10 +25,8 @@ TEST(Profildatei, LiestWieDiePlattform) {
         {"A", "w", "\"halb"},
         {"äpfel", "Liste", "Müller €"},
         {"Lang", "Liste", QString::fromLatin1(lang.left(254))},
-        // A key of another section is not found through a later one.
         {"B", "Liste", ""},
-        {"C", "Liste", ""},
-    };
+        {"C", "Liste", ""}};
     for (const auto& [abschnitt, schluessel, wert] : faelle)
         EXPECT_EQ(p.GetPrivateProfileString(QString::fromUtf8(abschnitt), schluessel), wert)
             << abschnitt << "/" << schluessel;
