@@ -56,7 +56,8 @@ protected:
     Taktpumpe takt;
 };
 
-TEST_F(SortiergruppeTest, FrageZeigtDieGruppeUndVerbirgtDieWebsuche) {
+// The question shows the group and hides the web search.
+TEST_F(SortiergruppeTest, FrageUndLaufMitDemGewaehltenModus) {
     EXPECT_TRUE(form().nurWoerterButton->isChecked());
     bool abbruch = true;
     gruppe().setAbbruchFlag(abbruch);
@@ -74,17 +75,9 @@ TEST_F(SortiergruppeTest, FrageZeigtDieGruppeUndVerbirgtDieWebsuche) {
                              "Sie anschließend auf den Schalter \"Sortierte Listen erstellen\""));
     EXPECT_FALSE(abbruch);
     EXPECT_TRUE(gruppeOffen(true));
-    // Closing the window closes the group too.
-    form().CancelBtn->click();
-    EXPECT_FALSE(form().isVisible());
-    EXPECT_TRUE(gruppeOffen(false));
-    EXPECT_TRUE(abbruch);
-}
-
-// The mode chosen reaches the run; afterwards the group stays open, the controls come back
-// and the list's variant offers its load button.
-TEST_F(SortiergruppeTest, LaufMitDemGewaehltenModus) {
-    gruppeOeffnen();
+    // The mode chosen reaches the run; afterwards the group stays open, the controls come
+    // back and the list's variant offers its load button.
+    notifier.leeren();
     form().nurSaetzeButton->setChecked(true);
     schreibe("Datenbank/Akten_AnsiDokument.txt",
              satz("Der Bär brummt. Ein Satz, so da").toLatin1());
@@ -103,6 +96,11 @@ TEST_F(SortiergruppeTest, LaufMitDemGewaehltenModus) {
               (QList<bool>{true, true, false}));
     EXPECT_TRUE(gruppeOffen(true));
     EXPECT_TRUE(QDir(nativ("Datenbank/Temp")).entryList(QDir::Files).isEmpty());
+    // Closing the window closes the group too.
+    form().CancelBtn->click();
+    EXPECT_FALSE(form().isVisible());
+    EXPECT_TRUE(gruppeOffen(false));
+    EXPECT_TRUE(abbruch);
 }
 
 TEST_F(SortiergruppeTest, AbbruchWaehrendDesLaufs) {
