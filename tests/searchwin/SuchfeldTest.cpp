@@ -88,7 +88,7 @@ TEST_F(SuchfeldTest, AufNeinStehtDerGefundenePfadImFeld) {
 
 // Found nowhere: the named drive stands as the program folder's; without "#" or ":\" at
 // its place the text is searched for, not opened.
-TEST_F(SuchfeldTest, NirgendsGefundenMeldetUndSchliesst) {
+TEST_F(SuchfeldTest, NirgendsGefundenUndLaufwerkssuche) {
     schreibe("Daten/Bericht.pdf", "x");
     aendern("T:\\Daten\\Bericht.pdf");
     aendern("#T\\Daten\\Bericht.pdf");
@@ -96,11 +96,8 @@ TEST_F(SuchfeldTest, NirgendsGefundenMeldetUndSchliesst) {
     EXPECT_EQ(notifier_.texte(), QStringList{"T:\\Daten\\Fehlt.pdf\r\nwurde nicht gefunden."});
     EXPECT_TRUE(shell_.aufrufe.empty());
     EXPECT_FALSE(Suchfeld::hatDateiendung("C:\\Da.ten\\Bericht"));
-}
-
-// The program folder's drive first; then A, B, D to Z, where the last letter holding the
-// file wins; C is never tried.
-TEST_F(SuchfeldTest, LaufwerkssucheEigenesZuerstDannDerLetzteBuchstabe) {
+    // The drive search: the program folder's drive first; then A, B, D to Z, where the last
+    // letter holding the file wins; C is never tried.
     const QString q = ":\\x\\a.txt";
     for (char b : {'C', 'D', 'F'})
         aufLaufwerk(b, "/x/a.txt");

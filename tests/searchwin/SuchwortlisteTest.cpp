@@ -9,7 +9,7 @@ using SuchwortlisteTest = Umgebung;
 
 // After a search with hits the list goes to each variant that had one, or to the list
 // without document when none is loaded; other lists stay as they were.
-TEST_F(SuchwortlisteTest, SchreibtJedeVarianteMitTreffern) {
+TEST_F(SuchwortlisteTest, SchreibtJedeVarianteMitTreffernUndLiestJedeKodierung) {
     const QString liste = "Datenbank/Suchwoerterlisten/";
     schreibe(liste + "Akten_Ansi_Suchwoerterliste.txt", QByteArray("alt"));
     const QStringList neu{QStringLiteral("Bär"), "a b"};
@@ -28,10 +28,7 @@ TEST_F(SuchwortlisteTest, SchreibtJedeVarianteMitTreffern) {
                              22))
             << name;
     EXPECT_EQ(lies(liste + "Akten_Ansi_Suchwoerterliste.txt"), QByteArray("alt"));
-}
-
-// Reading also takes UTF-16 BE and UTF-8 with their marks and ANSI without one.
-TEST_F(SuchwortlisteTest, LiestJedeKodierung) {
+    // Reading also takes UTF-16 BE and UTF-8 with their marks and ANSI without one.
     const QString text = QStringLiteral("Äpfel\r\nÖl und Ruß\r\n");
     QByteArray be("\xFE\xFF", 2);
     for (QChar c : text)
