@@ -7,19 +7,15 @@
 // values dropped, one pair of quotes dropped, the first section and key win, the text is
 // 1252, a value holds at most 254 characters.
 TEST(Profildatei, LiestWieDiePlattform) {
-    QByteArray lang;
-    for (int i = 0; i < 300; ++i)
-        lang.append(static_cast<char>('a' + i % 26));
+    const QByteArray lang = QByteArray("abcdefghijklmnopqrstuvwxyz").repeated(12);
     const Profildatei p(QByteArray("[Themen1]\r\nListe=Recht, Technik\r\n"
                                    "[Recht]\r\n  liste =  a/, b=  \r\nAnders=x\r\n"
                                    "[A]\nListe=eins\nListe=zwei\nx=\"  mit Blank \"\ny='z'\n"
                                    "w=\"halb\n[A]\nListe=drei\n[B]\nAnders=2\n"
                                    "[\xC4pfel]\nListe=M\xFCller \x80\n[Lang]\nListe=") +
                         lang + "\n");
-    const struct {
-        const char *abschnitt, *schluessel;
-        QString wert;
-    } faelle[] = {
+    // A key of another section is not found through a later one (B, Liste).
+    const std::tuple<const char*, const char*, QString> faelle[] = {
         {"Themen1", "Liste", "Recht, Technik"},
         {"RECHT", "Liste", "a/, b="},
         {"Recht", "Anders", "x"},
@@ -29,19 +25,16 @@ TEST(Profildatei, LiestWieDiePlattform) {
         {"A", "w", "\"halb"},
         {"äpfel", "Liste", "Müller €"},
         {"Lang", "Liste", QString::fromLatin1(lang.left(254))},
-        // A key of another section is not found through a later one.
         {"B", "Liste", ""},
-        {"C", "Liste", ""},
-    };
-    for (const auto& f : faelle)
-        EXPECT_EQ(p.GetPrivateProfileString(QString::fromUtf8(f.abschnitt), f.schluessel), f.wert)
-            << f.abschnitt << "/" << f.schluessel;
+        {"C", "Liste", ""}};
+    for (const auto& [abschnitt, schluessel, wert] : faelle)
+        EXPECT_EQ(p.GetPrivateProfileString(QString::fromUtf8(abschnitt), schluessel), wert)
+            << abschnitt << "/" << schluessel;
     EXPECT_EQ(p.GetPrivateProfileString("B", "Liste", "vorgabe"), "vorgabe");
     EXPECT_EQ(p.GetPrivateProfileString("Lang", "Liste", QString(), 10), "abcdefghi");
 }
 
-// Entries a/, b= and c: two searching addresses and one plain; the character after each
-// comma is dropped, so a/,b/ loses the b.
+// The character after each comma is dropped, so a/,b/ loses the b; a/ and b= search, c is plain.
 TEST(Adressliste, EintraegeUndArten) {
     const std::pair<QString, QStringList> faelle[] = {
         {"a/, b=, c", {"a/", "b=", "c"}},
@@ -51,29 +44,21 @@ TEST(Adressliste, EintraegeUndArten) {
     };
     for (const auto& [wert, eintraege] : faelle)
         EXPECT_EQ(Adressliste::adresseintraege(wert), eintraege) << wert.toStdString();
-    EXPECT_EQ(Adressliste::art("a/"), Adressliste::Art::Suchend);
-    EXPECT_EQ(Adressliste::art("b="), Adressliste::Art::Suchend);
-    EXPECT_EQ(Adressliste::art("c"), Adressliste::Art::Einfach);
-    EXPECT_EQ(Adressliste::symbol(Adressliste::Art::Suchend), ">");
-    EXPECT_EQ(Adressliste::symbol(Adressliste::Art::Einfach), "+");
+    for (const auto& [adresse, symbol] : {std::pair{"a/", ">"}, {"b=", ">"}, {"c", "+"}})
+        EXPECT_EQ(Adressliste::symbol(Adressliste::art(adresse)), symbol) << adresse;
 }
 
-TEST(Adressliste, ThemenGetrimmtUndSortiert) {
+// Topics and addresses sorted; the two topic values are joined without a separator.
+TEST(Adressliste, ThemenUndAdressenSortiertUndBei254Abgeschnitten) {
     EXPECT_EQ(Adressliste::sortiert({"zeta", "Beta", "alpha", "Äpfel"}),
               (QStringList{"alpha", "Äpfel", "Beta", "zeta"}));
-    // The two topic values are joined without a separator.
-    const Adressliste ohneKomma(
-        Profildatei(QByteArray("[Themen1]\nListe=Recht, Kunst\n[Themen2]\nListe=Technik, Bau\n")));
-    EXPECT_EQ(ohneKomma.themen(), (QStringList{"Bau", "KunstTechnik", "Recht"}));
-    const Adressliste mitKomma(
-        Profildatei(QByteArray("[Themen1]\nListe=Recht, Kunst,\n[Themen2]\nListe=Technik, Bau\n")));
-    EXPECT_EQ(mitKomma.themen(), (QStringList{"Bau", "Kunst", "Recht", "Technik"}));
-}
-
-TEST(Adressliste, AdressenEinesThemasSortiertUndBei254Abgeschnitten) {
+    const QByteArray themen2 = "[Themen2]\nListe=Technik, Bau\n";
+    EXPECT_EQ(Adressliste(Profildatei("[Themen1]\nListe=Recht, Kunst\n" + themen2)).themen(),
+              (QStringList{"Bau", "KunstTechnik", "Recht"}));
+    EXPECT_EQ(Adressliste(Profildatei("[Themen1]\nListe=Recht, Kunst,\n" + themen2)).themen(),
+              (QStringList{"Bau", "Kunst", "Recht", "Technik"}));
     const Adressliste liste(Profildatei(
-        QByteArray("[Themen1]\nListe=Recht\n[Recht]\nListe=https://z.de/?q=, https://a.de\n"
-                   "[T]\nListe=https://a.de/?q=, ") +
+        QByteArray("[Recht]\nListe=https://z.de/?q=, https://a.de\n[T]\nListe=https://a.de/?q=, ") +
         QByteArray(300, 'x') + "\n"));
     EXPECT_EQ(liste.adressen("Recht"), (QStringList{"https://a.de", "https://z.de/?q="}));
     EXPECT_TRUE(liste.adressen("Kunst").isEmpty());

@@ -5,23 +5,9 @@
 #include "platform/Shell.h"
 #include "tests/common/TestUmgebung.h"
 
-#include <QDir>
-
-namespace {
-
 const QString frageText = QStringLiteral(
     "Bei dem Suchtext handelt es sich um einen Pfad zu einer Datei.\r\nMöchten Sie die Datei "
     "mit dem zugehörigen externen Programm öffnen?");
-
-QString endungsHinweis(const QString& p) {
-    return p +
-           QStringLiteral("\r\n hat keine Dateiendung.\r\nÜberprüfen Sie ob im Viewer der "
-                          "\"Pfad+Dateiname+Endung\" in einer Zeile steht. Wenn der Eintrag "
-                          "umgebrochen ist (ein Teil steht eine Zeile darunter), dann verbreitern "
-                          "Sie das Fenster bis er in einer Zeile steht.");
-}
-
-} // namespace
 
 class SuchfeldTest : public Umgebung {
 protected:
@@ -29,18 +15,11 @@ protected:
         Umgebung::SetUp();
         feld_ = std::make_unique<Suchfeld>(notifier_, shell_, Programmordner(win()));
     }
-    // Maps a drive letter to a fresh folder below the test folder.
-    QString laufwerk(char buchstabe) {
-        const QString ordner = tmp_.filePath("lw_" + QLatin1Char(buchstabe));
-        QDir().mkpath(ordner);
-        DriveMap::global().setzeWurzel(QLatin1Char(buchstabe), ordner);
-        return ordner;
-    }
-    void datei(const QString& nativ) {
-        QDir().mkpath(QFileInfo(nativ).path());
-        QFile f(nativ);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("x");
+    // A file on a drive letter mapped to a folder of its own.
+    void aufLaufwerk(char buchstabe, const QString& pfad) {
+        const QString ordner = QStringLiteral("lw_") + QLatin1Char(buchstabe);
+        schreibe(ordner + pfad, "x");
+        DriveMap::global().setzeWurzel(QLatin1Char(buchstabe), nativ(ordner));
     }
     Suchfeld::Zustand aendern(const QString& text) { return feld_->TntEdit2Change(text); }
 
@@ -52,10 +31,7 @@ protected:
 // Two words make a phrase; leading blanks go, trailing ones stay but make no phrase; pasted
 // markup goes, a "/" that is not the only one stays.
 TEST_F(SuchfeldTest, FeldtextPhraseUndMarkup) {
-    const struct {
-        QString eingabe, feld;
-        bool phrase;
-    } faelle[] = {
+    const std::tuple<QString, QString, bool> faelle[] = {
         {"rote Rosen", "rote Rosen", true},
         {"rote\tRosen", "rote\tRosen", true},
         {" \t Rosen  ", "Rosen  ", false},
@@ -68,14 +44,13 @@ TEST_F(SuchfeldTest, FeldtextPhraseUndMarkup) {
         {"http://beispiel.de/", "http://beispiel.de/", false},
         {"a/b", "a/b", false},
     };
-    for (const auto& f : faelle) {
-        const Suchfeld::Zustand z = aendern(f.eingabe);
-        EXPECT_EQ(z.feldtext, f.feld) << f.eingabe.toStdString();
-        EXPECT_EQ(z.phrase, f.phrase) << f.eingabe.toStdString();
-        EXPECT_EQ(z.suchbereit, !f.feld.isEmpty());
-        EXPECT_EQ(z.suchtextLabel, f.feld.isEmpty()
-                                       ? QStringLiteral("Es wurde kein Text eingegeben!")
-                                       : "Suchtext: " + f.feld);
+    for (const auto& [eingabe, feld, phrase] : faelle) {
+        const Suchfeld::Zustand z = aendern(eingabe);
+        EXPECT_EQ(z.feldtext, feld) << eingabe.toStdString();
+        EXPECT_EQ(z.phrase, phrase) << eingabe.toStdString();
+        EXPECT_EQ(z.suchbereit, !feld.isEmpty());
+        EXPECT_EQ(z.suchtextLabel, feld.isEmpty() ? QStringLiteral("Es wurde kein Text eingegeben!")
+                                                  : "Suchtext: " + feld);
     }
     EXPECT_TRUE(notifier_.meldungen().empty());
 }
@@ -83,25 +58,26 @@ TEST_F(SuchfeldTest, FeldtextPhraseUndMarkup) {
 // On No the path stands in the field without "#": the one named, or the one found on another
 // drive when the named drive lacks it; a path without extension is warned about first.
 TEST_F(SuchfeldTest, AufNeinStehtDerGefundenePfadImFeld) {
-    datei(nativ("Daten/Bericht.pdf"));
-    datei(laufwerk('E') + "/Daten/Brief.pdf");
-    datei(laufwerk('E') + "/Daten/Bericht");
+    schreibe("Daten/Bericht.pdf", "x");
+    aufLaufwerk('E', "/Daten/Brief.pdf");
+    aufLaufwerk('E', "/Daten/Bericht");
     notifier_.setStandardAntwort(false);
-    const struct {
-        const char *eingabe, *feld;
-        QStringList meldungen;
-    } faelle[] = {
+    const std::tuple<const char*, const char*, QStringList> faelle[] = {
         {"  #T:\\Daten\\Bericht.pdf", "T:\\Daten\\Bericht.pdf", {frageText}},
         {"#C:\\Daten\\Brief.pdf", "E:\\Daten\\Brief.pdf", {frageText}},
         {"#C:\\Daten\\Bericht",
          "E:\\Daten\\Bericht",
-         {endungsHinweis("C:\\Daten\\Bericht"), frageText}},
+         {"C:\\Daten\\Bericht\r\n hat keine Dateiendung.\r\nÜberprüfen Sie ob im Viewer der "
+          "\"Pfad+Dateiname+Endung\" in einer Zeile steht. Wenn der Eintrag umgebrochen ist (ein "
+          "Teil steht eine Zeile darunter), dann verbreitern Sie das Fenster bis er in einer Zeile "
+          "steht.",
+          frageText}},
     };
-    for (const auto& f : faelle) {
+    for (const auto& [eingabe, feld, meldungen] : faelle) {
         notifier_.leeren();
-        const Suchfeld::Zustand z = aendern(QString::fromLatin1(f.eingabe));
-        EXPECT_EQ(notifier_.texte(), f.meldungen) << f.eingabe;
-        EXPECT_EQ(z.feldtext, QString::fromLatin1(f.feld));
+        const Suchfeld::Zustand z = aendern(QString::fromLatin1(eingabe));
+        EXPECT_EQ(notifier_.texte(), meldungen) << eingabe;
+        EXPECT_EQ(z.feldtext, QString::fromLatin1(feld));
         EXPECT_FALSE(z.dateiGeoeffnet);
         EXPECT_TRUE(z.suchbereit);
     }
@@ -112,24 +88,21 @@ TEST_F(SuchfeldTest, AufNeinStehtDerGefundenePfadImFeld) {
 
 // Found nowhere: the named drive stands as the program folder's; without "#" or ":\" at
 // its place the text is searched for, not opened.
-TEST_F(SuchfeldTest, NirgendsGefundenMeldetUndSchliesst) {
-    datei(nativ("Daten/Bericht.pdf"));
+TEST_F(SuchfeldTest, NirgendsGefundenUndLaufwerkssuche) {
+    schreibe("Daten/Bericht.pdf", "x");
     aendern("T:\\Daten\\Bericht.pdf");
     aendern("#T\\Daten\\Bericht.pdf");
     EXPECT_TRUE(aendern("#C:\\Daten\\Fehlt.pdf").fensterSchliessen);
     EXPECT_EQ(notifier_.texte(), QStringList{"T:\\Daten\\Fehlt.pdf\r\nwurde nicht gefunden."});
     EXPECT_TRUE(shell_.aufrufe.empty());
     EXPECT_FALSE(Suchfeld::hatDateiendung("C:\\Da.ten\\Bericht"));
-}
-
-// The program folder's drive first; then A, B, D to Z, where the last letter holding the
-// file wins; C is never tried.
-TEST_F(SuchfeldTest, LaufwerkssucheEigenesZuerstDannDerLetzteBuchstabe) {
+    // The drive search: the program folder's drive first; then A, B, D to Z, where the last
+    // letter holding the file wins; C is never tried.
     const QString q = ":\\x\\a.txt";
     for (char b : {'C', 'D', 'F'})
-        datei(laufwerk(b) + "/x/a.txt");
+        aufLaufwerk(b, "/x/a.txt");
     EXPECT_EQ(feld_->DateiAufLaufwerkSuchen(q), "F:\\x\\a.txt");
-    datei(nativ("x/a.txt"));
+    schreibe("x/a.txt", "x");
     EXPECT_EQ(feld_->DateiAufLaufwerkSuchen(q), "T:\\x\\a.txt");
     QFile::remove(nativ("x/a.txt"));
     DriveMap::global().entferneWurzel(QLatin1Char('D'));

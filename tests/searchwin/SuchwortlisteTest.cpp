@@ -5,23 +5,36 @@
 
 #include <QDir>
 
-class SuchwortlisteTest : public Umgebung {
-protected:
-    Programmordner ordner() const { return Programmordner(win()); }
-    const QString liste = "Datenbank/Suchwoerterlisten/";
-};
+using SuchwortlisteTest = Umgebung;
 
-TEST_F(SuchwortlisteTest, DateiformatSchreibenUndLesen) {
-    ASSERT_TRUE(Suchwortliste::speichern({QStringLiteral("Bär"), "a b"}, win("liste.txt")));
-    EXPECT_EQ(lies("liste.txt"), QByteArray("\xFF\xFE"
-                                            "B\0\xE4\0r\0\r\0\n\0a\0 \0b\0\r\0\n\0",
-                                            22));
+// After a search with hits the list goes to each variant that had one, or to the list
+// without document when none is loaded; other lists stay as they were.
+TEST_F(SuchwortlisteTest, SchreibtJedeVarianteMitTreffernUndLiestJedeKodierung) {
+    const QString liste = "Datenbank/Suchwoerterlisten/";
+    schreibe(liste + "Akten_Ansi_Suchwoerterliste.txt", QByteArray("alt"));
+    const QStringList neu{QStringLiteral("Bär"), "a b"};
+    Suchwortliste::schreiben(neu, Programmordner(win()), "Akten", Dokumentvariante::Utf8,
+                             {Dokumentvariante::Utf8, Dokumentvariante::Unicode});
+    Suchwortliste::schreiben(neu, Programmordner(win()), "Post", Dokumentvariante::Keine,
+                             {Dokumentvariante::Utf8});
+    EXPECT_EQ(QDir(nativ(liste)).entryList(QDir::Files),
+              (QStringList{"Akten_Ansi_Suchwoerterliste.txt", "Akten_Unicode_Suchwoerterliste.txt",
+                           "Akten_Utf8_Suchwoerterliste.txt",
+                           "Post_Gesamt_OhneDB_Suchwoerterliste.txt"}));
+    for (const char* name : {"Akten_Utf8", "Akten_Unicode", "Post_Gesamt_OhneDB"})
+        EXPECT_EQ(lies(liste + name + "_Suchwoerterliste.txt"),
+                  QByteArray("\xFF\xFE"
+                             "B\0\xE4\0r\0\r\0\n\0a\0 \0b\0\r\0\n\0",
+                             22))
+            << name;
+    EXPECT_EQ(lies(liste + "Akten_Ansi_Suchwoerterliste.txt"), QByteArray("alt"));
     // Reading also takes UTF-16 BE and UTF-8 with their marks and ANSI without one.
+    const QString text = QStringLiteral("Äpfel\r\nÖl und Ruß\r\n");
     QByteArray be("\xFE\xFF", 2);
-    for (QChar c : QStringLiteral("Äpfel\r\nÖl und Ruß\r\n"))
+    for (QChar c : text)
         be.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
     const std::pair<const char*, QByteArray> dateien[] = {
-        {"le.txt", utf16le(QStringLiteral("Äpfel\r\nÖl und Ruß\r\n"))},
+        {"le.txt", utf16le(text)},
         {"be.txt", be},
         {"u8.txt", "\xEF\xBB\xBF\xC3\x84pfel\r\n\xC3\x96l und Ru\xC3\x9F\r\n"},
         {"ansi.txt", "\xC4pfel\r\n\xD6l und Ru\xDF"}};
@@ -37,7 +50,6 @@ TEST_F(SuchwortlisteTest, DateiformatSchreibenUndLesen) {
 TEST(Suchwortliste, AufnehmenNachDenListenregeln) {
     QStringList liste{"Apfel", "Birne"};
     ASSERT_TRUE(Suchwortliste::aufnehmen(liste, "Birne"));
-    EXPECT_EQ(liste, (QStringList{"Birne", "Apfel"}));
     Suchwortliste::aufnehmen(liste, "apfel");
     EXPECT_EQ(liste, (QStringList{"apfel", "Birne", "Apfel"}));
     liste = QStringList{QString(), "Sie_haben_keinen_Suchtext_eingegeben!", "alt", QString()};
@@ -55,23 +67,4 @@ TEST(Suchwortliste, AufnehmenNachDenListenregeln) {
         EXPECT_EQ(liste.first(), "neu");
         EXPECT_EQ(liste.last(), QString("w%1").arg(danach - 2));
     }
-}
-
-// After a search with hits the list goes to each variant that had one, or to the list
-// without document when none is loaded; other lists stay as they were.
-TEST_F(SuchwortlisteTest, SchreibtJedeVarianteMitTreffern) {
-    schreibe(liste + "Akten_Ansi_Suchwoerterliste.txt", QByteArray("alt"));
-    const QStringList neu{"Rosen", "Tulpen"};
-    const QByteArray erwartet = utf16le("Rosen\r\nTulpen\r\n");
-    Suchwortliste::schreiben(neu, ordner(), "Akten", Dokumentvariante::Utf8,
-                             {Dokumentvariante::Utf8, Dokumentvariante::Unicode});
-    Suchwortliste::schreiben(neu, ordner(), "Post", Dokumentvariante::Keine,
-                             {Dokumentvariante::Utf8});
-    EXPECT_EQ(QDir(nativ(liste)).entryList(QDir::Files),
-              (QStringList{"Akten_Ansi_Suchwoerterliste.txt", "Akten_Unicode_Suchwoerterliste.txt",
-                           "Akten_Utf8_Suchwoerterliste.txt",
-                           "Post_Gesamt_OhneDB_Suchwoerterliste.txt"}));
-    for (const char* name : {"Akten_Utf8", "Akten_Unicode", "Post_Gesamt_OhneDB"})
-        EXPECT_EQ(lies(liste + name + "_Suchwoerterliste.txt"), erwartet) << name;
-    EXPECT_EQ(lies(liste + "Akten_Ansi_Suchwoerterliste.txt"), QByteArray("alt"));
 }

@@ -10,27 +10,11 @@
 
 class WeitersucheTest : public Umgebung {
 protected:
-    Weitersuche::Umgebung umgebung(Dokumentvariante v, bool sortiert = false) {
-        return {Programmordner(win()),
-                QStringLiteral("Akten"),
-                v,
-                v,
-                sortiert,
-                notifier_,
-                Pump::still(),
-                {}};
-    }
-    void klick(Dokumentvariante v, bool sortiert = false) {
-        suche_.WeiterSucheClick(umgebung(v, sortiert), {[this](qint64 start, qint64 laenge) {
-                                                            viewer_.emplace_back(start, laenge);
-                                                            return Weitersuche::Seite{};
-                                                        },
-                                                        [](qsizetype, qsizetype) {}});
+    Weitersuche::Umgebung umgebung(Dokumentvariante v, bool sortiert) {
+        return {Programmordner(win()), "Akten", v, v, sortiert, notifier_, Pump::still(), {}};
     }
 
     ProtokollNotifier notifier_;
-    Weitersuche suche_;
-    std::vector<std::pair<qint64, qint64>> viewer_;
 };
 
 // Each variant searches its own file in its own key form and selects the hit's bytes; while
@@ -40,22 +24,22 @@ TEST_F(WeitersucheTest, JedeVarianteSuchtIhreDatei) {
     schreibe("Datenbank/Akten_UnicodeDokument.txt", utf16le("ab TEST"));
     schreibe("Datenbank/Akten_UTF8Dokument.txt", QByteArray("Ein B\xC3\xA4r"));
     schreibe("Datenbank/Akten_Phrasen_Woerter_Utf8Liste.txt", QByteArray("Apfel\r\nRose\r\n"));
-    const struct {
-        Dokumentvariante v;
-        bool sortiert;
-        const char* text;
-        std::pair<qint64, qint64> auswahl;
-    } faelle[] = {{Dokumentvariante::Ansi, false, "bär", {4, 3}},
-                  {Dokumentvariante::Unicode, false, "Test", {2 + 2 * 3, 8}},
-                  // Characters plus half the extra UTF-8 bytes, rounded down.
-                  {Dokumentvariante::Utf8, false, "bär", {4, 3}},
-                  {Dokumentvariante::Utf8, true, "rose", {7, 4}}};
-    for (const auto& f : faelle) {
-        viewer_.clear();
-        suche_.TntEdit1Change(QString::fromUtf8(f.text));
-        klick(f.v, f.sortiert);
-        ASSERT_EQ(viewer_.size(), 1u) << f.text;
-        EXPECT_EQ(viewer_[0], f.auswahl) << f.text;
+    const std::tuple<Dokumentvariante, bool, const char*, std::pair<qint64, qint64>> faelle[] = {
+        {Dokumentvariante::Ansi, false, "bär", {4, 3}},
+        {Dokumentvariante::Unicode, false, "Test", {2 + 2 * 3, 8}},
+        // Characters plus half the extra UTF-8 bytes, rounded down.
+        {Dokumentvariante::Utf8, false, "bär", {4, 3}},
+        {Dokumentvariante::Utf8, true, "rose", {7, 4}}};
+    for (const auto& [v, sortiert, text, erwartet] : faelle) {
+        Weitersuche suche;
+        std::vector<std::pair<qint64, qint64>> auswahl;
+        const auto viewer = [&auswahl](qint64 start, qint64 laenge) {
+            auswahl.emplace_back(start, laenge);
+            return Weitersuche::Seite{};
+        };
+        suche.TntEdit1Change(QString::fromUtf8(text));
+        suche.WeiterSucheClick(umgebung(v, sortiert), {viewer, [](qsizetype, qsizetype) {}});
+        EXPECT_EQ(auswahl, (std::vector{erwartet})) << text;
     }
     EXPECT_EQ(Weitersuche::suchdatei(umgebung(Dokumentvariante::Unicode, true)),
               "T:\\Datenbank\\Akten_Phrasen_Woerter_UnicodeListe.txt");
@@ -72,28 +56,23 @@ TEST(Weitersuche, MemobereichAusZeileUndSpalte) {
                                        1};
     // Two bytes per character after the byte-order mark.
     const Weitersuche::Seite utf16{{{2, QStringLiteral("ab TEST")}}, 2};
-    const struct {
-        const Weitersuche::Seite& seite;
-        qint64 von, bis;
-        Dokumentvariante v;
-        qsizetype start, laenge;
-    } faelle[] = {
-        // The memo line "Bär und" and its break are 8 characters; "Äpfel " 6 more.
-        {utf8, 17, 21, Dokumentvariante::Utf8, 14, 3},
-        {utf8, 0, 4, Dokumentvariante::Utf8, 0, 3},
-        // "de", the memo's line break, "fg".
-        {umbrochen, 4, 8, Dokumentvariante::Ansi, 4, 5},
-        // Past the page's end the mark stops at the memo's last character.
-        {umbrochen, 7, 20, Dokumentvariante::Ansi, 8, 2},
-        {utf16, 8, 16, Dokumentvariante::Unicode, 3, 4},
-    };
-    for (const auto& f : faelle) {
-        const auto b = Weitersuche::memobereich(f.seite, f.von, f.bis, f.v);
-        ASSERT_TRUE(b.has_value()) << f.von;
-        EXPECT_EQ(b->start, f.start) << f.von;
-        EXPECT_EQ(b->laenge, f.laenge) << f.von;
+    using Bereich = std::pair<qsizetype, qsizetype>;
+    const std::tuple<const Weitersuche::Seite*, qint64, qint64, Dokumentvariante, Bereich>
+        faelle[] = {
+            // The memo line "Bär und" and its break are 8 characters; "Äpfel " 6 more.
+            {&utf8, 17, 21, Dokumentvariante::Utf8, {14, 3}},
+            {&utf8, 0, 4, Dokumentvariante::Utf8, {0, 3}},
+            // A hit that is not on the page is not marked.
+            {&utf8, 40, 44, Dokumentvariante::Utf8, {-1, -1}},
+            // "de", the memo's line break, "fg".
+            {&umbrochen, 4, 8, Dokumentvariante::Ansi, {4, 5}},
+            // Past the page's end the mark stops at the memo's last character.
+            {&umbrochen, 7, 20, Dokumentvariante::Ansi, {8, 2}},
+            {&utf16, 8, 16, Dokumentvariante::Unicode, {3, 4}},
+        };
+    for (const auto& [seite, von, bis, v, bereich] : faelle) {
+        const auto b = Weitersuche::memobereich(*seite, von, bis, v);
+        EXPECT_EQ((b ? Bereich(b->start, b->laenge) : Bereich(-1, -1)), bereich) << von;
     }
-    // A hit that is not on the page is not marked.
-    EXPECT_FALSE(Weitersuche::memobereich(utf8, 40, 44, Dokumentvariante::Utf8).has_value());
     EXPECT_EQ(Weitersuche::auswahllaenge(QStringLiteral("Bärenäpfel"), Dokumentvariante::Utf8), 11);
 }

@@ -1,29 +1,19 @@
 #include "Suchfenster.h"
 
-#include <ostream>
+#include <tuple>
 
 namespace {
 
 // Where the memo's selection stands: the text of its line, the column and the text.
-struct Markierung {
-    QString zeile;
-    int spalte = -1;
-    QString text;
-    bool operator==(const Markierung&) const = default;
-};
-
-void PrintTo(const Markierung& m, std::ostream* os) {
-    *os << '"' << m.zeile.toStdString() << "\" @" << m.spalte << " \"" << m.text.toStdString()
-        << '"';
-}
+using Markierung = std::tuple<QString, int, QString>;
 
 class Dokumentsuche : public Suchfenster {
 protected:
     void suche(const QString& text) { form().TntEdit1->setText(text); }
-    QByteArray vieleZeilen() {
+    QByteArray vieleZeilen(const QHash<int, QByteArray>& anders = {}) {
         QByteArray a = "#T:\\a.pdf\r\n";
         for (int i = 0; i < 400; ++i)
-            a += "Zeile " + QByteArray::number(i) + " der Datei\r\n";
+            a += anders.value(i, "Zeile " + QByteArray::number(i) + " der Datei") + "\r\n";
         return a;
     }
     Markierung markierung() {
@@ -43,42 +33,9 @@ protected:
 
 } // namespace
 
-// An empty field turns the search off; Enter searches and a miss is reported, also for a
-// key longer than the file; the window stays open.
-TEST_F(Dokumentsuche, EnterSuchtUndKeinTrefferWirdGemeldet) {
-    ladeUtf8("abcdef\r\n");
-    EXPECT_FALSE(form().WeiterSuche->isEnabled());
-    suche(QStringLiteral("b"));
-    form().Button2->click();
-    EXPECT_TRUE(form().TntEdit1->text().isEmpty());
-    EXPECT_FALSE(form().WeiterSuche->isEnabled());
-    suche(QStringLiteral("xyz"));
-    QTest::keyClick(form().TntEdit1, Qt::Key_Return);
-    suche(QStringLiteral("abcdefghijkl"));
-    form().WeiterSuche->click();
-    EXPECT_EQ(notifier.texte(), (QStringList{"Nicht gefunden!", "Nicht gefunden!"}));
-    EXPECT_TRUE(form().isVisible());
-}
-
-TEST_F(Dokumentsuche, LesezeichenGesetztUndNachDemNeuladenAngesprungen) {
-    ladeUtf8(vieleZeilen());
-    // Only once the viewer has drawn text.
-    form().LesezeichenErlaubt = false;
-    form().LesezeichenBtn->click();
-    EXPECT_FALSE(einstellungen.werte.contains("Lesezeichen_Utf8_Akten"));
-    form().LesezeichenErlaubt = true;
-    form().Viewer->ScrollLineDown(120);
-    form().Viewer->viewport()->repaint();
-    const qint64 stelle = form().AnsichtPosition;
-    ASSERT_GT(stelle, 0);
-    form().LesezeichenBtn->click();
-    EXPECT_EQ(einstellungen.werte.value("Lesezeichen_Utf8_Akten"), QString::number(stelle));
-    neuesFenster();
-    ladeUtf8(vieleZeilen());
-    EXPECT_EQ(form().Viewer->Position(), stelle);
-}
-
-TEST_F(Dokumentsuche, MemoZeileSpiegeltDieViewerzeile) {
+// The memo mirrors the viewer's lines. An empty field turns the search off; Enter searches
+// and a miss is reported, also for a key longer than the file; the window stays open.
+TEST_F(Dokumentsuche, MemoZeilenUndKeinTreffer) {
     // At 10 points the font's exact height has a fraction, which a text layout rounds up.
     form().setViewerSchriftgroesse(10);
     ladeUtf8("#T:\\B\xC3\xA4r.pdf\r\nzweite Zeile\r\n");
@@ -91,21 +48,27 @@ TEST_F(Dokumentsuche, MemoZeileSpiegeltDieViewerzeile) {
     const int abstand = edit->cursorRect(QTextCursor(memo->findBlockByNumber(1))).top() -
                         edit->cursorRect(QTextCursor(memo->findBlockByNumber(0))).top();
     EXPECT_EQ(abstand, form().Viewer->Zeilenhoehe());
+    EXPECT_FALSE(form().WeiterSuche->isEnabled());
+    suche(QStringLiteral("b"));
+    form().Button2->click();
+    EXPECT_TRUE(form().TntEdit1->text().isEmpty());
+    EXPECT_FALSE(form().WeiterSuche->isEnabled());
+    suche(QStringLiteral("xyz"));
+    QTest::keyClick(form().TntEdit1, Qt::Key_Return);
+    suche(QStringLiteral("zweite Zeile und noch mehr Text"));
+    form().WeiterSuche->click();
+    EXPECT_EQ(notifier.texte(), (QStringList{"Nicht gefunden!", "Nicht gefunden!"}));
+    EXPECT_TRUE(form().isVisible());
 }
 
 // Each click selects the next hit, case not counting, in the viewer and in the memo where it
 // stands; after the last one a note, then the first again.
 TEST_F(Dokumentsuche, JederTrefferWirdAnSeinerStelleMarkiert) {
-    QByteArray text = "#T:\\a.pdf\r\n";
-    for (int i = 0; i < 400; ++i)
-        text += i == 2     ? QByteArray("Rose am Zaun, Rose am Tor\r\n")
-                : i == 300 ? QByteArray("#T:\\b.pdf mit einer ROSE\r\n")
-                           : "Zeile " + QByteArray::number(i) + " der Datei\r\n";
-    ladeUtf8(text);
+    ladeUtf8(vieleZeilen({{2, "Rose am Zaun, Rose am Tor"}, {300, "#T:\\b.pdf mit einer ROSE"}}));
     suche(QStringLiteral("rose"));
-    const Markierung zaun1{QStringLiteral("Rose am Zaun, Rose am Tor"), 0, QStringLiteral("Rose")};
-    const Markierung zaun2{QStringLiteral("Rose am Zaun, Rose am Tor"), 14, QStringLiteral("Rose")};
-    const Markierung b{QStringLiteral("#T:\\b.pdf mit einer ROSE"), 20, QStringLiteral("ROSE")};
+    const QString zaun = QStringLiteral("Rose am Zaun, Rose am Tor");
+    const Markierung zaun1{zaun, 0, "Rose"}, zaun2{zaun, 14, "Rose"},
+        b{"#T:\\b.pdf mit einer ROSE", 20, "ROSE"};
     form().WeiterSuche->click();
     EXPECT_EQ(markierung(), zaun1);
     EXPECT_EQ(form().Viewer->SelLength(), 4);
@@ -123,8 +86,9 @@ TEST_F(Dokumentsuche, JederTrefferWirdAnSeinerStelleMarkiert) {
 }
 
 // Keys and the wheel in the memo move the viewer, whose page the memo then shows; Tab goes
-// to the search field, Shift with an arrow selects in the memo.
-TEST_F(Dokumentsuche, TastenUndRadImMemoBewegenDenViewer) {
+// to the search field, Shift with an arrow selects in the memo. A bookmark keeps the place
+// for the next load.
+TEST_F(Dokumentsuche, TastenRadUndLesezeichen) {
     ladeUtf8(vieleZeilen());
     QPlainTextEdit* memo = form().ViewerMemo;
     const auto ersteZeile = [&] { return memo->document()->firstBlock().text(); };
@@ -163,4 +127,16 @@ TEST_F(Dokumentsuche, TastenUndRadImMemoBewegenDenViewer) {
               QStringLiteral("Zeile %1 der Datei").arg(QApplication::wheelScrollLines() - 1));
     EXPECT_EQ(memo->verticalScrollBar()->value(), 0);
     EXPECT_EQ(memo->toPlainText(), seitentext());
+    // Only once the viewer has drawn text.
+    form().LesezeichenErlaubt = false;
+    form().LesezeichenBtn->click();
+    EXPECT_FALSE(einstellungen.werte.contains("Lesezeichen_Utf8_Akten"));
+    form().LesezeichenErlaubt = true;
+    const qint64 stelle = form().AnsichtPosition;
+    ASSERT_GT(stelle, 0);
+    form().LesezeichenBtn->click();
+    EXPECT_EQ(einstellungen.werte.value("Lesezeichen_Utf8_Akten"), QString::number(stelle));
+    neuesFenster();
+    ladeUtf8(vieleZeilen());
+    EXPECT_EQ(form().Viewer->Position(), stelle);
 }

@@ -9,8 +9,7 @@ namespace {
 class Taktpumpe : public Pump {
 public:
     void verarbeiten() override {
-        ++runden;
-        if (runden == ausloesen && aktion)
+        if (++runden == ausloesen && aktion)
             aktion();
     }
     void pause(int millisekunden) override { pausen.append(millisekunden); }
@@ -33,7 +32,6 @@ protected:
             "Datenbank/Akten.dat",
             ("PFAD_UND_ENDUNGEN= T:\\Akten *.pdf    \r\n" + win("Akten\\a.pdf") + "\r\n").toUtf8());
     }
-    // A record as the indexing run writes it.
     QString satz(const QString& text) const {
         return satzkopf(win("Akten\\a.pdf")) + text + "\r\n";
     }
@@ -58,7 +56,8 @@ protected:
     Taktpumpe takt;
 };
 
-TEST_F(SortiergruppeTest, FrageZeigtDieGruppeUndVerbirgtDieWebsuche) {
+// The question shows the group and hides the web search.
+TEST_F(SortiergruppeTest, FrageUndLaufMitDemGewaehltenModus) {
     EXPECT_TRUE(form().nurWoerterButton->isChecked());
     bool abbruch = true;
     gruppe().setAbbruchFlag(abbruch);
@@ -76,12 +75,9 @@ TEST_F(SortiergruppeTest, FrageZeigtDieGruppeUndVerbirgtDieWebsuche) {
                              "Sie anschließend auf den Schalter \"Sortierte Listen erstellen\""));
     EXPECT_FALSE(abbruch);
     EXPECT_TRUE(gruppeOffen(true));
-}
-
-// The mode chosen reaches the run; afterwards the group stays open, the controls come back
-// and the list's variant offers its load button.
-TEST_F(SortiergruppeTest, LaufMitDemGewaehltenModus) {
-    gruppeOeffnen();
+    // The mode chosen reaches the run; afterwards the group stays open, the controls come
+    // back and the list's variant offers its load button.
+    notifier.leeren();
     form().nurSaetzeButton->setChecked(true);
     schreibe("Datenbank/Akten_AnsiDokument.txt",
              satz("Der Bär brummt. Ein Satz, so da").toLatin1());
@@ -96,11 +92,15 @@ TEST_F(SortiergruppeTest, LaufMitDemGewaehltenModus) {
     EXPECT_FALSE(form().SortierungLaeuft);
     EXPECT_TRUE(gruppe().Timer1->isActive());
     EXPECT_EQ(takt.pausen, QList<int>{100});
-    EXPECT_TRUE(form().TntEdit2->isEnabled());
-    EXPECT_TRUE(form().AnsiLadenButton->isEnabled());
-    EXPECT_FALSE(form().UTF8LadenButton->isEnabled());
+    EXPECT_EQ(aktiv({form().TntEdit2, form().AnsiLadenButton, form().UTF8LadenButton}),
+              (QList<bool>{true, true, false}));
     EXPECT_TRUE(gruppeOffen(true));
     EXPECT_TRUE(QDir(nativ("Datenbank/Temp")).entryList(QDir::Files).isEmpty());
+    // Closing the window closes the group too.
+    form().CancelBtn->click();
+    EXPECT_FALSE(form().isVisible());
+    EXPECT_TRUE(gruppeOffen(false));
+    EXPECT_TRUE(abbruch);
 }
 
 TEST_F(SortiergruppeTest, AbbruchWaehrendDesLaufs) {
@@ -134,7 +134,26 @@ TEST_F(SortiergruppeTest, AbbruchWaehrendDesLaufs) {
     EXPECT_TRUE(form().windowTitle().isEmpty());
 }
 
-TEST_F(SortiergruppeTest, TimerBeendetDenAbbruchUndHoertNachZehnTaktenAuf) {
+// Without a run the cancel button closes at once; the load buttons want 3 bytes of an 8-bit
+// document and 5 of a UTF-16 one.
+TEST_F(SortiergruppeTest, AbbrechenOhneUndWaehrendDesLaufs) {
+    gruppeOeffnen();
+    schreibe("Datenbank/Akten_AnsiDokument.txt", "abc");
+    schreibe("Datenbank/Akten_UTF8Dokument.txt", "ab");
+    schreibe("Datenbank/Akten_UnicodeDokument.txt", utf16le("a"));
+    const std::initializer_list<QWidget*> knoepfe{form().AnsiLadenButton, form().UTF8LadenButton,
+                                                  form().UnicodeLadenButton, form().TntEdit2};
+    for (QWidget* w : knoepfe)
+        w->setEnabled(false);
+    form().ProgressBar1->setValue(50);
+    form().SortAbbrechenButton->click();
+    EXPECT_TRUE(gruppeOffen(false));
+    EXPECT_EQ(form().Label4->text(), QStringLiteral("Sortierte Liste von: "));
+    EXPECT_EQ(form().ProgressBar1->value(), 0);
+    EXPECT_EQ(aktiv(knoepfe), (QList<bool>{true, false, false, true}));
+    EXPECT_TRUE(gruppe().abbruch());
+    // During a run the click leaves the group open; the timer's first tick closes it, its
+    // tenth stops it.
     gruppeOeffnen();
     form().SortierungLaeuft = true;
     form().SortAbbrechenButton->click();
@@ -152,39 +171,6 @@ TEST_F(SortiergruppeTest, TimerBeendetDenAbbruchUndHoertNachZehnTaktenAuf) {
     gruppe().Timer1->start();
     gruppe().Timer1Timer();
     EXPECT_FALSE(gruppe().Timer1->isActive());
-}
-
-// Without a run the cancel button closes at once; the load buttons want 3 bytes of an 8-bit
-// document and 5 of a UTF-16 one.
-TEST_F(SortiergruppeTest, AbbrechenOhneLaufSchliesstSofort) {
-    gruppeOeffnen();
-    schreibe("Datenbank/Akten_AnsiDokument.txt", "abc");
-    schreibe("Datenbank/Akten_UTF8Dokument.txt", "ab");
-    schreibe("Datenbank/Akten_UnicodeDokument.txt", QByteArray("\xFF\xFE"
-                                                               "a\0",
-                                                               4));
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{form().AnsiLadenButton, form().UTF8LadenButton,
-                                         form().UnicodeLadenButton, form().TntEdit2})
-        w->setEnabled(false);
-    form().ProgressBar1->setValue(50);
-    form().SortAbbrechenButton->click();
-    EXPECT_TRUE(gruppeOffen(false));
-    EXPECT_EQ(form().Label4->text(), QStringLiteral("Sortierte Liste von: "));
-    EXPECT_EQ(form().ProgressBar1->value(), 0);
-    EXPECT_TRUE(form().AnsiLadenButton->isEnabled());
-    EXPECT_FALSE(form().UTF8LadenButton->isEnabled());
-    EXPECT_FALSE(form().UnicodeLadenButton->isEnabled());
-    EXPECT_TRUE(form().TntEdit2->isEnabled());
-    EXPECT_TRUE(gruppe().abbruch());
-}
-
-TEST_F(SortiergruppeTest, SchliessenDesFenstersSchliesstAuchDieGruppe) {
-    gruppeOeffnen();
-    form().CancelBtn->click();
-    EXPECT_FALSE(form().isVisible());
-    EXPECT_TRUE(gruppeOffen(false));
-    EXPECT_TRUE(gruppe().abbruch());
 }
 
 // A cancel flag shared with another run keeps the sort from starting.

@@ -34,13 +34,19 @@ protected:
         return *form_;
     }
     void neuesFenster() { form_.reset(); }
+    // Which of the widgets take input, in their order.
+    static QList<bool> aktiv(std::initializer_list<QWidget*> widgets) {
+        QList<bool> out;
+        for (const QWidget* w : widgets)
+            out.append(w->isEnabled());
+        return out;
+    }
     // Writes the UTF-8 document and loads it through its button.
     void ladeUtf8(const QByteArray& inhalt) {
         schreibe(QStringLiteral("Datenbank/Akten_UTF8Dokument.txt"), inhalt);
         form().FormPaint();
         form().UTF8LadenButton->click();
     }
-    QString memoAuswahl() { return form().ViewerMemo->textCursor().selectedText(); }
 
     SpeicherEinstellungen einstellungen;
     ProtokollNotifier notifier;

@@ -1,24 +1,13 @@
 #include "searchwin/Titelanzeige.h"
 
-#include "platform/Ansi.h"
 #include "tests/common/TestUmgebung.h"
-
-namespace {
-// A title position file as the indexing run writes it: offset, blank, path line in byte
-// form, all in UTF-8.
-QByteArray datei(const std::vector<std::pair<qint64, QString>>& eintraege) {
-    QByteArray b;
-    for (const auto& [zahl, pfad] : eintraege)
-        b += QByteArray::number(zahl) + ' ' + Ansi::zuByteForm("#" + pfad).toUtf8() + "\r\n";
-    return b;
-}
-} // namespace
 
 // A position equal to the next start still belongs to the one before; before the first
 // only the number, with thousands points.
 TEST(Titelanzeige, TitelUndBeschriftung) {
     Titelanzeige t;
-    t.laden(datei({{9, "D:\\a.pdf"}, {500, "D:\\Bär.pdf"}, {900, "D:\\c.pdf"}}));
+    // Offset, blank, path line in byte form, all in UTF-8, as the indexing run writes it.
+    t.laden("9 #D:\\a.pdf\r\n500 #D:\\B\xC3\x83\xC2\xA4r.pdf\r\n900 #D:\\c.pdf\r\n");
     ASSERT_EQ(t.anzahl(), 3);
     const std::pair<qint64, QString> faelle[] = {{8, ""},
                                                  {500, "D:\\a.pdf"},
@@ -38,10 +27,9 @@ TEST(Titelanzeige, TitelUndBeschriftung) {
 // Too long a title loses seven characters at a time, with three dots in their place.
 TEST(Titelanzeige, ZuLangWirdInSiebenerschrittenGekuerzt) {
     const auto passt = [](const QString& s) { return s.size() <= 20; };
-    // 34, 27 and 20 characters with the dots are too long; 13 with them are 16.
-    EXPECT_EQ(Titelanzeige::gekuerzt(QString(34, QLatin1Char('x')), passt),
-              QString(13, QLatin1Char('x')) + "...");
-    EXPECT_EQ(Titelanzeige::gekuerzt(QString(22, QLatin1Char('x')), passt),
-              QString(15, QLatin1Char('x')) + "...");
-    EXPECT_EQ(Titelanzeige::gekuerzt(QStringLiteral("kurz"), passt), QStringLiteral("kurz"));
+    // 34, 27 and 20 characters with the dots are too long; 13 with them are 16. Twenty fit.
+    for (const auto& [laenge, bleibt] : {std::pair{34, 13}, {22, 15}, {20, 20}})
+        EXPECT_EQ(Titelanzeige::gekuerzt(QString(laenge, 'x'), passt),
+                  QString(bleibt, 'x') + (bleibt < laenge ? "..." : ""))
+            << laenge;
 }
