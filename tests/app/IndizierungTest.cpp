@@ -25,7 +25,8 @@
 class BedenkenderNotifier : public ProtokollNotifier {
 public:
     bool fragen(const QString& text, const QString& titel) override {
-        QTest::qWait(bedenkzeitMs);
+        if (bedenkzeitMs > 0)
+            QTest::qWait(bedenkzeitMs);
         return ProtokollNotifier::fragen(text, titel);
     }
     int bedenkzeitMs = 0;
