@@ -5,21 +5,13 @@
 TEST(Registrierwerte, ErststartSchreibtEinmalInTabellenfolge) {
     SpeicherEinstellungen e;
     EXPECT_TRUE(Registrierwerte::erststartWerteSchreiben(e));
-    const std::vector<std::pair<QString, QString>> erwartet = {
-        {"Ausgewaehlte_Datenbank", "-1"},
-        {"Themen-Webseite", "0"},
-        {"Ausgewaehlte_Webseite", "0"},
-        {"Farbe", "$000090FF"},
-        {"HinweistextFarbe", "clBlack"},
-        {"Hoehe", "506"},
-        {"Weite", "900"},
-        {"SHoehe", "500"},
-        {"SWeite", "900"},
-        {"Browser", "standard"},
-        {"Suchwort_in_Zwischenablage_kopieren", "1"},
-        {"Kurzhinweis_imViewer_anzeigen", "1"},
-    };
-    EXPECT_EQ(e.schreibvorgaenge, erwartet);
+    QStringList geschrieben;
+    for (const auto& [name, wert] : e.schreibvorgaenge)
+        geschrieben << name + '=' + wert;
+    EXPECT_EQ(geschrieben.join(' '),
+              "Ausgewaehlte_Datenbank=-1 Themen-Webseite=0 Ausgewaehlte_Webseite=0 Farbe=$000090FF "
+              "HinweistextFarbe=clBlack Hoehe=506 Weite=900 SHoehe=500 SWeite=900 Browser=standard "
+              "Suchwort_in_Zwischenablage_kopieren=1 Kurzhinweis_imViewer_anzeigen=1");
     e.schreibvorgaenge.clear();
     EXPECT_FALSE(Registrierwerte::erststartWerteSchreiben(e));
     EXPECT_TRUE(e.schreibvorgaenge.empty());

@@ -2,6 +2,7 @@
 
 #include "tests/common/Datensatz.h"
 #include "tests/common/Programmlauf.h"
+#include "tests/common/TestUmgebung.h"
 #include "tests/fixtures/PdfSchreiber.h"
 
 #include <QDir>
@@ -10,57 +11,34 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include <memory>
 #include <vector>
 
 // A program folder for the real "kelvora", with drive T: mapped to it through the program's
 // own settings file, PDFs below it and the master list of drive T:, so that no lister runs.
-class StoerfallUmgebung : public ::testing::Test {
+class StoerfallUmgebung : public Umgebung {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(tmp_.isValid());
-        QDir().mkpath(prog("Datenbank"));
-        einstellen("Laufwerk_T", prog());
-    }
-
-    QString prog(const QString& relativ = QString()) const {
-        return tmp_.filePath(relativ.isEmpty() ? "prog" : "prog/" + relativ);
-    }
-    QByteArray lies(const QString& relativ) const {
-        QFile f(prog(relativ));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    void schreibe(const QString& relativ, const QByteArray& inhalt) const {
-        QDir().mkpath(QFileInfo(prog(relativ)).path());
-        QFile f(prog(relativ));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(inhalt) == inhalt.size());
+        Umgebung::SetUp();
+        QDir().mkpath(nativ("Datenbank"));
+        einstellen("Laufwerk_T", nativ());
     }
     void einstellen(const QString& name, const QString& wert) {
         QSettings(tmp_.filePath("config/Dorwent/Kelvora-PDF.conf"), QSettings::IniFormat)
             .setValue(name, wert);
     }
-    QProcessEnvironment umgebung() const {
-        QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
-        e.insert("XDG_CONFIG_HOME", tmp_.filePath("config"));
-        e.insert("XDG_RUNTIME_DIR", tmp_.path());
-        return e;
-    }
-
-    using Ausgang = Programmlauf;
-    Ausgang kelvora(const QStringList& argumente) const {
-        return programmAusfuehren(KELVORA_CLI, QStringList{"--dir", prog()} + argumente, umgebung(),
-                                  180000);
+    // The real program on the program folder or on another one.
+    Programmlauf kelvora(const QStringList& argumente, const QString& ordner = {}) const {
+        return programmAusfuehren(
+            KELVORA_CLI, QStringList{"--dir", ordner.isEmpty() ? nativ() : ordner} + argumente,
+            QProcessEnvironment::systemEnvironment(), 180000);
     }
     // Started and left running; one still running at the end of the test is killed with the
     // fixture (a QProcess kills its process when it goes).
     QProcess& kelvoraStarten(const QStringList& argumente) {
         QProcess& p = *laufende_.emplace_back(std::make_unique<QProcess>());
-        p.setProcessEnvironment(umgebung());
-        p.start(KELVORA_CLI, QStringList{"--dir", prog()} + argumente);
+        p.start(KELVORA_CLI, QStringList{"--dir", nativ()} + argumente);
         EXPECT_TRUE(p.waitForStarted());
         return p;
     }
@@ -75,25 +53,24 @@ protected:
         QString seite = kennung + " Suchwort " + kennung + "\nVersion " + QString::number(version);
         for (int z = 0; z < 3 * version + i % 4; ++z)
             seite += QString("\nZeile %1 der Akte %2 in Fassung %3").arg(z).arg(i).arg(version);
-        QDir().mkpath(prog(ordner));
-        ASSERT_TRUE(PdfSchreiber::schreiben(prog(QString("%1/Akte_%2.pdf").arg(ordner).arg(i)),
+        QDir().mkpath(nativ(ordner));
+        ASSERT_TRUE(PdfSchreiber::schreiben(nativ(QString("%1/Akte_%2.pdf").arg(ordner).arg(i)),
                                             {seite, "Zweite Seite " + kennung}));
     }
     // Files 0 to 2 changed, the last two of the first `bisher` gone, new ones up to `bis`.
     void aendern(int bisher, int bis) {
-        for (int i : {0, 1, 2})
-            akte("Akten", i, 2);
-        for (int i = bisher; i < bis; ++i)
-            akte("Akten", i, 2);
-        QFile::remove(prog(QString("Akten/Akte_%1.pdf").arg(bisher - 1)));
-        QFile::remove(prog(QString("Akten/Akte_%1.pdf").arg(bisher - 2)));
+        for (int i = 0; i < bis; ++i)
+            if (i < 3 || i >= bisher)
+                akte("Akten", i, 2);
+        QFile::remove(nativ(QString("Akten/Akte_%1.pdf").arg(bisher - 1)));
+        QFile::remove(nativ(QString("Akten/Akte_%1.pdf").arg(bisher - 2)));
     }
     // The master list of drive T: with every PDF below the program folder, in name order.
     void hauptliste() const {
         QStringList pfade;
-        QDirIterator it(prog(), {"*.pdf"}, QDir::Files, QDirIterator::Subdirectories);
+        QDirIterator it(nativ(), {"*.pdf"}, QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext())
-            pfade << "T:\\" + QDir(prog()).relativeFilePath(it.next()).replace('/', '\\') + "\r\n";
+            pfade << "T:\\" + QDir(nativ()).relativeFilePath(it.next()).replace('/', '\\') + "\r\n";
         pfade.sort();
         schreibe("Datenbank/Haupt_Dateinamen_Liste_Laufwerk_T.txt", pfade.join("").toUtf8());
     }
@@ -102,8 +79,7 @@ protected:
         schreibe("pdftotext", "#!/bin/sh\n" + vorher + "\nexec " +
                                   QFile::encodeName(QStandardPaths::findExecutable("pdftotext")) +
                                   " \"$@\"\n");
-        QFile(prog("pdftotext"))
-            .setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(nativ("pdftotext"), QFile::ReadOwner | QFile::ExeOwner);
     }
 
     // The number of records, or -1 and the reason.
@@ -124,12 +100,11 @@ protected:
             return {-1, "kein Kopf in der .dat"};
         qint64 vorher = -1;
         for (const QString& zeile : titel) {
-            const qsizetype blank = zeile.indexOf(' ');
-            const qint64 offset = zeile.left(blank).toLongLong();
+            const qint64 offset = zeile.section(' ', 0, 0).toLongLong();
+            const QString pfad = zeile.mid(zeile.indexOf(' ') + 2);
             // The header line with one character per byte: back to those bytes.
-            const QByteArray kopf =
-                satzkopf(QString::fromUtf8(zeile.mid(blank + 2).toLatin1())).toUtf8();
-            const qsizetype inDat = dat.indexOf(zeile.mid(blank + 2));
+            const QByteArray kopf = satzkopf(QString::fromUtf8(pfad.toLatin1())).toUtf8();
+            const qsizetype inDat = dat.indexOf(pfad);
             if (offset <= vorher || inDat < 0 || !dok.mid(offset - 9).startsWith(kopf))
                 return {-1, "Titelzeile ohne ihren Kopf oder außer der Reihe: " + zeile};
             dat = dat.mid(inDat + 1);
@@ -162,6 +137,5 @@ protected:
             .replace(zeit, "Zeit: X  ");
     }
 
-    QTemporaryDir tmp_;
     std::vector<std::unique_ptr<QProcess>> laufende_;
 };

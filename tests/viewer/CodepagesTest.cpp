@@ -3,8 +3,10 @@
 #include "tests/common/TestUmgebung.h"
 
 // 73 entries; the first six always offered, UTF-16 never: it has no code page, so a whole
-// text is one "?"; known bytes of each group.
-TEST(Codepages, EintraegeUndBekannteBytes) {
+// text is one "?"; known bytes of each group; the ISO entry follows the ANSI code page; the
+// built-in tables stand in for a missing code page and say what the code page itself says,
+// one character for each byte.
+TEST(Codepages, EintraegeBytesUndErsatztabellen) {
     EXPECT_EQ(EncodingAnzahl, 73);
     for (int e = encANSI; e <= encMac; ++e)
         EXPECT_TRUE(EncodingAvailable(TTextEncoding(e))) << e;
@@ -18,6 +20,7 @@ TEST(Codepages, EintraegeUndBekannteBytes) {
         TTextEncoding e;
         QByteArray bytes;
         QString text;
+        quint32 ansi = 1252;
     } faelle[] = {
         {encANSI, "Hallo \xE4\x80\x81", QString::fromUtf16(u"Hallo ä€\u0081")},
         {encOEM, "\x8E", "Ä"}, // the OEM page of a German system is 850
@@ -25,32 +28,24 @@ TEST(Codepages, EintraegeUndBekannteBytes) {
         {encCyrKOI8R, "\xC4", "д"},
         {encArWin, "\xC7", "ا"},
         {encEBGermany, "\x4A\xC1\x40\xF1", "ÄA 1"},
+        {encISO, "\xC4", "Ф", 1251}, // 8859-5
+        {encANSI, "\xC0", "А", 1251},
     };
     for (const auto& f : faelle)
-        EXPECT_EQ(ToWide(f.bytes, f.e), f.text) << int(f.e);
-}
-
-TEST(Codepages, IsoFolgtDerAnsiCodepage) {
-    const std::pair<quint32, TTextEncoding> faelle[] = {
+        EXPECT_EQ(Codepages(f.ansi).ToWide(f.bytes, f.e), f.text) << int(f.e) << ' ' << f.ansi;
+    const std::pair<quint32, TTextEncoding> iso[] = {
         {1250, encCEuroISO}, {1251, encCyrISO}, {1257, encBalISO1}, {932, encWEuroISO1}};
-    for (const auto& [ansi, iso] : faelle)
-        EXPECT_EQ(Codepages(ansi).isoZuAnsi(), iso) << ansi;
-    Codepages kyrillisch(1251);
-    EXPECT_EQ(kyrillisch.ToWide("\xC4", encISO), "Ф"); // 8859-5
-    EXPECT_EQ(kyrillisch.ToWide("\xC0", encANSI), "А");
-}
+    for (const auto& [ansi, erwartet] : iso)
+        EXPECT_EQ(Codepages(ansi).isoZuAnsi(), erwartet) << ansi;
 
-// The built-in tables stand in for a missing code page; they must say what the code page
-// itself says, one character for each byte.
-TEST(Codepages, ErsatztabellenStimmenMitDerCodepageUeberein) {
     QByteArray alle;
     for (int i = 0; i < 256; ++i)
         alle.append(char(i));
-    const std::pair<TTextEncoding, TTextEncoding> faelle[] = {{encEBCDIC, encEBUSCanada},
+    const std::pair<TTextEncoding, TTextEncoding> ersatz[] = {{encEBCDIC, encEBUSCanada},
                                                               {encKOI8, encCyrKOI8R},
                                                               {encISO, encWEuroISO1},
                                                               {encMac, encWEuroMac}};
-    for (const auto& [e, seite] : faelle) {
+    for (const auto& [e, seite] : ersatz) {
         Codepages k;
         const QString mitSeite = k.ToWide(alle, e);
         EXPECT_EQ(mitSeite.size(), 256) << int(e);
