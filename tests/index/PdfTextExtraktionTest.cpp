@@ -118,65 +118,58 @@ TEST(ConvertBytes, Grenzen) {
 }
 
 // Several converters at once: records in ".dat" order, a page without text among them. Files that
-// cannot be indexed leave no record: damaged, encrypted, gone, excluded, of another extension; the
-// converter's messages come in file order, and the log counts them.
-TEST_F(PdfTextExtraktionTest, DokumentUndStatistik) {
-    pdf("gut.pdf", {"lesbar"});
-    pdf("leer.pdf", {""});
-    pdf("geheim.pdf", {"Verschlossen"}, "geheim");
-    pdf("x.PDF", {"gross"});
-    pdf("ausgenommen.pdf", {"nie"});
-    ASSERT_TRUE(Files::schreiben(win("pdf\\kaputt.pdf"), "kein PDF"));
-    ASSERT_TRUE(Files::schreiben(win("pdf\\notiz.txt"), "x"));
-    ausnahmen << "t:\\PDF\\AUSGE";
-    ASSERT_TRUE(lauf(dat({"gut.pdf", "kaputt.pdf", "leer.pdf", "weg.pdf", "geheim.pdf", "notiz.txt",
-                          "x.PDF", "ausgenommen.pdf"}),
-                     3));
-    EXPECT_EQ(dokument(), satz("gut.pdf") + satz("leer.pdf") + satz("x.PDF"));
-    EXPECT_EQ(extraktion->konvertiert(), 3);
-    EXPECT_EQ(notifier.texte(),
-              (QStringList{" Error opening a PDF file.", " Error opening a PDF file."}));
-    EXPECT_TRUE(titel.contains("1   UTF8-Datei:  " + win("pdf\\gut.pdf")));
-    EXPECT_EQ(QDir(Files::nativ(job->pfad())).entryList(QDir::Files),
-              (QStringList{"Akten_UTF8Dokument.txt", "Sperre"}));
-    qint64 groesse = 0;
-    for (const char* n : {"gut.pdf", "kaputt.pdf", "leer.pdf", "geheim.pdf", "x.PDF"})
-        groesse += QFileInfo(nativ(QString("pdf/") + n)).size();
-    for (const char* n : {"gut.pdf", "leer.pdf", "x.PDF"})
-        groesse += konvertiert(n).size();
-    EXPECT_EQ(extraktion->statistik(8, "0:0:1"),
-              (QStringList{" ", "Dateien insgesamt: 8", "Konnten nicht indiziert werden: 5",
-                           "3 PDF-Dateien wurden indiziert.   Zeit: 0:0:1  Gesamtgröße der "
-                           "Datei(en) : " +
-                               ConvertBytes(groesse)}));
-}
-
-// A converter still running at the time limit is ended with everything it started; failing
-// converters are told by their exit code, in file order however they end; exit 0 without an
-// output file is no conversion either. None of these files is indexed, the run goes on.
-TEST_F(PdfTextExtraktionTest, ZeitlimitUndFehlerDesKonverters) {
+// cannot be indexed leave no record: damaged, encrypted, gone, excluded, of another extension, one
+// whose converter still runs at the time limit (ended with everything it started), ones whose
+// converter fails by exit code or ends 0 without output. Messages come in file order, the log
+// counts them, and the run goes on.
+TEST_F(PdfTextExtraktionTest, DokumentStatistikUndFehlerDesKonverters) {
     ersatzkonverter("case \"$4\" in *haengt*) echo $$ > " + QFile::encodeName(nativ("pid")) +
                     "; sleep 300 & echo $! > " + QFile::encodeName(nativ("kind")) +
                     "; wait;; *eins*) sleep 0.2; exit 1;; *zwei*) exit 3;; *drei*) exit 99;; "
-                    "*leer*) exit 0;; esac\nexec " +
+                    "*ohne*) exit 0;; esac\nexec " +
                     echterKonverter + " \"$@\"\n");
-    const QStringList namen{"a.pdf",    "haengt.pdf", "eins.pdf", "zwei.pdf",
-                            "drei.pdf", "leer.pdf",   "c.pdf"};
-    for (const QString& n : namen)
+    pdf("gut.pdf", {"lesbar"});
+    pdf("leer.pdf", {""});
+    pdf("geheim.pdf", {"Verschlossen"}, "geheim");
+    const QStringList weitere{"x.PDF",    "ausgenommen.pdf", "haengt.pdf", "eins.pdf",
+                              "zwei.pdf", "drei.pdf",        "ohne.pdf"};
+    for (const QString& n : weitere)
         pdf(n, {n});
-    ASSERT_TRUE(lauf(dat(namen), 3, 1));
+    ASSERT_TRUE(Files::schreiben(win("pdf\\kaputt.pdf"), "kein PDF"));
+    ASSERT_TRUE(Files::schreiben(win("pdf\\notiz.txt"), "x"));
+    ausnahmen << "t:\\PDF\\AUSGE";
+    ASSERT_TRUE(lauf(
+        dat(QStringList{"gut.pdf", "kaputt.pdf", "leer.pdf", "weg.pdf", "geheim.pdf", "notiz.txt"} +
+            weitere),
+        3, 1));
+    EXPECT_EQ(dokument(), satz("gut.pdf") + satz("leer.pdf") + satz("x.PDF"));
+    EXPECT_EQ(extraktion->konvertiert(), 3);
     EXPECT_EQ(notifier.texte(),
-              (QStringList{"Die Umwandlung von " + win("pdf\\haengt.pdf") +
+              (QStringList{" Error opening a PDF file.", " Error opening a PDF file.",
+                           "Die Umwandlung von " + win("pdf\\haengt.pdf") +
                                " hat länger als 1 Sekunden gedauert und wurde beendet "
                                "(Zeitlimit_Konverter). Die Datei wird nicht indiziert.",
                            " Error opening a PDF file.", "Error related to PDF permissions.",
                            " Other error."}));
-    ASSERT_EQ(notifier.meldungen().size(), 4u);
-    EXPECT_EQ(notifier.meldungen()[2].titel, " Error related to PDF permissions.");
-    EXPECT_EQ(notifier.meldungen()[3].titel, "Other error.");
-    EXPECT_EQ(extraktion->konvertiert(), 2);
-    EXPECT_EQ(dokument(), satz("a.pdf") + satz("c.pdf"));
+    ASSERT_EQ(notifier.meldungen().size(), 6u);
+    EXPECT_EQ(notifier.meldungen()[4].titel, " Error related to PDF permissions.");
+    EXPECT_EQ(notifier.meldungen()[5].titel, "Other error.");
     EXPECT_FALSE(prozessLebt("pid") || prozessLebt("kind"));
+    EXPECT_TRUE(titel.contains("1   UTF8-Datei:  " + win("pdf\\gut.pdf")));
+    EXPECT_EQ(QDir(Files::nativ(job->pfad())).entryList(QDir::Files),
+              (QStringList{"Akten_UTF8Dokument.txt", "Sperre"}));
+    qint64 groesse = 0;
+    for (const QString& n :
+         QStringList{"gut.pdf", "kaputt.pdf", "leer.pdf", "geheim.pdf", "x.PDF", "haengt.pdf",
+                     "eins.pdf", "zwei.pdf", "drei.pdf", "ohne.pdf"})
+        groesse += QFileInfo(nativ("pdf/" + n)).size();
+    for (const char* n : {"gut.pdf", "leer.pdf", "x.PDF"})
+        groesse += konvertiert(n).size();
+    EXPECT_EQ(extraktion->statistik(13, "0:0:1"),
+              (QStringList{" ", "Dateien insgesamt: 13", "Konnten nicht indiziert werden: 10",
+                           "3 PDF-Dateien wurden indiziert.   Zeit: 0:0:1  Gesamtgröße der "
+                           "Datei(en) : " +
+                               ConvertBytes(groesse)}));
 }
 
 // Unchanged files come from the cache, changed ones and damaged entries are converted
@@ -272,42 +265,37 @@ TEST_F(PdfTextExtraktionTest, NachbearbeitungImPool) {
         satz("a.pdf") + satz("b.pdf", "erkannt ") + satz("c.pdf", "erkannt ");
     const QStringList hinweise{"Hinweis zu " + win("pdf\\b.pdf"),
                                "Hinweis zu " + win("pdf\\c.pdf")};
-    struct Fall {
-        const char* was;
-        QByteArray kennung;
-        bool bereit, vollstaendig;
-        QStringList dateien;
-        int prozesse;
-        QByteArray dokument;
-        int vorbereitungen, schritte, ausCache, nachbearbeitet;
-        QStringList warnungen;
-    };
-    const Fall faelle[] = {
-        {"erster Lauf", "Probe 1", true, true, alle, 1, bearbeitet, 1, 2, 0, 2, hinweise},
-        {"andere Version", "Probe 2", true, true, alle, 1, bearbeitet, 2, 4, 1, 2, hinweise},
-        {"abgeschnitten", "Probe 3", true, false, alle, 1, bearbeitet, 3, 6, 1, 2, hinweise},
-        {"wieder", "Probe 3", true, false, alle, 1, bearbeitet, 4, 8, 1, 2, hinweise},
-        {"nicht bereit", "Probe 2", false, true, alle, 2, roh, 5, 8, 3, 0, {"Schritt fehlt"}},
-        {"nichts zu tun", "Probe 2", true, true, nurA, 2, satz("a.pdf"), 5, 8, 1, 0, {}},
-    };
-    for (const Fall& f : faelle) {
-        SCOPED_TRACE(f.was);
-        kennung = f.kennung;
-        bereit = f.bereit;
-        vollstaendig = f.vollstaendig;
+    // Version of the step, ready, complete, files, converters; then the document, the counts of
+    // preparations, steps, texts from the cache and touched texts, and the warnings.
+    const std::tuple<const char*, QByteArray, bool, bool, QStringList, int, QByteArray, int, int,
+                     int, int, QStringList>
+        faelle[] = {
+            {"erster Lauf", "Probe 1", true, true, alle, 1, bearbeitet, 1, 2, 0, 2, hinweise},
+            {"andere Version", "Probe 2", true, true, alle, 1, bearbeitet, 2, 4, 1, 2, hinweise},
+            {"abgeschnitten", "Probe 3", true, false, alle, 1, bearbeitet, 3, 6, 1, 2, hinweise},
+            {"wieder", "Probe 3", true, false, alle, 1, bearbeitet, 4, 8, 1, 2, hinweise},
+            {"nicht bereit", "Probe 2", false, true, alle, 2, roh, 5, 8, 3, 0, {"Schritt fehlt"}},
+            {"nichts zu tun", "Probe 2", true, true, nurA, 2, satz("a.pdf"), 5, 8, 1, 0, {}},
+        };
+    for (const auto& [was, version, istBereit, ganz, dateien, prozesse, text, vorbereitet,
+                      geschritten, ausCache, nachbearbeitet, warnungen] : faelle) {
+        SCOPED_TRACE(was);
+        kennung = version;
+        bereit = istBereit;
+        vollstaendig = ganz;
         notifier.leeren();
-        ASSERT_TRUE(lauf(dat(f.dateien), f.prozesse));
-        EXPECT_EQ(dokument(), f.dokument);
+        ASSERT_TRUE(lauf(dat(dateien), prozesse));
+        EXPECT_EQ(dokument(), text);
         EXPECT_EQ(lies("laeufe").count('x'), 3);
-        EXPECT_EQ(vorbereitungen, f.vorbereitungen);
-        EXPECT_EQ(schritte, f.schritte);
-        EXPECT_EQ(extraktion->ausCache(), f.ausCache);
-        EXPECT_EQ(extraktion->nachbearbeitet(), f.nachbearbeitet);
-        EXPECT_EQ(notifier.texte(), f.warnungen);
-        EXPECT_EQ(extraktion->statistik(f.dateien.size(), "0 s").last(),
-                  f.nachbearbeitet
+        EXPECT_EQ(vorbereitungen, vorbereitet);
+        EXPECT_EQ(schritte, geschritten);
+        EXPECT_EQ(extraktion->ausCache(), ausCache);
+        EXPECT_EQ(extraktion->nachbearbeitet(), nachbearbeitet);
+        EXPECT_EQ(notifier.texte(), warnungen);
+        EXPECT_EQ(extraktion->statistik(dateien.size(), "0 s").last(),
+                  nachbearbeitet
                       ? QStringLiteral("2 bearbeitet")
-                      : "Davon aus dem Textcache übernommen: " + QString::number(f.ausCache));
+                      : "Davon aus dem Textcache übernommen: " + QString::number(ausCache));
     }
     EXPECT_TRUE(QFileInfo(nativ("Datenbank/Akten_Textcache/Probe")).isDir());
     EXPECT_FALSE(fremderFaden);
