@@ -77,3 +77,17 @@ TEST(SortTrimmenTest, UnicodeOderNurAscii) {
               QStringLiteral("\u00C3\u0081"));
     EXPECT_EQ(Zeilenextraktor::trimmen(QStringLiteral(" \x7f "), true), QString());
 }
+
+// By the first UTF-16 code unit: ASCII letters and the German umlauts; "ß", other accents, the
+// first byte of a UTF-8 sequence and all else go to the rest.
+TEST(SortEimerTest, ErstesZeichenAlsCodeEinheit) {
+    const std::pair<std::u16string, Wortbuckets::Liste> faelle[] = {
+        {u"AFaf\u00C4\u00E4", Wortbuckets::AbisF},
+        {u"GLgl", Wortbuckets::GbisL},
+        {u"MRmr\u00D6\u00F6", Wortbuckets::MbisR},
+        {u"SZsz\u00DC\u00FC", Wortbuckets::SbisZ},
+        {u"@[`{1#\u00DF\u00C9\u00C3\u0100\u00C5", Wortbuckets::Rest}};
+    for (const auto& [zeichen, liste] : faelle)
+        for (const char16_t z : zeichen)
+            EXPECT_EQ(Wortbuckets::fuerZeichen(QChar(z)), liste) << int(z);
+}
