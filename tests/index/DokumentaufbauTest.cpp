@@ -67,21 +67,18 @@ TEST_F(DokumentaufbauTest, KopfzeileUndTitelzeileInByteForm) {
 }
 
 TEST_F(DokumentaufbauTest, SchreibfehlerNenntDieDatei) {
-    struct Fall {
-        const char* versperrt;
-        qsizetype textgroesse;
-        bool eintragOk;
-    };
-    for (const Fall f :
-         {Fall{"Akten_UTF8Dokument1.txt", 2000000, false}, Fall{"Akten_UTF8Dokument.txt", 10, true},
-          Fall{"Akten_UTF8Dokument.txt", 2000000, true}}) {
+    const std::tuple<const char*, qsizetype, bool> faelle[] = {
+        {"Akten_UTF8Dokument1.txt", 2000000, false},
+        {"Akten_UTF8Dokument.txt", 10, true},
+        {"Akten_UTF8Dokument.txt", 2000000, true}};
+    for (const auto& [versperrt, textgroesse, eintragOk] : faelle) {
         job = Arbeitsordner::anlegen(Programmordner(win()), "Index");
         // A folder in the file's place: no write gets through, not even as root.
-        ASSERT_TRUE(QDir().mkpath(imJob(f.versperrt)));
+        ASSERT_TRUE(QDir().mkpath(imJob(versperrt)));
         Dokumentaufbau aufbau(job->pfad(), "Akten");
-        const bool eintrag = aufbau.eintrag("T:\\a.pdf", QByteArray(f.textgroesse, 'x'));
-        EXPECT_EQ(eintrag, f.eintragOk) << f.versperrt;
+        const bool eintrag = aufbau.eintrag("T:\\a.pdf", QByteArray(textgroesse, 'x'));
+        EXPECT_EQ(eintrag, eintragOk) << versperrt;
         EXPECT_TRUE(!eintrag || !aufbau.abschliessen(Pump::still()));
-        EXPECT_EQ(aufbau.fehlerdatei(), job->datei(f.versperrt));
+        EXPECT_EQ(aufbau.fehlerdatei(), job->datei(versperrt));
     }
 }

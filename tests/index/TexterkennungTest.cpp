@@ -10,14 +10,6 @@
 
 class TexterkennungTest : public ::testing::Test {
 protected:
-    // The real converter, as the indexing run calls it.
-    QByteArray konvertieren(const QString& pdf) {
-        const Programmlauf p =
-            programmAusfuehren("pdftotext", {"-layout", "-enc", "UTF-8", pdf, "-"});
-        EXPECT_EQ(p.code, 0);
-        return p.aus.toUtf8();
-    }
-
     // A scanned page whose tesseract never gets to read it: its language data are pipes
     // nobody writes to, as on a mount that hangs.
     void haengendeSprachdaten() {
@@ -79,7 +71,9 @@ TEST_F(TexterkennungTest, SchrittImPoolMitZeitlimitJeSeite) {
         for (int i = 0; i < anzahl; ++i)
             seiten.append({QStringLiteral("Mahnung %1").arg(i)});
         ASSERT_TRUE(BildPdf::schreiben(pdf, seiten, QPageSize::A6));
-        QByteArray text = konvertieren(pdf);
+        // The real converter's text, as the indexing run calls it.
+        QByteArray text =
+            programmAusfuehren("pdftotext", {"-layout", "-enc", "UTF-8", pdf, "-"}).aus.toUtf8();
         const QByteArray ausgabe = text;
         const Nachbearbeitung::Ausgang a = schritt.schritt(
             {win, pdf, arbeit.path(), 1, [] { return false; }, [](const QString&) {}}, text);
