@@ -58,7 +58,6 @@ const QList<QByteArray> woerter =
                "7|Vermieter|Ende/Anfang|ja?|nein!|Fristen;|Zahlungen:")
         .split('|');
 
-// Words of the pool, without the common query word when told so.
 QByteArray woerterZeile(Zufall& z, int anzahl, bool ohneVertrag) {
     QByteArray zeile;
     for (int w = 0; w < anzahl; ++w) {
@@ -174,8 +173,7 @@ protected:
         s.setValue("Laufwerk_T", nativ());
     }
 
-    // The hit records of the search run, one per line, in their byte form; the document
-    // searched in stretches side by side when told so.
+    // The hit records in byte form, one per line.
     QByteArray saetze(const Abfrage& a, bool nebeneinander = false) {
         SpeicherEinstellungen einstellungen;
         ProtokollShell shell;
@@ -195,7 +193,6 @@ protected:
         return out;
     }
 
-    // Runs the real program; its output with the program folder as "@PROGRAMMORDNER@".
     QByteArray kelvora(const Abfrage& a) {
         const Programmlauf l =
             programmAusfuehren(KELVORA_CLI, QStringList{"--dir", nativ(), "search", "Akten",
@@ -210,7 +207,6 @@ protected:
     }
 };
 
-// Every file one query produces, by name, against the recorded one.
 TEST_F(SuchergebnisseTest, GleicheBytesWieAufgezeichnet) {
     for (const Abfrage& a : abfragen) {
         SCOPED_TRACE(a.name);

@@ -13,7 +13,6 @@ protected:
         suche.Ersatzlaufwerk = "T";
         fenster.Dateimarke = "#T:\\";
     }
-    // One run over the UTF-8 document of "Akten", its hits alone.
     QStringList utf8(const QString& text) {
         suche.TrefferListe.clear();
         fenster.TntEdit2 = text;
