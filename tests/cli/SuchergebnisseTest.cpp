@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QSettings>
 
+#include <algorithm>
 #include <tuple>
 
 namespace {
@@ -94,24 +95,14 @@ QByteArray pdfText(int i) {
         }
         const int zeilen = 8 + int(z.naechste(20));
         for (int l = 0; l < zeilen; ++l) {
+            // Empty, short, long, indented and ordinary lines.
+            const int art = std::min(int(z.naechste(20)), 4);
+            constexpr int basis[] = {0, 1, 40, 3, 6}, spanne[] = {1, 3, 120, 6, 9};
             QByteArray zeile;
-            switch (z.naechste(20)) {
-            case 0:
-                break;
-            case 1:
-                zeile = woerterZeile(z, 1 + int(z.naechste(3)), ohneVertrag);
-                break;
-            case 2:
-                zeile = woerterZeile(z, 40 + int(z.naechste(120)), ohneVertrag);
-                break;
-            case 3:
-                zeile = QByteArray(10 + int(z.naechste(20)), ' ') +
-                        woerterZeile(z, 3 + int(z.naechste(6)), ohneVertrag);
-                break;
-            default:
-                zeile = woerterZeile(z, 6 + int(z.naechste(9)), ohneVertrag);
-                break;
-            }
+            if (art > 0)
+                zeile = woerterZeile(z, basis[art] + int(z.naechste(spanne[art])), ohneVertrag);
+            if (art == 3)
+                zeile.prepend(QByteArray(10 + int(z.naechste(20)), ' '));
             if (s == 0 && l == 2) {
                 const std::tuple<int, int, const char*> einschuebe[] = {
                     {6, 4, " das sollte nicht sein"},
