@@ -1,5 +1,4 @@
-// "kelvora index" and "kelvora search" as built, with the real pdftotext and tesseract, on a
-// scanned PDF, a PDF with a text page and a scanned page, and a text PDF.
+// The real "kelvora", pdftotext and tesseract on a scanned, a mixed and a text PDF.
 
 #include "platform/TextFiles.h"
 #include "tests/common/Datensatz.h"
@@ -41,7 +40,6 @@ protected:
         return programmAusfuehren(KELVORA_CLI, QStringList{"--dir", nativ()} + befehl,
                                   QProcessEnvironment::systemEnvironment(), 180000);
     }
-    // The files "kelvora search" names for the text.
     QStringList treffer(const QString& suchtext) const {
         const Programmlauf l = kelvora({"search", "Akten", suchtext});
         EXPECT_EQ(l.code, 0) << l.fehler.toStdString();
@@ -51,14 +49,13 @@ protected:
                 dateien << zeile.section('\t', 0, 0);
         return dateien;
     }
-    // The record of the file in the document.
     QString satzVon(const QString& pfad) const {
         const QString d = QString::fromUtf8(lies("Datenbank/Akten_UTF8Dokument.txt"));
         const qsizetype anfang = d.indexOf(satzkopf(pfad));
         const qsizetype ende = d.indexOf(QStringLiteral(" \r\n \r\n \r\n#"), anfang + 1);
         return anfang < 0 ? QString() : d.mid(anfang, ende < 0 ? -1 : ende - anfang);
     }
-    // What the converter itself makes of the PDF.
+    // The independent reference: the converter run by hand.
     QString konvertiert(const QString& name) const {
         QProcess::execute("pdftotext",
                           {"-layout", "-enc", "UTF-8", nativ("Akten/" + name), nativ("ref.txt")});

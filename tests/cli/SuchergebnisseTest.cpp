@@ -1,10 +1,6 @@
-// A fixed generated database searched with a set of queries; the hit records, the result
-// pages and the output of the real "kelvora search" are compared byte for byte with the
-// files under tests/cli/Suchergebnisse, recorded once from a known good build. Work on the
-// speed of the search must leave every one of these bytes as it is.
-//
-// The texts hold none of & < > " and no line that looks like a file header, so that
-// escaping and the attribution of hits leave them alone. Every PDF exists.
+// Hit records, result pages and the output of the real "kelvora search" over a generated
+// database, byte for byte against tests/cli/Suchergebnisse, recorded from a known good build.
+// The texts hold none of & < > " and no header-like line; every PDF exists.
 
 #include "search/Suchlauf.h"
 
@@ -14,7 +10,8 @@
 #include <QDir>
 #include <QSettings>
 
-#include <utility>
+#include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -54,24 +51,18 @@ struct Zufall {
 
 // The query words other than the common one come in only where pdfText puts them; the
 // pool holds near misses of them.
-const char* const woerter[] = {
-    "der",      "das",        "und",         "nicht",     "sollte",      "Vertrag",  "Vertrag,",
-    "Verträge", "VERTRAG",    "Mietvertrag", "über",      "Straße",      "gemäß",    "Größe",
-    "Bär",      "Ärger",      "Öl",          "dieser",    "Studie",      "diese",    "die_x",
-    "3die",     "latex",      "LATEX",       "Frist",     "Zahlung",     "(Anlage)", "Monat",
-    "Jahr",     "Betrag",     "Euro",        "Konto",     "Seite",       "Absatz",   "§ 5",
-    "15%",      "z. B.",      "Prüfung",     "für",       "wird",        "ist",      "kann",
-    "mit",      "von",        "zu",          "im",        "auf",         "the",      "and",
-    "document", "it's",       "Nr. 7",       "Vermieter", "Ende/Anfang", "ja?",      "nein!",
-    "Fristen;", "Zahlungen:",
-};
-constexpr int Woerteranzahl = int(sizeof woerter / sizeof *woerter);
+const QList<QByteArray> woerter =
+    QByteArray("der|das|und|nicht|sollte|Vertrag|Vertrag,|Verträge|VERTRAG|Mietvertrag|über|Straße|"
+               "gemäß|Größe|Bär|Ärger|Öl|dieser|Studie|diese|die_x|3die|latex|LATEX|Frist|Zahlung|("
+               "Anlage)|Monat|Jahr|Betrag|Euro|Konto|Seite|Absatz|§ 5|15%|z. "
+               "B.|Prüfung|für|wird|ist|kann|mit|von|zu|im|auf|the|and|document|it's|Nr. "
+               "7|Vermieter|Ende/Anfang|ja?|nein!|Fristen;|Zahlungen:")
+        .split('|');
 
-// Words of the pool, without the common query word when told so.
 QByteArray woerterZeile(Zufall& z, int anzahl, bool ohneVertrag) {
     QByteArray zeile;
     for (int w = 0; w < anzahl; ++w) {
-        QByteArray wort = woerter[z.naechste(Woerteranzahl)];
+        QByteArray wort = woerter[z.naechste(quint32(woerter.size()))];
         if (ohneVertrag && wort.toLower().contains("vertr"))
             wort = "Urkunde";
         if (!zeile.isEmpty())
@@ -104,42 +95,31 @@ QByteArray pdfText(int i) {
         }
         const int zeilen = 8 + int(z.naechste(20));
         for (int l = 0; l < zeilen; ++l) {
+            // Empty, short, long, indented and ordinary lines.
+            const int art = std::min(int(z.naechste(20)), 4);
+            constexpr int basis[] = {0, 1, 40, 3, 6}, spanne[] = {1, 3, 120, 6, 9};
             QByteArray zeile;
-            switch (z.naechste(20)) {
-            case 0:
-                break;
-            case 1:
-                zeile = woerterZeile(z, 1 + int(z.naechste(3)), ohneVertrag);
-                break;
-            case 2:
-                zeile = woerterZeile(z, 40 + int(z.naechste(120)), ohneVertrag);
-                break;
-            case 3:
-                zeile = QByteArray(10 + int(z.naechste(20)), ' ') +
-                        woerterZeile(z, 3 + int(z.naechste(6)), ohneVertrag);
-                break;
-            default:
-                zeile = woerterZeile(z, 6 + int(z.naechste(9)), ohneVertrag);
-                break;
-            }
+            if (art > 0)
+                zeile = woerterZeile(z, basis[art] + int(z.naechste(spanne[art])), ohneVertrag);
+            if (art == 3)
+                zeile.prepend(QByteArray(10 + int(z.naechste(20)), ' '));
             if (s == 0 && l == 2) {
-                const std::pair<bool, const char*> einschuebe[] = {
-                    {i % 6 == 4, " das sollte nicht sein"},
-                    {i % 5 == 2, " gesetzt mit LaTeX und"},
-                    {i % 5 == 0, " die Kündigung"},
-                    {i % 7 == 1, " zur kündigung"},
-                    {i % 8 == 3, " KÜNDIGUNG"},
-                    {i % 6 == 1, " eine Übersicht"},
-                    {i % 9 == 2, " ÜBERSICHT:"},
-                    {i % 4 == 3, " (übersicht)"},
-                    {i % 4 == 0, " und die Frist"},
-                    {i % 7 == 3, " (die)"},
-                    {i % 9 == 5, " x-die"},
-                    {i % 10 == 7, " Die Zahlung"},
-                    {i % 11 == 8, " DIE"},
-                };
-                for (const auto& [ja, einschub] : einschuebe)
-                    if (ja)
+                const std::tuple<int, int, const char*> einschuebe[] = {
+                    {6, 4, " das sollte nicht sein"},
+                    {5, 2, " gesetzt mit LaTeX und"},
+                    {5, 0, " die Kündigung"},
+                    {7, 1, " zur kündigung"},
+                    {8, 3, " KÜNDIGUNG"},
+                    {6, 1, " eine Übersicht"},
+                    {9, 2, " ÜBERSICHT:"},
+                    {4, 3, " (übersicht)"},
+                    {4, 0, " und die Frist"},
+                    {7, 3, " (die)"},
+                    {9, 5, " x-die"},
+                    {10, 7, " Die Zahlung"},
+                    {11, 8, " DIE"}};
+                for (const auto& [teiler, rest, einschub] : einschuebe)
+                    if (i % teiler == rest)
                         zeile += einschub;
             }
             if (s == 0 && l == zeilen - 1 && i % 10 == 9)
@@ -184,8 +164,7 @@ protected:
         s.setValue("Laufwerk_T", nativ());
     }
 
-    // The hit records of the search run, one per line, in their byte form; the document
-    // searched in stretches side by side when told so.
+    // The hit records in byte form, one per line.
     QByteArray saetze(const Abfrage& a, bool nebeneinander = false) {
         SpeicherEinstellungen einstellungen;
         ProtokollShell shell;
@@ -205,7 +184,6 @@ protected:
         return out;
     }
 
-    // Runs the real program; its output with the program folder as "@PROGRAMMORDNER@".
     QByteArray kelvora(const Abfrage& a) {
         const Programmlauf l =
             programmAusfuehren(KELVORA_CLI, QStringList{"--dir", nativ(), "search", "Akten",
@@ -220,7 +198,6 @@ protected:
     }
 };
 
-// Every file one query produces, by name, against the recorded one.
 TEST_F(SuchergebnisseTest, GleicheBytesWieAufgezeichnet) {
     for (const Abfrage& a : abfragen) {
         SCOPED_TRACE(a.name);

@@ -131,7 +131,7 @@ TEST_F(BrowserstartTest, OhneBrowserNenntDieMeldungSeiteOderAdresse) {
 
 // Browsers from the desktop's application entries and the search path, sorted; Edge also as
 // its stable build, and the current one from the setting.
-TEST(Browsererkennung, AnwendungseintraegeUndSuchpfad) {
+TEST(Browsererkennung, AnwendungseintraegeSuchpfadUndInternetExplorer) {
     QTemporaryDir apps;
     QStringList pfad;
     const TBrowsererkennung::Quellen quellen{{apps.path()},
@@ -155,20 +155,18 @@ TEST(Browsererkennung, AnwendungseintraegeUndSuchpfad) {
     EXPECT_EQ(b.aktuell, TBrowsererkennung::Edge);
     pfad = QStringList{"microsoft-edge"};
     EXPECT_TRUE(TBrowsererkennung::edgeInstalliert(quellen));
-}
 
-// Internet Explorer brings Edge along; no other picture shows, nothing is current. Of two
-// names in the setting the later one is current.
-TEST(Browsererkennung, InternetExplorerBringtEdgeMit) {
-    const auto b =
+    // Internet Explorer brings Edge along; no other picture shows, nothing is current. Of two
+    // names in the setting the later one is current.
+    const auto ie =
         TBrowsererkennung::PruefeWelcheBrowserInstalliert("", {"Internet Explorer"}, false);
     const std::array<QString, TBrowsererkennung::Anzahl> hinweis{
         "Standard Browser", "Microsoft Internet Explorer", "Microsoft Edge"};
     for (int bild = 0; bild < TBrowsererkennung::Anzahl; ++bild) {
-        EXPECT_EQ(b.sichtbar[bild], !hinweis[bild].isEmpty()) << bild;
-        EXPECT_EQ(b.hinweis[bild], hinweis[bild]) << bild;
+        EXPECT_EQ(ie.sichtbar[bild], !hinweis[bild].isEmpty()) << bild;
+        EXPECT_EQ(ie.hinweis[bild], hinweis[bild]) << bild;
     }
-    EXPECT_EQ(b.aktuell, -1);
+    EXPECT_EQ(ie.aktuell, -1);
     EXPECT_EQ(
         TBrowsererkennung::PruefeWelcheBrowserInstalliert("standard firefox", {}, false).aktuell,
         TBrowsererkennung::Firefox);

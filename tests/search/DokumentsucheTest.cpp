@@ -13,7 +13,6 @@ protected:
         suche.Ersatzlaufwerk = "T";
         fenster.Dateimarke = "#T:\\";
     }
-    // One run over the UTF-8 document of "Akten", its hits alone.
     QStringList utf8(const QString& text) {
         suche.TrefferListe.clear();
         fenster.TntEdit2 = text;
@@ -31,6 +30,14 @@ protected:
 // line 349 characters from 40 before the hit, of which the viewer gives at most 2,048 before
 // it; with a long search text cut to 400 above 800 characters.
 TEST_F(DokumentsucheTest, KontextDesTreffers) {
+    // Without a document there is nothing to find, and the scan says so.
+    EXPECT_TRUE(utf8("Wort").isEmpty());
+    ASSERT_EQ(notifier.meldungen().size(), 1u);
+    EXPECT_EQ(notifier.meldungen()[0].art, Notifier::Art::Fehler);
+    EXPECT_EQ(notifier.meldungen()[0].titel, QStringLiteral("Error"));
+    EXPECT_EQ(notifier.meldungen()[0].text,
+              win("Datenbank\\Akten_UTF8Dokument.txt") + " kann nicht geöffnet werden.");
+    EXPECT_FALSE(suche.Gefunden);
     const QByteArray b(60, 'b'), c(70, 'c');
     const auto zeile = [](int laenge) { return "xxxxxTreffer" + QByteArray(laenge - 12, 'y'); };
     const QByteArray z40 = zeile(40), z200 = zeile(200), z260 = zeile(260);
@@ -99,16 +106,6 @@ TEST_F(DokumentsucheTest, FensterIstWaehrendDerSucheGesperrt) {
     // After each of the two hits one look at the messages.
     EXPECT_EQ(pumpe.schritte,
               (QStringList{"aus", "an", "Nachrichten", "aus", "an", "Nachrichten", "aus", "an"}));
-}
-
-TEST_F(DokumentsucheTest, NichtLesbaresDokumentWirdGemeldet) {
-    EXPECT_TRUE(utf8("Wort").isEmpty());
-    ASSERT_EQ(notifier.meldungen().size(), 1u);
-    EXPECT_EQ(notifier.meldungen()[0].art, Notifier::Art::Fehler);
-    EXPECT_EQ(notifier.meldungen()[0].titel, QStringLiteral("Error"));
-    EXPECT_EQ(notifier.meldungen()[0].text,
-              win("Datenbank\\Akten_UTF8Dokument.txt") + " kann nicht geöffnet werden.");
-    EXPECT_FALSE(suche.Gefunden);
 }
 
 // Each variant gets the search text in its own form; the UTF-16 and the 1252 document give

@@ -10,7 +10,6 @@
 
 namespace {
 
-// A searcher over bytes held in memory.
 struct Puffer {
     explicit Puffer(const QByteArray& inhalt) : daten(inhalt), buffer(&daten) {
         buffer.open(QIODevice::ReadOnly);

@@ -73,7 +73,6 @@ TEST_F(SuchlaufTest, MarkeUndErsatzlaufwerkAusDemKopfDerDat) {
     dat("Akten", "D:\\Akten");
     DriveMap::global().setzeWurzel('D', nativ("D"));
     pdf("D/Akten/a.pdf");
-    // Written on drive C:, the database now lives on D:.
     utf8Datenbank("Akten", {{"C:\\Akten\\a.pdf", "Apfel"}});
     suchen("Apfel");
     EXPECT_EQ(fenster.Dateimarke, QStringLiteral("#D:\\"));
@@ -93,7 +92,7 @@ TEST_F(SuchlaufTest, MarkeUndErsatzlaufwerkAusDemKopfDerDat) {
 
 // The replacement character a paste leaves is dropped from the search text; the clipboard
 // gets the first word, the phrase, or a file mark without its "#".
-TEST_F(SuchlaufTest, ZwischenablageUndErsatzzeichen) {
+TEST_F(SuchlaufTest, ZwischenablageErsatzzeichenUndUebergabedatei) {
     dateien(1);
     lauf.SuchtextInClipbrd = true;
     suchen("Apfel darin\xEF\xBF\xBD");
@@ -113,9 +112,8 @@ TEST_F(SuchlaufTest, ZwischenablageUndErsatzzeichen) {
         EXPECT_EQ(TSuchlauf::zwischenablagetext(f.text, f.phrase, f.marke),
                   QString::fromUtf8(f.ablage))
             << f.text;
-}
 
-TEST_F(SuchlaufTest, UebergabedateiWirdGelesenUndGeloescht) {
+    // The hand-over file is read once and deleted.
     DriveMap::global().setzeWurzel('S', nativ("S"));
     EXPECT_TRUE(TSuchknopf::uebergabeBeschriftung("S:\\", "Akten").isEmpty());
     schreibe("S/Datenbank/Suchtext.txt", "");
@@ -126,7 +124,7 @@ TEST_F(SuchlaufTest, UebergabedateiWirdGelesenUndGeloescht) {
 
 TEST_F(SuchlaufTest, AbbruchEndetNachDemLaufendenSchrittOhneSeiten) {
     dateien(30);
-    // Cancels the run the first time the scan lets the window handle its messages.
+    // Cancels at the first look at the messages.
     struct : Pump {
         void verarbeiten() override {
             if (lauf && !lauf->Abgebrochen())

@@ -16,24 +16,20 @@ TTitelTabelle tabelle(const QStringList& zeilen) {
 
 } // namespace
 
-TEST(Titeltabelle, NaechsterKopf) {
+// The next head at or after a place; the offset before the blank, 0 where there is none; the
+// path as the file holds it: its byte form encoded in UTF-8 once more, one decoding gives it.
+TEST(Titeltabelle, NaechsterKopfOffsetUndUmlautpfad) {
     const TTitelTabelle t = tabelle({"9 #D:\\a.pdf", "80 #D:\\b.pdf", "200 #D:\\c.pdf"});
-    EXPECT_EQ(t.naechsterKopf(0), 9);
-    EXPECT_EQ(t.naechsterKopf(10), 80);
-    EXPECT_EQ(t.naechsterKopf(80), 80);
-    EXPECT_EQ(t.naechsterKopf(201), -1);
+    for (const auto& [ab, kopf] : {std::pair{0, 9}, {10, 80}, {80, 80}, {201, -1}})
+        EXPECT_EQ(t.naechsterKopf(ab), kopf) << ab;
     EXPECT_EQ(tabelle({}).naechsterKopf(0), -1);
-}
-
-TEST(Titeltabelle, OffsetUndUmlautpfad) {
-    EXPECT_EQ(TTitelTabelle::offsetVon("1234 #x"), 1234);
-    EXPECT_EQ(TTitelTabelle::offsetVon("ohneblank"), 0);
-    EXPECT_EQ(TTitelTabelle::offsetVon("abc #x"), 0);
-    EXPECT_EQ(TTitelTabelle::offsetVon("5000000000 #x"), Q_INT64_C(5000000000));
-    // The file holds the path's byte form encoded in UTF-8 once more; one decoding gives
-    // the byte form back.
-    const QString zeile = Ansi::nachUnicode("9 #T:\\B\xC3\x83\xC2\xA4r.pdf");
-    EXPECT_EQ(TTitelTabelle::pfadVon(zeile), Ansi::zuByteForm(QStringLiteral("T:\\Bär.pdf")));
+    for (const auto& [zeile, offset] : {std::pair<QString, qint64>{"1234 #x", 1234},
+                                        {"ohneblank", 0},
+                                        {"abc #x", 0},
+                                        {"5000000000 #x", Q_INT64_C(5000000000)}})
+        EXPECT_EQ(TTitelTabelle::offsetVon(zeile), offset);
+    EXPECT_EQ(TTitelTabelle::pfadVon(Ansi::nachUnicode("9 #T:\\B\xC3\x83\xC2\xA4r.pdf")),
+              Ansi::zuByteForm(QStringLiteral("T:\\Bär.pdf")));
 }
 
 // Tables in any order, with ties and lines without a path, also empty ones: the line with the

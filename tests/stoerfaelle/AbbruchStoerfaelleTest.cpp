@@ -16,13 +16,11 @@ protected:
         ASSERT_EQ(QProcess::execute("cp", {"-a", nativ("Sicherung"), nativ("Datenbank")}), 0);
         hauptliste();
     }
-    // The stored files and the log without its time.
     QByteArray datenbank() const {
         return lies("Datenbank/Akten.dat") + lies("Datenbank/Akten_UTF8Dokument.txt") +
                lies("Datenbank/Akten_Utf8_TitelPositionen.txt") + logOhneZeit("Akten").toUtf8();
     }
-    // Which database a reader finds after the kill: "alt", "neu" or what is wrong. The log is
-    // rewritten with the time of the run.
+    // Which database a reader finds after the kill: "alt", "neu" or what is wrong.
     QString nachDemAbbruch() const {
         const Programmlauf suche = kelvora({"search", "Akten", "Suchwort"});
         const Pruefung treffer = trefferPruefen(suche.aus), p = pruefen("Akten");

@@ -84,7 +84,6 @@ TEST_F(IndexStoerfaelle, SucheWaehrendZweierIndexlaeufe) {
         const Programmlauf s = kelvora({"search", "Akten", "Suchwort"});
         ASSERT_EQ(s.code, 0) << s.fehler.toStdString();
         const Pruefung t = trefferPruefen(s.aus);
-        // Either the old database or the new one, never a mix.
         EXPECT_TRUE(t.saetze == 20 || t.saetze == 38) << t.saetze << t.fehler.toStdString();
         akten.waitForFinished(10);
     }

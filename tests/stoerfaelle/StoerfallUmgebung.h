@@ -28,14 +28,12 @@ protected:
         QSettings(tmp_.filePath("config/Dorwent/Kelvora-PDF.conf"), QSettings::IniFormat)
             .setValue(name, wert);
     }
-    // The real program on the program folder or on another one.
     Programmlauf kelvora(const QStringList& argumente, const QString& ordner = {}) const {
         return programmAusfuehren(
             KELVORA_CLI, QStringList{"--dir", ordner.isEmpty() ? nativ() : ordner} + argumente,
             QProcessEnvironment::systemEnvironment(), 180000);
     }
-    // Started and left running; one still running at the end of the test is killed with the
-    // fixture (a QProcess kills its process when it goes).
+    // Left running; the fixture's QProcess kills it at the end.
     QProcess& kelvoraStarten(const QStringList& argumente) {
         QProcess& p = *laufende_.emplace_back(std::make_unique<QProcess>());
         p.start(KELVORA_CLI, QStringList{"--dir", nativ()} + argumente);
@@ -74,7 +72,7 @@ protected:
         pfade.sort();
         schreibe("Datenbank/Haupt_Dateinamen_Liste_Laufwerk_T.txt", pfade.join("").toUtf8());
     }
-    // A converter in the program folder: a shell script in front of the real one.
+    // A shell script in front of the real converter.
     void ersatzkonverter(const QByteArray& vorher) {
         schreibe("pdftotext", "#!/bin/sh\n" + vorher + "\nexec " +
                                   QFile::encodeName(QStandardPaths::findExecutable("pdftotext")) +
@@ -82,9 +80,8 @@ protected:
         QFile::setPermissions(nativ("pdftotext"), QFile::ReadOwner | QFile::ExeOwner);
     }
 
-    // The number of records, or -1 and the reason.
     struct Pruefung {
-        int saetze = -1;
+        int saetze = -1; // -1: see fehler
         QString fehler;
     };
     // The database as a reader sees it: every title entry points at its own record head, in
