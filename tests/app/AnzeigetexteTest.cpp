@@ -10,7 +10,6 @@ TEST(Anzeigetexte, ZaehlerzeileUndGeduldpunkte) {
     EXPECT_EQ(laufzeitText(3 * 3600 + 5 * 60 + 7), "3:5:7");
     EXPECT_EQ(Anzeigetexte::zaehlerZeile(1234, "0:0:1"),
               "Anzahl Dateien:     1.234     Zeit: 0:0:1");
-    EXPECT_EQ(Anzeigetexte::zaehlerZeile(12, "0:0:1"), "Anzahl Dateien:     12     Zeit: 0:0:1");
     // Each tick count is cut to whole seconds before the difference is taken.
     EXPECT_EQ(Anzeigetexte::vergangeneSekunden(1900, 3100), 2);
     const QStringList punkte = {"", "°", "° °", "° ° °", "° ° ° °", "° ° ° ° °", ""};
