@@ -6,7 +6,7 @@
 
 #include <optional>
 
-TEST(Anzeigetexte, ZaehlerzeileUndGeduldpunkte) {
+TEST(Anzeigetexte, ZaehlerzeileGeduldpunkteUndVirenscannerwache) {
     EXPECT_EQ(laufzeitText(3 * 3600 + 5 * 60 + 7), "3:5:7");
     EXPECT_EQ(Anzeigetexte::zaehlerZeile(1234, "0:0:1"),
               "Anzahl Dateien:     1.234     Zeit: 0:0:1");
@@ -15,10 +15,7 @@ TEST(Anzeigetexte, ZaehlerzeileUndGeduldpunkte) {
     const QStringList punkte = {"", "°", "° °", "° ° °", "° ° ° °", "° ° ° ° °", ""};
     for (int i = 0; i < punkte.size(); ++i)
         EXPECT_EQ(Anzeigetexte::geduldPunkte(i), punkte.at(i)) << i;
-}
-
-// The ticks of a run, and what the last one shows; a watch that stops starts from zero.
-TEST(Virenscannerwache, TitelUndStatusJeTakt) {
+    // The ticks of a run, and what the last one shows; a watch that stops starts from zero.
     const QString geduld = "Bitte Geduld! Windows Defender überprüft gerade Kelvora.";
     const QString neu = QStringLiteral("Datenbank wird neu erstellt.");
     const QString akt = QStringLiteral("Datenbank wird aktualisiert. ");
