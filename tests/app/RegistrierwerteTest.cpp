@@ -2,7 +2,7 @@
 
 #include "tests/common/TestUmgebung.h"
 
-TEST(Registrierwerte, ErststartSchreibtEinmalInTabellenfolge) {
+TEST(Registrierwerte, ErststartGroessenUndAuswahl) {
     SpeicherEinstellungen e;
     EXPECT_TRUE(Registrierwerte::erststartWerteSchreiben(e));
     QStringList geschrieben;
@@ -15,16 +15,13 @@ TEST(Registrierwerte, ErststartSchreibtEinmalInTabellenfolge) {
     e.schreibvorgaenge.clear();
     EXPECT_FALSE(Registrierwerte::erststartWerteSchreiben(e));
     EXPECT_TRUE(e.schreibvorgaenge.empty());
-}
-
-// A narrow screen sets the width; a stored value beats the default, a broken one not.
-TEST(Registrierwerte, GroessenUndAuswahl) {
+    // A narrow screen sets the width; a stored value beats the default, a broken one not.
     EXPECT_EQ(Registrierwerte::standardBreite(1024), 1024);
     EXPECT_EQ(Registrierwerte::standardBreite(1025), 900);
-    SpeicherEinstellungen e;
-    e.werte["Weite"] = "1200";
-    e.werte["SHoehe"] = "kaputt";
-    const auto g = Registrierwerte::groessenLesen(e, 800);
+    SpeicherEinstellungen s;
+    s.werte["Weite"] = "1200";
+    s.werte["SHoehe"] = "kaputt";
+    const auto g = Registrierwerte::groessenLesen(s, 800);
     EXPECT_EQ(std::vector({g.weite, g.hoehe, g.suchWeite, g.suchHoehe}),
               std::vector({1200, 506, 800, 500}));
     // The stored index of the database list; one outside it chooses the first.

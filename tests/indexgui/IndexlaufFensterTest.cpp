@@ -13,7 +13,6 @@
 #include <QTest>
 #include <QTimer>
 
-// The main window; "Neue DB erstellen" is answered while the dialog is shown.
 class Indexfenster : public Umgebung {
 protected:
     void SetUp() override {
@@ -40,9 +39,8 @@ protected:
     std::unique_ptr<TMainForm_Kelvora_PDF> fenster;
 };
 
-// Characters a file name cannot hold are taken out; a drive without a root empties the folder.
 // Re-indexing asks about the master list the run will read: the control folder's when that is
-// in effect, else the program folder's; "Nein" keeps it, without a question the lister runs.
+// in effect, else the program folder's.
 TEST_F(Indexfenster, EingabenUndDieListeDesWirksamenOrdners) {
     TOKBottomDlg* dialog = fenster->neueDatenbankDialog();
     QTest::keyClicks(dialog->Edit1, "Akten/2019");
@@ -82,11 +80,8 @@ TEST_F(Indexfenster, EingabenUndDieListeDesWirksamenOrdners) {
     }
 }
 
-// Converters side by side while the event loop keeps running; the close button ends the
-// run at once, keeping every record finished before, and ends the slow converter.
 TEST_F(Indexfenster, BleibtBedienbarUndBrichtAb) {
     einstellungen.werte["Konverter_Prozesse"] = "2";
-    // Only a guard: the close button is meant to end the slow file long before.
     einstellungen.werte["Zeitlimit_Konverter"] = "30";
     QByteArray liste;
     for (const QString n : {"a.pdf", "b.pdf", "c.pdf", "langsam.pdf", "e.pdf", "f.pdf"}) {
@@ -105,7 +100,6 @@ TEST_F(Indexfenster, BleibtBedienbarUndBrichtAb) {
     QTimer takt;
     QObject::connect(&takt, &QTimer::timeout, [&] {
         ++takte;
-        // Once the slow file is the one awaited, the user presses the close button.
         if (status.isEmpty() &&
             fenster->windowTitle() == "3   UTF8-Datei:  " + win("Akten\\c.pdf")) {
             status = QStringLiteral("gedrückt");
@@ -132,11 +126,8 @@ TEST_F(Indexfenster, BleibtBedienbarUndBrichtAb) {
         << notifier.texte().join('|').toStdString();
 }
 
-// The run waits for the lister's window with the title saying so; a lister whose window
-// never comes is given up after its ticks, and nothing is indexed.
 TEST_F(Indexfenster, ListerOhneFensterWirdAufgegeben) {
     fenster->setUeberwachIntervall(1);
-    // A lister the test stands in for: the watch looks for its window only.
     schreibe("ErstelleDateiliste", "#!/bin/sh\n");
     QFile(nativ("ErstelleDateiliste")).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
     neueDatenbank([this](TOKBottomDlg* d) {

@@ -18,8 +18,7 @@ qint64 suche(const QByteArray& muster, const QByteArray& daten, qint64 start, bo
 
 } // namespace
 
-// First what the comparison with the plain scan does not reach: the 1252 pairs beyond
-// Latin-1, an empty pattern and a start before the data.
+// First the 1252 pairs beyond Latin-1, an empty pattern and a start before the data.
 TEST(Textsuche, StimmtMitEinfacherSucheUeberein) {
     EXPECT_EQ(suche("\x9A", "x\x8A", 0, true), 1); // š and Š
     EXPECT_EQ(suche("\xFF", "x\x9F", 0, true), 1); // ÿ and Ÿ
@@ -28,7 +27,6 @@ TEST(Textsuche, StimmtMitEinfacherSucheUeberein) {
     EXPECT_EQ(suche("abc", "abcabc", -5, true), 0);
     EXPECT_EQ(suche("abc", "abcabc", 4, true), -1);
     std::mt19937 zufall(4711);
-    // A small alphabet with case pairs makes many partial matches.
     const QByteArray alphabet("aAbB\xE4\xC4 ");
     auto zufallstext = [&](int laenge) {
         QByteArray t(laenge, ' ');
@@ -42,7 +40,6 @@ TEST(Textsuche, StimmtMitEinfacherSucheUeberein) {
         const QByteArray muster = zufallstext(1 + static_cast<int>(zufall() % 6));
         const qint64 start = static_cast<qint64>(zufall() % 20);
         for (bool ohneGross : {true, false}) {
-            // The plain scan the skip table must agree with.
             const qint64 erwartet = (ohneGross ? Ansi::klein(daten) : daten)
                                         .indexOf(ohneGross ? Ansi::klein(muster) : muster, start);
             ASSERT_EQ(suche(muster, daten, start, ohneGross), erwartet)
@@ -50,15 +47,12 @@ TEST(Textsuche, StimmtMitEinfacherSucheUeberein) {
             treffer += erwartet >= 0;
         }
     }
-    // The comparison means something only when both outcomes occur often.
     EXPECT_TRUE(treffer > 1000 && treffer < 5000) << treffer;
 }
 
 using FundstellenTest = Umgebung;
 
-// Every hit in ascending order, overlapping ones too; no hit, an empty or a missing file
-// empty the list.
-TEST_F(FundstellenTest, AlleTrefferAufsteigend) {
+TEST_F(FundstellenTest, AlleTrefferAufsteigendUndUtf16) {
     schreibe("aaa.txt", "aaa");
     schreibe("d.txt", "Test und TEST und test, nicht Tes.");
     schreibe("leer.txt", "");
@@ -73,10 +67,7 @@ TEST_F(FundstellenTest, AlleTrefferAufsteigend) {
                   !treffer.isEmpty());
         EXPECT_EQ(liste, treffer) << datei << " " << muster;
     }
-}
-
-// Hits only on the character grid; the search stops when asked to.
-TEST_F(FundstellenTest, Utf16TrefferNurAufZeichengrenzenUndAbbruch) {
+    // UTF-16: hits only on the character grid; the search stops when asked to.
     // U+6141 U+6200 U+3000 hold the bytes of "ab" one byte off the character grid.
     schreibe("u.txt", utf16le(QString::fromUtf16(u"TEST \u6141\u6200\u3000 ab Test")));
     QList<qint64> liste;

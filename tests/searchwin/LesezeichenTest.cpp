@@ -2,7 +2,6 @@
 
 #include "tests/common/TestUmgebung.h"
 
-// One value per variant and database, 64 bits wide; a broken value reads as none.
 TEST(Lesezeichen, WertnamenUndVierundsechzigBit) {
     SpeicherEinstellungen e;
     for (const auto& [v, name] : {std::pair{Dokumentvariante::Ansi, "Lesezeichen_Ansi_A"},

@@ -2,9 +2,9 @@
 
 #include "tests/common/TestUmgebung.h"
 
-// Byte by byte: below 80 hex a byte is itself; with bit 5 set it leads three bytes, else two;
-// where a continuation is missing the byte before stands for itself and decoding resumes.
-TEST(Memozeile, Utf8TolerantNachDerByteRegel) {
+// Below 80 hex a byte is itself; with bit 5 set it leads three bytes, else two; without its
+// continuation a byte stands for itself.
+TEST(Memozeile, Utf8TolerantUndJeVariante) {
     const std::pair<QByteArray, QString> faelle[] = {
         {"B\xC3\xA4r", "Bär"},
         {"\xE2\x82\xAC", "€"},
@@ -23,11 +23,7 @@ TEST(Memozeile, Utf8TolerantNachDerByteRegel) {
     };
     for (const auto& [bytes, text] : faelle)
         EXPECT_EQ(Memozeile::Utf8Tolerant(bytes), text) << bytes.toHex().toStdString();
-}
-
-// UTF-8 lines lose U+0C00 and U+0C4D to blanks; the viewer hands 8-bit lines over one
-// character per byte, as 1252 draws them.
-TEST(Memozeile, JeVariante) {
+    // UTF-8 lines lose U+0C00 and U+0C4D to blanks; 8-bit viewer lines come one char per byte.
     const QString telugu = QString::fromUtf16(u"a\u0C00b\u0C4Dc\u0C01");
     EXPECT_EQ(Memozeile::ausBytes(telugu.toUtf8(), Dokumentvariante::Utf8),
               QString::fromUtf16(u"a b c\u0C01"));

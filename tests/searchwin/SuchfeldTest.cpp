@@ -15,7 +15,6 @@ protected:
         Umgebung::SetUp();
         feld_ = std::make_unique<Suchfeld>(notifier_, shell_, Programmordner(win()));
     }
-    // A file on a drive letter mapped to a folder of its own.
     void aufLaufwerk(char buchstabe, const QString& pfad) {
         const QString ordner = QStringLiteral("lw_") + QLatin1Char(buchstabe);
         schreibe(ordner + pfad, "x");
@@ -28,9 +27,7 @@ protected:
     std::unique_ptr<Suchfeld> feld_;
 };
 
-// Two words make a phrase; leading blanks go, trailing ones stay but make no phrase; pasted
-// markup goes, a "/" that is not the only one stays.
-TEST_F(SuchfeldTest, FeldtextPhraseUndMarkup) {
+TEST_F(SuchfeldTest, FeldtextPfadUndLaufwerkssuche) {
     const std::tuple<QString, QString, bool> faelle[] = {
         {"rote Rosen", "rote Rosen", true},
         {"rote\tRosen", "rote\tRosen", true},
@@ -53,16 +50,12 @@ TEST_F(SuchfeldTest, FeldtextPhraseUndMarkup) {
                                                   : "Suchtext: " + feld);
     }
     EXPECT_TRUE(notifier_.meldungen().empty());
-}
-
-// On No the path stands in the field without "#": the one named, or the one found on another
-// drive when the named drive lacks it; a path without extension is warned about first.
-TEST_F(SuchfeldTest, AufNeinStehtDerGefundenePfadImFeld) {
+    // On No the path found stands in the field without "#".
     schreibe("Daten/Bericht.pdf", "x");
     aufLaufwerk('E', "/Daten/Brief.pdf");
     aufLaufwerk('E', "/Daten/Bericht");
     notifier_.setStandardAntwort(false);
-    const std::tuple<const char*, const char*, QStringList> faelle[] = {
+    const std::tuple<const char*, const char*, QStringList> pfade[] = {
         {"  #T:\\Daten\\Bericht.pdf", "T:\\Daten\\Bericht.pdf", {frageText}},
         {"#C:\\Daten\\Brief.pdf", "E:\\Daten\\Brief.pdf", {frageText}},
         {"#C:\\Daten\\Bericht",
@@ -73,7 +66,7 @@ TEST_F(SuchfeldTest, AufNeinStehtDerGefundenePfadImFeld) {
           "steht.",
           frageText}},
     };
-    for (const auto& [eingabe, feld, meldungen] : faelle) {
+    for (const auto& [eingabe, feld, meldungen] : pfade) {
         notifier_.leeren();
         const Suchfeld::Zustand z = aendern(QString::fromLatin1(eingabe));
         EXPECT_EQ(notifier_.texte(), meldungen) << eingabe;
@@ -83,21 +76,14 @@ TEST_F(SuchfeldTest, AufNeinStehtDerGefundenePfadImFeld) {
     }
     EXPECT_EQ(notifier_.meldungen()[0].titel, "Info");
     EXPECT_EQ(notifier_.meldungen()[0].art, Notifier::Art::Information);
-    EXPECT_TRUE(shell_.aufrufe.empty());
-}
-
-// Found nowhere: the named drive stands as the program folder's; without "#" or ":\" at
-// its place the text is searched for, not opened.
-TEST_F(SuchfeldTest, NirgendsGefundenUndLaufwerkssuche) {
-    schreibe("Daten/Bericht.pdf", "x");
+    notifier_.leeren();
     aendern("T:\\Daten\\Bericht.pdf");
     aendern("#T\\Daten\\Bericht.pdf");
     EXPECT_TRUE(aendern("#C:\\Daten\\Fehlt.pdf").fensterSchliessen);
     EXPECT_EQ(notifier_.texte(), QStringList{"T:\\Daten\\Fehlt.pdf\r\nwurde nicht gefunden."});
     EXPECT_TRUE(shell_.aufrufe.empty());
     EXPECT_FALSE(Suchfeld::hatDateiendung("C:\\Da.ten\\Bericht"));
-    // The drive search: the program folder's drive first; then A, B, D to Z, where the last
-    // letter holding the file wins; C is never tried.
+    // The program folder's drive first, then A, B, D to Z, the last letter winning; never C.
     const QString q = ":\\x\\a.txt";
     for (char b : {'C', 'D', 'F'})
         aufLaufwerk(b, "/x/a.txt");

@@ -4,38 +4,33 @@
 #include "tests/common/TestUmgebung.h"
 
 #include <QDir>
+#include <QStringEncoder>
 
 using SuchwortlisteTest = Umgebung;
 
-// After a search with hits the list goes to each variant that had one, or to the list
-// without document when none is loaded; other lists stay as they were.
-TEST_F(SuchwortlisteTest, SchreibtJedeVarianteMitTreffernUndLiestJedeKodierung) {
-    const QString liste = "Datenbank/Suchwoerterlisten/";
-    schreibe(liste + "Akten_Ansi_Suchwoerterliste.txt", QByteArray("alt"));
+TEST_F(SuchwortlisteTest, SchreibenLesenUndAufnehmen) {
+    const QString ordner = "Datenbank/Suchwoerterlisten/";
+    schreibe(ordner + "Akten_Ansi_Suchwoerterliste.txt", QByteArray("alt"));
     const QStringList neu{QStringLiteral("Bär"), "a b"};
     Suchwortliste::schreiben(neu, Programmordner(win()), "Akten", Dokumentvariante::Utf8,
                              {Dokumentvariante::Utf8, Dokumentvariante::Unicode});
     Suchwortliste::schreiben(neu, Programmordner(win()), "Post", Dokumentvariante::Keine,
                              {Dokumentvariante::Utf8});
-    EXPECT_EQ(QDir(nativ(liste)).entryList(QDir::Files),
+    EXPECT_EQ(QDir(nativ(ordner)).entryList(QDir::Files),
               (QStringList{"Akten_Ansi_Suchwoerterliste.txt", "Akten_Unicode_Suchwoerterliste.txt",
                            "Akten_Utf8_Suchwoerterliste.txt",
                            "Post_Gesamt_OhneDB_Suchwoerterliste.txt"}));
     for (const char* name : {"Akten_Utf8", "Akten_Unicode", "Post_Gesamt_OhneDB"})
-        EXPECT_EQ(lies(liste + name + "_Suchwoerterliste.txt"),
+        EXPECT_EQ(lies(ordner + name + "_Suchwoerterliste.txt"),
                   QByteArray("\xFF\xFE"
                              "B\0\xE4\0r\0\r\0\n\0a\0 \0b\0\r\0\n\0",
                              22))
             << name;
-    EXPECT_EQ(lies(liste + "Akten_Ansi_Suchwoerterliste.txt"), QByteArray("alt"));
-    // Reading also takes UTF-16 BE and UTF-8 with their marks and ANSI without one.
+    EXPECT_EQ(lies(ordner + "Akten_Ansi_Suchwoerterliste.txt"), QByteArray("alt"));
     const QString text = QStringLiteral("Äpfel\r\nÖl und Ruß\r\n");
-    QByteArray be("\xFE\xFF", 2);
-    for (QChar c : text)
-        be.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
     const std::pair<const char*, QByteArray> dateien[] = {
         {"le.txt", utf16le(text)},
-        {"be.txt", be},
+        {"be.txt", QStringEncoder(QStringEncoder::Utf16BE, QStringEncoder::Flag::WriteBom)(text)},
         {"u8.txt", "\xEF\xBB\xBF\xC3\x84pfel\r\n\xC3\x96l und Ru\xC3\x9F\r\n"},
         {"ansi.txt", "\xC4pfel\r\n\xD6l und Ru\xDF"}};
     for (const auto& [name, bytes] : dateien) {
@@ -43,11 +38,7 @@ TEST_F(SuchwortlisteTest, SchreibtJedeVarianteMitTreffernUndLiestJedeKodierung) 
         EXPECT_EQ(Suchwortliste::laden(win(name)), (QStringList{"Äpfel", "Öl und Ruß"})) << name;
     }
     EXPECT_TRUE(Suchwortliste::laden(win("fehlt.txt")).isEmpty());
-}
 
-// The newest word on top, each word once (Haus and haus are two), no empty lines, no
-// placeholder, at most 50 entries: one line goes per write, also from a longer list.
-TEST(Suchwortliste, AufnehmenNachDenListenregeln) {
     QStringList liste{"Apfel", "Birne"};
     ASSERT_TRUE(Suchwortliste::aufnehmen(liste, "Birne"));
     Suchwortliste::aufnehmen(liste, "apfel");
@@ -57,6 +48,7 @@ TEST(Suchwortliste, AufnehmenNachDenListenregeln) {
     EXPECT_EQ(liste.size(), 4);
     Suchwortliste::aufnehmen(liste, "neu ");
     EXPECT_EQ(liste, (QStringList{"neu ", "alt"}));
+    // At most 50 entries: one line goes per write, also from a longer list.
     for (const qsizetype laenge : {49, 50, 60}) {
         liste.clear();
         for (int i = 0; i < laenge; ++i)

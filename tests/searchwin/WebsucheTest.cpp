@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-// Characters that mean something in an address reach the site as part of the word; the
-// text goes untrimmed, and only to an address that searches.
 TEST(Websuche, ZieladresseKodiertDenText) {
     const std::pair<const char*, const char*> faelle[] = {
         {"Tom & Jerry", "Tom%20%26%20Jerry"}, {"a+b=c#d?e/50%", "a%2Bb%3Dc%23d%3Fe%2F50%25"},

@@ -17,9 +17,7 @@ protected:
     ProtokollNotifier notifier_;
 };
 
-// Each variant searches its own file in its own key form and selects the hit's bytes; while
-// the sorted list is shown, that list is searched.
-TEST_F(WeitersucheTest, JedeVarianteSuchtIhreDatei) {
+TEST_F(WeitersucheTest, JedeVarianteSuchtIhreDateiUndMarkiertImMemo) {
     schreibe("Datenbank/Akten_AnsiDokument.txt", QByteArray("Ein B\xC4R"));
     schreibe("Datenbank/Akten_UnicodeDokument.txt", utf16le("ab TEST"));
     schreibe("Datenbank/Akten_UTF8Dokument.txt", QByteArray("Ein B\xC3\xA4r"));
@@ -43,10 +41,7 @@ TEST_F(WeitersucheTest, JedeVarianteSuchtIhreDatei) {
     }
     EXPECT_EQ(Weitersuche::suchdatei(umgebung(Dokumentvariante::Unicode, true)),
               "T:\\Datenbank\\Akten_Phrasen_Woerter_UnicodeListe.txt");
-}
-
-// The memo range of a hit from the line and column where it stands on the viewer's page.
-TEST(Weitersuche, MemobereichAusZeileUndSpalte) {
+    // The memo range of a hit from its line and column on the viewer's page.
     // "Bär und" (8 bytes), CR LF, "Äpfel Bär": the second Bär starts at byte 10 + 7.
     const QByteArray text = QStringLiteral("Bär und\r\nÄpfel Bär").toUtf8();
     const Weitersuche::Seite utf8{
@@ -58,7 +53,7 @@ TEST(Weitersuche, MemobereichAusZeileUndSpalte) {
     const Weitersuche::Seite utf16{{{2, QStringLiteral("ab TEST")}}, 2};
     using Bereich = std::pair<qsizetype, qsizetype>;
     const std::tuple<const Weitersuche::Seite*, qint64, qint64, Dokumentvariante, Bereich>
-        faelle[] = {
+        bereiche[] = {
             // The memo line "Bär und" and its break are 8 characters; "Äpfel " 6 more.
             {&utf8, 17, 21, Dokumentvariante::Utf8, {14, 3}},
             {&utf8, 0, 4, Dokumentvariante::Utf8, {0, 3}},
@@ -70,7 +65,7 @@ TEST(Weitersuche, MemobereichAusZeileUndSpalte) {
             {&umbrochen, 7, 20, Dokumentvariante::Ansi, {8, 2}},
             {&utf16, 8, 16, Dokumentvariante::Unicode, {3, 4}},
         };
-    for (const auto& [seite, von, bis, v, bereich] : faelle) {
+    for (const auto& [seite, von, bis, v, bereich] : bereiche) {
         const auto b = Weitersuche::memobereich(*seite, von, bis, v);
         EXPECT_EQ((b ? Bereich(b->start, b->laenge) : Bereich(-1, -1)), bereich) << von;
     }

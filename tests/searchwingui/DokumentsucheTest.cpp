@@ -4,7 +4,7 @@
 
 namespace {
 
-// Where the memo's selection stands: the text of its line, the column and the text.
+// The memo selection's line, column and text.
 using Markierung = std::tuple<QString, int, QString>;
 
 class Dokumentsuche : public Suchfenster {
@@ -22,7 +22,6 @@ protected:
         anfang.setPosition(c.selectionStart());
         return {anfang.block().text(), anfang.positionInBlock(), c.selectedText()};
     }
-    // The memo holds the lines of the viewer's page, as the UTF-8 variant shows them.
     QString seitentext() {
         QStringList zeilen;
         for (const TTextViewer::VisuelleZeile& z : form().Viewer->Seite())
@@ -33,8 +32,6 @@ protected:
 
 } // namespace
 
-// The memo mirrors the viewer's lines. An empty field turns the search off; Enter searches
-// and a miss is reported, also for a key longer than the file; the window stays open.
 TEST_F(Dokumentsuche, MemoZeilenUndKeinTreffer) {
     // At 10 points the font's exact height has a fraction, which a text layout rounds up.
     form().setViewerSchriftgroesse(10);
@@ -43,7 +40,6 @@ TEST_F(Dokumentsuche, MemoZeilenUndKeinTreffer) {
     EXPECT_EQ(memo->findBlockByNumber(0).text(), QStringLiteral("#T:\\Bär.pdf"));
     EXPECT_EQ(memo->findBlockByNumber(1).text(), QStringLiteral("zweite Zeile"));
     EXPECT_EQ(memo->blockCount(), form().Viewer->Seite().size());
-    // Each memo line lies on the viewer's line, so that the memo shows the whole page.
     const QPlainTextEdit* edit = form().ViewerMemo;
     const int abstand = edit->cursorRect(QTextCursor(memo->findBlockByNumber(1))).top() -
                         edit->cursorRect(QTextCursor(memo->findBlockByNumber(0))).top();
@@ -61,8 +57,6 @@ TEST_F(Dokumentsuche, MemoZeilenUndKeinTreffer) {
     EXPECT_TRUE(form().isVisible());
 }
 
-// Each click selects the next hit, case not counting, in the viewer and in the memo where it
-// stands; after the last one a note, then the first again.
 TEST_F(Dokumentsuche, JederTrefferWirdAnSeinerStelleMarkiert) {
     ladeUtf8(vieleZeilen({{2, "Rose am Zaun, Rose am Tor"}, {300, "#T:\\b.pdf mit einer ROSE"}}));
     suche(QStringLiteral("rose"));
@@ -74,20 +68,16 @@ TEST_F(Dokumentsuche, JederTrefferWirdAnSeinerStelleMarkiert) {
     EXPECT_EQ(form().Viewer->SelLength(), 4);
     form().WeiterSuche->click();
     EXPECT_EQ(markierung(), zaun2);
-    // The third lies pages further on, in the next file.
     form().WeiterSuche->click();
     EXPECT_EQ(markierung(), b);
     EXPECT_EQ(notifier.texte(), QStringList{"Dies ist die letzte Fundstelle."});
     EXPECT_EQ(form().ViewerMemo->toPlainText(), seitentext());
-    // Round again: back up to the first hit, which lies before every mark so far.
+    // Round again, back before every mark so far.
     form().WeiterSuche->click();
     EXPECT_EQ(markierung(), zaun1);
     EXPECT_EQ(form().Viewer->Position(), 0);
 }
 
-// Keys and the wheel in the memo move the viewer, whose page the memo then shows; Tab goes
-// to the search field, Shift with an arrow selects in the memo. A bookmark keeps the place
-// for the next load.
 TEST_F(Dokumentsuche, TastenRadUndLesezeichen) {
     ladeUtf8(vieleZeilen());
     QPlainTextEdit* memo = form().ViewerMemo;
@@ -117,7 +107,6 @@ TEST_F(Dokumentsuche, TastenRadUndLesezeichen) {
     taste(Qt::Key_Tab);
     EXPECT_TRUE(form().TntEdit1->hasFocus());
     EXPECT_EQ(form().TntEdit1->cursorPosition(), 5);
-    // One notch moves the view by the wheel's line count; the memo itself stays put.
     const QPoint mitte = memo->viewport()->rect().center();
     QWheelEvent rad(QPointF(mitte), QPointF(memo->viewport()->mapToGlobal(mitte)), QPoint(),
                     QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -127,7 +116,6 @@ TEST_F(Dokumentsuche, TastenRadUndLesezeichen) {
               QStringLiteral("Zeile %1 der Datei").arg(QApplication::wheelScrollLines() - 1));
     EXPECT_EQ(memo->verticalScrollBar()->value(), 0);
     EXPECT_EQ(memo->toPlainText(), seitentext());
-    // Only once the viewer has drawn text.
     form().LesezeichenErlaubt = false;
     form().LesezeichenBtn->click();
     EXPECT_FALSE(einstellungen.werte.contains("Lesezeichen_Utf8_Akten"));

@@ -5,7 +5,7 @@
 
 namespace {
 
-// Counts the message rounds of a run and can act at a chosen one, as a click would arrive.
+// Acts at a chosen message round of a run, as a click would arrive.
 class Taktpumpe : public Pump {
 public:
     void verarbeiten() override {
@@ -36,7 +36,6 @@ protected:
         return satzkopf(win("Akten\\a.pdf")) + text + "\r\n";
     }
     Sortiergruppe& gruppe() { return *form().Sortierung; }
-    // Every part of the group shown (or every part hidden), and the web panel the other way.
     bool gruppeOffen(bool offen) {
         for (QWidget* w : std::initializer_list<QWidget*>{
                  form().Bevel5, form().Label4, form().ProgressBar1,
@@ -56,7 +55,6 @@ protected:
     Taktpumpe takt;
 };
 
-// The question shows the group and hides the web search.
 TEST_F(SortiergruppeTest, FrageUndLaufMitDemGewaehltenModus) {
     EXPECT_TRUE(form().nurWoerterButton->isChecked());
     bool abbruch = true;
@@ -75,8 +73,6 @@ TEST_F(SortiergruppeTest, FrageUndLaufMitDemGewaehltenModus) {
                              "Sie anschließend auf den Schalter \"Sortierte Listen erstellen\""));
     EXPECT_FALSE(abbruch);
     EXPECT_TRUE(gruppeOffen(true));
-    // The mode chosen reaches the run; afterwards the group stays open, the controls come
-    // back and the list's variant offers its load button.
     notifier.leeren();
     form().nurSaetzeButton->setChecked(true);
     schreibe("Datenbank/Akten_AnsiDokument.txt",
@@ -96,7 +92,6 @@ TEST_F(SortiergruppeTest, FrageUndLaufMitDemGewaehltenModus) {
               (QList<bool>{true, true, false}));
     EXPECT_TRUE(gruppeOffen(true));
     EXPECT_TRUE(QDir(nativ("Datenbank/Temp")).entryList(QDir::Files).isEmpty());
-    // Closing the window closes the group too.
     form().CancelBtn->click();
     EXPECT_FALSE(form().isVisible());
     EXPECT_TRUE(gruppeOffen(false));
@@ -113,7 +108,6 @@ TEST_F(SortiergruppeTest, AbbruchWaehrendDesLaufs) {
     schreibe("Datenbank/Akten_Phrasen_Woerter_AnsiListe.txt", "alt");
     QString titelBeimAbbruch;
     bool offenBeimAbbruch = false;
-    // Some lines into the extracting pass the user presses "Abbrechen / Schließen".
     takt.ausloesen = 70;
     takt.aktion = [&] {
         form().SortAbbrechenButton->click();
@@ -123,19 +117,16 @@ TEST_F(SortiergruppeTest, AbbruchWaehrendDesLaufs) {
     form().SortierteListenErstellenButton->click();
     EXPECT_EQ(titelBeimAbbruch,
               QStringLiteral("Abbruch durch Benutzer! Bitte Geduld! Ich höre gleich auf!"));
-    // While a list is being built the click only sets the flag.
     EXPECT_TRUE(offenBeimAbbruch);
     EXPECT_TRUE(gruppe().abbruch());
     EXPECT_EQ(lies("Datenbank/Akten_Phrasen_Woerter_AnsiListe.txt"), QByteArray("alt"));
-    // The run ends the cancel: flag cleared and the group closed.
     EXPECT_FALSE(form().SortierungLaeuft);
     EXPECT_TRUE(gruppeOffen(false));
     EXPECT_EQ(form().Label4->text(), QStringLiteral("Sortierte Liste von: "));
     EXPECT_TRUE(form().windowTitle().isEmpty());
 }
 
-// Without a run the cancel button closes at once; the load buttons want 3 bytes of an 8-bit
-// document and 5 of a UTF-16 one.
+// The load buttons want 3 bytes of an 8-bit document and 5 of a UTF-16 one.
 TEST_F(SortiergruppeTest, AbbrechenOhneUndWaehrendDesLaufs) {
     gruppeOeffnen();
     schreibe("Datenbank/Akten_AnsiDokument.txt", "abc");
@@ -152,8 +143,7 @@ TEST_F(SortiergruppeTest, AbbrechenOhneUndWaehrendDesLaufs) {
     EXPECT_EQ(form().ProgressBar1->value(), 0);
     EXPECT_EQ(aktiv(knoepfe), (QList<bool>{true, false, false, true}));
     EXPECT_TRUE(gruppe().abbruch());
-    // During a run the click leaves the group open; the timer's first tick closes it, its
-    // tenth stops it.
+    // During a run the timer's first tick closes the group, its tenth stops it.
     gruppeOeffnen();
     form().SortierungLaeuft = true;
     form().SortAbbrechenButton->click();
@@ -173,7 +163,6 @@ TEST_F(SortiergruppeTest, AbbrechenOhneUndWaehrendDesLaufs) {
     EXPECT_FALSE(gruppe().Timer1->isActive());
 }
 
-// A cancel flag shared with another run keeps the sort from starting.
 TEST_F(SortiergruppeTest, GemeinsamesAbbruchflagVerhindertDenStart) {
     bool abbruch = false;
     gruppe().setAbbruchFlag(abbruch);
@@ -184,7 +173,6 @@ TEST_F(SortiergruppeTest, GemeinsamesAbbruchflagVerhindertDenStart) {
     EXPECT_FALSE(gibt("Datenbank/Akten_Phrasen_Woerter_Utf8Liste.txt"));
     abbruch = false;
     form().SortierteListenErstellenButton->click();
-    // Loaded, the document offers its list, which is shown without title lookup.
     form().UTF8LadenButtonClick();
     form().ZeilenAlsListeSortieren->click();
     EXPECT_EQ(form().DokumentDatei, win("Datenbank\\Akten_Phrasen_Woerter_Utf8Liste.txt"));

@@ -10,7 +10,7 @@ TEST_F(SuchFormTest, DreiByteDokumentIstLeer) {
     EXPECT_EQ(form().Label8->text(), QStringLiteral("UTF8-Dokument enthält keine Einträge:"));
 }
 
-// The title of the record under the view, its path decoded twice.
+// The title of the record under the view has its path decoded twice.
 TEST_F(SuchFormTest, DokumentLadenZeigtBeschriftungUndTitel) {
     const QByteArray a = " \r\n \r\n \r\n#T:\\a.pdf\r\n====\r\nerste Zeile\r\n";
     schreibe("Datenbank/Akten_Utf8_TitelPositionen.txt", "9 #T:\\a.pdf\r\n" +
@@ -24,14 +24,7 @@ TEST_F(SuchFormTest, DokumentLadenZeigtBeschriftungUndTitel) {
     form().ZeigDieTitelAn();
     EXPECT_EQ(form().Label2->toolTip(), QStringLiteral("T:\\Bär.pdf"));
     EXPECT_EQ(form().Label2->text(), QString::number(a.size() + 10) + "  \"T:\\Bär.pdf\"");
-}
-
-TEST_F(SuchFormTest, SplitterUndHilfe) {
     form().Splitter1->setSizes({520, 500});
     form().Splitter1Moved();
     EXPECT_EQ(einstellungen.werte.value("SplitterPos"), QStringLiteral("520"));
-    schreibe("Hilfe_Kelvora_PDF.pdf", "%PDF-1.4");
-    form().SpeedButton1Click();
-    ASSERT_EQ(shell.aufrufe.size(), 1u);
-    EXPECT_EQ(shell.aufrufe[0].programm, win("Hilfe_Kelvora_PDF.pdf"));
 }

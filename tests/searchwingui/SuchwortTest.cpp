@@ -2,9 +2,7 @@
 
 using Suchwort = Suchfenster;
 
-// The search and web controls only with a text, two words tick the phrase; the button
-// colours follow.
-TEST_F(Suchwort, SteuerungNurMitText) {
+TEST_F(Suchwort, SteuerungNurMitTextUndPfadErstNachEnter) {
     TSuchForm& f = form();
     const std::initializer_list<QWidget*> steuerung{
         f.OKBtn, f.SuchImInternetBtn, f.TntComboBox1, f.TntListBox1, f.Label5, f.TntLabel1};
@@ -12,7 +10,6 @@ TEST_F(Suchwort, SteuerungNurMitText) {
     QTest::keyClicks(f.TntEdit2, QStringLiteral("rote Rosen"));
     EXPECT_EQ(aktiv(steuerung), QList<bool>(6, true));
     EXPECT_TRUE(f.PhraseCheckBox->isChecked());
-    // Without an address file the web button does nothing.
     EXPECT_EQ(f.TntComboBox1->count(), 0);
     f.SuchImInternetBtn->click();
     EXPECT_TRUE(shell.aufrufe.empty());
@@ -23,12 +20,33 @@ TEST_F(Suchwort, SteuerungNurMitText) {
     EXPECT_FALSE(f.SuchImInternetBtn->isEnabled());
     EXPECT_EQ(f.TntLabel1->text(), QStringLiteral("Es wurde kein Text eingegeben!"));
     EXPECT_EQ(f.OKBtn->palette().color(QPalette::Active, QPalette::ButtonText), QColor(Qt::black));
-    // Disabled, both buttons show the greyed text of the style, not their colour.
     const QColor grau = QApplication::palette().color(QPalette::Disabled, QPalette::ButtonText);
     ASSERT_NE(grau, QColor(Qt::black));
     for (QPushButton* b : {f.OKBtn, f.SuchImInternetBtn})
         EXPECT_EQ(b->palette().color(QPalette::Disabled, QPalette::ButtonText), grau)
             << b->objectName().toStdString();
+    notifier.leeren();
+    schreibe(QStringLiteral("Daten/Bericht.pdf"), "%PDF");
+    const QString pfad = QStringLiteral("#") + win(QStringLiteral("Daten\\Bericht.pdf"));
+    form().TntEdit2->setFocus();
+    // A half-typed path is no path yet.
+    QTest::keyClicks(form().TntEdit2, pfad);
+    EXPECT_TRUE(notifier.meldungen().empty()) << notifier.texte().join('|').toStdString();
+    notifier.antworten(true);
+    QTest::keyClick(form().TntEdit2, Qt::Key_Return);
+    ASSERT_EQ(notifier.meldungen().size(), 1u);
+    EXPECT_EQ(notifier.meldungen()[0].art, Notifier::Art::Frage);
+    ASSERT_EQ(shell.aufrufe.size(), 1u);
+    EXPECT_EQ(shell.aufrufe[0].programm, win(QStringLiteral("Daten\\Bericht.pdf")));
+    EXPECT_TRUE(form().DateiGeoeffnet);
+    EXPECT_TRUE(form().TntEdit2->text().isEmpty());
+    EXPECT_TRUE(form().isVisible());
+    QApplication::clipboard()->setText(QStringLiteral("#Q:\\Nirgends\\weg.pdf"));
+    form().TntEdit2->paste();
+    EXPECT_EQ(notifier.texte().last(),
+              QStringLiteral("T:\\Nirgends\\weg.pdf\r\nwurde nicht gefunden."));
+    EXPECT_FALSE(form().isVisible());
+    EXPECT_EQ(form().result(), QDialog::Rejected);
 }
 
 TEST_F(Suchwort, VorschlagslisteZeigtDieGespeichertenWoerter) {
@@ -44,7 +62,6 @@ TEST_F(Suchwort, VorschlagslisteZeigtDieGespeichertenWoerter) {
     ASSERT_TRUE(liste->isVisible());
     EXPECT_EQ(liste->height(), 155);
     EXPECT_EQ(liste->width(), form().Panel2->width());
-    // The list lies over the panel under the field instead of pushing the controls down.
     EXPECT_EQ(liste->y(), form().TntEdit2->geometry().bottom() + 1);
 
     const QRect zeile = liste->visualItemRect(liste->item(2));
@@ -54,42 +71,14 @@ TEST_F(Suchwort, VorschlagslisteZeigtDieGespeichertenWoerter) {
     EXPECT_TRUE(form().PhraseCheckBox->isChecked());
     EXPECT_EQ(form().TntEdit2->cursorPosition(), form().TntEdit2->text().size());
 
-    // A second click on the field closes an open list, any key closes it too.
     QTest::mouseClick(form().TntEdit2, Qt::LeftButton);
     QTest::mouseClick(form().TntEdit2, Qt::LeftButton);
     EXPECT_FALSE(liste->isVisible());
     QTest::mouseClick(form().TntEdit2, Qt::LeftButton);
     QTest::keyClick(form().TntEdit2, Qt::Key_A);
     EXPECT_FALSE(liste->isVisible());
-    // So does a click on the window's background.
     QTest::mouseClick(form().TntEdit2, Qt::LeftButton);
     ASSERT_TRUE(liste->isVisible());
     QTest::mouseClick(form().PanelUnten, Qt::LeftButton, Qt::NoModifier, QPoint(700, 5));
     EXPECT_FALSE(liste->isVisible());
-}
-
-TEST_F(Suchwort, GetippterPfadWartetBisEnterEingefuegterGiltSofort) {
-    schreibe(QStringLiteral("Daten/Bericht.pdf"), "%PDF");
-    const QString pfad = QStringLiteral("#") + win(QStringLiteral("Daten\\Bericht.pdf"));
-    form().TntEdit2->setFocus();
-    // A half-typed path ("#T:\", "#T:\Daten", ...) is no path yet: nothing is said.
-    QTest::keyClicks(form().TntEdit2, pfad);
-    EXPECT_TRUE(notifier.meldungen().empty()) << notifier.texte().join('|').toStdString();
-    // Enter confirms it: the rule asks, and Yes opens the file instead of searching.
-    notifier.antworten(true);
-    QTest::keyClick(form().TntEdit2, Qt::Key_Return);
-    ASSERT_EQ(notifier.meldungen().size(), 1u);
-    EXPECT_EQ(notifier.meldungen()[0].art, Notifier::Art::Frage);
-    ASSERT_EQ(shell.aufrufe.size(), 1u);
-    EXPECT_EQ(shell.aufrufe[0].programm, win(QStringLiteral("Daten\\Bericht.pdf")));
-    EXPECT_TRUE(form().DateiGeoeffnet);
-    EXPECT_TRUE(form().TntEdit2->text().isEmpty());
-    EXPECT_TRUE(form().isVisible());
-    // A pasted path counts at once; one found nowhere closes the window.
-    QApplication::clipboard()->setText(QStringLiteral("#Q:\\Nirgends\\weg.pdf"));
-    form().TntEdit2->paste();
-    EXPECT_EQ(notifier.texte().last(),
-              QStringLiteral("T:\\Nirgends\\weg.pdf\r\nwurde nicht gefunden."));
-    EXPECT_FALSE(form().isVisible());
-    EXPECT_EQ(form().result(), QDialog::Rejected);
 }

@@ -2,15 +2,12 @@
 
 using WebsucheFenster = Suchfenster;
 
-// Topics and addresses sorted; searching addresses with a green marker, plain ones white,
-// each with its hint; the choice is stored and comes back in a new window.
 TEST_F(WebsucheFenster, AdressenAuswahlUndSuche) {
     schreibe("Adressen_Webseiten.txt",
              "[Themen1]\r\nListe=Suche,\r\n[Themen2]\r\nListe=Bilder\r\n"
              "[Suche]\r\nListe=c, b=, a/\r\n[Bilder]\r\nListe=https://bilder.de/?q=\r\n");
     zwischenablage = true;
     TSuchForm& f = form();
-    // The colour in the middle of the left part of an address's marker, as drawn.
     const auto markerfarbe = [&f](int zeile) {
         const QRect r = f.TntListBox1->visualItemRect(f.TntListBox1->item(zeile));
         return f.TntListBox1->viewport()->grab().toImage().pixelColor(r.left() + 5, r.top() + 14);
@@ -40,8 +37,6 @@ TEST_F(WebsucheFenster, AdressenAuswahlUndSuche) {
     neuesFenster();
     EXPECT_EQ(form().TntComboBox1->currentText(), QStringLiteral("Suche"));
     EXPECT_EQ(form().TntListBox1->currentRow(), 2);
-    // A searching address gets the word percent-encoded in UTF-8; a plain one opens as it is,
-    // with the trimmed word in the clipboard.
     TSuchForm& g = form();
     g.TntListBox1->setCurrentRow(1);
     g.TntEdit2->setText(QStringLiteral("Äpfel und Birnen"));
@@ -58,7 +53,6 @@ TEST_F(WebsucheFenster, AdressenAuswahlUndSuche) {
     ASSERT_EQ(shell.aufrufe.size(), 2u);
     EXPECT_EQ(shell.aufrufe[1].programm, QStringLiteral("c"));
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("Rosen"));
-    // The web button brings a hidden panel back, with the first address and the label.
     g.Panel2->hide();
     g.SuchImInternetBtnClick();
     EXPECT_TRUE(g.Panel2->isVisible());
