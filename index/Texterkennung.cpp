@@ -11,9 +11,35 @@
 #include <QLocale>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <atomic>
+#include <cctype>
 
 namespace {
+
+// Whether the grey image pdftoppm wrote (binary PGM, 8 bits) has no pixel but white.
+bool ganzWeiss(const QString& pgm) {
+    QFile f(pgm);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray d = f.readAll();
+    // "P5", width, height and the largest value, each ended by one blank; the pixels follow.
+    qsizetype pos = 0;
+    QList<QByteArray> kopf;
+    while (kopf.size() < 4 && pos < d.size()) {
+        while (pos < d.size() && std::isspace(static_cast<unsigned char>(d.at(pos))))
+            ++pos;
+        const qsizetype anfang = pos;
+        while (pos < d.size() && !std::isspace(static_cast<unsigned char>(d.at(pos))))
+            ++pos;
+        kopf << d.mid(anfang, pos - anfang);
+    }
+    ++pos;
+    if (kopf.size() < 4 || kopf.at(0) != "P5" || kopf.at(3) != "255" || pos >= d.size())
+        return false;
+    return std::all_of(d.constBegin() + pos, d.constEnd(),
+                       [](char c) { return static_cast<unsigned char>(c) == 255; });
+}
 
 // pdftotext ends its lines the way of its platform.
 #ifdef Q_OS_WIN
@@ -161,6 +187,12 @@ Texterkennung::Ergebnis Texterkennung::erkennen(const Auftrag& a) const {
                            umgebung_, frist, a.abbruch);
         if (lauf.ende == Ende::Fertig && !QFile::exists(bild))
             lauf.ende = Ende::Fehler;
+        // A page that renders all white (the blank pages of many books) holds nothing to read;
+        // tesseract would spend most of a second finding that out.
+        if (lauf.ende == Ende::Fertig && ganzWeiss(bild)) {
+            QFile::remove(bild);
+            continue;
+        }
         if (lauf.ende == Ende::Fertig)
             lauf =
                 laufen(programme_.tesseract,

@@ -3,6 +3,7 @@
 #include "tests/common/Programmlauf.h"
 #include "tests/common/TestUmgebung.h"
 #include "tests/fixtures/BildPdf.h"
+#include "tests/fixtures/PdfSchreiber.h"
 
 #include <QDir>
 #include <QFile>
@@ -82,6 +83,17 @@ TEST_F(TexterkennungTest, SchrittImPoolMitZeitlimitJeSeite) {
         EXPECT_EQ(text, ausgabe);
         EXPECT_TRUE(kindprozesse("tesseract").isEmpty());
     }
+    // A blank page renders all white: nothing to read, so the hanging tesseract is not asked.
+    ASSERT_TRUE(PdfSchreiber::schreiben(pdf, {"Brief", ""}));
+    QByteArray text =
+        programmAusfuehren("pdftotext", {"-layout", "-enc", "UTF-8", pdf, "-"}).aus.toUtf8();
+    const QByteArray ausgabe = text;
+    ASSERT_TRUE(schritt.betrifft(text));
+    const Nachbearbeitung::Ausgang a = schritt.schritt(
+        {win, pdf, arbeit.path(), 1, [] { return false; }, [](const QString&) {}}, text);
+    EXPECT_EQ(a.meldung, QString());
+    EXPECT_TRUE(a.vollstaendig);
+    EXPECT_EQ(text, ausgabe);
 }
 
 TEST_F(TexterkennungTest, PruefungNenntWasFehlt) {
