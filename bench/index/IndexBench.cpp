@@ -6,6 +6,7 @@
 // The PDFs are those of the installed documentation (/usr/share/doc, for example of the
 // Debian package texlive-latex-recommended-doc, which scripts/bench installs), at most
 // KELVORA_BENCH_PDFS (default 300); with fewer than 100 of them generated PDFs are added.
+// KELVORA_BENCH_OHNE_TEXTERKENNUNG=1 measures the runs with text recognition off.
 
 #include "bench/common/Benchdaten.h"
 
@@ -71,6 +72,10 @@ int main(int argc, char** argv) {
     {
         QSettings s(konfig + QStringLiteral("/Dorwent/Kelvora-PDF.conf"), QSettings::IniFormat);
         s.setValue(QStringLiteral("Konverter_Prozesse"), QString::number(kerne));
+        // Pages without text (pictures, blank pages) are read by text recognition, which the
+        // converter alone does not do; this shows the run without it.
+        if (qEnvironmentVariableIsSet("KELVORA_BENCH_OHNE_TEXTERKENNUNG"))
+            s.setValue(QStringLiteral("Texterkennung"), QStringLiteral("0"));
     }
     const QString cli = qEnvironmentVariableIsSet("KELVORA_CLI")
                             ? qEnvironmentVariable("KELVORA_CLI")
