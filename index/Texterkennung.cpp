@@ -141,13 +141,21 @@ Texterkennung::Texterkennung(Programme programme)
     umgebung_.insert(QStringLiteral("OMP_THREAD_LIMIT"), QStringLiteral("1"));
 }
 
-QList<int> Texterkennung::leereSeiten(const QByteArray& ausgabe) {
+namespace {
+
+// The numbers, from 1, of the pages without letters or digits.
+QList<int> ohneText(const QList<QByteArray>& seiten) {
     QList<int> leer;
-    const QList<QByteArray> seiten = seitenVon(ausgabe);
     for (int i = 0; i < seiten.size(); ++i)
         if (!hatText(seiten.at(i)))
             leer << i + 1;
     return leer;
+}
+
+} // namespace
+
+QList<int> Texterkennung::leereSeiten(const QByteArray& ausgabe) {
+    return ohneText(seitenVon(ausgabe));
 }
 
 QString Texterkennung::titel(int seite, int seiten, const QString& pfad) {
@@ -158,7 +166,8 @@ QString Texterkennung::titel(int seite, int seiten, const QString& pfad) {
 Texterkennung::Ergebnis Texterkennung::erkennen(const Auftrag& a) const {
     Ergebnis r;
     r.text = a.ausgabe;
-    const QList<int> leer = leereSeiten(a.ausgabe);
+    QList<QByteArray> seiten = seitenVon(a.ausgabe);
+    const QList<int> leer = ohneText(seiten);
     r.leereSeiten = static_cast<int>(leer.size());
     if (leer.isEmpty())
         return r;
@@ -166,7 +175,6 @@ Texterkennung::Ergebnis Texterkennung::erkennen(const Auftrag& a) const {
     static std::atomic<unsigned> laufnummer{0};
     const QByteArray zeilenende =
         a.ausgabe.contains("\r\n") ? QByteArray("\r\n") : plattformZeilenende;
-    QList<QByteArray> seiten = seitenVon(a.ausgabe);
     const int anzahl = static_cast<int>(seiten.size());
     for (const int seite : leer) {
         if (a.abbruch && a.abbruch()) {
