@@ -12,6 +12,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <sys/resource.h>
+
 #include <algorithm>
 
 namespace Benchdaten {
@@ -176,11 +178,20 @@ QStringList pdfsErzeugen(const QString& ordner, bool doku) {
 }
 
 QStringList kelvoraEinstellungen(const QString& konfigOrdner, QChar laufwerk,
-                                 const QString& programmordner) {
+                                 const QString& programmordner,
+                                 const QList<std::pair<QString, QString>>& weitere) {
     QSettings s(konfigOrdner + QStringLiteral("/Dorwent/Kelvora-PDF.conf"), QSettings::IniFormat);
     s.setValue(QStringLiteral("Laufwerk_") + laufwerk, programmordner);
+    for (const auto& [name, wert] : weitere)
+        s.setValue(name, wert);
     s.sync();
     return {QStringLiteral("XDG_CONFIG_HOME=") + konfigOrdner};
+}
+
+double kinderCpu() {
+    rusage r{};
+    getrusage(RUSAGE_CHILDREN, &r);
+    return r.ru_utime.tv_sec + r.ru_stime.tv_sec + (r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e6;
 }
 
 void hauptlisteSchreiben(const QString& programmordner, QChar laufwerk,

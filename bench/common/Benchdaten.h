@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <utility>
 
 // What the benchmarks share: a generated database of a given size, timing, and the peers
 // run as processes.
@@ -64,9 +65,14 @@ QString verhaeltnis(double zaehler, double nenner);
 QStringList pdfsErzeugen(const QString& ordner, bool doku);
 
 // Settings for the command-line program, in a private configuration folder: the drive
-// letter mapped to the program folder. The environment entries that point it there.
+// letter mapped to the program folder, and the further values. The environment entries that
+// point it there.
 QStringList kelvoraEinstellungen(const QString& konfigOrdner, QChar laufwerk,
-                                 const QString& programmordner);
+                                 const QString& programmordner,
+                                 const QList<std::pair<QString, QString>>& weitere = {});
+// Processor seconds of every program this one has started and waited for so far, with their
+// own children; unlike the wall time, hardly moved by other work on the machine.
+double kinderCpu();
 // The master list "Datenbank\Haupt_Dateinamen_Liste_Laufwerk_<X>.txt" of the files, so that
 // "kelvora index" needs no file lister.
 void hauptlisteSchreiben(const QString& programmordner, QChar laufwerk, const QStringList& dateien);

@@ -14,7 +14,6 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -68,15 +67,14 @@ int main(int argc, char** argv) {
     pdfs.sort();
     Benchdaten::hauptlisteSchreiben(prog, QLatin1Char('T'), pdfs);
     const QString konfig = tmp.filePath(QStringLiteral("konfig"));
-    const QStringList umgebung = Benchdaten::kelvoraEinstellungen(konfig, QLatin1Char('T'), prog);
-    {
-        QSettings s(konfig + QStringLiteral("/Dorwent/Kelvora-PDF.conf"), QSettings::IniFormat);
-        s.setValue(QStringLiteral("Konverter_Prozesse"), QString::number(kerne));
-        // Pages without text (pictures, blank pages) are read by text recognition, which the
-        // converter alone does not do; this shows the run without it.
-        if (qEnvironmentVariableIsSet("KELVORA_BENCH_OHNE_TEXTERKENNUNG"))
-            s.setValue(QStringLiteral("Texterkennung"), QStringLiteral("0"));
-    }
+    QList<std::pair<QString, QString>> werte = {
+        {QStringLiteral("Konverter_Prozesse"), QString::number(kerne)}};
+    // Pages without text (pictures, blank pages) are read by text recognition, which the
+    // converter alone does not do; this shows the run without it.
+    if (qEnvironmentVariableIsSet("KELVORA_BENCH_OHNE_TEXTERKENNUNG"))
+        werte.append({QStringLiteral("Texterkennung"), QStringLiteral("0")});
+    const QStringList umgebung =
+        Benchdaten::kelvoraEinstellungen(konfig, QLatin1Char('T'), prog, werte);
     const QString cli = qEnvironmentVariableIsSet("KELVORA_CLI")
                             ? qEnvironmentVariable("KELVORA_CLI")
                             : QStringLiteral(KELVORA_CLI);

@@ -10,7 +10,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -47,11 +46,9 @@ Messung messen(int dateien, int kerne) {
     QFile(prog + QStringLiteral("/pdftotext"))
         .setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const QString konfig = tmp.filePath(QStringLiteral("konfig"));
-    const QStringList umgebung = Benchdaten::kelvoraEinstellungen(konfig, QLatin1Char('T'), prog);
-    {
-        QSettings s(konfig + QStringLiteral("/Dorwent/Kelvora-PDF.conf"), QSettings::IniFormat);
-        s.setValue(QStringLiteral("Konverter_Prozesse"), QString::number(kerne));
-    }
+    const QStringList umgebung = Benchdaten::kelvoraEinstellungen(
+        konfig, QLatin1Char('T'), prog,
+        {{QStringLiteral("Konverter_Prozesse"), QString::number(kerne)}});
     const QString cli = qEnvironmentVariableIsSet("KELVORA_CLI")
                             ? qEnvironmentVariable("KELVORA_CLI")
                             : QStringLiteral(KELVORA_CLI);

@@ -11,8 +11,6 @@
 #include <QTemporaryDir>
 #include <QThread>
 
-#include <sys/resource.h>
-
 #include <cstdio>
 #include <thread>
 #include <vector>
@@ -36,22 +34,14 @@ QString brief(int seite) {
     return text + QStringLiteral("\nMit freundlichen Grüßen\nHausverwaltung Müller");
 }
 
-// Processor seconds of every program this one has started and waited for so far, with
-// their own children; unlike the wall time, hardly moved by other work on the machine.
-double kinderCpu() {
-    rusage r{};
-    getrusage(RUSAGE_CHILDREN, &r);
-    return r.ru_utime.tv_sec + r.ru_stime.tv_sec + (r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e6;
-}
-
 // Wall milliseconds and processor seconds of one run, each the best so far.
 struct Messung {
     double ms = 1e18;
     double cpu = 1e18;
     void messen(const std::function<void()>& lauf) {
-        const double vorher = kinderCpu();
+        const double vorher = Benchdaten::kinderCpu();
         ms = std::min(ms, Benchdaten::beste(1, lauf));
-        cpu = std::min(cpu, kinderCpu() - vorher);
+        cpu = std::min(cpu, Benchdaten::kinderCpu() - vorher);
     }
 };
 

@@ -12,11 +12,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QThread>
-
-#include <sys/resource.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -26,13 +23,6 @@ namespace {
 int zahl(const char* name, int vorgabe) {
     return qEnvironmentVariableIsSet(name) ? std::max(1, qEnvironmentVariableIntValue(name))
                                            : vorgabe;
-}
-
-// Processor seconds of every program this one has waited for, with their own children.
-double kinderCpu() {
-    rusage r{};
-    getrusage(RUSAGE_CHILDREN, &r);
-    return r.ru_utime.tv_sec + r.ru_stime.tv_sec + (r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e6;
 }
 
 struct Bestwert {
@@ -70,12 +60,10 @@ int main(int argc, char** argv) {
     pdfs.sort();
     Benchdaten::hauptlisteSchreiben(prog, QLatin1Char('T'), pdfs);
     const QString konfig = tmp.filePath(QStringLiteral("konfig"));
-    const QStringList umgebung = Benchdaten::kelvoraEinstellungen(konfig, QLatin1Char('T'), prog);
-    {
-        QSettings s(konfig + QStringLiteral("/Dorwent/Kelvora-PDF.conf"), QSettings::IniFormat);
-        s.setValue(QStringLiteral("Konverter_Prozesse"), QString::number(kerne));
-        s.setValue(QStringLiteral("Texterkennung"), QStringLiteral("1"));
-    }
+    const QStringList umgebung = Benchdaten::kelvoraEinstellungen(
+        konfig, QLatin1Char('T'), prog,
+        {{QStringLiteral("Konverter_Prozesse"), QString::number(kerne)},
+         {QStringLiteral("Texterkennung"), QStringLiteral("1")}});
     const QString cli = qEnvironmentVariableIsSet("KELVORA_CLI")
                             ? qEnvironmentVariable("KELVORA_CLI")
                             : QStringLiteral(KELVORA_CLI);
@@ -97,9 +85,9 @@ int main(int argc, char** argv) {
                               QStringLiteral("Akten"), QStringLiteral("T:\\Akten")};
         if (!mitErkennung)
             argumente << QStringLiteral("--ohne-texterkennung");
-        const double vorher = kinderCpu();
+        const double vorher = Benchdaten::kinderCpu();
         const Benchdaten::Prozess p = Benchdaten::starte(cli, argumente, umgebung);
-        const double cpu = kinderCpu() - vorher;
+        const double cpu = Benchdaten::kinderCpu() - vorher;
         ok = ok && p.code == 0;
         Bestwert& b = mitErkennung ? an : aus;
         b.ms = std::min(b.ms, p.ms);
